@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# The whole test suite on a fresh Debian 12 machine: installs what is missing, builds, runs CTest.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+build="${ARDIX_BUILD_DIR:-$root/build}"
+# Every test gets isolated folders and loopback addresses from CTest (cmake/ArdixTesting.cmake).
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -1,0 +1,51 @@
+#include "app/TypeRegistration.h"
+#include "app/ProcessLocale.h"
+#include "app/RunGuard.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QQmlApplicationEngine>
+#include <QSplashScreen>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+// Constructed before main(): a crashed instance's stale block is reclaimed here.
+RunGuard runGuard;
+
+constexpr const char *kOrganisationDomain = "ardix.local";
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+    qputenv("QT_QUICK_CONTROLS_BASIC_THEME", "Dark");
+
+    auto app = std::make_unique<QApplication>(argc, argv);
+    if (argc > 1)
+        runGuard.setIncomingFilePath(argv[1]);
+
+    if (!runGuard.tryStartAsPrimary()) {
+        app.reset();
+        return 0;
+    }
+
+    QSplashScreen splash(QPixmap(QStringLiteral(":/images/splash_desktop.png")));
+    splash.show();
+    app->processEvents();
+
+    QCoreApplication::setApplicationName(QStringLiteral("Ardix"));
+    QCoreApplication::setOrganizationDomain(QString::fromLatin1(kOrganisationDomain));
+    QCoreApplication::setOrganizationName(QStringLiteral("Ardix"));
+
+    applyProcessLocale();
+
+    QQmlApplicationEngine engine;
+    registerArdixTypes();
+    engine.load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
+    splash.close();
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    return app->exec();
+}

@@ -1,0 +1,8 @@
+#include "ProcessLocale.h"
+
+#include <QLocale>
+
+void applyProcessLocale()
+{
+    QLocale::setDefault(QLocale::c());
+}

@@ -1,0 +1,115 @@
+// Start-up as a user sees it: two real client processes, and the process locale.
+#include "app/ProcessLocale.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The client logs each request it takes from the single-instance block (category ardix.kernel).
+QProcessEnvironment clientEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("ardix.kernel.info=true"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+class Client
+{
+public:
+    explicit Client(const QStringList &args)
+    {
+        process.setProcessEnvironment(clientEnvironment());
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        process.start(QStringLiteral(ARDIX_EXE), args);
+    }
+    ~Client()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(5000))
+                process.kill();
+            process.waitForFinished(2000);
+        }
+    }
+    QString log()
+    {
+        output += QString::fromUtf8(process.readAllStandardError());
+        return output;
+    }
+    int requestCount(const QString &request)
+    {
+        return log().count(QStringLiteral("incoming request: ") + request + QLatin1Char('\n'));
+    }
+    QProcess process;
+    QString output;
+};
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void secondStartHandsOverAndExits()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("started-with.elog"));
+        const QString handed = dir.filePath(QStringLiteral("Заезд 1.ardix7"));
+        QFile(first).open(QIODevice::WriteOnly);
+        QFile(handed).open(QIODevice::WriteOnly);
+
+        // The primary serves its own command-line path about a second after start.
+        Client primary({first});
+        QTRY_COMPARE_WITH_TIMEOUT(primary.requestCount(first), 1, 15000);
+
+        QElapsedTimer clock;
+        clock.start();
+        QProcess second;
+        second.setProcessEnvironment(clientEnvironment());
+        second.start(QStringLiteral(ARDIX_EXE), {handed});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+
+        QTRY_COMPARE_WITH_TIMEOUT(primary.requestCount(handed), 1, 3000);
+        QVERIFY(clock.elapsed() < 5000);
+
+        // A bare second start only asks the primary to come to the front.
+        QProcess third;
+        third.setProcessEnvironment(clientEnvironment());
+        third.start(QStringLiteral(ARDIX_EXE), QStringList());
+        QVERIFY(third.waitForFinished(10000));
+        QCOMPARE(third.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(primary.requestCount(QStringLiteral("just_focus")), 1, 3000);
+
+        // Nothing is delivered twice.
+        QTest::qWait(1500);
+        QCOMPARE(primary.requestCount(handed), 1);
+        QCOMPARE(primary.requestCount(QStringLiteral("just_focus")), 1);
+        QVERIFY(primary.process.state() == QProcess::Running);
+    }
+
+    void numbersUseTheCLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        bool ok = false;
+        QLocale().toDouble(QStringLiteral("1.5"), &ok);
+        QVERIFY(!ok); // a decimal-comma locale refuses the dot
+
+        applyProcessLocale();
+        const double value = QLocale().toDouble(QStringLiteral("1.5"), &ok);
+        QVERIFY(ok);
+        QCOMPARE(value, 1.5);
+        QCOMPARE(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1234.5"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
