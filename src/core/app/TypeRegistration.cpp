@@ -7,6 +7,7 @@
 #include "settings/dash/ArdixSettings.h"
 #include "settings/pdm/PdmRealtimeData.h"
 #include "settings/pdm/PdmSettings.h"
+#include "update/HttpRawPost.h"
 
 #include <QCoreApplication>
 #include <QMetaType>
@@ -30,6 +31,8 @@ void registerArdixTypes()
 {
     qmlRegisterType<ArdixKernel>(kUri, 1, 0, "ArdixKernel");
     qmlRegisterUncreatableMetaObject(ArdixEnums::staticMetaObject, kUri, 1, 0, "ArdixEnums", kReadOnly);
+    qmlRegisterType<HttpRawPost>("NetHelpers", 1, 0, "HttpRawPost");
+    qmlRegisterType<RawHttpReply>("NetHelpers", 1, 0, "RawHttpReply");
 
     readOnly<PdmSettings>("PdmSettings");
     readOnly<PdmRealtimeData>("PdmRealtimeData");
