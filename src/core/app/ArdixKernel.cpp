@@ -3,6 +3,8 @@
 #include "app/IncomingFile.h"
 #include "app/RunGuard.h"
 #include "settings/ArdixEnums.h"
+#include "settings/catalogue/SensorCatalogue.h"
+#include "settings/catalogue/Vocabularies.h"
 
 #include <QLoggingCategory>
 
@@ -24,12 +26,19 @@ ArdixKernel::ArdixKernel(QObject *parent)
     m_pdmSettings = new PdmSettings(this);
     m_ardixSettings = new ArdixSettings(this);
     m_pdmRealtimeData = new PdmRealtimeData(this);
+    m_circuitSensors = ArdixCatalogue::createCircuitSensors(sensorContext(), this);
 
     connect(&m_incomingFileTimer, &QTimer::timeout, this, &ArdixKernel::desktop_incomingFileRoutine);
     m_incomingFileTimer.start(kIncomingFilePollMs);
 }
 
 ArdixKernel::~ArdixKernel() = default;
+
+// The dash settings own the language flag and the sensor lists.
+SensorContext *ArdixKernel::sensorContext() const { return nullptr; }
+bool ArdixKernel::isRu() const { return true; }
+QList<TheSensorConfig *> ArdixKernel::dashSensors() const { return {}; }
+QList<TheSensorConfig *> ArdixKernel::dashCustomSensors() const { return {}; }
 
 void ArdixKernel::notYetAvailable(const char *what)
 {
@@ -79,11 +88,11 @@ void ArdixKernel::setCurSkinMode(int value)
     emit configChangedSignal();
 }
 
-QVariantList ArdixKernel::lampsInfo() const { return {}; }
-QStringList ArdixKernel::units() const { return {}; }
-QVariantList ArdixKernel::ecuList_Ardix() const { return {}; }
-QVariantList ArdixKernel::ecuList_PDM() const { return {}; }
-QStringList ArdixKernel::analogGroupsNames() const { return {}; }
+QVariantList ArdixKernel::lampsInfo() const { return ArdixCatalogue::lampsInfo(); }
+QStringList ArdixKernel::units() const { return ArdixCatalogue::unitsList(isRu()); }
+QVariantList ArdixKernel::ecuList_Ardix() const { return ArdixCatalogue::ecuListArdix(); }
+QVariantList ArdixKernel::ecuList_PDM() const { return ArdixCatalogue::ecuListPdm(); }
+QStringList ArdixKernel::analogGroupsNames() const { return ArdixCatalogue::analogGroupsNames(); }
 
 void ArdixKernel::setAvailableFirmwares(const QVariantList &value)
 {
@@ -257,4 +266,7 @@ void ArdixKernel::ios_stop_securityScope(QString) {}
 void ArdixKernel::applyNewPdmSettings() { notYetAvailable("applyNewPdmSettings"); }
 void ArdixKernel::applyNewArdixSettings(bool) { notYetAvailable("applyNewArdixSettings"); }
 void ArdixKernel::applyNewArdixSettings() { applyNewArdixSettings(false); }
-TheSensorConfig *ArdixKernel::getSensor(uint8_t) { return nullptr; }
+TheSensorConfig *ArdixKernel::getSensor(uint8_t sensId)
+{
+    return ArdixCatalogue::getSensor(sensId, dashSensors(), dashCustomSensors(), m_circuitSensors);
+}

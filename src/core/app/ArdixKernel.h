@@ -15,6 +15,7 @@
 #include <QVariantMap>
 
 #include "app/AppConfig.h"
+#include "settings/SensorContext.h"
 #include "logic/Logic.h"
 #include "settings/TheSensorConfig.h"
 #include "settings/dash/ArdixSettings.h"
@@ -251,6 +252,10 @@ public slots:
 
 private:
     void notYetAvailable(const char *what);
+    SensorContext *sensorContext() const;
+    bool isRu() const;
+    QList<TheSensorConfig *> dashSensors() const;
+    QList<TheSensorConfig *> dashCustomSensors() const;
 
     AppConfig m_config;
     QTimer m_incomingFileTimer;
