@@ -1,0 +1,44 @@
+#pragma once
+// A dash sensor value taken from a received CAN message.
+
+#include "settings/PropertyMacros.h"
+
+#include <QObject>
+#include <cstdint>
+
+class ArdixUserCanAnalogInput : public QObject
+{
+    Q_OBJECT
+    ARDIX_PROPERTY_S(uint8_t, inChannelType, setInChannelType, dataChanged)
+    ARDIX_PROPERTY_S(uint8_t, inChannel, setInChannel, dataChanged)
+    ARDIX_PROPERTY_S(uint8_t, destinationSensId, setDestinationSensId, dataChanged)
+    ARDIX_PROPERTY_S(uint8_t, analogTableId, setAnalogTableId, dataChanged)
+    ARDIX_PROPERTY_S(uint8_t, dataByteIndex, setDataByteIndex, dataChanged)
+    ARDIX_PROPERTY_S(uint8_t, frameId, setFrameId, dataChanged)
+    ARDIX_PROPERTY_S(bool, isInputEnabled, setIsInputEnabled, dataChanged)
+    ARDIX_PROPERTY_S(bool, isSetupByMask, setIsSetupByMask, dataChanged)
+    ARDIX_PROPERTY_S(bool, isSetValueOnTimeout, setIsSetValueOnTimeout, dataChanged)
+    ARDIX_PROPERTY_S(bool, isSwapBytes, setIsSwapBytes, dataChanged)
+    ARDIX_PROPERTY_S(bool, isSignedValue, setIsSignedValue, dataChanged)
+    ARDIX_PROPERTY_S(bool, isSize16Bit, setIsSize16Bit, dataChanged)
+    ARDIX_PROPERTY_S(uint8_t, canInMessageIndex, setCanInMessageIndex, dataChanged)
+    ARDIX_PROPERTY_S(uint16_t, dataMask, setDataMask, dataChanged)
+    ARDIX_PROPERTY_S(int16_t, dataValueOnTimeout, setDataValueOnTimeout, dataChanged)
+    ARDIX_PROPERTY_S(int16_t, dataValueOffset, setDataValueOffset, dataChanged)
+    ARDIX_PROPERTY_S(int16_t, dataValueMultiplier, setDataValueMultiplier, dataChanged)
+    ARDIX_PROPERTY_S(int16_t, dataValueDivider, setDataValueDivider, dataChanged)
+
+public:
+    static constexpr int kRecordSize = 20;
+
+    explicit ArdixUserCanAnalogInput(QObject *parent = nullptr) : QObject(parent) {}
+
+    void load(const unsigned char *record);
+    void pack(unsigned char *record) const;
+
+public Q_SLOTS:
+    void reset();
+
+Q_SIGNALS:
+    void dataChanged();
+};

@@ -1,0 +1,62 @@
+#include "settings/persistence/SettingsFileIo.h"
+
+#include "settings/LocalPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace persistence {
+
+QString savePathFrom(const QString &urlOrPath)
+{
+    return toLocalPath(urlOrPath);
+}
+
+QString loadPathFrom(const QString &urlOrPath)
+{
+    QString path = toLocalPath(urlOrPath);
+    path.replace(QLatin1String("%22"), QLatin1String("\""));
+    return path;
+}
+
+FileRead readWholeFile(const QString &path, qint64 maxSize)
+{
+    FileRead result;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || info.isDir()) {
+        result.status = ReadStatus::NotFound;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = ReadStatus::CannotOpen;
+        return result;
+    }
+    if (file.size() > maxSize) {
+        result.status = ReadStatus::TooLarge;
+        return result;
+    }
+    result.bytes = file.read(maxSize + 1);
+    result.status = result.bytes.size() > maxSize ? ReadStatus::TooLarge : ReadStatus::Ok;
+    if (result.status != ReadStatus::Ok)
+        result.bytes.clear();
+    return result;
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace persistence
