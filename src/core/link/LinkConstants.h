@@ -1,0 +1,153 @@
+#pragma once
+// Numbers and texts of the device link. The enumeration values travel on the wire; they mirror
+// the shared enumerations (ActionTypes, CommandsEnum, MessageDataTypes, SocketStatus,
+// DeviceModelId) for the few keys the link itself acts on.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace LinkConst {
+
+// ActionTypes
+enum Action : uint8_t { FlashData = 0, CommandMessage = 1 };
+
+// CommandsEnum (the ones the link gives special treatment)
+enum Command : uint8_t {
+    KeepOnline = 0,
+    SerialHashRequest = 1,
+    SetLcdPwm = 2,
+    SetLedsPwm = 3,
+    CheckSettingsSync = 4,
+    GetSettings = 5,
+    PrepareToFlash = 13,
+    AskResendPrevPacket = 15,
+    VerifiedOk = 18,
+    NoAction = 24,
+    SetLightSensorSensivity = 25,
+    GetLogFilesList = 26,
+    GetLogFile = 27,
+    LogPacketVerify = 29,
+    LogPacketCrcBAD = 30,
+    CheckPdmSettingsSync = 43,
+    PdmStartRealTimeDataLoop = 44,
+    PdmCalibrateOutputNegative = 49,
+    PdmSetOutputState = 62,
+    StartLineCalibration = 66,
+    GetArdixADCRawData = 70,
+};
+
+// MessageDataTypes (the ones the builder and the receiver look at)
+enum DataType : uint8_t {
+    AllData = 0,
+    CommonSettingsData = 1,
+    AllSensorData = 2,
+    AllCustomSensorData = 3,
+    SkinsPosData = 4,
+    CustomAnalogSensorsData = 5,
+    LogsFileListData = 6,
+    LogFileData = 7,
+    PdmCommonSettings = 13,
+    PdmRealtimeData_MessageType = 14,
+    PdmDEFAULTCommonSettings = 20,
+    DashExtraSettingsData = 21,
+    RefLapData = 22,
+    UserLogoData = 23,
+};
+
+// SocketStatus
+enum Status : uint8_t {
+    ardixOffline = 0,
+    ardixOnline = 1,
+    ardixBootOnline = 2,
+    ardixRealTimeLoop = 3,
+    ardixReflash = 4,
+    ardixLogTransfer = 5,
+};
+
+// DeviceModelId
+enum Device : uint8_t {
+    Device_Ardix7 = 0,
+    Device_Ardix7Boot = 1,
+    Device_Pmx = 4,
+    Device_PmxBoot = 5,
+    Device_ArdixClient = 6,
+};
+
+// Frame
+constexpr std::size_t HeaderSize = 88;
+constexpr std::size_t HeaderCrcCovered = 84;
+constexpr uint8_t Magic = 0x68;
+constexpr std::size_t AuxDataSize = 64;
+constexpr uint32_t DataParameterOverride = 255;
+// The dash puts this many filler bytes between a data header and its block.
+constexpr std::size_t DashLeadInSize = 1372;
+constexpr int BadHeadersBeforeClose = 21;
+// No block the devices send comes near this; a larger announcement is treated as a bad header so
+// a corrupt or hostile peer cannot make the receiver hold unbounded memory.
+constexpr uint32_t MaxDataSize = 16u * 1024u * 1024u;
+
+// Images
+constexpr std::size_t DashImageSize = 28876;
+constexpr std::size_t DashImageSizeOld = 16588;
+constexpr std::size_t PdmImageSize = 40960;
+constexpr float ExtraSettingsFirmware = 0.945f;
+constexpr std::size_t PdmPasswordFlagByte = 19;
+constexpr uint8_t PdmPasswordFlagMask = 0x80;
+constexpr std::size_t PdmPasswordHashOffset = 20;
+
+// Dash image parts, in image order
+constexpr std::size_t SkinsPosOffset = 0, SkinsPosSize = 2040;
+constexpr std::size_t SensorsOffset = 2040, SensorsSize = 1920;
+constexpr std::size_t CustomSensorsOffset = 3960, CustomSensorsSize = 1920;
+constexpr std::size_t CommonSettingsOffset = 5880, CommonSettingsSize = 980;
+constexpr std::size_t CustomAnalogOffset = 6860, CustomAnalogSize = 9728;
+constexpr std::size_t ExtraSettingsOffset = 16588, ExtraSettingsSize = 12288;
+static_assert(SensorsOffset == SkinsPosOffset + SkinsPosSize);
+static_assert(CustomSensorsOffset == SensorsOffset + SensorsSize);
+static_assert(CommonSettingsOffset == CustomSensorsOffset + CustomSensorsSize);
+static_assert(CustomAnalogOffset == CommonSettingsOffset + CommonSettingsSize);
+static_assert(ExtraSettingsOffset == CustomAnalogOffset + CustomAnalogSize);
+static_assert(ExtraSettingsOffset == DashImageSizeOld);
+static_assert(ExtraSettingsOffset + ExtraSettingsSize == DashImageSize);
+
+// gzip of settings blocks
+constexpr int GzipLevel = 9;
+constexpr int GzipWindowBits = 15 + 16;
+constexpr int GzipMemLevel = 8;
+constexpr std::size_t GzipFeedPiece = 32768;
+
+// Timers (ms)
+constexpr int KeepOnlineMs = 1000;
+constexpr int CheckOnlineMs = 6000;
+constexpr int CheckOnlineLogMs = 12000;
+constexpr int SendQueueMs = 400;
+constexpr int GotHeaderMs = 3000;
+constexpr int HeaderParseMs = 50;
+constexpr int FlashingMs = 10000;
+constexpr int BootWaitMs = 4000;
+constexpr int LogDataMs = 5000;
+constexpr int LogDataFirstMs = 15000;
+constexpr int BusyTimeoutMs = 3000;
+constexpr int WriteDrainMs = 100;
+
+constexpr unsigned ReplyCountdownTicks = 300;
+constexpr int ConnectAttemptsAnnounced = 7;
+constexpr int ConnectAttemptGivingUp = 6;
+constexpr int Teach1Limit = 3;
+constexpr char Teach1Key[] = "teach1";
+
+} // namespace LinkConst
+
+// Texts the link shows, exactly as the user sees them.
+namespace LinkText {
+inline constexpr char SearchingDevice[] = "поиск устройства";
+inline constexpr char NoConnection[] = "нет связи c\nустройством"; // the "c" is Latin
+inline constexpr char Disconnected[] = "отключен";
+inline constexpr char NotConnectedYet[] =
+    "соединение с устройством не установлено, все произведенные изменения будут применены при "
+    "первом же подключении";
+inline constexpr char ConnectedDash[] = "есть связь";
+inline constexpr char ConnectedPdm[] = "есть связь с PDM";
+inline constexpr char PdmBoot[] = "PDM в режиме\nобновления";
+inline constexpr char Synced[] = "Подключен и синхронизирован";
+} // namespace LinkText
