@@ -78,24 +78,24 @@ public:
     void setPwmValue(PwmTarget t, int v) override
     {
         pwm[int(t)] = v;
-        pending |= DashPart::CommonSettings;
+        pending |= DashPartBit::CommonSettings;
     }
     void setCustomAnalogPoint(int s, int pair, float value, float reading) override
     {
         calls << QStringLiteral("analog %1 %2 %3 %4").arg(s).arg(pair).arg(value).arg(reading);
-        pending |= DashPart::CustomAnalogSensors;
+        pending |= DashPartBit::CustomAnalogSensors;
     }
     void setAccelerometerCalibration(uint32_t v) override
     {
         calls << QStringLiteral("acc %1").arg(v);
-        pending |= DashPart::CommonSettings;
+        pending |= DashPartBit::CommonSettings;
     }
     void setStartLine(double la, double lo, double c) override
     {
         lat = la;
         lon = lo;
         course = c;
-        pending |= DashPart::CommonSettings;
+        pending |= DashPartBit::CommonSettings;
     }
     int curSkinMode() const override { return skinMode; }
     void setCurSkinMode(int m) override { skinMode = m; }

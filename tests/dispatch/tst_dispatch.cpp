@@ -294,7 +294,7 @@ void TstDispatch::uploadSelection_data()
     QTest::addColumn<bool>("stored");
     QTest::addColumn<bool>("outdated");
 
-    using namespace DashPart;
+    using namespace DashPartBit;
     const QString fw = "S1.85";
     QTest::newRow("nothing changed") << 0u << false << 1 << fw << QStringList() << false << false;
     QTest::newRow("nothing changed, full") << 0u << true << 1 << fw << QStringList{"d0:0"} << true

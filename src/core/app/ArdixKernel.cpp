@@ -1,10 +1,20 @@
 #include "ArdixKernel.h"
 
 #include "app/IncomingFile.h"
+#include "app/KernelPorts.h"
 #include "app/RunGuard.h"
+#include "link/BlockEncoding.h"
+#include "link/DeviceLink.h"
+#include "link/dispatch/DeviceLinkPort.h"
+#include "link/dispatch/MessageDispatcher.h"
+#include "link/dispatch/QSettingsStorePort.h"
 #include "settings/ArdixEnums.h"
 #include "settings/catalogue/SensorCatalogue.h"
 #include "settings/catalogue/Vocabularies.h"
+#include "settings/dash/ThePreferenceTransport.h"
+#include "settings/persistence/SettingsStore.h"
+#include "settings/pdm/PdmBoard.h"
+#include "settings/pdm/PdmOtherSettings.h"
 
 #include <QLoggingCategory>
 
@@ -13,6 +23,7 @@ Q_LOGGING_CATEGORY(lcKernel, "ardix.kernel", QtWarningMsg)
 namespace {
 constexpr int kIncomingFilePollMs = 1000;
 constexpr const char *kUnknownFileText = "Неизвестный файл!";
+constexpr int kDefaultPdmBoardVariant = 2;
 
 #ifndef ARDIX_CLIENT_VERSION
 #define ARDIX_CLIENT_VERSION "0.0.0"
@@ -22,23 +33,157 @@ constexpr const char *kUnknownFileText = "Неизвестный файл!";
 ArdixKernel::ArdixKernel(QObject *parent)
     : QObject(parent), m_config(AppConfig::fromEnvironment())
 {
+    buildSettings();
+    buildLink();
+    connectSignals();
+
+    m_store->loadDashSettings(false);
+    m_store->loadPdmSettings(false);
+    refreshWifi();
+
+    const RunGuard *guard = RunGuard::instance();
+    if (!guard || guard->isPrimary()) {
+        qCInfo(lcKernel).noquote() << "device link to" << m_config.deviceHost << m_config.devicePort;
+        m_link->start();
+    }
+
+    connect(&m_incomingFileTimer, &QTimer::timeout, this, &ArdixKernel::desktop_incomingFileRoutine);
+    m_incomingFileTimer.start(kIncomingFilePollMs);
+}
+
+ArdixKernel::~ArdixKernel()
+{
+    // The dispatcher and the link hold references to the adapters: they go first.
+    delete m_dispatcher;
+    delete m_link;
+}
+
+void ArdixKernel::buildSettings()
+{
     m_logic = new Logic(this);
     m_pdmSettings = new PdmSettings(this);
     m_ardixSettings = new ArdixSettings(this);
     m_pdmRealtimeData = new PdmRealtimeData(this);
     m_circuitSensors = ArdixCatalogue::createCircuitSensors(sensorContext(), this);
 
-    connect(&m_incomingFileTimer, &QTimer::timeout, this, &ArdixKernel::desktop_incomingFileRoutine);
-    m_incomingFileTimer.start(kIncomingFilePollMs);
+    persistence::SettingsHost host;
+    host.isOnlineWith = [this](int device) { return isOnlineWith(device); };
+    host.isOnline = [this] { return ardixStatus() == ArdixEnums::ardixOnline; };
+    host.loadDashTree = [this](const DashSettingsImage *image) { m_ardixSettings->loadFromImage(image); };
+    host.loadPdmTree = [this](const QByteArray &block) { m_pdmSettings->loadFromBlock(block); };
+    host.resetSensorObjects = [this] { m_ardixSettings->reloadFromStruct(); };
+    host.setPdmPasswordInTree = [this](const QByteArray &hash) {
+        m_pdmSettings->other()->setPasswordHash(hash);
+        m_pdmSettings->other()->setIsPasswordProtectionSet(true);
+        m_pdmSettings->setOtherHasChanges(true);
+    };
+    host.applyNewPdmSettings = [this] { applyNewPdmSettings(); };
+    m_store = new persistence::SettingsStore(nullptr, host, this);
+
+    KernelState state;
+    state.curSkinMode = [this] { return m_curSkinMode; };
+    state.setCurSkinMode = [this](int mode) { setCurSkinMode(mode); };
+    state.deviceId = [this] { return deviceId(); };
+    state.firmwareVersionNumber = [this] { return m_dispatcher ? m_dispatcher->firmwareVersionNumber() : 0.0f; };
+    m_dashPort = std::make_unique<DashPortAdapter>(*m_store, *m_ardixSettings, state);
+    m_pdmPort = std::make_unique<PdmPortAdapter>(*m_store, *m_pdmRealtimeData);
+    m_blocks = std::make_unique<BlocksAdapter>(*m_store, *m_ardixSettings, state);
+    m_storePort = std::make_unique<QSettingsStorePort>();
+    m_logic->setProvider(m_blocks.get());
 }
 
-ArdixKernel::~ArdixKernel() = default;
+void ArdixKernel::buildLink()
+{
+    m_link = new DeviceLink(m_config.deviceHost, m_config.devicePort);
+    m_link->setImageProvider(m_blocks.get());
+    m_linkPort = std::make_unique<DeviceLinkPort>(*m_link);
+    m_dispatcher = new MessageDispatcher({*m_linkPort, *m_dashPort, *m_pdmPort, *m_storePort, *m_blocks});
+    connectDispatcherToLink(*m_link, *m_dispatcher);
+}
 
-// The dash settings own the language flag and the sensor lists.
-SensorContext *ArdixKernel::sensorContext() const { return nullptr; }
-bool ArdixKernel::isRu() const { return true; }
-QList<TheSensorConfig *> ArdixKernel::dashSensors() const { return {}; }
-QList<TheSensorConfig *> ArdixKernel::dashCustomSensors() const { return {}; }
+void ArdixKernel::connectSignals()
+{
+    // The link's own feedback.
+    connect(m_link, &DeviceLink::popUpSignal, this, &ArdixKernel::popUpSignal);
+    connect(m_link, &DeviceLink::showInfoMessage, this, &ArdixKernel::showInfoMessage);
+    connect(m_link, &DeviceLink::showBusy, this, &ArdixKernel::showBusy);
+    connect(m_link, &DeviceLink::showBusyWithTimeout, this, &ArdixKernel::showBusyWithTimeout);
+    connect(m_link, &DeviceLink::hideBusy, this, &ArdixKernel::hideBusy);
+    connect(m_link, &DeviceLink::progressMoving, this, &ArdixKernel::progressMoving);
+    connect(m_link, &DeviceLink::ardixStatusChanged, this, &ArdixKernel::ardixStatusChangedSignal);
+    connect(m_link, &DeviceLink::deviceIdChanged, this, &ArdixKernel::deviceIdChanged);
+    connect(m_link, &DeviceLink::pdmRealtimeResetRequested, m_pdmRealtimeData, &PdmRealtimeData::reset);
+
+    // What the device said, as the dispatcher reports it.
+    const MessageDispatcher *d = m_dispatcher;
+    connect(d, &MessageDispatcher::popUpSignal, this, &ArdixKernel::popUpSignal);
+    connect(d, &MessageDispatcher::showInfoMessage, this, &ArdixKernel::showInfoMessage);
+    connect(d, &MessageDispatcher::hideBusy, this, &ArdixKernel::hideBusy);
+    connect(d, &MessageDispatcher::progressMoving, this, &ArdixKernel::progressMoving);
+    connect(d, &MessageDispatcher::showSyncDiaglog, this, &ArdixKernel::showSyncDiaglog);
+    connect(d, &MessageDispatcher::syncCompletedSignal, this, &ArdixKernel::syncCompletedSignal);
+    connect(d, &MessageDispatcher::configChangedSignal, this, &ArdixKernel::configChangedSignal);
+    connect(d, &MessageDispatcher::newConfigDownloadedFromArdix, this, &ArdixKernel::newConfigDownloadedFromArdix);
+    connect(d, &MessageDispatcher::skinModeChanged, this, &ArdixKernel::skinModeChanged);
+    connect(d, &MessageDispatcher::newGearCalibrationValueRecieved, this, &ArdixKernel::newGearCalibrationValueRecieved);
+    connect(d, &MessageDispatcher::newSpeedInputCorrectionRecieved, this, &ArdixKernel::newSpeedInputCorrectionRecieved);
+    connect(d, &MessageDispatcher::logsFileListUpdateSignal, this, &ArdixKernel::logsFileListUpdateSignal);
+    connect(d, &MessageDispatcher::localLogsFileListUpdateSignal, this, &ArdixKernel::localLogsFileListUpdateSignal);
+    connect(d, &MessageDispatcher::tripValueRecieved, this, &ArdixKernel::tripValueRecieved);
+    connect(d, &MessageDispatcher::accelerometerCalibrationDataRecieved, this,
+            &ArdixKernel::accelerometerCalibrationDataRecieved);
+    connect(d, &MessageDispatcher::ardixSerialNumChanged, this, &ArdixKernel::ardixSerialNumChanged);
+    connect(d, &MessageDispatcher::pdmSerialNumChanged, this, &ArdixKernel::pdmSerialNumChanged);
+    connect(d, &MessageDispatcher::newRawAdcDataRecievedFromArdix, this, &ArdixKernel::newRawAdcDataRecievedFromArdix);
+    connect(d, &MessageDispatcher::newPdmRealtimeDataRecieved, this, &ArdixKernel::newPdmRealtimeDataRecieved);
+    connect(d, &MessageDispatcher::newPdmAdcRawDataRecieved, this, &ArdixKernel::newPdmAdcRawDataRecieved);
+    connect(d, &MessageDispatcher::newPdmBoardInfoRecieved, this, &ArdixKernel::newPdmBoardInfoRecieved);
+    connect(d, &MessageDispatcher::showPdmSettingsPasswordDialog, this, &ArdixKernel::showPdmSettingsPasswordDialog);
+    connect(d, &MessageDispatcher::refLapDataRecieved, this, &ArdixKernel::refLapDataRecieved);
+    connect(d, &MessageDispatcher::firmwareVersionChanged, this, &ArdixKernel::availableFirmwaresChanged);
+    connect(d, &MessageDispatcher::pdmEeepromStateRecieved, this, &ArdixKernel::setIsPdmEeepromOk);
+
+    // Settings persistence.
+    connect(m_store, &persistence::SettingsStore::uploadRequested, this, &ArdixKernel::sendToArdixQueue);
+    connect(m_store, &persistence::SettingsStore::showInfoMessage, this, &ArdixKernel::showInfoMessage);
+    connect(m_store, &persistence::SettingsStore::popUpSignal, this, &ArdixKernel::popUpSignal);
+    connect(m_store, &persistence::SettingsStore::configChangedSignal, this, &ArdixKernel::configChangedSignal);
+    connect(m_store, &persistence::SettingsStore::newConfigDownloadedFromArdix, this,
+            &ArdixKernel::newConfigDownloadedFromArdix);
+    connect(m_store, &persistence::SettingsStore::newPdmSettingsPasswordSignal, this,
+            &ArdixKernel::newPdmSettingsPasswordSignal);
+    connect(m_store, &persistence::SettingsStore::skinStateLoaded, this, [this](int skin, int mode) {
+        setCurSkinNum(skin);
+        if (m_curSkinMode != mode) {
+            setCurSkinMode(mode);
+            emit skinModeChanged(mode);
+        }
+    });
+    connect(m_store, &persistence::SettingsStore::logsSettingsMustBeChangedUpdated, this,
+            &ArdixKernel::setIsLogsSettingsMustBeChanged);
+
+    // The language of the dash settings decides the units list.
+    connect(m_ardixSettings->commonSettings(), &ThePreferenceTransport::dataChanged, this,
+            &ArdixKernel::configChangedSignal);
+}
+
+void ArdixKernel::refreshWifi()
+{
+    m_ssidWifi = m_store->ssidWifi();
+    m_passWifi = m_store->passWifi();
+    m_pdmSsidWifi = m_store->pdmSsidWifi();
+    m_pdmPassWifi = m_store->pdmPassWifi();
+}
+
+bool ArdixKernel::isOnlineWith(int deviceModelId) const
+{
+    return ardixStatus() == ArdixEnums::ardixOnline && deviceId() == deviceModelId;
+}
+
+SensorContext *ArdixKernel::sensorContext() const { return m_ardixSettings; }
+bool ArdixKernel::isRu() const { return m_ardixSettings->isRu(); }
+QList<TheSensorConfig *> ArdixKernel::dashSensors() const { return m_ardixSettings->sensors(); }
+QList<TheSensorConfig *> ArdixKernel::dashCustomSensors() const { return m_ardixSettings->customSensors(); }
 
 void ArdixKernel::notYetAvailable(const char *what)
 {
@@ -54,6 +199,12 @@ bool ArdixKernel::IsDEBUG() const
 #else
     return false;
 #endif
+}
+
+void ArdixKernel::setIsMobile(bool value)
+{
+    m_isMobile = value;
+    m_link->setIsMobile(value);
 }
 
 void ArdixKernel::setIsPdmEeepromOk(bool value)
@@ -94,6 +245,9 @@ QVariantList ArdixKernel::ecuList_Ardix() const { return ArdixCatalogue::ecuList
 QVariantList ArdixKernel::ecuList_PDM() const { return ArdixCatalogue::ecuListPdm(); }
 QStringList ArdixKernel::analogGroupsNames() const { return ArdixCatalogue::analogGroupsNames(); }
 
+int ArdixKernel::ardixStatus() const { return m_link->ardixStatus(); }
+int ArdixKernel::deviceId() const { return m_link->deviceId(); }
+
 void ArdixKernel::setAvailableFirmwares(const QVariantList &value)
 {
     if (m_availableFirmwares == value)
@@ -112,32 +266,48 @@ void ArdixKernel::setAvailableFirmwares(const QVariantList &value)
     }
 ARDIX_FIRMWARE_SETTER(setUpdatesHistory, m_updatesHistory)
 ARDIX_FIRMWARE_SETTER(setPdmUpdatesHistory, m_pdmUpdatesHistory)
-ARDIX_FIRMWARE_SETTER(setCurrFirmwareVersion, m_currFirmwareVersion)
-ARDIX_FIRMWARE_SETTER(setPdmCurrFirmwareVersion, m_pdmCurrFirmwareVersion)
 ARDIX_FIRMWARE_SETTER(setDownloadingFileName, m_downloadingFileName)
 #undef ARDIX_FIRMWARE_SETTER
+
+QString ArdixKernel::currFirmwareVersion() const { return m_dispatcher->currFirmwareVersion(); }
+QString ArdixKernel::pdmCurrFirmwareVersion() const { return m_dispatcher->pdmCurrFirmwareVersion(); }
+void ArdixKernel::setCurrFirmwareVersion(const QString &value) { m_dispatcher->setCurrFirmwareVersion(value); }
+void ArdixKernel::setPdmCurrFirmwareVersion(const QString &value) { m_dispatcher->setPdmCurrFirmwareVersion(value); }
+QString ArdixKernel::logNameToSave() const { return m_dispatcher->logNameToSave(); }
+void ArdixKernel::setLogNameToSave(const QString &value) { m_dispatcher->setLogNameToSave(value); }
 
 QString ArdixKernel::ardixClientVersion() const
 {
     return QStringLiteral(ARDIX_CLIENT_VERSION);
 }
 
-QVariantMap ArdixKernel::pdmDescription() const { return {}; }
+QVariantMap ArdixKernel::pdmBoardInfo() const
+{
+    return PdmBoard::boardInfo(m_pdmPort->boardInfo());
+}
+
+QVariantMap ArdixKernel::pdmDescription() const
+{
+    // The board information names the variant; until it has arrived the current board is assumed.
+    const int reported = m_pdmPort->boardInfo().isEmpty() ? 0 : pdmBoardInfo().value(QStringLiteral("boardVer")).toInt();
+    return PdmBoard::description(reported == 1 || reported == 2 ? reported : kDefaultPdmBoardVariant);
+}
 
 void ArdixKernel::setIsPdmRealtimeModeOn(bool value)
 {
-    m_isPdmRealtimeModeOn = value;
+    m_link->setPdmRealtimeModeOn(value);
 }
 
-QVariantMap ArdixKernel::ardixDescription() const { return {}; }
-
-void ArdixKernel::setArdixBoardVer(uint value)
+bool ArdixKernel::isPdmRealtimeModeOn() const
 {
-    if (m_ardixBoardVer == value)
-        return;
-    m_ardixBoardVer = value;
-    emit ardixSerialNumChanged();
+    return m_link->isPdmRealtimeModeOn();
 }
+
+uint ArdixKernel::ardixSerialNum() const { return m_dispatcher->ardixSerialNum(); }
+uint ArdixKernel::pdmSerialNum() const { return m_dispatcher->pdmSerialNum(); }
+uint ArdixKernel::ardixBoardVer() const { return m_dispatcher->ardixBoardVer(); }
+void ArdixKernel::setArdixBoardVer(uint value) { m_dispatcher->setArdixBoardVer(value); }
+QVariantMap ArdixKernel::ardixDescription() const { return m_dispatcher->getDashDescription(); }
 
 uint ArdixKernel::dev_conn_type() const
 {
@@ -159,43 +329,81 @@ void ArdixKernel::setPdmRealtimeData(PdmRealtimeData *) {}
 
 // --- operations -------------------------------------------------------------------------------
 
-QVariantMap ArdixKernel::getDashDescription() { return {}; }
-void ArdixKernel::saveNewWifiData(QString, QString, int) { notYetAvailable("saveNewWifiData"); }
-void ArdixKernel::saveNewSkinPos(int, int) { notYetAvailable("saveNewSkinPos"); }
-void ArdixKernel::saveNewSkinSettings(int, int) { notYetAvailable("saveNewSkinSettings"); }
-void ArdixKernel::setPwmDuty(int, int, int) { notYetAvailable("setPwmDuty"); }
-void ArdixKernel::loadDefaultExtraSettings() { notYetAvailable("loadDefaultExtraSettings"); }
-bool ArdixKernel::transferOldExtraSettings() { notYetAvailable("transferOldExtraSettings"); return false; }
-void ArdixKernel::loadDefaultSkinsSettings() { notYetAvailable("loadDefaultSkinsSettings"); }
-void ArdixKernel::loadDefaultAllSettings() { notYetAvailable("loadDefaultAllSettings"); }
-void ArdixKernel::resetArdixSettings() { notYetAvailable("resetArdixSettings"); }
-void ArdixKernel::setPdmPasswordSettings(QString, bool) { notYetAvailable("setPdmPasswordSettings"); }
-void ArdixKernel::loadDefaultPdmSettings(bool) { notYetAvailable("loadDefaultPdmSettings"); }
-void ArdixKernel::loadDataFromFile(QString, int, int) { notYetAvailable("loadDataFromFile"); }
-void ArdixKernel::exportFile(QString, int, int) { notYetAvailable("exportFile"); }
-void ArdixKernel::changeSkinMode() { notYetAvailable("changeSkinMode"); }
-void ArdixKernel::goWifiOffline() { setArdixStatus(ArdixEnums::ardixOffline); }
+QVariantMap ArdixKernel::getDashDescription() { return m_dispatcher->getDashDescription(); }
 
-void ArdixKernel::setArdixStatus(uint8_t newStatus)
+void ArdixKernel::saveNewWifiData(QString ssid, QString pass, int parentDevice)
 {
-    if (m_ardixStatus == newStatus)
-        return;
-    m_ardixStatus = newStatus;
-    emit ardixStatusChangedSignal();
+    m_store->saveNewWifiData(ssid, pass, parentDevice);
+    refreshWifi();
 }
 
-void ArdixKernel::setDeviceId(unsigned newDeviceId)
+void ArdixKernel::saveNewSkinPos(int s_index, int p_index)
 {
-    if (m_deviceId == int(newDeviceId))
+    if (!m_ardixSettings->setSkinCell(m_curSkinNum, m_curSkinMode, p_index, uint8_t(s_index)))
         return;
-    m_deviceId = int(newDeviceId);
-    emit deviceIdChanged();
+    m_ardixSettings->setSkinsPosHasChanges(true);
+    applyNewArdixSettings(false);
+    emit configChangedSignal();
 }
 
-void ArdixKernel::onWifiConnected() {}
-void ArdixKernel::onWifiDisconnected() {}
-void ArdixKernel::onWifiDataReady() {}
-void ArdixKernel::onWifiError(QAbstractSocket::SocketError) {}
+void ArdixKernel::saveNewSkinSettings(int settingsIndex, int settingsValue)
+{
+    if (!m_ardixSettings->commonSettings()->setSkinSetting(m_curSkinNum, settingsIndex, uint8_t(settingsValue)))
+        return;
+    m_ardixSettings->setCommonSettingsHasChanges(true);
+    applyNewArdixSettings(false);
+    emit configChangedSignal();
+}
+
+void ArdixKernel::setPwmDuty(int duty, int lcdOrLeds, int needSend) { m_dispatcher->setPwmDuty(duty, lcdOrLeds, needSend); }
+
+void ArdixKernel::loadDefaultExtraSettings()
+{
+    m_store->loadDefaultExtraSettings();
+    m_store->saveDashSettings();
+    m_store->loadDashSettings(true);
+}
+
+bool ArdixKernel::transferOldExtraSettings()
+{
+    const bool moved = m_store->transferOldExtraSettings();
+    m_store->saveDashSettings();
+    m_store->loadDashSettings(true);
+    return moved;
+}
+
+void ArdixKernel::loadDefaultSkinsSettings()
+{
+    m_store->loadDefaultSkinsSettings();
+    m_store->saveDashSettings();
+    m_store->loadDashSettings(true);
+}
+
+void ArdixKernel::loadDefaultAllSettings() { m_store->loadDefaultAllSettings(); }
+void ArdixKernel::resetArdixSettings() { m_store->resetArdixSettings(); }
+void ArdixKernel::setPdmPasswordSettings(QString password, bool upload) { m_store->setPdmPasswordSettings(password, upload); }
+void ArdixKernel::loadDefaultPdmSettings(bool isForceReset) { m_store->loadDefaultPdmSettings(isForceReset); }
+
+void ArdixKernel::loadDataFromFile(QString filePath, int deviceId_settings, int fileType)
+{
+    m_dispatcher->setSkinModeFromFile(true);
+    m_store->loadDataFromFile(filePath, deviceId_settings, fileType);
+    m_dispatcher->setSkinModeFromFile(false);
+}
+
+void ArdixKernel::exportFile(QString filePath, int deviceId_settings, int fileType)
+{
+    m_store->exportFile(filePath, deviceId_settings, fileType);
+}
+
+void ArdixKernel::changeSkinMode() { m_dispatcher->changeSkinMode(); }
+void ArdixKernel::goWifiOffline() { m_link->goWifiOffline(); }
+void ArdixKernel::setArdixStatus(uint8_t newStatus) { m_link->setArdixStatus(newStatus); }
+void ArdixKernel::setDeviceId(unsigned newDeviceId) { m_link->setDeviceId(int(newDeviceId)); }
+void ArdixKernel::onWifiConnected() { m_link->onWifiConnected(); }
+void ArdixKernel::onWifiDisconnected() { m_link->onWifiDisconnected(); }
+void ArdixKernel::onWifiDataReady() { m_link->onWifiDataReady(); }
+void ArdixKernel::onWifiError(QAbstractSocket::SocketError socketError) { m_link->onWifiError(socketError); }
 void ArdixKernel::flashFirmware(QString) { notYetAvailable("flashFirmware"); }
 void ArdixKernel::deleteLocalFile(QString) { notYetAvailable("deleteLocalFile"); }
 void ArdixKernel::deleteFileWithAbsolutePath(QString) { notYetAvailable("deleteFileWithAbsolutePath"); }
@@ -204,19 +412,24 @@ void ArdixKernel::webServerReply(QNetworkReply *) {}
 void ArdixKernel::webServerDownloadFile(QString, QString) { notYetAvailable("webServerDownloadFile"); }
 void ArdixKernel::webServerUpdateDownloadProgress(qint64, qint64) {}
 void ArdixKernel::getLocalFirmwaresList() {}
-void ArdixKernel::logDataTimeout() {}
+void ArdixKernel::logDataTimeout() { m_dispatcher->logDataTimeout(); }
 void ArdixKernel::downloadTimeout() {}
-void ArdixKernel::wifi_keepOnlineTimeout() {}
-void ArdixKernel::wifi_checkOnlineTimeout() {}
-void ArdixKernel::wifi_flashingTimeout() {}
-void ArdixKernel::wifi_gotHeaderTimeout() {}
-void ArdixKernel::wifi_sendToArdixTimeout() {}
-void ArdixKernel::wifi_kostilStariyBootTimeout() {}
-void ArdixKernel::wifi_headerParseTimeout() {}
-uint32_t ArdixKernel::crc32usingGZIPPolynomial(const char *, uint32_t) { return 0; }
+void ArdixKernel::wifi_keepOnlineTimeout() { m_link->wifi_keepOnlineTimeout(); }
+void ArdixKernel::wifi_checkOnlineTimeout() { m_link->wifi_checkOnlineTimeout(); }
+void ArdixKernel::wifi_flashingTimeout() { m_link->wifi_flashingTimeout(); }
+void ArdixKernel::wifi_gotHeaderTimeout() { m_link->wifi_gotHeaderTimeout(); }
+void ArdixKernel::wifi_sendToArdixTimeout() { m_link->wifi_sendToArdixTimeout(); }
+void ArdixKernel::wifi_kostilStariyBootTimeout() { m_link->wifi_kostilStariyBootTimeout(); }
+void ArdixKernel::wifi_headerParseTimeout() { m_link->wifi_headerParseTimeout(); }
+
+uint32_t ArdixKernel::crc32usingGZIPPolynomial(const char *inputData, uint32_t len)
+{
+    return ::crc32usingGZIPPolynomial(inputData, len);
+}
+
 void ArdixKernel::wifi_preparePacketToSend(uint32_t, QByteArray) {}
-void ArdixKernel::sendToArdix(unsigned, unsigned, unsigned) {}
-void ArdixKernel::sendToArdixQueue(unsigned, unsigned, unsigned) {}
+void ArdixKernel::sendToArdix(unsigned action, unsigned dataOrCommand, unsigned i_parameter) { m_link->sendToArdix(action, dataOrCommand, i_parameter); }
+void ArdixKernel::sendToArdixQueue(unsigned action, unsigned dataOrCommand, unsigned parameter) { m_link->sendToArdixQueue(action, dataOrCommand, parameter); }
 QString ArdixKernel::importElog(QString) { notYetAvailable("importElog"); return {}; }
 void ArdixKernel::exportElog(QString, QString) { notYetAvailable("exportElog"); }
 int ArdixKernel::convertElogToCSV(QString, QString, bool) { notYetAvailable("convertElogToCSV"); return -1; }
@@ -263,9 +476,16 @@ void ArdixKernel::ping_remote_timeout() {}
 void ArdixKernel::update_client_downloaded() {}
 void ArdixKernel::downloading_failed(QNetworkReply::NetworkError) {}
 void ArdixKernel::ios_stop_securityScope(QString) {}
-void ArdixKernel::applyNewPdmSettings() { notYetAvailable("applyNewPdmSettings"); }
-void ArdixKernel::applyNewArdixSettings(bool) { notYetAvailable("applyNewArdixSettings"); }
+
+void ArdixKernel::applyNewPdmSettings()
+{
+    m_store->setPdmBlock(m_pdmSettings->applyNewPdmSettings(m_store->pdmBlock()));
+    m_store->savePdmSettings(false);
+}
+
+void ArdixKernel::applyNewArdixSettings(bool isFull) { m_dispatcher->applyNewArdixSettings(isFull); }
 void ArdixKernel::applyNewArdixSettings() { applyNewArdixSettings(false); }
+
 TheSensorConfig *ArdixKernel::getSensor(uint8_t sensId)
 {
     return ArdixCatalogue::getSensor(sensId, dashSensors(), dashCustomSensors(), m_circuitSensors);

@@ -16,6 +16,19 @@
 
 #include "app/AppConfig.h"
 #include "settings/SensorContext.h"
+
+#include <memory>
+
+class DeviceLink;
+class DeviceLinkPort;
+class MessageDispatcher;
+class QSettingsStorePort;
+class DashPortAdapter;
+class PdmPortAdapter;
+class BlocksAdapter;
+namespace persistence {
+class SettingsStore;
+}
 #include "logic/Logic.h"
 #include "settings/TheSensorConfig.h"
 #include "settings/dash/ArdixSettings.h"
@@ -75,7 +88,7 @@ public:
     // Property accessors (not part of the invokable surface).
     bool IsDEBUG() const;
     bool IsMobile() const { return m_isMobile; }
-    void setIsMobile(bool value) { m_isMobile = value; }
+    void setIsMobile(bool value);
     bool IsPdmEeepromOk() const { return m_isPdmEeepromOk; }
     void setIsPdmEeepromOk(bool value);
     bool IsLogsSettingsMustBeChanged() const { return m_isLogsSettingsMustBeChanged; }
@@ -89,8 +102,8 @@ public:
     QVariantList ecuList_Ardix() const;
     QVariantList ecuList_PDM() const;
     QStringList analogGroupsNames() const;
-    int ardixStatus() const { return m_ardixStatus; }
-    int deviceId() const { return m_deviceId; }
+    int ardixStatus() const;
+    int deviceId() const;
     QList<TheSensorConfig *> circuit_sensors() const { return m_circuitSensors; }
     QVariantList availableFirmwares() const { return m_availableFirmwares; }
     void setAvailableFirmwares(const QVariantList &value);
@@ -98,14 +111,14 @@ public:
     void setUpdatesHistory(const QString &value);
     QString pdmUpdatesHistory() const { return m_pdmUpdatesHistory; }
     void setPdmUpdatesHistory(const QString &value);
-    QString currFirmwareVersion() const { return m_currFirmwareVersion; }
+    QString currFirmwareVersion() const;
     void setCurrFirmwareVersion(const QString &value);
-    QString pdmCurrFirmwareVersion() const { return m_pdmCurrFirmwareVersion; }
+    QString pdmCurrFirmwareVersion() const;
     void setPdmCurrFirmwareVersion(const QString &value);
     QString downloadingFileName() const { return m_downloadingFileName; }
     void setDownloadingFileName(const QString &value);
-    QString logNameToSave() const { return m_logNameToSave; }
-    void setLogNameToSave(const QString &value) { m_logNameToSave = value; }
+    QString logNameToSave() const;
+    void setLogNameToSave(const QString &value);
     QString ssidWifi() const { return m_ssidWifi; }
     void setSsidWifi(const QString &value) { m_ssidWifi = value; }
     QString passWifi() const { return m_passWifi; }
@@ -118,13 +131,13 @@ public:
     QVariantList logsFilesList() const { return m_logsFilesList; }
     QVariantList localLogsFilesList() const { return m_localLogsFilesList; }
     QVariantMap pdmDescription() const;
-    QVariantMap pdmBoardInfo() const { return m_pdmBoardInfo; }
-    bool isPdmRealtimeModeOn() const { return m_isPdmRealtimeModeOn; }
+    QVariantMap pdmBoardInfo() const;
+    bool isPdmRealtimeModeOn() const;
     void setIsPdmRealtimeModeOn(bool value);
-    uint ardixSerialNum() const { return m_ardixSerialNum; }
-    uint pdmSerialNum() const { return m_pdmSerialNum; }
+    uint ardixSerialNum() const;
+    uint pdmSerialNum() const;
     QVariantMap ardixDescription() const;
-    uint ardixBoardVer() const { return m_ardixBoardVer; }
+    uint ardixBoardVer() const;
     void setArdixBoardVer(uint value);
     QVariantMap refLapData() const { return m_refLapData; }
     uint dev_conn_type() const;
@@ -256,6 +269,11 @@ private:
     bool isRu() const;
     QList<TheSensorConfig *> dashSensors() const;
     QList<TheSensorConfig *> dashCustomSensors() const;
+    void buildSettings();
+    void buildLink();
+    void connectSignals();
+    void refreshWifi();
+    bool isOnlineWith(int deviceModelId) const;
 
     AppConfig m_config;
     QTimer m_incomingFileTimer;
@@ -265,31 +283,31 @@ private:
     bool m_isLogsSettingsMustBeChanged = false;
     int m_curSkinNum = 0;
     int m_curSkinMode = 0;
-    int m_ardixStatus = 0;
-    int m_deviceId = 0;
     QList<TheSensorConfig *> m_circuitSensors;
     QVariantList m_availableFirmwares;
     QString m_updatesHistory;
     QString m_pdmUpdatesHistory;
-    QString m_currFirmwareVersion;
-    QString m_pdmCurrFirmwareVersion;
     QString m_downloadingFileName;
-    QString m_logNameToSave;
     QString m_ssidWifi;
     QString m_passWifi;
     QString m_pdmSsidWifi;
     QString m_pdmPassWifi;
     QVariantList m_logsFilesList;
     QVariantList m_localLogsFilesList;
-    QVariantMap m_pdmBoardInfo;
-    bool m_isPdmRealtimeModeOn = false;
-    uint m_ardixSerialNum = 0;
-    uint m_pdmSerialNum = 0;
-    uint m_ardixBoardVer = 0;
     QVariantMap m_refLapData;
     bool m_isServerOnline = false;
+
+    // Owned subsystems (QObject children unless held here).
     Logic *m_logic = nullptr;
     PdmSettings *m_pdmSettings = nullptr;
     ArdixSettings *m_ardixSettings = nullptr;
     PdmRealtimeData *m_pdmRealtimeData = nullptr;
+    persistence::SettingsStore *m_store = nullptr;
+    DeviceLink *m_link = nullptr;
+    MessageDispatcher *m_dispatcher = nullptr;
+    std::unique_ptr<DashPortAdapter> m_dashPort;
+    std::unique_ptr<PdmPortAdapter> m_pdmPort;
+    std::unique_ptr<BlocksAdapter> m_blocks;
+    std::unique_ptr<DeviceLinkPort> m_linkPort;
+    std::unique_ptr<QSettingsStorePort> m_storePort;
 };

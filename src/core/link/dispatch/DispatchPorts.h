@@ -38,7 +38,7 @@ public:
 };
 
 // Dash image parts, as bits of the mask that packChangedParts returns.
-namespace DashPart {
+namespace DashPartBit {
 enum : unsigned {
     SkinsPos = 1u << 0,
     Sensors = 1u << 1,

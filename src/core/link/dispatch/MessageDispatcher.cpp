@@ -437,22 +437,22 @@ void MessageDispatcher::applyNewArdixSettings(bool isFull)
         return;
     }
     switch (mask) {
-    case DashPart::SkinsPos:
+    case DashPartBit::SkinsPos:
         queueData(SkinsPosData, uint(m_dash.currSkin()));
         break;
-    case DashPart::Sensors:
+    case DashPartBit::Sensors:
         queueData(AllSensorData);
         break;
-    case DashPart::CustomSensors:
+    case DashPartBit::CustomSensors:
         queueData(AllCustomSensorData);
         break;
-    case DashPart::CommonSettings:
+    case DashPartBit::CommonSettings:
         queueData(CommonSettingsData);
         break;
-    case DashPart::CustomAnalogSensors:
+    case DashPartBit::CustomAnalogSensors:
         queueData(CustomAnalogSensorsData);
         break;
-    case DashPart::ExtraSettings: {
+    case DashPartBit::ExtraSettings: {
         // Firmware before the extra settings would store them nowhere.
         const float version = firmwareVersionNumber();
         if (version != 0.0f && !(version > LinkConst::ExtraSettingsFirmware)) {

@@ -141,15 +141,21 @@ void SettingsStore::loadDashSettings(bool keep)
         }
     }
 
+    if (correctAndFinishDashLoad() && keep)
+        request(FlashData, AllData);
+}
+
+bool SettingsStore::correctAndFinishDashLoad()
+{
     const int offset = utcOffset();
     emit utcOffsetLoaded(offset);
-    if (applyLoadCorrections(m_dash, offset)) {
+    const bool corrected = applyLoadCorrections(m_dash, offset);
+    if (corrected) {
         emit configChangedSignal();
         saveDashSettings();
-        if (keep)
-            request(FlashData, AllData);
     }
     finishDashLoad();
+    return corrected;
 }
 
 void SettingsStore::finishDashLoad()

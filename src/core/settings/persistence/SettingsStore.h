@@ -72,6 +72,9 @@ public:
     // Loading at start (keep false) and after the stored value changed (keep true).
     void loadDashSettings(bool keep);
     void loadPdmSettings(bool keep);
+    // The load with keep set, without the upload of a corrected block: true when the block was
+    // corrected (and stored); the caller uploads it.
+    bool correctAndFinishDashLoad();
 
     // The dash block under "allSettingsData", synced.
     void saveDashSettings();

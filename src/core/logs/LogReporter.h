@@ -1,0 +1,21 @@
+#pragma once
+// How log reading and conversions talk back to the user: the kernel's hideBusy, showInfoMessage,
+// progressMoving and finishLogExport. Background conversions get a copy bound to queued signals;
+// tools and tests bind what they need. An unset callback does nothing.
+
+#include <QString>
+
+#include <functional>
+
+struct LogReporter
+{
+    std::function<void()> onHideBusy;
+    std::function<void(const QString &)> onShowInfoMessage;
+    std::function<void(unsigned)> onProgressMoving;
+    std::function<void(const QString &)> onFinishLogExport;
+
+    void hideBusy() const { if (onHideBusy) onHideBusy(); }
+    void showInfoMessage(const QString &text) const { if (onShowInfoMessage) onShowInfoMessage(text); }
+    void progressMoving(unsigned progress) const { if (onProgressMoving) onProgressMoving(progress); }
+    void finishLogExport(const QString &outputPath) const { if (onFinishLogExport) onFinishLogExport(outputPath); }
+};

@@ -1,0 +1,21 @@
+#pragma once
+// Conversion of one ".elog" file into comma-separated text, optionally gzip-compressed.
+
+#include "logs/LogExportContext.h"
+#include "logs/LogReporter.h"
+
+#include <QString>
+
+namespace csv {
+
+// Suffix appended to the chosen path when the text is compressed.
+inline const QString kGzipSuffix = QStringLiteral(".gzip");
+inline const QString kNoWriteAccessText = QStringLiteral("Похоже нет прав для создания файлов");
+
+} // namespace csv
+
+// Returns 1 on success, 0 on failure (the user has been told why). Reports progress at most 100
+// times, then hideBusy, progressMoving(100) and finishLogExport(final path). The output appears
+// only when complete; on failure nothing is left at the output path.
+int convertElogToCSV(const QString &inputPath, const QString &outputPath, bool isNeedToCompress,
+                     const LogExportContext &context, const LogReporter &reporter);

@@ -1,0 +1,224 @@
+#include "logs/elog/ElogReader.h"
+
+#include "logs/elog/ElogEnvelope.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+// Body header, version 1 and later.
+namespace v1 {
+constexpr int kVersion = 0;
+constexpr int kLogRate = 1;
+constexpr int kChannelCount = 2;
+constexpr int kStartPointLat = 4;
+constexpr int kStartPointLon = 8;
+constexpr int kStartPointCourse = 12;
+constexpr int kRecordCount = 16;
+constexpr int kChannelIds = 20; // then 4n sizes, c attributes, 24c names, data
+static_assert(kVersion < kLogRate && kLogRate < kChannelCount && kChannelCount < kStartPointLat
+                  && kStartPointLat + 4 <= kStartPointLon && kStartPointLon + 4 <= kStartPointCourse
+                  && kStartPointCourse + 4 <= kRecordCount && kRecordCount + 4 <= kChannelIds,
+              "version 1 header fields must ascend without overlap");
+} // namespace v1
+
+// Body header, version 0.
+namespace v0 {
+constexpr int kLogRate = 1;
+constexpr int kChannelCount = 2;
+constexpr int kRecordCount = 3; // unaligned
+constexpr int kChannelIds = 7;
+static_assert(kRecordCount + 4 <= kChannelIds, "version 0 header fields must not overlap");
+} // namespace v0
+
+constexpr int kMinimalBody = 7;
+
+uint32_t u32At(const uchar *p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+
+float f32At(const uchar *p)
+{
+    const uint32_t bits = u32At(p);
+    float f;
+    std::memcpy(&f, &bits, 4);
+    return f;
+}
+
+ElogReadResult fail(ElogError e)
+{
+    ElogReadResult r;
+    r.error = e;
+    return r;
+}
+
+QString customName(const uchar *field, uint8_t id)
+{
+    const auto *end = static_cast<const uchar *>(std::memchr(field, 0, elog::kCustomNameSize));
+    const int len = end ? int(end - field) : elog::kCustomNameSize;
+    QString name = QString::fromUtf8(reinterpret_cast<const char *>(field), len);
+    if (name.isEmpty())
+        name = QStringLiteral("Custom ") + QString::number(id);
+    return name;
+}
+
+ElogReadResult parseVersion0(ElogReadResult &&r, const uchar *p, size_t size)
+{
+    ElogData &d = r.data;
+    d.logRate = p[v0::kLogRate];
+    d.channelCount = p[v0::kChannelCount];
+    d.recordCount = u32At(p + v0::kRecordCount);
+    const size_t n = d.channelCount;
+    if (size < v0::kChannelIds + n)
+        return fail(ElogError::BadTables);
+    if (d.logRate == 0)
+        return fail(ElogError::ZeroRate);
+
+    uint64_t pos = v0::kChannelIds + n;
+    for (size_t k = 0; k < n; ++k) {
+        const uint8_t id = p[v0::kChannelIds + k];
+        const int ss = elog::sampleSize(id);
+        if (ss == 0)
+            return fail(ElogError::BadChannel);
+        d.channelIds.push_back(id);
+        d.channelData.push_back(uint32_t(std::min<uint64_t>(pos, UINT32_MAX)));
+        d.channelSamples.push_back(d.recordCount);
+        pos += uint64_t(d.recordCount) * uint64_t(ss);
+    }
+    if (pos != size)
+        return fail(ElogError::Version0Sizes);
+    return std::move(r);
+}
+
+ElogReadResult parseVersion1(ElogReadResult &&r, const uchar *p, size_t size)
+{
+    ElogData &d = r.data;
+    const size_t n = p[v1::kChannelCount];
+    if (size < size_t(v1::kChannelIds) || size < v1::kChannelIds + 5 * n)
+        return fail(ElogError::SizeTable);
+
+    d.logRate = p[v1::kLogRate];
+    d.channelCount = uint8_t(n);
+    d.startPointLat = f32At(p + v1::kStartPointLat);
+    d.startPointLon = f32At(p + v1::kStartPointLon);
+    d.startPointCourse = f32At(p + v1::kStartPointCourse);
+    d.recordCount = u32At(p + v1::kRecordCount);
+
+    const uchar *ids = p + v1::kChannelIds;
+    const uchar *sizes = ids + n;
+    size_t customs = 0;
+    uint64_t dataBytes = 0;
+    for (size_t k = 0; k < n; ++k) {
+        customs += elog::isNamedCustomChannel(ids[k]) ? 1 : 0;
+        dataBytes += u32At(sizes + 4 * k);
+    }
+    const size_t attrsAt = v1::kChannelIds + 5 * n;
+    const size_t namesAt = attrsAt + customs;
+    const size_t dataAt = namesAt + size_t(elog::kCustomNameSize) * customs;
+    if (uint64_t(dataAt) + dataBytes != uint64_t(size))
+        return fail(ElogError::SizeTable);
+    if (d.logRate == 0)
+        return fail(ElogError::ZeroRate);
+
+    d.channelIds.reserve(n);
+    d.channelData.reserve(n);
+    d.channelSamples.reserve(n);
+    uint64_t pos = dataAt;
+    size_t customIndex = 0;
+    for (size_t k = 0; k < n; ++k) {
+        const uint8_t id = ids[k];
+        const int ss = elog::sampleSize(id);
+        if (ss == 0)
+            return fail(ElogError::BadChannel);
+        const uint32_t blockSize = u32At(sizes + 4 * k);
+        d.channelIds.push_back(id);
+        d.channelData.push_back(uint32_t(pos)); // pos <= size, which fits a QByteArray
+        const uint32_t samples = blockSize / uint32_t(ss);
+        d.channelSamples.push_back(samples);
+        if (samples != d.recordCount && std::find(d.slowChannels.begin(), d.slowChannels.end(), id) == d.slowChannels.end())
+            d.slowChannels.push_back(id);
+        if (elog::isNamedCustomChannel(id)) {
+            d.customAttributes.push_back(p[attrsAt + customIndex]);
+            d.customNames.append(customName(p + namesAt + size_t(elog::kCustomNameSize) * customIndex, id));
+            ++customIndex;
+        }
+        pos += blockSize;
+    }
+    return std::move(r);
+}
+
+} // namespace
+
+int ElogData::channelIndex(uint8_t id) const
+{
+    const auto it = std::find(channelIds.begin(), channelIds.end(), id);
+    return it == channelIds.end() ? -1 : int(it - channelIds.begin());
+}
+
+bool ElogData::isSlow(uint8_t id) const
+{
+    return std::find(slowChannels.begin(), slowChannels.end(), id) != slowChannels.end();
+}
+
+QString elogErrorMessage(ElogError error)
+{
+    switch (error) {
+    case ElogError::None: return QString();
+    case ElogError::FileNotFound: return QStringLiteral("Похоже файл не найден");
+    case ElogError::Corrupt: return QStringLiteral("Похоже файл поврежден");
+    case ElogError::BadTables: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию");
+    case ElogError::SizeTable: return QStringLiteral("Ошибка чтения структуры файла #1201");
+    case ElogError::ZeroRate: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1202");
+    case ElogError::BadChannel: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1203");
+    case ElogError::Version0Sizes: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1204");
+    }
+    return QString();
+}
+
+ElogReadResult parseElogBody(const QByteArray &body, const QString &fileName)
+{
+    ElogReadResult r;
+    r.data.fileName = fileName;
+    r.data.body = body;
+    const auto *p = reinterpret_cast<const uchar *>(body.constData());
+    const size_t size = size_t(body.size());
+    if (size < size_t(kMinimalBody))
+        return r; // an empty log: no channels, no records
+    r.data.version = p[0];
+    ElogReadResult out = r.data.version == 0 ? parseVersion0(std::move(r), p, size) : parseVersion1(std::move(r), p, size);
+    return out;
+}
+
+ElogReadResult decodeElogFile(const QByteArray &fileBytes, const QString &fileName)
+{
+    const QByteArray body = elog::inflateEnvelope(fileBytes);
+    if (body.isEmpty())
+        return fail(ElogError::Corrupt);
+    return parseElogBody(body, fileName);
+}
+
+ElogReadResult readElog(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(ElogError::FileNotFound);
+    if (file.size() > elog::kMaxElogBodyBytes)
+        return fail(ElogError::Corrupt);
+    const QByteArray bytes = file.readAll();
+    file.close();
+    return decodeElogFile(bytes, QFileInfo(path).fileName());
+}
+
+ElogReadResult readElog(const QString &path, const LogReporter &reporter)
+{
+    ElogReadResult r = readElog(path);
+    if (!r.ok()) {
+        reporter.hideBusy();
+        reporter.showInfoMessage(r.message());
+    }
+    return r;
+}
