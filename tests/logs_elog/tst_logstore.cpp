@@ -1,7 +1,7 @@
 #include "ElogTestBuilder.h"
 
 #include "logs/store/DeviceLogList.h"
-#include "logs/store/IncomingFile.h"
+#include "app/IncomingFile.h"
 #include "logs/store/LogStore.h"
 #include "settings/ArdixEnums.h"
 #include "settings/TheSensorConfig.h"

@@ -4,6 +4,13 @@
 #include "app/KernelPorts.h"
 #include "app/RunGuard.h"
 #include "link/BlockEncoding.h"
+#include "logs/LogExportContext.h"
+#include "logs/csv/CsvExport.h"
+#include "logs/laps/GPS.h"
+#include "logs/laps/LapService.h"
+#include "logs/ld/LdExport.h"
+#include "logs/store/DeviceLogList.h"
+#include "logs/store/LogStore.h"
 #include "link/DeviceLink.h"
 #include "link/dispatch/DeviceLinkPort.h"
 #include "link/dispatch/MessageDispatcher.h"
@@ -11,12 +18,14 @@
 #include "settings/ArdixEnums.h"
 #include "settings/catalogue/SensorCatalogue.h"
 #include "settings/catalogue/Vocabularies.h"
+#include "settings/dash/GpsAccelerationMeasureSettings.h"
 #include "settings/dash/ThePreferenceTransport.h"
 #include "settings/persistence/SettingsStore.h"
 #include "settings/pdm/PdmBoard.h"
 #include "settings/pdm/PdmOtherSettings.h"
 
 #include <QLoggingCategory>
+#include <QSettings>
 
 Q_LOGGING_CATEGORY(lcKernel, "ardix.kernel", QtWarningMsg)
 
@@ -35,6 +44,7 @@ ArdixKernel::ArdixKernel(QObject *parent)
 {
     buildSettings();
     buildLink();
+    buildLogs();
     connectSignals();
 
     m_store->loadDashSettings(false);
@@ -53,7 +63,9 @@ ArdixKernel::ArdixKernel(QObject *parent)
 
 ArdixKernel::~ArdixKernel()
 {
-    // The dispatcher and the link hold references to the adapters: they go first.
+    // Conversions still running report through the log store; the dispatcher and the link hold
+    // references to the adapters: these go first.
+    delete m_logStore;
     delete m_dispatcher;
     delete m_link;
 }
@@ -85,6 +97,9 @@ void ArdixKernel::buildSettings()
     state.setCurSkinMode = [this](int mode) { setCurSkinMode(mode); };
     state.deviceId = [this] { return deviceId(); };
     state.firmwareVersionNumber = [this] { return m_dispatcher ? m_dispatcher->firmwareVersionNumber() : 0.0f; };
+    state.refLapData = [this] {
+        return m_lapStore ? m_lapStore->value(QLatin1String(ardix::laps::kRefLapDataKey)).toByteArray() : QByteArray();
+    };
     m_dashPort = std::make_unique<DashPortAdapter>(*m_store, *m_ardixSettings, state);
     m_pdmPort = std::make_unique<PdmPortAdapter>(*m_store, *m_pdmRealtimeData);
     m_blocks = std::make_unique<BlocksAdapter>(*m_store, *m_ardixSettings, state);
@@ -99,6 +114,43 @@ void ArdixKernel::buildLink()
     m_linkPort = std::make_unique<DeviceLinkPort>(*m_link);
     m_dispatcher = new MessageDispatcher({*m_linkPort, *m_dashPort, *m_pdmPort, *m_storePort, *m_blocks});
     connectDispatcherToLink(*m_link, *m_dispatcher);
+}
+
+void ArdixKernel::buildLogs()
+{
+    m_logStore = new LogStore(this);
+    m_gps = new GPS(this);
+    m_lapStore = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Ardix"), QStringLiteral("Ardix"));
+
+    ardix::laps::LapHost host;
+    host.dashStartPoint = [this] {
+        const GpsAccelerationMeasureSettings *gps = m_ardixSettings->commonSettings()->gpsAccelerationMeasureSettings();
+        return ardix::laps::StartPoint{gps->startPointLat(), gps->startPointLon(), gps->startPointCourse()};
+    };
+    host.applyDashStartPoint = [this](const ardix::laps::StartPoint &start) {
+        m_dashPort->setStartLine(start.lat, start.lon, start.course);
+        applyNewArdixSettings(false);
+    };
+    host.isDashConnected = [this] { return isOnlineWith(ArdixEnums::Device_Ardix7); };
+    // The frame builder takes the stored lap and compresses it itself.
+    host.sendRefLap = [this](const QByteArray &) {
+        sendToArdixQueue(ArdixEnums::FlashData, ArdixEnums::RefLapData, 0);
+    };
+    m_laps = new ardix::laps::LapService(m_gps, m_lapStore.get(), host, this);
+
+    persistence::LapFileHooks hooks;
+    hooks.exportPayload = [this](int fileType) { return m_laps->exportPayload(fileType); };
+    hooks.loadContent = [this](int fileType, const QByteArray &content) { m_laps->loadFileContent(fileType, content); };
+    m_store->setLapFileHooks(hooks);
+}
+
+LogExportContext ArdixKernel::exportContext() const
+{
+    const GpsAccelerationMeasureSettings *gps = m_ardixSettings->commonSettings()->gpsAccelerationMeasureSettings();
+    return LogExportContext::capture(
+        [this](uint8_t id) { return const_cast<ArdixKernel *>(this)->getSensor(id); }, m_store->pdmBlock(),
+        m_dispatcher->ardixSerialNum(), gps->startPointLat(), gps->startPointLon(), gps->startPointCourse());
 }
 
 void ArdixKernel::connectSignals()
@@ -161,6 +213,19 @@ void ArdixKernel::connectSignals()
     });
     connect(m_store, &persistence::SettingsStore::logsSettingsMustBeChangedUpdated, this,
             &ArdixKernel::setIsLogsSettingsMustBeChanged);
+
+    connect(m_store, &persistence::SettingsStore::utcOffsetLoaded, this, [this](int seconds) { m_gps->setTimeOffset(seconds); });
+
+    // Log files and laps.
+    connect(m_logStore, &LogStore::hideBusy, this, &ArdixKernel::hideBusy);
+    connect(m_logStore, &LogStore::progressMoving, this, &ArdixKernel::progressMoving);
+    connect(m_logStore, &LogStore::showInfoMessage, this, &ArdixKernel::showInfoMessage);
+    connect(m_logStore, &LogStore::localLogsFileListUpdateSignal, this, &ArdixKernel::localLogsFileListUpdateSignal);
+    connect(m_logStore, &LogStore::incomingElog_signal, this, &ArdixKernel::incomingElog_signal);
+    connect(m_laps, &ardix::laps::LapService::refLapDataRecieved, this, &ArdixKernel::refLapDataRecieved);
+    connect(m_laps, &ardix::laps::LapService::showInfoMessage, this, &ArdixKernel::showInfoMessage);
+    connect(m_laps, &ardix::laps::LapService::progressMoving, this, &ArdixKernel::progressMoving);
+    connect(m_laps, &ardix::laps::LapService::hideBusy, this, &ArdixKernel::hideBusy);
 
     // The language of the dash settings decides the units list.
     connect(m_ardixSettings->commonSettings(), &ThePreferenceTransport::dataChanged, this,
@@ -244,6 +309,9 @@ QStringList ArdixKernel::units() const { return ArdixCatalogue::unitsList(isRu()
 QVariantList ArdixKernel::ecuList_Ardix() const { return ArdixCatalogue::ecuListArdix(); }
 QVariantList ArdixKernel::ecuList_PDM() const { return ArdixCatalogue::ecuListPdm(); }
 QStringList ArdixKernel::analogGroupsNames() const { return ArdixCatalogue::analogGroupsNames(); }
+
+QVariantList ArdixKernel::logsFilesList() const { return devicelogs::formatList(m_dispatcher->deviceLogList()); }
+QVariantList ArdixKernel::localLogsFilesList() const { return m_logStore->localLogsFilesList(); }
 
 int ArdixKernel::ardixStatus() const { return m_link->ardixStatus(); }
 int ArdixKernel::deviceId() const { return m_link->deviceId(); }
@@ -386,6 +454,10 @@ void ArdixKernel::loadDefaultPdmSettings(bool isForceReset) { m_store->loadDefau
 
 void ArdixKernel::loadDataFromFile(QString filePath, int deviceId_settings, int fileType)
 {
+    if (fileType == ArdixEnums::Elog_FileType) {
+        m_logStore->handOffElog(filePath);
+        return;
+    }
     m_dispatcher->setSkinModeFromFile(true);
     m_store->loadDataFromFile(filePath, deviceId_settings, fileType);
     m_dispatcher->setSkinModeFromFile(false);
@@ -406,7 +478,7 @@ void ArdixKernel::onWifiDataReady() { m_link->onWifiDataReady(); }
 void ArdixKernel::onWifiError(QAbstractSocket::SocketError socketError) { m_link->onWifiError(socketError); }
 void ArdixKernel::flashFirmware(QString) { notYetAvailable("flashFirmware"); }
 void ArdixKernel::deleteLocalFile(QString) { notYetAvailable("deleteLocalFile"); }
-void ArdixKernel::deleteFileWithAbsolutePath(QString) { notYetAvailable("deleteFileWithAbsolutePath"); }
+void ArdixKernel::deleteFileWithAbsolutePath(QString filename) { m_logStore->deleteFileWithAbsolutePath(filename); }
 void ArdixKernel::webServerFileListRequest() { notYetAvailable("webServerFileListRequest"); }
 void ArdixKernel::webServerReply(QNetworkReply *) {}
 void ArdixKernel::webServerDownloadFile(QString, QString) { notYetAvailable("webServerDownloadFile"); }
@@ -430,16 +502,33 @@ uint32_t ArdixKernel::crc32usingGZIPPolynomial(const char *inputData, uint32_t l
 void ArdixKernel::wifi_preparePacketToSend(uint32_t, QByteArray) {}
 void ArdixKernel::sendToArdix(unsigned action, unsigned dataOrCommand, unsigned i_parameter) { m_link->sendToArdix(action, dataOrCommand, i_parameter); }
 void ArdixKernel::sendToArdixQueue(unsigned action, unsigned dataOrCommand, unsigned parameter) { m_link->sendToArdixQueue(action, dataOrCommand, parameter); }
-QString ArdixKernel::importElog(QString) { notYetAvailable("importElog"); return {}; }
-void ArdixKernel::exportElog(QString, QString) { notYetAvailable("exportElog"); }
-int ArdixKernel::convertElogToCSV(QString, QString, bool) { notYetAvailable("convertElogToCSV"); return -1; }
-void ArdixKernel::exportLog_x64(QString, QString, int) { notYetAvailable("exportLog_x64"); }
+QString ArdixKernel::importElog(QString inputPath) { return m_logStore->importElog(inputPath); }
+void ArdixKernel::exportElog(QString inputPath, QString outputPath) { m_logStore->exportElog(inputPath, outputPath); }
+
+int ArdixKernel::convertElogToCSV(QString inputPath, QString outputPath, bool isNeedToCompress)
+{
+    return ::convertElogToCSV(inputPath, outputPath, isNeedToCompress, exportContext(), m_logStore->reporter());
+}
+
+void ArdixKernel::exportLog_x64(QString inputPath, QString outputPath, int format)
+{
+    // Runs on the pool and reports through the log store's signals; not awaited.
+    m_logStore->exportLog_x64(inputPath, outputPath, format, exportContext());
+}
 void ArdixKernel::exportLog_mobile(QString, int) {}
 void ArdixKernel::exportLog_iCloud(QString, int) {}
-void ArdixKernel::finishLogExport(QString) {}
-QVariantMap ArdixKernel::findLapsInLog(QString) { notYetAvailable("findLapsInLog"); return {}; }
-double ArdixKernel::getGpsDistance(double, double, double, double) { return 0; }
-int ArdixKernel::convertElogToLD(QString, QString) { notYetAvailable("convertElogToLD"); return -1; }
+void ArdixKernel::finishLogExport(QString outputPath) { m_logStore->finishLogExport(outputPath); }
+QVariantMap ArdixKernel::findLapsInLog(QString inputPath) { return m_laps->findLapsInLog(inputPath); }
+
+double ArdixKernel::getGpsDistance(double lat1, double lon1, double lat2, double lon2)
+{
+    return ardix::laps::LapService::getGpsDistance(lat1, lon1, lat2, lon2);
+}
+
+int ArdixKernel::convertElogToLD(QString inputPath, QString outputPath)
+{
+    return ::convertElogToLD(inputPath, outputPath, exportContext(), m_logStore->reporter());
+}
 void ArdixKernel::downloadClientUpdate(QString) { notYetAvailable("downloadClientUpdate"); }
 void ArdixKernel::checkFirmwareVersion() {}
 
@@ -453,10 +542,16 @@ void ArdixKernel::parseIncomingFile(QString url)
     emit incomingFileSignal(*info);
 }
 
-QVariantMap ArdixKernel::getRefLapInfo() { return {}; }
-void ArdixKernel::setStartLineLogFileData(QString, float, float, float, bool) { notYetAvailable("setStartLineLogFileData"); }
-void ArdixKernel::setRefLapLogFileData() { notYetAvailable("setRefLapLogFileData"); }
-void ArdixKernel::applyStartLineFromRefLap() { notYetAvailable("applyStartLineFromRefLap"); }
+QVariantMap ArdixKernel::getRefLapInfo() { return m_laps->getRefLapInfo(); }
+QVariantMap ArdixKernel::refLapData() const { return m_laps->getRefLapInfo(); }
+
+void ArdixKernel::setStartLineLogFileData(QString name, float lat, float lon, float course, bool isApply)
+{
+    m_laps->setStartLineLogFileData(name, lat, lon, course, isApply);
+}
+
+void ArdixKernel::setRefLapLogFileData() { m_laps->setRefLapLogFileData(); }
+void ArdixKernel::applyStartLineFromRefLap() { m_laps->applyStartLineFromRefLap(); }
 
 void ArdixKernel::desktop_incomingFileRoutine()
 {

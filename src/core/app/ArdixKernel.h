@@ -26,8 +26,15 @@ class QSettingsStorePort;
 class DashPortAdapter;
 class PdmPortAdapter;
 class BlocksAdapter;
+class LogStore;
+class GPS;
+class QSettings;
+struct LogExportContext;
 namespace persistence {
 class SettingsStore;
+}
+namespace ardix::laps {
+class LapService;
 }
 #include "logic/Logic.h"
 #include "settings/TheSensorConfig.h"
@@ -128,8 +135,8 @@ public:
     QString pdmPassWifi() const { return m_pdmPassWifi; }
     void setPdmPassWifi(const QString &value) { m_pdmPassWifi = value; }
     QString ardixClientVersion() const;
-    QVariantList logsFilesList() const { return m_logsFilesList; }
-    QVariantList localLogsFilesList() const { return m_localLogsFilesList; }
+    QVariantList logsFilesList() const;
+    QVariantList localLogsFilesList() const;
     QVariantMap pdmDescription() const;
     QVariantMap pdmBoardInfo() const;
     bool isPdmRealtimeModeOn() const;
@@ -139,7 +146,7 @@ public:
     QVariantMap ardixDescription() const;
     uint ardixBoardVer() const;
     void setArdixBoardVer(uint value);
-    QVariantMap refLapData() const { return m_refLapData; }
+    QVariantMap refLapData() const;
     uint dev_conn_type() const;
     bool isServerOnline() const { return m_isServerOnline; }
     void setIsServerOnline(bool value);
@@ -271,6 +278,8 @@ private:
     QList<TheSensorConfig *> dashCustomSensors() const;
     void buildSettings();
     void buildLink();
+    void buildLogs();
+    LogExportContext exportContext() const;
     void connectSignals();
     void refreshWifi();
     bool isOnlineWith(int deviceModelId) const;
@@ -292,9 +301,6 @@ private:
     QString m_passWifi;
     QString m_pdmSsidWifi;
     QString m_pdmPassWifi;
-    QVariantList m_logsFilesList;
-    QVariantList m_localLogsFilesList;
-    QVariantMap m_refLapData;
     bool m_isServerOnline = false;
 
     // Owned subsystems (QObject children unless held here).
@@ -310,4 +316,8 @@ private:
     std::unique_ptr<BlocksAdapter> m_blocks;
     std::unique_ptr<DeviceLinkPort> m_linkPort;
     std::unique_ptr<QSettingsStorePort> m_storePort;
+    std::unique_ptr<QSettings> m_lapStore;
+    LogStore *m_logStore = nullptr;
+    GPS *m_gps = nullptr;
+    ardix::laps::LapService *m_laps = nullptr;
 };

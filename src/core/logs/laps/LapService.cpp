@@ -90,6 +90,29 @@ void LapService::setStartLineLogFileData(const QString &name, float lat, float l
     Q_EMIT showInfoMessage(kStartLineAppliedText);
 }
 
+void LapService::loadFileContent(int fileType, const QByteArray &content)
+{
+    if (fileType == ArdixEnums::StartLine_FileType || fileType == ArdixEnums::StartLineInLog_FileType) {
+        const std::optional<StartLineRecord> record = parseStartLine(content);
+        if (!record) {
+            Q_EMIT showInfoMessage(kBadLapFileText);
+            return;
+        }
+        setStartLineLogFileData(record->name, record->latitude, record->longitude, record->course, true);
+        return;
+    }
+    if (!parseRefLap(content)) {
+        Q_EMIT showInfoMessage(kBadLapFileText);
+        return;
+    }
+    m_store->setValue(QLatin1String(kRefLapDataKey), content);
+    m_store->sync();
+    Q_EMIT refLapDataRecieved();
+    Q_EMIT showInfoMessage(kRefLapAppliedText);
+    if (m_host.isDashConnected && m_host.isDashConnected() && m_host.sendRefLap)
+        m_host.sendRefLap(compressEnvelope(content));
+}
+
 void LapService::applyStartLineFromRefLap()
 {
     const QVariantMap info = getRefLapInfo();

@@ -17,6 +17,7 @@ namespace ardix::laps {
 
 inline const QString kRefLapAppliedText = QStringLiteral("Настройки лучшего круга загружены");
 inline const QString kStartLineAppliedText = QStringLiteral("Настройки стартовой линии применены");
+inline const QString kBadLapFileText = QStringLiteral("Упс, с файлом что-то не то");
 inline const QString kDefaultStartPointName = QStringLiteral("без имени");
 inline constexpr const char *kRefLapDataKey = "refLapData";
 inline constexpr const char *kStartPointNameKey = "startPointName";
@@ -49,6 +50,9 @@ public:
     void setRefLapLogFileData();
     void setStartLineLogFileData(const QString &name, float lat, float lon, float course, bool isApply);
     void applyStartLineFromRefLap();
+    // A start line or reference lap file the user loaded (already decompressed): applied as the
+    // dash's start line, or stored and sent as the reference lap.
+    void loadFileContent(int fileType, const QByteArray &content);
 
     // The kept start-line-from-log record (76 bytes, empty before setStartLineLogFileData).
     QByteArray startLineInLogRecord() const { return m_startLineInLog; }
