@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Window
 import ARDIX 1.0
+import "dialogs"
 
 ApplicationWindow {
     id: ardix
@@ -23,6 +24,7 @@ ApplicationWindow {
         onPopUpSignal: (popUpText) => ardix.lastNotice = popUpText
         onShowInfoMessage: (infoMessageText) => ardix.lastNotice = infoMessageText
         onIncomingFileSignal: (fileInfo) => ardix.incomingFileInfo = fileInfo
+        onShowSyncDiaglog: (extra) => syncDialog.reopen(extra)
         onIncomingEvent_focusWindow_signal: {
             ardix.show()
             ardix.raise()
@@ -35,6 +37,11 @@ ApplicationWindow {
         DevSettings.pdm = ardixKernel.currentPdmSettings
         DevSettings.dash = ardixKernel.currentArdixSettings
         ardixKernel.setDeviceId(AppSettings.lastDeviceIdSelected)
+    }
+
+    SyncDialog {
+        id: syncDialog
+        kernel: ardixKernel
     }
 
     readonly property var statusTexts: ({
