@@ -26,43 +26,6 @@ std::vector<uint8_t> randomBytes(std::size_t n, unsigned seed)
     return v;
 }
 
-// A candidate for the shared checksum: slice-by-8 over word pairs (same results).
-struct Slice8
-{
-    std::array<std::array<uint32_t, 256>, 8> t{};
-    Slice8()
-    {
-        for (uint32_t b = 0; b < 256; ++b) {
-            uint32_t c = b << 24;
-            for (int i = 0; i < 8; ++i)
-                c = (c & 0x80000000u) ? (c << 1) ^ 0x04C11DB7u : (c << 1);
-            t[0][b] = c;
-        }
-        for (int k = 1; k < 8; ++k)
-            for (uint32_t b = 0; b < 256; ++b)
-                t[k][b] = (t[k - 1][b] << 8) ^ t[0][t[k - 1][b] >> 24];
-    }
-    static uint32_t le(const uint8_t *p)
-    {
-        return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-    }
-    uint32_t operator()(const uint8_t *p, std::size_t len) const
-    {
-        std::size_t words = len / 4;
-        uint32_t c = 0xFFFFFFFFu;
-        for (; words >= 2; words -= 2, p += 8) {
-            const uint32_t a = c ^ le(p), b = le(p + 4);
-            c = t[7][a >> 24] ^ t[6][(a >> 16) & 0xFF] ^ t[5][(a >> 8) & 0xFF] ^ t[4][a & 0xFF]
-                ^ t[3][b >> 24] ^ t[2][(b >> 16) & 0xFF] ^ t[1][(b >> 8) & 0xFF] ^ t[0][b & 0xFF];
-        }
-        if (words) {
-            const uint32_t a = c ^ le(p);
-            c = t[3][a >> 24] ^ t[2][(a >> 16) & 0xFF] ^ t[1][(a >> 8) & 0xFF] ^ t[0][a & 0xFF];
-        }
-        return c;
-    }
-};
-
 void BM_Crc32Words(benchmark::State &state)
 {
     const auto data = randomBytes(std::size_t(state.range(0)), 1);
@@ -71,16 +34,6 @@ void BM_Crc32Words(benchmark::State &state)
     state.SetBytesProcessed(int64_t(state.iterations()) * state.range(0));
 }
 
-void BM_Crc32WordsSlice8(benchmark::State &state)
-{
-    static const Slice8 slice8;
-    const auto data = randomBytes(std::size_t(state.range(0)), 1);
-    if (slice8(data.data(), data.size()) != crc32Words(data.data(), data.size()))
-        state.SkipWithError("slice-by-8 disagrees");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(slice8(data.data(), data.size()));
-    state.SetBytesProcessed(int64_t(state.iterations()) * state.range(0));
-}
 
 void BM_Baseline_ZlibCrc32(benchmark::State &state)
 {
@@ -172,7 +125,6 @@ void BM_Baseline_ReceiverMemcpy(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_Crc32Words)->Arg(88)->Arg(28876)->Arg(1 << 20);
-BENCHMARK(BM_Crc32WordsSlice8)->Arg(88)->Arg(28876)->Arg(1 << 20);
 BENCHMARK(BM_Baseline_ZlibCrc32)->Arg(88)->Arg(28876)->Arg(1 << 20);
 BENCHMARK(BM_Baseline_Memcpy)->Arg(88)->Arg(28876)->Arg(1 << 20);
 BENCHMARK(BM_Receiver)->Arg(1460)->Arg(65536);

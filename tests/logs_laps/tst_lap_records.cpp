@@ -2,6 +2,7 @@
 
 #include "logs/laps/GPS.h"
 #include "logs/laps/LapRecords.h"
+#include "settings/layout/Crc32Words.h"
 #include "logs/laps/LapService.h"
 #include "settings/ArdixEnums.h"
 
@@ -31,9 +32,9 @@ void TestLapRecords::crc32WordsVectors()
 {
     const uchar zero[4] = {0, 0, 0, 0};
     const uchar word[6] = {0x78, 0x56, 0x34, 0x12, 0xAA, 0xBB}; // trailing bytes are not a word
-    QCOMPARE(crc32Words(zero, 4), 0xC704DD7Bu);
-    QCOMPARE(crc32Words(word, 6), 0xDF8A8A2Bu);
-    QCOMPARE(crc32Words(word, 3), 0xFFFFFFFFu);
+    QCOMPARE(::crc32Words(zero, 4), 0xC704DD7Bu);
+    QCOMPARE(::crc32Words(word, 6), 0xDF8A8A2Bu);
+    QCOMPARE(::crc32Words(word, 3), 0xFFFFFFFFu);
 }
 
 void TestLapRecords::startLineRecordLayout()

@@ -1,6 +1,7 @@
 #include "logs/laps/LapRecords.h"
 
 #include "logs/elog/ElogEnvelope.h"
+#include "settings/layout/Crc32Words.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -9,24 +10,12 @@
 
 namespace ardix::laps {
 
-quint32 crc32Words(const uchar *data, qsizetype size)
-{
-    constexpr quint32 kPoly = 0x04C11DB7u;
-    quint32 crc = 0xFFFFFFFFu;
-    for (qsizetype i = 0; i + 4 <= size; i += 4) {
-        crc ^= qFromLittleEndian<quint32>(data + i);
-        for (int bit = 0; bit < 32; ++bit)
-            crc = (crc & 0x80000000u) ? (crc << 1) ^ kPoly : (crc << 1);
-    }
-    return crc;
-}
-
 QByteArray packStartLine(const StartLineRecord &record)
 {
     QByteArray bytes(kStartLineRecordSize, '\0');
     auto *p = reinterpret_cast<uchar *>(bytes.data());
     packRecord(record, kStartLineLayout, p);
-    qToLittleEndian<quint32>(crc32Words(p, kStartLineCrcOffset), p + kStartLineCrcOffset);
+    qToLittleEndian<quint32>(::crc32Words(p, size_t(kStartLineCrcOffset)), p + kStartLineCrcOffset);
     return bytes;
 }
 
@@ -37,7 +26,7 @@ std::optional<StartLineRecord> parseStartLine(const QByteArray &bytes)
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     StartLineRecord record;
     loadRecord(record, kStartLineLayout, p);
-    if (record.crc != crc32Words(p, kStartLineCrcOffset))
+    if (record.crc != ::crc32Words(p, size_t(kStartLineCrcOffset)))
         return std::nullopt;
     return record;
 }

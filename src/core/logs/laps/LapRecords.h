@@ -38,10 +38,6 @@ inline constexpr ByteField<StartLineRecord> kStartLineLayout[] = {
 };
 static_assert(layoutFits(kStartLineLayout, kStartLineRecordSize));
 
-// The link's word checksum: CRC-32/0x04C11DB7, start 0xFFFFFFFF, no reflection, no final
-// inversion, over the input cut to whole little-endian words (0xFFFFFFFF below 4 bytes).
-quint32 crc32Words(const uchar *data, qsizetype size);
-
 QByteArray packStartLine(const StartLineRecord &record); // 76 bytes, checksum filled in
 // nullopt unless exactly 76 bytes with a matching checksum.
 std::optional<StartLineRecord> parseStartLine(const QByteArray &bytes);
