@@ -92,7 +92,8 @@ QByteArray PdmLiveData::realtimeBlock(int ms, double rpm)
     }
     put<quint8>(b, RetriesAt + 20, quint8((int(t / 20) % 3 == 2) ? 3 : 0));
     put<quint16>(b, TotalCurrentAt, quint16(std::min(65535, total)));
-    put<quint16>(b, BattVoltageAt, quint16(std::lround(13900 - total * 0.8 + noise(15))));
+    // About 8 mV of sag per ampere drawn (total is in 0.01 A).
+    put<quint16>(b, BattVoltageAt, quint16(std::lround(13900 - total * 0.08 + noise(15))));
     put<quint8>(b, PwmDutiesAt + 28, quint8(40 + std::lround(30 * (1 + std::sin(t / 4)))));
     put<quint8>(b, PwmDutiesAt + 29, 100);
 
