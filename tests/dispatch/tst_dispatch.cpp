@@ -8,6 +8,7 @@
 #include "link/dispatch/FirmwareVersion.h"
 #include "link/dispatch/StartLineCoordinate.h"
 #include "settings/ArdixEnums.h"
+#include "settings/dash/DashApply.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -343,7 +344,7 @@ void TstDispatch::uploadSelection()
     QCOMPARE(rig.link.queued, queued);
     QCOMPARE(rig.store.values.contains("allSettingsData"), stored);
     QCOMPARE(rig.events.contains("configChanged"), stored);
-    QCOMPARE(rig.events.contains("info:" + t(DispatchText::FirmwareOutdated)), outdated);
+    QCOMPARE(rig.events.contains("info:" + t(kOutdatedFirmwareMessage)), outdated);
 }
 
 void TstDispatch::thirdResendRequestShowsMessage()

@@ -7,10 +7,6 @@ inline constexpr char ConnectedPdm[] = "есть связь с PDM";
 inline constexpr char Synced[] = "Подключен и синхронизирован";
 inline constexpr char AllLoadedFromDash[] = "все настройки загружены из ardix";
 inline constexpr char AllLoadedFromPdm[] = "все настройки загружены из PDM";
-inline constexpr char FirmwareOutdated[] =
-    "Версия прошивки Ardix устарела, новые настройки не будут применены.\n\nВам нужно выполнить "
-    "обновление.";
-
 // Third resend request from the device, by its parameter (the last two end in a blank).
 inline constexpr char Resend302[] =
     "Упс #302\nчто-то идет не так\nпроверьте соответсвие версий \nвозможно требуется обновление";

@@ -8,6 +8,7 @@
 #include "link/dispatch/FirmwareVersion.h"
 #include "link/dispatch/StartLineCoordinate.h"
 #include "settings/ArdixEnums.h"
+#include "settings/dash/DashApply.h"
 
 #include <QElapsedTimer>
 #include <QtEndian>
@@ -432,40 +433,12 @@ void MessageDispatcher::applyNewArdixSettings(bool isFull)
     Q_EMIT configChangedSignal();
     if (m_link.ardixStatus() != ardixOnline)
         return;
-    if (isFull) {
-        queueData(AllData);
-        return;
-    }
-    switch (mask) {
-    case DashPartBit::SkinsPos:
-        queueData(SkinsPosData, uint(m_dash.currSkin()));
-        break;
-    case DashPartBit::Sensors:
-        queueData(AllSensorData);
-        break;
-    case DashPartBit::CustomSensors:
-        queueData(AllCustomSensorData);
-        break;
-    case DashPartBit::CommonSettings:
-        queueData(CommonSettingsData);
-        break;
-    case DashPartBit::CustomAnalogSensors:
-        queueData(CustomAnalogSensorsData);
-        break;
-    case DashPartBit::ExtraSettings: {
-        // Firmware before the extra settings would store them nowhere.
-        const float version = firmwareVersionNumber();
-        if (version != 0.0f && !(version > LinkConst::ExtraSettingsFirmware)) {
-            show(DispatchText::FirmwareOutdated);
-            return;
-        }
-        queueData(DashExtraSettingsData);
-        break;
-    }
-    default:
-        queueData(AllData);
-        break;
-    }
+    const DashUploadChoice choice =
+        chooseDashUpload(uint8_t(mask), isFull, uint32_t(m_dash.currSkin()), firmwareVersionNumber());
+    if (choice.firmwareOutdated)
+        show(kOutdatedFirmwareMessage);
+    if (choice.upload)
+        queueData(uint(choice.upload->dataType), choice.upload->parameter);
 }
 
 void MessageDispatcher::uploadPdmImage(bool defaults)

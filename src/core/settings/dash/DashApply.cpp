@@ -54,23 +54,28 @@ DashApplyResult applyDashSettings(ArdixSettings &settings, const DashSettingsIma
 
     if (!linkOnline)
         return r;
-    if (isFull) {
-        r.upload = DashUpload{ArdixEnums::AllData, 0};
-        return r;
-    }
-    const std::optional<int> single = singlePartDataType(r.changedMask);
-    if (!single) {
-        r.upload = DashUpload{ArdixEnums::AllData, 0};
-        return r;
-    }
-    if (*single == ArdixEnums::DashExtraSettingsData) {
-        const double fw = dashFirmwareVersionNumber(firmwareVersion);
-        if (fw != 0 && fw <= kLastFirmwareWithoutExtra) {
-            r.message = QString::fromUtf8(kOutdatedFirmwareMessage);
-            return r;
-        }
-    }
-    const uint32_t parameter = *single == ArdixEnums::SkinsPosData ? settings.commonSettings()->currSkin() : 0;
-    r.upload = DashUpload{*single, parameter};
+    const DashUploadChoice choice = chooseDashUpload(r.changedMask, isFull, settings.commonSettings()->currSkin(),
+                                                     dashFirmwareVersionNumber(firmwareVersion));
+    r.upload = choice.upload;
+    if (choice.firmwareOutdated)
+        r.message = QString::fromUtf8(kOutdatedFirmwareMessage);
     return r;
+}
+
+DashUploadChoice chooseDashUpload(uint8_t changedMask, bool isFull, uint32_t currSkin, double firmwareVersion)
+{
+    DashUploadChoice choice;
+    const std::optional<int> single = isFull ? std::nullopt : singlePartDataType(changedMask);
+    if (!single) {
+        choice.upload = DashUpload{ArdixEnums::AllData, 0};
+        return choice;
+    }
+    // Firmware before the extra settings would store them nowhere.
+    if (*single == ArdixEnums::DashExtraSettingsData && firmwareVersion != 0
+        && firmwareVersion <= kLastFirmwareWithoutExtra) {
+        choice.firmwareOutdated = true;
+        return choice;
+    }
+    choice.upload = DashUpload{*single, *single == ArdixEnums::SkinsPosData ? currSkin : 0};
+    return choice;
 }

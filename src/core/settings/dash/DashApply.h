@@ -34,4 +34,14 @@ double dashFirmwareVersionNumber(const QString &version);
 DashApplyResult applyDashSettings(ArdixSettings &settings, const DashSettingsImage &current, bool isFull,
                                   bool linkOnline, const QString &firmwareVersion);
 
+// Which block to send for the parts packed (bits as in changedMask): the one changed part alone, or
+// the whole block when several changed or `isFull`; extra settings alone on firmware up to 0.945
+// (0 = unknown) are not sent at all and the user is told the firmware is outdated.
+struct DashUploadChoice
+{
+    std::optional<DashUpload> upload;
+    bool firmwareOutdated = false;
+};
+DashUploadChoice chooseDashUpload(uint8_t changedMask, bool isFull, uint32_t currSkin, double firmwareVersion);
+
 extern const char *const kOutdatedFirmwareMessage;
