@@ -4,7 +4,9 @@
 #include "link/dispatch/DispatchPorts.h"
 #include "link/dispatch/MessageDispatcher.h"
 
+#include <QDir>
 #include <QMap>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -139,7 +141,13 @@ public:
 class FakeLogs : public LogStorePort
 {
 public:
-    QString localLogsDirectory() const override { return dir.path() + QStringLiteral("/Ardix/"); }
+    QString localLogsDirectory() const { return dir.path() + QStringLiteral("/Ardix/"); }
+    bool saveDownloadedLog(const QString &name, const QByteArray &bytes) override
+    {
+        QDir().mkpath(localLogsDirectory());
+        QSaveFile file(localLogsDirectory() + name + QStringLiteral(".elog"));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    }
     QTemporaryDir dir;
 };
 

@@ -18,7 +18,7 @@ namespace {
 
 constexpr uint32_t Used = 1u << FunctionIsInternal; // any non-zero configBits without meaning here
 
-struct FunctionSpec
+struct FunctionRow
 {
     QString name;
     uint32_t configBits = 1u << FunctionIsInternal;
@@ -42,7 +42,7 @@ public:
     void text(std::size_t offset, int size, const QString &t) { layout::packText(at(offset), size, t); }
     void u16(std::size_t offset, uint16_t v) { layout::writeLE<uint16_t>(at(offset), v); }
     void u32(std::size_t offset, uint32_t v) { layout::writeLE<uint32_t>(at(offset), v); }
-    void function(std::size_t record, const FunctionSpec &f)
+    void function(std::size_t record, const FunctionRow &f)
     {
         namespace F = Function;
         text(record + F::Name, int(F::NameSize), f.name);
@@ -117,14 +117,14 @@ const QString OtherPdmMissingOnPdm = QStringLiteral(
 
 } // namespace
 
-Q_DECLARE_METATYPE(FunctionSpec)
+Q_DECLARE_METATYPE(FunctionRow)
 
 class TstLogic : public QObject
 {
     Q_OBJECT
 
     // Description of one function placed at id 5 of an otherwise plain PDM block.
-    QString describe(const FunctionSpec &f)
+    QString describe(const FunctionRow &f)
     {
         Block b = pdmBlock(1000, QStringLiteral("Main"));
         b.function(functionOffset(5), f);
@@ -140,78 +140,78 @@ class TstLogic : public QObject
 private Q_SLOTS:
     void descriptions_data()
     {
-        QTest::addColumn<FunctionSpec>("function");
+        QTest::addColumn<FunctionRow>("function");
         QTest::addColumn<QString>("text");
         const uint invert = 1u << FunctionIsInvert;
         const uint rising = 1u << FunctionIsInChannelRisingEdge;
         const uint minutes = 1u << FunctionIsTimeMinutes;
 
-        FunctionSpec counter{QStringLiteral("Круги"), 1u << FunctionIsCounter, ChannelType_Tic124LogicInput, 0,
+        FunctionRow counter{QStringLiteral("Круги"), 1u << FunctionIsCounter, ChannelType_Tic124LogicInput, 0,
                              IfFlash, 1500, 2000};
         QTest::newRow("counter is its name only") << counter << "Счетчик: Круги";
 
-        FunctionSpec onInput{QStringLiteral("f"), Used, ChannelType_Tic124LogicInput, 0, IfTrue, 1500};
+        FunctionRow onInput{QStringLiteral("f"), Used, ChannelType_Tic124LogicInput, 0, IfTrue, 1500};
         QTest::newRow("IfTrue, on delay") << onInput << "Вход PDM #1(Зажигание) активен (⬆1.50с)";
-        FunctionSpec inverted = onInput;
+        FunctionRow inverted = onInput;
         inverted.configBits |= invert;
         QTest::newRow("IfTrue, inverted") << inverted << "Вход PDM #1(Зажигание) активен (ИНВЕРТ.) (⬆1.50с)";
-        FunctionSpec offDelay = onInput;
+        FunctionRow offDelay = onInput;
         offDelay.op = IfFalse;
         offDelay.falseDelay = 250;
         QTest::newRow("IfFalse, both delays")
             << offDelay << "Вход PDM #1(Зажигание) не активен (⬆1.50с) (⬇0.25с)";
 
-        FunctionSpec flash{QStringLiteral("f"), Used, ChannelType_PdmOutputState, 2, IfFlash, 500, 1000};
+        FunctionRow flash{QStringLiteral("f"), Used, ChannelType_PdmOutputState, 2, IfFlash, 500, 1000};
         QTest::newRow("flash keeps its delays in the text")
             << flash << "Переключение, мигание, если Выход PDM #3(Насос) активен, (ДА = 0.50 сек, НЕТ = 1.00 сек)";
-        FunctionSpec pulse{QStringLiteral("f"), Used | rising | minutes, ChannelType_Tic124LogicInput, 1, IfPulse, 3000};
+        FunctionRow pulse{QStringLiteral("f"), Used | rising | minutes, ChannelType_Tic124LogicInput, 1, IfPulse, 3000};
         QTest::newRow("pulse in minutes, rising edge")
             << pulse << "Импульс (по переднему фронту, Вход PDM #2(Датчик), время импульса = 3.00 мин)";
-        FunctionSpec toggle{QStringLiteral("f"), Used, ChannelType_Keypad2, 3, IfToggle, 700, 700};
+        FunctionRow toggle{QStringLiteral("f"), Used, ChannelType_Keypad2, 3, IfToggle, 700, 700};
         QTest::newRow("toggle on a keypad button")
             << toggle << "Переключатель(по заднему фронту, 2 кейпад, кнопка #4(Фары))";
-        FunctionSpec button{QStringLiteral("f"), Used, ChannelType_Keypad2, 3, IfTrue};
+        FunctionRow button{QStringLiteral("f"), Used, ChannelType_Keypad2, 3, IfTrue};
         QTest::newRow("keypad button") << button << "2 кейпад, кнопка #4(Фары) активна";
 
-        FunctionSpec global{QStringLiteral("f"), Used, ChannelType_GlobalFunction, 9, IfFalse};
+        FunctionRow global{QStringLiteral("f"), Used, ChannelType_GlobalFunction, 9, IfFalse};
         QTest::newRow("global function") << global << "Результат функции PDM Вент = НЕТ";
 
-        FunctionSpec hysteresis{QStringLiteral("f"), Used, ChannelType_GlobalCounter, 11, IfHysteresis};
+        FunctionRow hysteresis{QStringLiteral("f"), Used, ChannelType_GlobalCounter, 11, IfHysteresis};
         hysteresis.maxValue = 90;
         hysteresis.minValue = 80;
         QTest::newRow("hysteresis on a counter")
             << hysteresis << "значение счетчика PDM (Счет) гистерезис, вкл. если > 90, выкл. если < 80";
-        FunctionSpec current{QStringLiteral("f"), Used, ChannelType_OutputCurrent, 0, IfGreaterThan};
+        FunctionRow current{QStringLiteral("f"), Used, ChannelType_OutputCurrent, 0, IfGreaterThan};
         current.value = 1550;
         QTest::newRow("current compares with two decimals") << current << "Ток вых. PDM #1(Вентилятор) больше 15.50";
-        FunctionSpec analog{QStringLiteral("f"), Used, ChannelType_Tic124AnalogInput, 1, IfLessThanOrEqual};
+        FunctionRow analog{QStringLiteral("f"), Used, ChannelType_Tic124AnalogInput, 1, IfLessThanOrEqual};
         analog.value = 512;
         QTest::newRow("analog input value") << analog << "Вход PDM #2(Датчик), значение меньше или равно 512";
-        FunctionSpec sensor{QStringLiteral("f"), Used, ChannelType_ArdixCanSensorsData, 101, IfEqual};
+        FunctionRow sensor{QStringLiteral("f"), Used, ChannelType_ArdixCanSensorsData, 101, IfEqual};
         sensor.value = 250;
         QTest::newRow("float sensor") << sensor << "Ardix, Масло, равно 2.50";
-        FunctionSpec voltage{QStringLiteral("f"), Used, ChannelType_PdmData, PdmData_BattVoltage, IfLessThan};
+        FunctionRow voltage{QStringLiteral("f"), Used, ChannelType_PdmData, PdmData_BattVoltage, IfLessThan};
         voltage.value = 1150;
         QTest::newRow("battery voltage") << voltage << "PDM: Напряжение, значение меньше 11.50";
-        FunctionSpec temperature{QStringLiteral("f"), Used, ChannelType_PdmData, PdmData_InternalTemp, IfHysteresis};
+        FunctionRow temperature{QStringLiteral("f"), Used, ChannelType_PdmData, PdmData_InternalTemp, IfHysteresis};
         temperature.maxValue = 70;
         temperature.minValue = 60;
         QTest::newRow("PDM data hysteresis")
             << temperature << "PDM: Температура гистерезис, вкл. если > 70, выкл. если < 60";
-        FunctionSpec adc{QStringLiteral("f"), Used, ChannelType_Keypad1_AddADCInputs, 1, IfHysteresis};
+        FunctionRow adc{QStringLiteral("f"), Used, ChannelType_Keypad1_AddADCInputs, 1, IfHysteresis};
         adc.maxValue = 9;
         adc.minValue = 3;
         QTest::newRow("keypad ADC hysteresis")
             << adc << "1 кейпад, аналоговый вход #2(Педаль) гистерезис, включение если > 9, выключение если < 3";
-        FunctionSpec constant{QStringLiteral("f"), Used, ChannelType_Constant, 1, IfFalse, 1000};
+        FunctionRow constant{QStringLiteral("f"), Used, ChannelType_Constant, 1, IfFalse, 1000};
         QTest::newRow("constant inside a function") << constant << "Никогда (⬆1.00с)";
-        FunctionSpec badOp{QStringLiteral("f"), Used, ChannelType_CanbusInData, 2, IfXor};
+        FunctionRow badOp{QStringLiteral("f"), Used, ChannelType_CanbusInData, 2, IfXor};
         QTest::newRow("unknown comparison") << badOp << "Данные PDM CAN #3(Давление), значение error CND#01 ";
     }
 
     void descriptions()
     {
-        QFETCH(FunctionSpec, function);
+        QFETCH(FunctionRow, function);
         QTEST(describe(function), "text");
     }
 
@@ -393,7 +393,7 @@ private Q_SLOTS:
 
         // Every kind of use, in the fixed order.
         *b.at(outputOffset(2) + Output::PwmFunctionsOrder + 4) = id;
-        FunctionSpec parent{QStringLiteral("Общая"), Used};
+        FunctionRow parent{QStringLiteral("Общая"), Used};
         b.function(functionOffset(20), parent);
         *b.at(functionOffset(20) + Function::FunctionsOrder) = id;
         b.function(functionOffset(21), {QStringLiteral("Сч"), 1u << FunctionIsCounter, ChannelType_GlobalFunction, id});

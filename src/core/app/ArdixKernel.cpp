@@ -43,8 +43,8 @@ ArdixKernel::ArdixKernel(QObject *parent)
     : QObject(parent), m_config(AppConfig::fromEnvironment())
 {
     buildSettings();
-    buildLink();
     buildLogs();
+    buildLink();
     connectSignals();
 
     m_store->loadDashSettings(false);
@@ -63,11 +63,11 @@ ArdixKernel::ArdixKernel(QObject *parent)
 
 ArdixKernel::~ArdixKernel()
 {
-    // Conversions still running report through the log store; the dispatcher and the link hold
-    // references to the adapters: these go first.
-    delete m_logStore;
+    // The dispatcher and the link hold references to the adapters: they go first. The log store
+    // then waits for conversions still running, which report through it.
     delete m_dispatcher;
     delete m_link;
+    delete m_logStore;
 }
 
 void ArdixKernel::buildSettings()
@@ -112,13 +112,14 @@ void ArdixKernel::buildLink()
     m_link = new DeviceLink(m_config.deviceHost, m_config.devicePort);
     m_link->setImageProvider(m_blocks.get());
     m_linkPort = std::make_unique<DeviceLinkPort>(*m_link);
-    m_dispatcher = new MessageDispatcher({*m_linkPort, *m_dashPort, *m_pdmPort, *m_storePort, *m_blocks});
+    m_dispatcher = new MessageDispatcher({*m_linkPort, *m_dashPort, *m_pdmPort, *m_storePort, *m_logPort});
     connectDispatcherToLink(*m_link, *m_dispatcher);
 }
 
 void ArdixKernel::buildLogs()
 {
     m_logStore = new LogStore(this);
+    m_logPort = std::make_unique<LogStoreAdapter>(*m_logStore);
     m_gps = new GPS(this);
     m_lapStore = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Ardix"), QStringLiteral("Ardix"));

@@ -26,6 +26,7 @@ class QSettingsStorePort;
 class DashPortAdapter;
 class PdmPortAdapter;
 class BlocksAdapter;
+class LogStoreAdapter;
 class LogStore;
 class GPS;
 class QSettings;
@@ -314,6 +315,7 @@ private:
     std::unique_ptr<DashPortAdapter> m_dashPort;
     std::unique_ptr<PdmPortAdapter> m_pdmPort;
     std::unique_ptr<BlocksAdapter> m_blocks;
+    std::unique_ptr<LogStoreAdapter> m_logPort;
     std::unique_ptr<DeviceLinkPort> m_linkPort;
     std::unique_ptr<QSettingsStorePort> m_storePort;
     std::unique_ptr<QSettings> m_lapStore;

@@ -1,5 +1,6 @@
 #include "KernelPorts.h"
 
+#include "logs/store/LogStore.h"
 #include "settings/ArdixEnums.h"
 #include "settings/TheSensorConfig.h"
 #include "settings/catalogue/SensorCatalogue.h"
@@ -11,7 +12,6 @@
 #include "settings/persistence/SettingsStore.h"
 #include "settings/pdm/PdmRealtimeData.h"
 
-#include <QStandardPaths>
 
 #include <cmath>
 #include <cstring>
@@ -243,7 +243,7 @@ bool BlocksAdapter::isSensorFloat(uint8_t sensorId) const
     return sensor && sensor->isFloat();
 }
 
-QString BlocksAdapter::localLogsDirectory() const
+bool LogStoreAdapter::saveDownloadedLog(const QString &name, const QByteArray &bytes)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Ardix/");
+    return m_logs.storeDownloadedLog(name, bytes);
 }

@@ -14,6 +14,7 @@
 class ArdixSettings;
 class PdmSettings;
 class PdmRealtimeData;
+class LogStore;
 namespace persistence {
 class SettingsStore;
 }
@@ -77,8 +78,19 @@ private:
     QByteArray m_adcRaw;
 };
 
-// The blocks as the frame builder and the logic texts read them, and the local log folder.
-class BlocksAdapter : public LinkImageProvider, public LogicBlocksProvider, public LogStorePort
+// Downloaded logs go to the local log store.
+class LogStoreAdapter : public LogStorePort
+{
+public:
+    explicit LogStoreAdapter(LogStore &logs) : m_logs(logs) {}
+    bool saveDownloadedLog(const QString &name, const QByteArray &bytes) override;
+
+private:
+    LogStore &m_logs;
+};
+
+// The blocks as the frame builder and the logic texts read them.
+class BlocksAdapter : public LinkImageProvider, public LogicBlocksProvider
 {
 public:
     BlocksAdapter(persistence::SettingsStore &store, ArdixSettings &dash, KernelState state);
@@ -95,8 +107,6 @@ public:
     QByteArray pdmBlock() const override;
     QString sensorShortName(uint8_t sensorId) const override;
     bool isSensorFloat(uint8_t sensorId) const override;
-
-    QString localLogsDirectory() const override;
 
 private:
     persistence::SettingsStore &m_store;

@@ -114,8 +114,9 @@ class LogStorePort
 {
 public:
     virtual ~LogStorePort() = default;
-    // The local log folder, with its trailing separator.
-    virtual QString localLogsDirectory() const = 0;
+    // Keeps a downloaded log as local folder + name + ".elog", replacing a file of that name
+    // without ever leaving a half-written one; false when it cannot be written.
+    virtual bool saveDownloadedLog(const QString &name, const QByteArray &bytes) = 0;
 };
 
 // Keys of the settings store this side of the link writes.

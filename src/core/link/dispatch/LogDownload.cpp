@@ -5,9 +5,7 @@
 #include "link/dispatch/DispatchTexts.h"
 #include "settings/ArdixEnums.h"
 
-#include <QDir>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcLogDownload, "ardix.link.logs", QtWarningMsg)
 
@@ -87,17 +85,7 @@ void LogDownload::complete()
 
 bool LogDownload::save()
 {
-    const QString dir = m_store.localLogsDirectory();
-    QDir().mkpath(dir);
-    // Written beside the target and renamed over it, so a failed write keeps the old file.
-    QSaveFile file(QDir(dir).filePath(m_name + QLatin1String(kLogSuffix)));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(m_buffer) != m_buffer.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return m_store.saveDownloadedLog(m_name, m_buffer);
 }
 
 void LogDownload::timeout()

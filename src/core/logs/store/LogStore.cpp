@@ -110,7 +110,6 @@ bool LogStore::storeDownloadedLog(const QString &name, const QByteArray &bytes)
         qCWarning(lcLogStore) << "cannot write downloaded log" << file.fileName();
         return false;
     }
-    emit localLogsFileListUpdateSignal();
     return true;
 }
 

@@ -43,8 +43,8 @@ public:
     // logsFileListUpdateSignal), ignored otherwise; hideBusy either way.
     void handleLogsFileListData(const QByteArray &payload);
 
-    // A downloaded log: local folder + name + ".elog", replacing a file of that name. True and
-    // localLogsFileListUpdateSignal on success; false when it cannot be written.
+    // A downloaded log: local folder + name + ".elog", replacing a file of that name; false when
+    // it cannot be written. The download announces the new file itself.
     bool storeDownloadedLog(const QString &name, const QByteArray &bytes);
 
     QString importElog(const QString &inputPath);
