@@ -5,8 +5,11 @@
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickWindow>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 QStringList g_messages;
@@ -40,6 +43,38 @@ private slots:
         }
         qInstallMessageHandler(g_previous);
         QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join(QLatin1Char('\n'))));
+    }
+
+    void modelTypesAreReadOnlyAndEnumsReadable()
+    {
+        QQmlEngine engine;
+        registerArdixTypes();
+        const char *const readOnlyTypes[] = {
+            "ObjectWithChildFunctions", "PdmCustomCanSettings", "PdmFunctionSettings", "PdmKeypadConfig",
+            "PdmOtherSettings", "PdmOutputSettings", "PdmTicInput", "PdmUserCanAnalogInput",
+            "UserCanDigitalInput", "UserInCanMessage", "UserOutCanMessage", "UserOutCanMessageData",
+            "PdmSettings", "PdmRealtimeData", "ArdixLamp", "ArdixAction", "ArdixExtraSettings",
+            "TheCustomAnalogSensor", "GpsAccelerationMeasureSettings", "LogsSettings", "ThePreferenceTransport",
+            "TheSensorConfig", "ArdixSettings", "ArdixCustomCanSettings"};
+        for (const char *type : readOnlyTypes) {
+            QQmlComponent component(&engine);
+            component.setData(QByteArray("import ARDIX 1.0\n") + type + " {}", QUrl());
+            QVERIFY2(component.isError(), type);
+            QVERIFY2(component.errorString().contains(QLatin1String("Read-only type")), type);
+        }
+
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\nimport ARDIX 1.0\nimport NetHelpers 1.0\n"
+                          "QtObject { property int baud: ArdixEnums.CanbusBaud_Disable;"
+                          " property int cmd: ArdixEnums.CheckPdmSettingsSync;"
+                          " property var post: HttpRawPost {} property var logic: Logic {} }",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->property("baud").toInt(), -1);
+        QCOMPARE(object->property("cmd").toInt(), 43);
+        QVERIFY(object->property("post").value<QObject *>());
+        QVERIFY(object->property("logic").value<QObject *>());
     }
 };
 

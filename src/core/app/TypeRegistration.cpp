@@ -4,9 +4,28 @@
 #include "logic/Logic.h"
 #include "settings/ArdixEnums.h"
 #include "settings/TheSensorConfig.h"
+#include "settings/can/UserCanDigitalInput.h"
+#include "settings/can/UserInCanMessage.h"
+#include "settings/can/UserOutCanMessage.h"
+#include "settings/can/UserOutCanMessageData.h"
+#include "settings/dash/ArdixChannelSource.h"
+#include "settings/dash/ArdixCustomCanSettings.h"
+#include "settings/dash/ArdixExtraSettings.h"
 #include "settings/dash/ArdixSettings.h"
+#include "settings/dash/GpsAccelerationMeasureSettings.h"
+#include "settings/dash/LogsSettings.h"
+#include "settings/dash/TheCustomAnalogSensor.h"
+#include "settings/dash/ThePreferenceTransport.h"
+#include "settings/functions/ObjectWithChildFunctions.h"
+#include "settings/functions/PdmFunctionSettings.h"
+#include "settings/pdm/PdmCustomCanSettings.h"
+#include "settings/pdm/PdmKeypadConfig.h"
+#include "settings/pdm/PdmOtherSettings.h"
+#include "settings/pdm/PdmOutputSettings.h"
 #include "settings/pdm/PdmRealtimeData.h"
 #include "settings/pdm/PdmSettings.h"
+#include "settings/pdm/PdmTicInput.h"
+#include "settings/pdm/PdmUserCanAnalogInput.h"
 #include "update/HttpRawPost.h"
 
 #include <QCoreApplication>
@@ -34,11 +53,38 @@ void registerArdixTypes()
     qmlRegisterType<HttpRawPost>("NetHelpers", 1, 0, "HttpRawPost");
     qmlRegisterType<RawHttpReply>("NetHelpers", 1, 0, "RawHttpReply");
 
+    readOnly<ObjectWithChildFunctions>("ObjectWithChildFunctions");
+    readOnly<PdmCustomCanSettings>("PdmCustomCanSettings");
+    readOnly<PdmFunctionSettings>("PdmFunctionSettings");
+    readOnly<PdmKeypadConfig>("PdmKeypadConfig");
+    readOnly<PdmOtherSettings>("PdmOtherSettings");
+    readOnly<PdmOutputSettings>("PdmOutputSettings");
+    readOnly<PdmTicInput>("PdmTicInput");
+    readOnly<PdmUserCanAnalogInput>("PdmUserCanAnalogInput");
+    readOnly<UserCanDigitalInput>("UserCanDigitalInput");
+    readOnly<UserInCanMessage>("UserInCanMessage");
+    readOnly<UserOutCanMessage>("UserOutCanMessage");
+    readOnly<UserOutCanMessageData>("UserOutCanMessageData");
     readOnly<PdmSettings>("PdmSettings");
     readOnly<PdmRealtimeData>("PdmRealtimeData");
+    readOnly<ArdixLamp>("ArdixLamp");
+    readOnly<ArdixAction>("ArdixAction");
+    readOnly<ArdixExtraSettings>("ArdixExtraSettings");
+    readOnly<TheCustomAnalogSensor>("TheCustomAnalogSensor");
+    readOnly<GpsAccelerationMeasureSettings>("GpsAccelerationMeasureSettings");
+    readOnly<LogsSettings>("LogsSettings");
+    readOnly<ThePreferenceTransport>("ThePreferenceTransport");
     readOnly<TheSensorConfig>("TheSensorConfig");
     readOnly<ArdixSettings>("ArdixSettings");
+    readOnly<ArdixCustomCanSettings>("ArdixCustomCanSettings");
 
+    qRegisterMetaType<QList<PdmTicInput *>>("QList<PdmTicInput*>");
+    qRegisterMetaType<QList<PdmOutputSettings *>>("QList<PdmOutputSettings*>");
+    qRegisterMetaType<QList<PdmFunctionSettings *>>("QList<PdmFunctionSettings*>");
+    qRegisterMetaType<QList<PdmKeypadConfig *>>("QList<PdmKeypadConfig*>");
+    qRegisterMetaType<QList<ArdixLamp *>>("QList<ArdixLamp*>");
+    qRegisterMetaType<QList<ArdixAction *>>("QList<ArdixAction*>");
+    qRegisterMetaType<QList<TheCustomAnalogSensor *>>("QList<TheCustomAnalogSensor*>");
     qRegisterMetaType<QList<TheSensorConfig *>>("QList<TheSensorConfig*>");
 
     for (const char *singleton : {"AppStyle", "AppSettings", "DevSettings", "MyDefines"}) {
