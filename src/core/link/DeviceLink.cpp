@@ -2,42 +2,12 @@
 
 #include "link/LinkLog.h"
 
-#include "settings/ArdixEnums.h"
-
 #include <QDateTime>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
 
 using namespace LinkConst;
-
-// The link's own copies of the wire numbers must match the shared enumerations.
-static_assert(int(CommandMessage) == int(ArdixEnums::CommandMessage));
-static_assert(int(FlashData) == int(ArdixEnums::FlashData));
-static_assert(int(KeepOnline) == int(ArdixEnums::KeepOnline));
-static_assert(int(CheckSettingsSync) == int(ArdixEnums::CheckSettingsSync));
-static_assert(int(GetSettings) == int(ArdixEnums::GetSettings));
-static_assert(int(AskResendPrevPacket) == int(ArdixEnums::AskResendPrevPacket));
-static_assert(int(GetLogFile) == int(ArdixEnums::GetLogFile));
-static_assert(int(LogPacketCrcBAD) == int(ArdixEnums::LogPacketCrcBAD));
-static_assert(int(CheckPdmSettingsSync) == int(ArdixEnums::CheckPdmSettingsSync));
-static_assert(int(PdmStartRealTimeDataLoop) == int(ArdixEnums::PdmStartRealTimeDataLoop));
-static_assert(int(PdmSetOutputState) == int(ArdixEnums::PdmSetOutputState));
-static_assert(int(GetArdixADCRawData) == int(ArdixEnums::GetArdixADCRawData));
-static_assert(int(LogFileData) == int(ArdixEnums::LogFileData));
-static_assert(int(PdmCommonSettings) == int(ArdixEnums::PdmCommonSettings));
-static_assert(int(PdmRealtimeData_MessageType) == int(ArdixEnums::PdmRealtimeData_MessageType));
-static_assert(int(PdmDEFAULTCommonSettings) == int(ArdixEnums::PdmDEFAULTCommonSettings));
-static_assert(int(DashExtraSettingsData) == int(ArdixEnums::DashExtraSettingsData));
-static_assert(int(RefLapData) == int(ArdixEnums::RefLapData));
-static_assert(int(UserLogoData) == int(ArdixEnums::UserLogoData));
-static_assert(int(ardixOnline) == int(ArdixEnums::ardixOnline));
-static_assert(int(ardixBootOnline) == int(ArdixEnums::ardixBootOnline));
-static_assert(int(ardixReflash) == int(ArdixEnums::ardixReflash));
-static_assert(int(Device_Pmx) == int(ArdixEnums::Device_Pmx));
-static_assert(int(Device_PmxBoot) == int(ArdixEnums::Device_PmxBoot));
-static_assert(int(Device_Ardix7Boot) == int(ArdixEnums::Device_Ardix7Boot));
-static_assert(int(Device_ArdixClient) == int(ArdixEnums::Device_ArdixClient));
 
 namespace {
 QTimer *makeTimer(QObject *parent, int ms, void (DeviceLink::*slot)(), DeviceLink *link)

@@ -1,77 +1,16 @@
 #pragma once
-// Numbers and texts of the device link. The enumeration values travel on the wire; they mirror
-// the shared enumerations (ActionTypes, CommandsEnum, MessageDataTypes, SocketStatus,
-// DeviceModelId) for the few keys the link itself acts on.
+// Numbers and texts of the device link.
+
+#include "settings/ArdixEnums.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace LinkConst {
 
-// ActionTypes
-enum Action : uint8_t { FlashData = 0, CommandMessage = 1 };
-
-// CommandsEnum (the ones the link gives special treatment)
-enum Command : uint8_t {
-    KeepOnline = 0,
-    SerialHashRequest = 1,
-    SetLcdPwm = 2,
-    SetLedsPwm = 3,
-    CheckSettingsSync = 4,
-    GetSettings = 5,
-    PrepareToFlash = 13,
-    AskResendPrevPacket = 15,
-    VerifiedOk = 18,
-    NoAction = 24,
-    SetLightSensorSensivity = 25,
-    GetLogFilesList = 26,
-    GetLogFile = 27,
-    LogPacketVerify = 29,
-    LogPacketCrcBAD = 30,
-    CheckPdmSettingsSync = 43,
-    PdmStartRealTimeDataLoop = 44,
-    PdmCalibrateOutputNegative = 49,
-    PdmSetOutputState = 62,
-    StartLineCalibration = 66,
-    GetArdixADCRawData = 70,
-};
-
-// MessageDataTypes (the ones the builder and the receiver look at)
-enum DataType : uint8_t {
-    AllData = 0,
-    CommonSettingsData = 1,
-    AllSensorData = 2,
-    AllCustomSensorData = 3,
-    SkinsPosData = 4,
-    CustomAnalogSensorsData = 5,
-    LogsFileListData = 6,
-    LogFileData = 7,
-    PdmCommonSettings = 13,
-    PdmRealtimeData_MessageType = 14,
-    PdmDEFAULTCommonSettings = 20,
-    DashExtraSettingsData = 21,
-    RefLapData = 22,
-    UserLogoData = 23,
-};
-
-// SocketStatus
-enum Status : uint8_t {
-    ardixOffline = 0,
-    ardixOnline = 1,
-    ardixBootOnline = 2,
-    ardixRealTimeLoop = 3,
-    ardixReflash = 4,
-    ardixLogTransfer = 5,
-};
-
-// DeviceModelId
-enum Device : uint8_t {
-    Device_Ardix7 = 0,
-    Device_Ardix7Boot = 1,
-    Device_Pmx = 4,
-    Device_PmxBoot = 5,
-    Device_ArdixClient = 6,
-};
+// The wire vocabularies (ActionTypes, CommandsEnum, MessageDataTypes, SocketStatus, DeviceModelId)
+// are the shared enumerations themselves.
+using namespace ArdixEnums;
 
 // Frame
 constexpr std::size_t HeaderSize = 88;
