@@ -2,6 +2,7 @@
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 
+#include <QCoreApplication>
 #include <QQmlEngine>
 #include <QtQuickTest>
 
@@ -16,7 +17,13 @@ public:
     }
 
 public slots:
-    void applicationAvailable() { applyProcessLocale(); }
+    void applicationAvailable()
+    {
+        // The stored interface settings need the same identity as the client, or they stay unsaved.
+        QCoreApplication::setApplicationName(QStringLiteral("Ardix"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Ardix"));
+        applyProcessLocale();
+    }
     void qmlEngineAvailable(QQmlEngine *) { registerArdixTypes(); }
 };
 
