@@ -190,6 +190,7 @@ Item {
                 visible: root.hasInput
 
                 Label {
+                    objectName: "messageDialogFrom"
                     anchors.verticalCenter: parent.verticalCenter
                     visible: root.hasNumberInput
                     color: "#b6b6b6"
@@ -224,6 +225,7 @@ Item {
                 }
 
                 Label {
+                    objectName: "messageDialogTo"
                     anchors.verticalCenter: parent.verticalCenter
                     visible: root.hasNumberInput
                     color: "#b6b6b6"
