@@ -21,6 +21,8 @@ Item {
     // How long the buttons wait for the device before they may be used again.
     property int retryInterval: 10000
     readonly property int confirmDelay: 2000
+    // The link's "online" status; its enumerator is lower-case, which QML cannot read by name.
+    readonly property int statusOnline: 1
 
     property bool busy: false
     property bool isLoading: false
@@ -170,7 +172,7 @@ Item {
         ignoreUnknownSignals: true
         function onSyncCompletedSignal() { root.close() }
         function onArdixStatusChangedSignal() {
-            if (root.kernel.ardixStatus !== ArdixEnums.ardixOnline)
+            if (root.kernel.ardixStatus !== root.statusOnline)
                 root.close()
         }
         function onDeviceIdChanged() {
