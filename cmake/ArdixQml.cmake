@@ -1,6 +1,6 @@
 # The interface module ARDIX 1.0. Files land at qrc:/ARDIX/qml/..., the generated qmldir says
 # "prefer :/ARDIX/" and marks the singletons.
-file(GLOB_RECURSE ARDIX_QML_FILES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/qml/*.qml)
+file(GLOB_RECURSE ARDIX_QML_FILES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/qml/*.qml ${CMAKE_SOURCE_DIR}/qml/*.js)
 set(ARDIX_QML_SINGLETONS
   qml/myComponents/AppStyle.qml
   qml/myComponents/AppSettings.qml

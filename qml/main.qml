@@ -1,77 +1,515 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Window
+import QtQuick.Dialogs
 import ARDIX 1.0
-import "dialogs"
+import "myComponents"
+import "utils"
+import "utils/WindowFunctions.js" as WindowFunctions
 
+// The one window: the kernel, the main menu, the main screen (dash replica or PDM screen), the
+// device selector and every surface the kernel drives by signals.
 ApplicationWindow {
     id: ardix
     objectName: "ardix"
-    width: 1280
-    height: 800
-    visible: true
-    title: ardixKernel.IsDEBUG ? "Ardix DEBUG" : "Ardix"
-    color: "#101214"
 
     readonly property bool isMobile: Qt.platform.os === "android" || Qt.platform.os === "ios"
+    readonly property bool isTablet: width / height < 1.4
+    readonly property bool isNarrowScreen: Screen.width / Screen.height > 2
+    readonly property bool isIPhoneX: isNarrowScreen && Qt.platform.os === "ios"
+
+    property string wifi_device_name: deviceWebName.name
+    readonly property real menuWidth: isMobile ? Screen.width * (isNarrowScreen ? 0.10 : isTablet ? 0.08 : 0.11)
+                                               : desktopMenuWidth
+    readonly property int dialogsWidth: isNarrowScreen ? Math.min(width, height * 1.6) : width
+    readonly property int dialogsHeight: Math.min(height, (width - menuWidth) / 1.6)
+    readonly property real scaleX: AppStyle.pixelScale
+    readonly property real skinScale: mainScreen.width / 1280
+    property alias disabledModeMask: disabledModeMask
+    property var pdmDescription: ardixKernel.pdmDescription
+
+    property bool isSyncDialogOn: false
+    property bool isLogDialogOn: false
+    property bool isBusyOnScreen: false
+    property bool isPdmSettingsOnScreen: false
+    property bool isBlockImportDialog: false
     property var incomingFileInfo: ({})
-    property string lastNotice: ""
+
+    readonly property bool isDashInterface: AppSettings.lastDeviceIdSelected !== ArdixEnums.Device_Pmx
+    readonly property bool isOnline: ardixKernel.ardixStatus === MyDefines.ardixOnline
+
+    signal disableAllWarnings()
+    signal applicationSuspended()
+    signal applicationHidden()
+    signal applicationActive()
+
+    // Desktop geometry: a fixed width, the height may only grow.
+    readonly property int desktopMenuWidth: 75
+    readonly property int desktopWidth: Screen.width - desktopMenuWidth > 900 ? 900 : Math.round(0.7 * Screen.width)
+    readonly property int desktopMinimumHeight: Math.round((desktopWidth - desktopMenuWidth) / 1.6)
+    width: isMobile ? Screen.width : desktopWidth
+    height: isMobile ? Screen.height : desktopMinimumHeight
+    minimumWidth: isMobile ? 0 : desktopWidth
+    maximumWidth: isMobile ? 16777215 : desktopWidth
+    minimumHeight: isMobile ? 0 : desktopMinimumHeight
+    maximumHeight: isMobile ? 16777215 : Screen.height
+    visible: true
+    color: "black"
+    title: ardixKernel.ardixStatus === MyDefines.ardixOnline ? "Подключен " + wifi_device_name : "Оффлайн "
 
     onWidthChanged: AppStyle.appWindowWidth = width
 
     ArdixKernel {
         id: ardixKernel
-        onPopUpSignal: (popUpText) => ardix.lastNotice = popUpText
-        onShowInfoMessage: (infoMessageText) => ardix.lastNotice = infoMessageText
-        onIncomingFileSignal: (fileInfo) => ardix.incomingFileInfo = fileInfo
-        onShowSyncDiaglog: (extra) => syncDialog.reopen(extra)
-        onIncomingEvent_focusWindow_signal: {
-            ardix.show()
-            ardix.raise()
-            ardix.requestActivate()
+        onIncomingEvent_focusWindow_signal: windowLayout.raiseWindow()
+        onNewConfigDownloadedFromArdix: ardix.checkLogsSettingsNotice()
+        onShowInfoMessage: (infoMessageText) => ardix.showInfo(infoMessageText, 30000, "")
+        onNewClientVersionFound: (verNum) => ardix.showInfo("Доступна новая версия данного приложения!\n" + "v" + verNum,
+                                                            20000, WindowFunctions.clientDownloadPath(appAddresses.siteUrl, verNum, Qt.platform.os))
+        onShowBusy: ardix.showBusyDialog(3000)
+        onShowBusyWithTimeout: (timeoutValue) => ardix.showBusyDialog(timeoutValue)
+        onShowSyncDiaglog: (extra) => ardix.showSyncDialog(extra)
+        onSyncCompletedSignal: {
+            if (ardixKernel.ardixStatus === MyDefines.ardixOnline && ardix.incomingFileInfo.fileName !== undefined
+                    && ardix.isBlockImportDialog)
+                ardix.openIncomingFileDialog(ardix.incomingFileInfo)
         }
+        onIncomingFileSignal: (fileInfo) => {
+            ardix.incomingFileInfo = fileInfo
+            if (ardix.isMobile && ardixKernel.ardixStatus === MyDefines.ardixOffline) {
+                ardix.isBlockImportDialog = true
+                incomingFileTimer.restart()
+                ardix.showBusyDialog(2000)
+            } else {
+                ardix.openIncomingFileDialog(fileInfo)
+            }
+        }
+        onShowPdmSettingsPasswordDialog: (isSetPassword) => ardix.openNotAvailable("Пароль настроек PDM")
+        onArdixStatusChangedSignal: {
+            deviceWebName.clear()
+            if (ardixKernel.dev_conn_type === ArdixEnums.Connection_Wifi)
+                deviceWebName.refresh()
+        }
+        onIncomingElog_signal: (elog_path) => ardix.showLapsLogDialog(elog_path, true)
+        onPopUpSignal: (popUpText) => popUp.show(popUpText)
+        onSkinModeChanged: disabledModeMask.recompute()
+        onDeviceIdChanged: {
+            disabledModeMask.recompute()
+            deviceSelector.followDevice(ardixKernel.deviceId)
+        }
+        onConfigChangedSignal: disabledModeMask.recompute()
+        Component.onCompleted: ardix.chooseInterface()
+    }
+
+    DeviceWebName { id: deviceWebName }
+    AppAddresses { id: appAddresses }
+
+    WindowLayoutUtils {
+        id: windowLayout
+        window: ardix
+        enabled: !ardix.isMobile
     }
 
     Component.onCompleted: {
+        AppStyle.appWindowWidth = width
+        DevSettings.pdm = Qt.binding(() => ardixKernel.currentPdmSettings)
+        DevSettings.dash = Qt.binding(() => ardixKernel.currentArdixSettings)
+        windowLayout.restore()
+        heightDemo.startIfDue()
         ardixKernel.IsMobile = isMobile
-        DevSettings.pdm = ardixKernel.currentPdmSettings
-        DevSettings.dash = ardixKernel.currentArdixSettings
-        ardixKernel.setDeviceId(AppSettings.lastDeviceIdSelected)
+        checkLogsSettingsNotice()
     }
 
-    SyncDialog {
-        id: syncDialog
+    onClosing: (close) => {
+        if (closeGuard.allowClose)
+            return
+        const dashChanged = DevSettings.dash && DevSettings.dash.hasChanges
+        const pdmChanged = DevSettings.pdm && DevSettings.pdm.hasChanges
+        if (!dashChanged && !pdmChanged)
+            return
+        close.accepted = false
+        closeGuard.ask(dashChanged, pdmChanged)
+    }
+
+    QtObject {
+        id: closeGuard
+        property bool allowClose: false
+        function quit() {
+            allowClose = true
+            ardix.close()
+        }
+        function ask(dashChanged, pdmChanged) {
+            ardix.createDialog({
+                dialogTitle: "Внимание",
+                dialogText: "У вас есть не сохраненные изменения\nПрименить?",
+                acceptBtnText: "Применить",
+                cancelBtnText: "Нет, Удалить",
+                cancelBtnColor: "#975a5a",
+                isCancelBtnVisible: true,
+                isExitBtnVisible: true
+            }, {
+                accepted: function() {
+                    if (dashChanged)
+                        ardixKernel.applyNewArdixSettings(false)
+                    if (pdmChanged)
+                        ardixKernel.applyNewPdmSettings()
+                    if (ardixKernel.ardixStatus === MyDefines.ardixOffline)
+                        closeGuard.quit()
+                },
+                canceled: function() { closeGuard.quit() }
+            })
+        }
+    }
+
+    // ---- Interface choice -------------------------------------------------------------------
+
+    function chooseInterface() {
+        const pdm = AppSettings.lastDeviceIdSelected === ArdixEnums.Device_Pmx
+        mainScreen.source = pdm ? "pmx_logo.qml" : "DashNuvoSkin.qml"
+        ardixKernel.setDeviceId(pdm ? ArdixEnums.Device_Pmx : ArdixEnums.Device_Ardix7)
+    }
+
+    function changeCurrentDeviceInterface(deviceId) {
+        if (deviceId === AppSettings.lastDeviceIdSelected)
+            return
+        AppSettings.lastDeviceIdSelected = deviceId
+        ardixKernel.setDeviceId(deviceId)
+        mainScreen.source = deviceId === ArdixEnums.Device_Pmx ? "pmx_logo.qml" : "DashNuvoSkin.qml"
+        disabledModeMask.recompute()
+    }
+
+    function checkLogsSettingsNotice() {
+        if (!ardixKernel.IsLogsSettingsMustBeChanged)
+            return
+        createDialog({
+            dialogTitle: "Внимание",
+            dialogText: "В текущей версии доступные частоты логирования\n изменены на 10, 25 или 50гц\nВам нужно изменить настройки логирования",
+            isCancelBtnVisible: false
+        }, function() { ardix.showLogsSettingsDialog() })
+    }
+
+    // ---- Dialogs created on demand ----------------------------------------------------------
+
+    function createObjectFrom(file, props) {
+        const component = Qt.createComponent(file)
+        if (component.status !== Component.Ready) {
+            if (component.status === Component.Error)
+                console.warn(component.errorString())
+            return null
+        }
+        return component.createObject(dialogLayer, props)
+    }
+
+    function createDialog(props, handlers) {
+        const dialog = createObjectFrom("myComponents/MessageDialog.qml", props)
+        if (!dialog)
+            return null
+        if (typeof handlers === "function") {
+            dialog.accepted.connect(function() { handlers(dialog) })
+        } else if (handlers) {
+            if (handlers.accepted)
+                dialog.accepted.connect(function() { handlers.accepted(dialog) })
+            if (handlers.canceled)
+                dialog.canceled.connect(function() { handlers.canceled(dialog) })
+        }
+        return dialog
+    }
+
+    function showInfo(text, timeout, downloadUrl) {
+        return createObjectFrom("myComponents/InfoDialog.qml", {
+            infoMessageText: text,
+            busyTimeout: timeout,
+            ignoreHideBusy: true,
+            downloadUrl: downloadUrl,
+            kernel: ardixKernel,
+            window: ardix
+        })
+    }
+
+    function infoDialog(text) {
+        return showInfo(text, 30000, "")
+    }
+
+    function showBusyDialog(timeout) {
+        if (isBusyOnScreen)
+            return
+        isBusyOnScreen = true
+        const dialog = createObjectFrom("myComponents/InfoDialog.qml", {
+            infoMessageText: "",
+            busyTimeout: timeout,
+            kernel: ardixKernel,
+            window: ardix
+        })
+        if (!dialog)
+            isBusyOnScreen = false
+    }
+
+    function showSyncDialog(extra) {
+        if (isSyncDialogOn) {
+            if (syncDialogRef.dialog)
+                syncDialogRef.dialog.update(extra)
+            return
+        }
+        isSyncDialogOn = true
+        syncDialogRef.dialog = createObjectFrom("dialogs/SyncDialog.qml", {
+            extra: extra,
+            kernel: ardixKernel,
+            window: ardix
+        })
+        if (!syncDialogRef.dialog)
+            isSyncDialogOn = false
+    }
+    QtObject {
+        id: syncDialogRef
+        property var dialog: null
+    }
+
+    function openSettings() {
+        return createObjectFrom("Settings.qml", { kernel: ardixKernel, window: ardix })
+    }
+
+    // Pages that come with later versions of the client say so instead of pretending.
+    function openNotAvailable(title) {
+        return createObjectFrom("dialogs/NotAvailablePage.qml", { title: title, fullScreen: true })
+    }
+
+    function modeMenuShow() { openNotAvailable("Настройки режима") }
+    function sensorMenuShow(parent_id, availableStdSensors, availableCustomSensors, isCircuitSensorsAvailable) {
+        openNotAvailable("Выбор показателя")
+    }
+    function warningDialogShow(currIndex) { openNotAvailable("Предупреждения") }
+    function showRpmWarningDialog() { openNotAvailable("Предупреждения") }
+    function oilPressureWarningDialogShow() { openNotAvailable("Давление масла") }
+    function gearSettingsDialogShow() { openNotAvailable("Передачи") }
+    function showLogsSettingsDialog() { openNotAvailable("Настройки логирования") }
+    function showTripConfigDialog() { openNotAvailable("Пробег") }
+    function showLapsLogDialog(logPath, isExternalFile) { openNotAvailable("Круги") }
+    function showLogsDialog() { openNotAvailable("Логи") }
+    function showBrightnessDialog() { openNotAvailable("Яркость") }
+    function showPdmRealtimeDialog() { openNotAvailable("Текущее состояние") }
+
+    function warningDialogClosed() { warningsOffTimer.restart() }
+
+    // ---- Files ------------------------------------------------------------------------------
+
+    function showFileDialog(devId, fileType, isImport, fileName) {
+        let name = fileName
+        if (!isImport && fileType === ArdixEnums.Settings_FileType && wifi_device_name.length > 0)
+            name = WindowFunctions.exportFileName(wifi_device_name, fileName)
+        if (isMobile) {
+            if (isImport) {
+                ardixKernel.loadDataFromFile("openDialog", devId, fileType)
+            } else {
+                createDialog({ dialogTitle: "Введите имя файла", dialogText: name, isTextInput: true,
+                               isCancelBtnVisible: true },
+                             function(dialog) { ardixKernel.exportFile(dialog.dialogText, devId, fileType) })
+            }
+            return
+        }
+        fileDialog.openFor(devId, fileType, isImport, name)
+    }
+
+    FileDialog {
+        id: fileDialog
+        property int devId: 0
+        property int fileType: 0
+        property bool isImport: true
+        property string folderKey: ""
+
+        function openFor(devId_, fileType_, isImport_, name) {
+            devId = devId_
+            fileType = fileType_
+            isImport = isImport_
+            const kind = WindowFunctions.fileKind(fileType_, devId_ === ArdixEnums.Device_Pmx)
+            folderKey = kind.folderKey
+            nameFilters = [kind.filter]
+            const folder = AppSettings[folderKey]
+            if (folder.length > 0)
+                currentFolder = folder
+            fileMode = isImport ? FileDialog.OpenFile : FileDialog.SaveFile
+            title = isImport ? "Выберите файл" : "Укажите куда сохранить файл"
+            selectedFile = isImport ? "" : (folder.length > 0 ? folder + "/" + name : name)
+            open()
+        }
+        function rememberFolder() {
+            if (folderKey.length > 0)
+                AppSettings[folderKey] = currentFolder.toString()
+        }
+        onAccepted: {
+            rememberFolder()
+            if (isImport)
+                ardixKernel.loadDataFromFile(selectedFile.toString(), devId, fileType)
+            else
+                ardixKernel.exportFile(selectedFile.toString(), devId, fileType)
+        }
+        onRejected: rememberFolder()
+    }
+
+    function openIncomingFileDialog(fileInfo) {
+        isBlockImportDialog = false
+        incomingFileTimer.stop()
+        createDialog({
+            dialogTitle: "Внимание",
+            dialogText: WindowFunctions.incomingFileText(fileInfo),
+            isCancelBtnVisible: true
+        }, {
+            accepted: function() { ardixKernel.loadDataFromFile(fileInfo.url, fileInfo.deviceId, fileInfo.fileType) },
+            canceled: function() { ardixKernel.ios_stop_securityScope(fileInfo.url) }
+        })
+    }
+
+    // ---- Logic descriptions and keypads ------------------------------------------------------
+
+    readonly property var keypadTypes: WindowFunctions.keypadTypes
+    function getKeypadName(k, settings) { return WindowFunctions.keypadName(k, settings) }
+    function createNewFuncId(funcList) {
+        const id = WindowFunctions.firstFreeFunction(funcList)
+        if (id < 0)
+            infoDialog("Лимит доступного количества функций исчерпан, " + funcList.length)
+        return id
+    }
+    function getPdmFunctionDescription(id) { return ardixKernel.logic.get_func_description(id) }
+    function getChannelName(type, channel) {
+        return ardixKernel.logic.get_channel_name(type, channel, 0)
+    }
+    function getGlobalFuncDescription(list, id) {
+        return list && id >= 0 && id < list.length ? ardixKernel.logic.get_func_description(id) : ""
+    }
+    function getCounterDescription(list, id) {
+        return list && id >= 0 && id < list.length ? ardixKernel.logic.get_func_description(id) : ""
+    }
+
+    // ---- Timers of the window ---------------------------------------------------------------
+
+    Timer {
+        id: incomingFileTimer
+        interval: 2000
+        onTriggered: {
+            ardixKernel.hideBusy()
+            ardix.openIncomingFileDialog(ardix.incomingFileInfo)
+        }
+    }
+    Timer {
+        id: warningsOffTimer
+        interval: 1500
+        onTriggered: ardix.disableAllWarnings()
+    }
+    property alias tripRequestTimer: tripRequestTimer
+    Timer {
+        id: tripRequestTimer
+        interval: 1000
+        onTriggered: ardixKernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetTrip, 0)
+    }
+    property alias logListRequestTimer: logListRequestTimer
+    Timer {
+        id: logListRequestTimer
+        interval: 1000
+        onTriggered: ardixKernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetLogFilesList, 1)
+    }
+    property alias pdmRealtimeKeepAliveTimer: pdmRealtimeKeepAliveTimer
+    Timer {
+        id: pdmRealtimeKeepAliveTimer
+        property int errorCount: 0
+        interval: 1000
+        repeat: true
+        onRunningChanged: {
+            errorCount = 0
+            if (running)
+                interval = 1000
+        }
+        onTriggered: {
+            if (ardixKernel.ardixStatus === MyDefines.ardixOffline)
+                return
+            if (errorCount > 0)
+                ardixKernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.PdmStartRealTimeDataLoop, 1)
+            errorCount += 1
+            interval = errorCount > 10 ? 6000 : 1500
+        }
+    }
+
+    // ---- Layout -----------------------------------------------------------------------------
+
+    MainMenu {
+        id: mainMenu
+        x: ardix.isIPhoneX ? 30 : 0
+        width: ardix.menuWidth
+        height: parent.height
         kernel: ardixKernel
+        window: ardix
+        minimumWindowHeight: ardix.isMobile ? height : ardix.desktopMinimumHeight
     }
 
-    readonly property var statusTexts: ({
-        0: "нет связи",
-        1: "на связи",
-        2: "загрузчик",
-        4: "обновление"
-    })
+    Rectangle {
+        visible: ardix.isIPhoneX
+        width: 30
+        height: parent.height
+        color: "#222222"
+    }
 
-    Column {
+    Loader {
+        id: mainScreen
+        readonly property real freeWidth: ardix.width - ardix.menuWidth - mainMenu.x
+        width: ardix.width - ardix.height * 1.6 > ardix.menuWidth - 1 ? ardix.height * 1.6 : ardix.width - ardix.menuWidth
+        height: width / 1.6
+        x: freeWidth > width ? (freeWidth - width) / 2 + ardix.menuWidth + mainMenu.x : ardix.width - width
+        y: (ardix.height - height) / 2
+        source: "splashScreen.qml"
+        asynchronous: false
+    }
+
+    DisabledModeMask {
+        id: disabledModeMask
+        x: mainMenu.x + ardix.menuWidth
+        width: ardix.width - x
+        height: ardix.height
+        kernel: ardixKernel
+        selectorOpen: deviceSelector.isOpen
+        isDash: ardix.isDashInterface
+        settingsIconX: mainScreen.x - x + mainScreen.width - 59 * ardix.scaleX - 8 * ardix.scaleX
+        settingsIconY: mainScreen.y + 8 * ardix.scaleX
+        iconSize: 59 * ardix.scaleX
+        onCloseSelector: deviceSelector.close()
+        onOpenModeSettings: ardix.modeMenuShow()
+    }
+
+    DeviceSelector {
+        id: deviceSelector
+        x: mainMenu.x + ardix.menuWidth
+        width: ardix.width - x
+        scaleX: ardix.scaleX
+        isAlwaysOnDisplay: !ardix.isMobile && ardix.height - ardix.minimumHeight > 2 * barHeight
+        onDeviceChosen: (deviceId) => ardix.changeCurrentDeviceInterface(deviceId)
+        onDeviceSelectorChanged: disabledModeMask.recompute()
+    }
+
+    // Dynamic dialogs and the settings stack live above the screen and the menu.
+    Item {
+        id: dialogLayer
+        objectName: "dialogLayer"
+        anchors.fill: parent
+        z: 10
+    }
+
+    PopUpMessage {
+        id: popUp
+        z: 20
+    }
+
+    HeightDemo {
+        id: heightDemo
+        window: ardix
+        enabled: !ardix.isMobile
+    }
+
+    Label {
+        visible: ardixKernel.IsDEBUG
         anchors.centerIn: parent
-        spacing: 16 * AppStyle.pixelScale
-        Label {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: ardixKernel.deviceId === ArdixEnums.Device_Pmx || ardixKernel.deviceId === ArdixEnums.Device_PmxBoot ? "PDM" : "ARDIX 7"
-            font.pixelSize: AppStyle.basicTitleSize * 2
-            color: "white"
-        }
-        Label {
-            objectName: "statusLabel"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: ardix.statusTexts[ardixKernel.ardixStatus] || ""
-            font.pixelSize: AppStyle.basicTitleSize
-            color: ardixKernel.ardixStatus === ArdixEnums.ardixOnline ? "#7ddc7d" : "#d0d0d0"
-        }
-        Label {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: ardix.lastNotice
-            font.pixelSize: AppStyle.basicFontSize
-            color: "#b6b6b6"
-        }
+        z: 100
+        text: "DEBUG"
+        color: "red"
+        rotation: 25
+        opacity: 0.05
+        font.pixelSize: 300 * ardix.scaleX
     }
+    flags: ardixKernel.IsDEBUG && Qt.platform.os !== "windows" ? (Qt.Window | Qt.WindowStaysOnTopHint) : Qt.Window
 }

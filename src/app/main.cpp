@@ -1,6 +1,8 @@
 #include "app/TypeRegistration.h"
 #include "app/ProcessLocale.h"
 #include "app/RunGuard.h"
+#include "ui/InterfaceFont.h"
+#include "ui/InterfaceTypes.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -43,6 +45,8 @@ int main(int argc, char *argv[])
 
     QQmlApplicationEngine engine;
     registerArdixTypes();
+    registerInterfaceTypes();
+    loadInterfaceFont();
     engine.load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
     splash.close();
     if (engine.rootObjects().isEmpty())

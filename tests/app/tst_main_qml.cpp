@@ -2,6 +2,7 @@
 // QML warning.
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
+#include "ui/InterfaceTypes.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
@@ -33,6 +34,7 @@ private slots:
         {
             QQmlApplicationEngine engine;
             registerArdixTypes();
+            registerInterfaceTypes();
             engine.load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
             QCOMPARE(engine.rootObjects().size(), 1);
             auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());

@@ -22,6 +22,13 @@ ThePreferenceTransport::ThePreferenceTransport(SettingsValueStore *store, QObjec
     m_pdmsSerial = QList<uint16_t>(3, 0);
 }
 
+int ThePreferenceTransport::skinSetting(int skin, int index) const
+{
+    if (skin < 0 || skin >= m_skinsSettings.size() || index < 0 || index >= m_skinsSettings[skin].size())
+        return -1;
+    return m_skinsSettings[skin][index];
+}
+
 bool ThePreferenceTransport::setSkinSetting(int skin, int index, uint8_t value)
 {
     if (skin < 0 || skin >= m_skinsSettings.size() || index < 0 || index >= m_skinsSettings[skin].size())

@@ -70,6 +70,8 @@ public:
 
     // Value `index` (SkinSettingsIndexes) of skin `skin`; false when out of range.
     bool setSkinSetting(int skin, int index, uint8_t value);
+    // Value `index` of skin `skin` for the interface; -1 when out of range.
+    Q_INVOKABLE int skinSetting(int skin, int index) const;
 
     // The record's checksum as last loaded or packed.
     uint32_t settingsChecksum() const { return m_settingsChecksum; }

@@ -1,0 +1,42 @@
+import QtQuick
+import QtQuick.Controls
+
+// A square main-menu button: the icon on top, the title under it, blue while pressed.
+AbstractButton {
+    id: control
+    property url iconSource
+    implicitWidth: 75
+    implicitHeight: width
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: text.replace(/\n/g, " ")
+
+    background: Rectangle {
+        color: control.pressed ? "#2385b2" : control.visualFocus ? "#333333" : "transparent"
+        radius: 4
+    }
+    contentItem: Item {
+        Image {
+            id: icon
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: control.height * 0.02
+            height: control.height * 0.62
+            width: height
+            source: control.iconSource
+            sourceSize: Qt.size(width * 2, height * 2)
+            fillMode: Image.PreserveAspectFit
+            opacity: control.enabled ? 1 : 0.4
+        }
+        Text {
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignBottom
+            text: control.text.toUpperCase()
+            color: "white"
+            font.pixelSize: Math.max(8, control.width / 7)
+            lineHeight: 0.9
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 6
+        }
+    }
+}

@@ -1,0 +1,12 @@
+import QtQuick
+
+// What the main screen shows until the kernel has chosen the device's screen.
+Rectangle {
+    color: "black"
+    Image {
+        anchors.centerIn: parent
+        width: parent.width / 4
+        fillMode: Image.PreserveAspectFit
+        source: "qrc:/images/splash_desktop.png"
+    }
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Renders the main screens and dialogs against the simulator, offscreen, at two window sizes:
+# 900 wide (a 1920x1080 screen) and 0.7 of a 1280-wide screen (896). PNG files go to
+# ${1:-build/screenshots}. Everything runs on loopback with a throw-away settings folder.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${ARDIX_BUILD_DIR:-$root/build}"
+out="$(realpath -m "${1:-$build/screenshots}")"
+cmake --build "$build" --target ardix-shots >/dev/null
+mkdir -p "$out"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+shoot() { # screen-width screen-height prefix [--pdm]
+  local cfg="$work/screen-$1x$2.json"
+  printf '{"screens":[{"name":"shot","x":0,"y":0,"width":%d,"height":%d,"logicalDpi":96,"dpr":1}]}\n' "$1" "$2" >"$cfg"
+  local home="$work/home-$3"
+  mkdir -p "$home/config" "$home/data" "$home/tmp"
+  XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" TMPDIR="$home/tmp" HOME="$home" \
+  QT_QPA_PLATFORM="offscreen:configfile=$cfg" \
+  ARDIX_DEVICE_HOST=127.0.0.1 ARDIX_FIRMWARE_URL="http://127.0.0.1:9/firmware/" ARDIX_SITE_URL="http://127.0.0.1:9/site/" \
+    "$build/tools/shots/ardix-shots" --out "$out" --prefix "$3_" "${@:4}"
+}
+
+shoot 1920 1080 w900-dash
+shoot 1280 800 w896-dash
+shoot 1920 1080 w900-pdm --pdm
+shoot 1280 800 w896-pdm --pdm
+echo "screenshots in $out"

@@ -1,0 +1,10 @@
+#include "ui/AppAddresses.h"
+#include "app/AppConfig.h"
+
+AppAddresses::AppAddresses(QObject *parent)
+    : QObject(parent)
+{
+    const AppConfig config = AppConfig::fromEnvironment();
+    m_siteUrl = config.siteUrl.toString();
+    m_firmwareUrl = config.firmwareUrl.toString();
+}

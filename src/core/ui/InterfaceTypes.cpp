@@ -1,0 +1,13 @@
+#include "ui/InterfaceTypes.h"
+#include "ui/AppAddresses.h"
+#include "ui/DeviceWebName.h"
+#include "ui/WindowLayoutHelper.h"
+
+#include <QtQml>
+
+void registerInterfaceTypes()
+{
+    qmlRegisterType<WindowLayoutHelper>("ARDIX", 1, 0, "WindowLayoutHelper");
+    qmlRegisterType<DeviceWebName>("ARDIX", 1, 0, "DeviceWebName");
+    qmlRegisterType<AppAddresses>("ARDIX", 1, 0, "AppAddresses");
+}
