@@ -275,7 +275,7 @@ int convertElogToCSV(const QString &inputPath, const QString &outputPath, bool i
         return 0;
     };
     if (wouldReplaceInput(inputPath, sink->path()))
-        return refuse(csv::kReplacesInputReason);
+        return refuse(kReplacesInputReason);
     if (!sink->open())
         return refuse(sink->errorString());
 

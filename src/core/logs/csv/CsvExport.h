@@ -11,8 +11,6 @@ namespace csv {
 // Suffix appended to the chosen path when the text is compressed.
 inline const QString kGzipSuffix = QStringLiteral(".gzip");
 inline const QString kNoWriteAccessText = QStringLiteral("Похоже нет прав для создания файлов");
-// The cause given with kNoWriteAccessText when the chosen output is the log itself.
-inline const QString kReplacesInputReason = QStringLiteral("the output would replace the log being converted");
 
 } // namespace csv
 

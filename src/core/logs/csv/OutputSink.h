@@ -25,6 +25,7 @@ public:
 // True when writing `output` would replace the file at `input` (the same file under another name
 // included).
 bool wouldReplaceInput(const QString &input, const QString &output);
+inline const QString kReplacesInputReason = QStringLiteral("the output would replace the log being converted");
 
 // Streams into "<path>.part" beside the target and renames it over the target on commit; the part
 // file is removed on failure or when the sink goes away uncommitted, and a part file that a killed
