@@ -11,6 +11,11 @@
 
 #include <zlib.h>
 
+#include <csignal>
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#endif
+
 #include <limits>
 
 using elogtest::ElogBuilder;
@@ -47,6 +52,7 @@ struct Run
     int result = -1;
     QByteArray text;
     QStringList messages;
+    QStringList reasons;
     QList<unsigned> progress;
     QString finishedPath;
 };
@@ -57,6 +63,7 @@ Run convert(const QString &in, const QString &out, bool gzip = false,
     Run r;
     LogReporter rep;
     rep.onShowInfoMessage = [&](const QString &t) { r.messages << t; };
+    rep.onFailureReason = [&](const QString &t) { r.reasons << t; };
     rep.onProgressMoving = [&](unsigned p) { r.progress << p; };
     rep.onFinishLogExport = [&](const QString &p) { r.finishedPath = p; };
     r.result = convertElogToCSV(in, out, gzip, ctx, rep);
@@ -105,9 +112,13 @@ private slots:
     void names();
     void gpsValues();
     void pdmValues();
-    void gzipLeavesOnlyCompressedFile();
+    void gzipKeepsThePlainFileBeside();
     void progressAtMost100Times();
     void failures();
+    void writeFailuresTellWhy();
+    void unboundedLogsAreRefused_data();
+    void unboundedLogsAreRefused();
+    void leftoverPartFileIsRemoved();
     void numberTextMatchesFramework();
     void transliteration();
 
@@ -281,7 +292,7 @@ void TstCsvExport::pdmValues()
     QCOMPARE(v[175], QByteArray("3000"));
 }
 
-void TstCsvExport::gzipLeavesOnlyCompressedFile()
+void TstCsvExport::gzipKeepsThePlainFileBeside()
 {
     ElogBuilder b;
     std::vector<int16_t> rpm;
@@ -290,11 +301,14 @@ void TstCsvExport::gzipLeavesOnlyCompressedFile()
     b.records(uint32_t(rpm.size())).sensor(16, rpm).sensor(1, rpm);
     const QString in = b.write(m_dir.path(), "z.elog");
     const Run plain = convert(in, path("plain.csv"));
-    QVERIFY(QFile(path("packed.csv")).open(QIODevice::WriteOnly)); // an older plain export of that name
+    // A file of the plain name is the user's, not the export's: it stays as it was.
+    QFile older(path("packed.csv"));
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("kept") == 4);
+    older.close();
     const Run packed = convert(in, path("packed.csv"), true);
     QCOMPARE(packed.result, 1);
     QVERIFY(plain.text.size() > 2 * int(GzipSink::kPiece)); // several input pieces
-    QVERIFY(!QFile::exists(path("packed.csv")));
+    QCOMPARE(readAll(path("packed.csv")), QByteArray("kept"));
     QCOMPARE(packed.finishedPath, path("packed.csv.gzip"));
     QCOMPARE(packed.text.left(3), QByteArray("\x1f\x8b\x08"));
     QCOMPARE(gunzip(packed.text), plain.text);
@@ -329,6 +343,88 @@ void TstCsvExport::failures()
         QVERIFY(r.finishedPath.isEmpty());
     }
     QVERIFY(!QFileInfo::exists(path("no")));
+}
+
+void TstCsvExport::writeFailuresTellWhy()
+{
+    const QString good = ElogBuilder().records(3).sensor(16, {1, 2, 3}).write(m_dir.path(), "why.elog");
+    // A folder where the file should go stays a folder.
+    QVERIFY(QDir(m_dir.path()).mkdir("taken.csv"));
+    Run r = convert(good, path("taken.csv"));
+    QCOMPARE(r.result, 0);
+    QCOMPARE(r.messages, QStringList{csv::kNoWriteAccessText});
+    QVERIFY2(r.reasons.join(' ').contains("directory"), qPrintable(r.reasons.join('|')));
+    QVERIFY(QFileInfo(path("taken.csv")).isDir());
+
+    r = convert(good, path("no/such/dir/out.csv"), true);
+    QVERIFY2(r.reasons.join(' ').contains("No such file"), qPrintable(r.reasons.join('|')));
+
+#ifdef Q_OS_LINUX
+    // A full disk, as a limit on the size of files this process may write.
+    std::vector<int16_t> many(50000, 12345);
+    const QString big = ElogBuilder().records(uint32_t(many.size())).sensor(16, many).write(m_dir.path(), "big.elog");
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    r = convert(big, path("big.csv"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(r.result, 0);
+    QCOMPARE(r.messages, QStringList{csv::kNoWriteAccessText});
+    QVERIFY2(r.reasons.join(' ').contains("large"), qPrintable(r.reasons.join('|')));
+    QVERIFY(!QFileInfo::exists(path("big.csv")) && !QFileInfo::exists(path("big.csv.part")));
+#endif
+}
+
+void TstCsvExport::unboundedLogsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("gzip");
+    // A record count that no channel's data carries: today's rows would come from nothing.
+    const QByteArray patched = ElogBuilder().records(1000000).sensor(16, {1, 2}).file();
+    const QByteArray noChannels = ElogBuilder().records(1000000).file();
+    QTest::newRow("patched count") << patched << false;
+    QTest::newRow("patched count, gzip") << patched << true;
+    QTest::newRow("no channels") << noChannels << false;
+    QTest::newRow("no records") << ElogBuilder().records(0).sensor(16, {}).file() << false;
+    QTest::newRow("5-byte body") << qCompress(QByteArray("\x01\x32\x00\x00\x00", 5)) << true;
+}
+
+void TstCsvExport::unboundedLogsAreRefused()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, gzip);
+    const QString in = ElogBuilder::writeBytes(m_dir.path(), "hostile.elog", file);
+    // A good export of that name is there already: it must survive.
+    const QString out = path("hostile.csv");
+    const QString written = gzip ? out + csv::kGzipSuffix : out;
+    QFile older(written);
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("good") == 4);
+    older.close();
+    const Run r = convert(in, out, gzip);
+    QCOMPARE(r.result, 0);
+    QCOMPARE(r.messages, QStringList{QStringLiteral("Похоже файл поврежден")});
+    QCOMPARE(r.reasons.size(), 1);
+    QCOMPARE(readAll(written), QByteArray("good"));
+    QVERIFY(r.finishedPath.isEmpty());
+}
+
+void TstCsvExport::leftoverPartFileIsRemoved()
+{
+    // A killed export leaves its temporary file; the next export of that file clears it.
+    const QString in = ElogBuilder().records(2).sensor(16, {1, 2}).write(m_dir.path(), "left.elog");
+    for (const QString &name : {QStringLiteral("left.csv"), QStringLiteral("left.csv.gzip")}) {
+        QFile part(path(name + ".part"));
+        QVERIFY(part.open(QIODevice::WriteOnly) && part.write("half a line") > 0);
+        part.close();
+    }
+    QCOMPARE(convert(in, path("left.csv")).result, 1);
+    QCOMPARE(convert(in, path("left.csv"), true).result, 1);
+    QCOMPARE(QDir(m_dir.path()).entryList({"left.*"}, QDir::Files),
+             (QStringList{"left.csv", "left.csv.gzip", "left.elog"}));
 }
 
 void TstCsvExport::numberTextMatchesFramework()

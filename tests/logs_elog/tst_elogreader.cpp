@@ -97,47 +97,77 @@ void TstElogReader::badInput_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason"); // a fragment of the precise cause
 
     const QByteArray good = ElogBuilder().records(2).sensor(16, {1, 2}).body();
     const auto e = [](ElogError x) { return int(x); };
+    const QString compressed = QStringLiteral("compressed");
 
-    QTest::newRow("empty file") << QByteArray() << e(ElogError::Corrupt);
-    QTest::newRow("uncompressed body") << good << e(ElogError::Corrupt);
-    QTest::newRow("garbage stream") << QByteArray("\x00\x00\x00\x40garbage-garbage-garbage", 27) << e(ElogError::Corrupt);
-    QTest::newRow("truncated stream") << qCompress(good).left(qCompress(good).size() / 2) << e(ElogError::Corrupt);
-    QTest::newRow("hostile declared length") << envelopeWithLength(0x7fffffff, good) << e(ElogError::Corrupt);
-    QTest::newRow("empty body") << qCompress(QByteArray()) << e(ElogError::Corrupt);
+    QTest::newRow("empty file") << QByteArray() << e(ElogError::Corrupt) << compressed;
+    QTest::newRow("uncompressed body") << good << e(ElogError::Corrupt) << compressed;
+    QTest::newRow("garbage stream") << QByteArray("\x00\x00\x00\x40garbage-garbage-garbage", 27) << e(ElogError::Corrupt)
+                                    << QStringLiteral("compressed data is damaged");
+    QTest::newRow("truncated stream") << qCompress(good).left(qCompress(good).size() / 2) << e(ElogError::Corrupt) << compressed;
+    QTest::newRow("hostile declared length") << envelopeWithLength(0x7fffffff, good) << e(ElogError::Corrupt)
+                                             << QStringLiteral("2147483647");
+    QTest::newRow("empty body") << qCompress(QByteArray()) << e(ElogError::Corrupt) << compressed;
 
-    QTest::newRow("short body is an empty log") << qCompress(QByteArray("\x01\x32\x05", 3)) << e(ElogError::None);
+    // A body too short for any header, or one without channels or records, is not a log to convert.
+    QTest::newRow("short body") << qCompress(QByteArray("\x01\x32\x05", 3)) << e(ElogError::ShortBody)
+                                << QStringLiteral("3 bytes");
+    QTest::newRow("v1 no channels") << ElogBuilder().records(0).file() << e(ElogError::NoChannels) << QStringLiteral("no channels");
+    QTest::newRow("v1 no channels, 0xFFFFFFFF records") << ElogBuilder().records(0xffffffffu).file()
+                                                       << e(ElogError::NoChannels) << QStringLiteral("no channels");
+    QTest::newRow("v1 no records") << ElogBuilder().records(0).sensor(16, {}).file() << e(ElogError::NoRecords)
+                                   << QStringLiteral("no records");
+    QTest::newRow("v0 no channels, 0xFFFFFFFF records") << ElogBuilder().version(0).records(0xffffffffu).file()
+                                                       << e(ElogError::NoChannels) << QStringLiteral("no channels");
+    QTest::newRow("v0 no records") << ElogBuilder().version(0).records(0).sensor(16, {}).file() << e(ElogError::NoRecords)
+                                   << QStringLiteral("no records");
+    // A patched record count that no channel's data carries.
+    QTest::newRow("record count no channel holds") << ElogBuilder().records(0xffffffffu).sensor(16, {1, 2}).file()
+                                                   << e(ElogError::RecordCount) << QStringLiteral("4294967295 records");
+    QTest::newRow("only slow channels") << ElogBuilder().records(5).gps({GpsRecord()}).sensor(16, {1, 2}).file()
+                                        << e(ElogError::RecordCount) << QStringLiteral("5 records");
+
     QTest::newRow("v1 shorter than header") << qCompress(QByteArray("\x01\x32\x00\x00\x00\x00\x00\x00\x00\x00", 10))
-                                            << e(ElogError::SizeTable);
+                                            << e(ElogError::SizeTable) << QStringLiteral("body holds 10");
     QByteArray noTables = good.left(20);
     noTables[2] = 3; // three channels promised, no tables
-    QTest::newRow("v1 tables cut") << qCompress(noTables) << e(ElogError::SizeTable);
+    QTest::newRow("v1 tables cut") << qCompress(noTables) << e(ElogError::SizeTable) << QStringLiteral("35 bytes");
     QTest::newRow("size table one byte more") << ElogBuilder().records(2).channel(16, elogtest::int16Samples({1, 2}), 1).file()
-                                              << e(ElogError::SizeTable);
+                                              << e(ElogError::SizeTable) << QStringLiteral("30 bytes");
     QTest::newRow("size table one byte less") << ElogBuilder().records(2).channel(16, elogtest::int16Samples({1, 2}), -1).file()
-                                              << e(ElogError::SizeTable);
-    QTest::newRow("v1 rate 0") << ElogBuilder().rate(0).records(2).sensor(16, {1, 2}).file() << e(ElogError::ZeroRate);
-    QTest::newRow("channel 201") << ElogBuilder().records(0).sensor(16, {}).channel(201, {}).file() << e(ElogError::BadChannel);
-    QTest::newRow("channel 0") << ElogBuilder().records(1).channel(0, QByteArray(2, 0)).file() << e(ElogError::BadChannel);
-    QTest::newRow("channel 250") << ElogBuilder().records(1).channel(250, QByteArray(2, 0)).file() << e(ElogError::BadChannel);
+                                              << e(ElogError::SizeTable) << QStringLiteral("28 bytes");
+    QTest::newRow("v1 rate 0") << ElogBuilder().rate(0).records(2).sensor(16, {1, 2}).file() << e(ElogError::ZeroRate)
+                               << QStringLiteral("rate");
+    QTest::newRow("channel 201") << ElogBuilder().records(0).sensor(16, {}).channel(201, {}).file() << e(ElogError::BadChannel)
+                                 << QStringLiteral("201");
+    QTest::newRow("channel 0") << ElogBuilder().records(1).channel(0, QByteArray(2, 0)).file() << e(ElogError::BadChannel)
+                               << QStringLiteral("channel 0");
+    QTest::newRow("channel 250") << ElogBuilder().records(1).channel(250, QByteArray(2, 0)).file() << e(ElogError::BadChannel)
+                                 << QStringLiteral("250");
 
-    QTest::newRow("v0 tables do not fit") << qCompress(QByteArray("\x00\x32\x09\x01\x00\x00\x00\x10", 8)) << e(ElogError::BadTables);
-    QTest::newRow("v0 rate 0") << ElogBuilder().version(0).rate(0).records(1).sensor(16, {1}).file() << e(ElogError::ZeroRate);
+    QTest::newRow("v0 tables do not fit") << qCompress(QByteArray("\x00\x32\x09\x01\x00\x00\x00\x10", 8))
+                                          << e(ElogError::BadTables) << QStringLiteral("9 channels");
+    QTest::newRow("v0 rate 0") << ElogBuilder().version(0).rate(0).records(1).sensor(16, {1}).file() << e(ElogError::ZeroRate)
+                               << QStringLiteral("rate");
     QTest::newRow("v0 sizes do not add up") << ElogBuilder().version(0).records(3).sensor(16, {1, 2}).file()
-                                            << e(ElogError::Version0Sizes);
-    QTest::newRow("v0 channel 201") << ElogBuilder().version(0).records(0).channel(201, {}).file() << e(ElogError::BadChannel);
+                                            << e(ElogError::Version0Sizes) << QStringLiteral("14 bytes");
+    QTest::newRow("v0 channel 201") << ElogBuilder().version(0).records(0).channel(201, {}).file() << e(ElogError::BadChannel)
+                                    << QStringLiteral("201");
     QTest::newRow("v0 huge record count") << ElogBuilder().version(0).records(0xffffffffu).sensor(202, {}).file()
-                                          << e(ElogError::Version0Sizes);
+                                          << e(ElogError::Version0Sizes) << QStringLiteral("343597383608 bytes");
 }
 
 void TstElogReader::badInput()
 {
     QFETCH(QByteArray, file);
     QFETCH(int, error);
+    QFETCH(QString, reason);
     const ElogReadResult r = decodeElogFile(file, QStringLiteral("x.elog"));
     QCOMPARE(int(r.error), error);
+    QVERIFY2(r.detail.contains(reason), qPrintable(r.detail));
 }
 
 void TstElogReader::reportsThroughReporter()
@@ -148,13 +178,22 @@ void TstElogReader::reportsThroughReporter()
     LogReporter reporter;
     reporter.onHideBusy = [&] { events << QStringLiteral("hideBusy"); };
     reporter.onShowInfoMessage = [&](const QString &t) { events << t; };
+    reporter.onFailureReason = [&](const QString &t) { events << QStringLiteral("reason: ") + t; };
 
     QVERIFY(!readElog(bad, reporter).ok());
     QCOMPARE(events, (QStringList{QStringLiteral("hideBusy"),
-                                  QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1203")}));
+                                  QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1203"),
+                                  QStringLiteral("reason: channel 201 cannot be logged")}));
     events.clear();
     QVERIFY(!readElog(dir.filePath(QStringLiteral("missing.elog")), reporter).ok());
-    QCOMPARE(events, (QStringList{QStringLiteral("hideBusy"), QStringLiteral("Похоже файл не найден")}));
+    QCOMPARE(events.mid(0, 2), (QStringList{QStringLiteral("hideBusy"), QStringLiteral("Похоже файл не найден")}));
+    QVERIFY2(events.value(2).contains(QLatin1String("No such file")), qPrintable(events.join('|')));
+    events.clear();
+    // A folder is not a log, whatever its name.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.elog")));
+    QVERIFY(!readElog(dir.filePath(QStringLiteral("folder.elog")), reporter).ok());
+    QCOMPARE(events.value(1), QStringLiteral("Похоже файл не найден"));
+    QVERIFY2(events.value(2).contains(QLatin1String("directory")), qPrintable(events.join('|')));
     events.clear();
     const QString good = ElogBuilder().records(1).sensor(16, {5}).write(dir.path(), QStringLiteral("good.elog"));
     const ElogReadResult r = readElog(good, reporter);

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void circuitLapsAndTexts();
     void duplicateTimeStampIgnored();
     void gapResetsAndAddsBreakEntry();
+    void badGpsRecordsAreSkipped();
     void crossingBefore20sIsNotALapEnd();
     void startSpeedGate_data();
     void startSpeedGate();
@@ -124,6 +125,44 @@ void TestLaps::gapResetsAndAddsBreakEntry()
     QCOMPARE(gap.value("finishTime").toString(), QString());
     QVERIFY(laps.at(3).toMap().value("isLapValid").toBool());
     QVERIFY(qAbs(laps.at(3).toMap().value("lapTimeMsecs").toDouble() - 31415.9) < 3);
+}
+
+void TestLaps::badGpsRecordsAreSkipped()
+{
+    Track track;
+    GPS gps;
+    gps.setupStartLine(track.lat0, track.lon0, 90);
+    auto records = lapstest::circleDrive(track, 100, 90, 20, 1500 + 3 * 31416 + 500);
+    const auto indexAt = [](double ms) { return size_t(ms / 100); };
+    // Ten seconds into every lap the receiver reports 2000 knots: more than the trace can hold.
+    for (int lap = 0; lap < 3; ++lap)
+        records[indexAt(1500 + lap * 31416 + 10000)].speedValue = 2000 * 1000;
+    feed(gps, records);
+    QCOMPARE(gps.laps().size(), 3);
+    for (const LapEntry &lap : gps.laps())
+        QVERIFY2(lap.isLapValid && qAbs(double(lap.lapTimeMsecs) - 31415.9) < 3, qPrintable(QString::number(lap.lapTimeMsecs)));
+    for (const RefLapPoint &p : gps.bestLapTrace())
+        QVERIFY2(qAbs(p.speedTenthsKmh - 720) <= 1, qPrintable(QString::number(p.speedTenthsKmh)));
+
+    // In the second lap the clock jumps a month back for one record: that lap cannot be timed,
+    // the laps before and after it still count, and no trace point holds a wrapped time.
+    GPS jumped;
+    jumped.setupStartLine(track.lat0, track.lon0, 90);
+    records = lapstest::circleDrive(track, 100, 90, 20, 1500 + 3 * 31416 + 500);
+    const size_t glitch = indexAt(1500 + 31416 + 10000);
+    records[glitch].month -= 1;
+    for (size_t i = 0; i < records.size(); ++i) {
+        jumped.processRecord(records[i]);
+        if (i == glitch)
+            for (const RefLapPoint &p : jumped.currentTrace())
+                QVERIFY2(p.elapsedMs > -1000 && p.elapsedMs < 40000, qPrintable(QString::number(p.elapsedMs)));
+    }
+    const QVariantList laps = jumped.lapsList();
+    QCOMPARE(laps.size(), 3);
+    QVERIFY(laps.at(0).toMap().value("isLapValid").toBool());
+    QVERIFY(!laps.at(1).toMap().value("isLapValid").toBool());
+    QVERIFY(laps.at(2).toMap().value("isLapValid").toBool());
+    QVERIFY(qAbs(laps.at(2).toMap().value("lapTimeMsecs").toDouble() - 31415.9) < 3);
 }
 
 void TestLaps::crossingBefore20sIsNotALapEnd()

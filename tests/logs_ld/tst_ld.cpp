@@ -163,6 +163,7 @@ private Q_SLOTS:
     void lapThinning_data();
     void lapThinning();
     void convertWritesWholeFileOrNothing();
+    void convertKeepsUsersFiles();
 };
 
 void TestLd::headerAreaAndChannelList()
@@ -484,6 +485,52 @@ void TestLd::convertWritesWholeFileOrNothing()
     QVERIFY(events.contains(QStringLiteral("Похоже файл не найден")));
     QVERIFY(!events.contains(QStringLiteral("100")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"run.elog", "run.ld"})); // no leftovers
+}
+
+void TestLd::convertKeepsUsersFiles()
+{
+    QTemporaryDir dir;
+    QStringList messages, reasons;
+    LogReporter reporter;
+    reporter.onShowInfoMessage = [&](const QString &t) { messages << t; };
+    reporter.onFailureReason = [&](const QString &t) { reasons << t; };
+    const LogExportContext ctx = LogExportContext::builtinCatalogue();
+    const QString output = dir.filePath(QStringLiteral("run.ld"));
+    const auto writeFile = [](const QString &path, const QByteArray &bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    const auto readFile = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    // A log whose record count no channel carries is refused; the good export stays.
+    QVERIFY(writeFile(output, "good"));
+    const QString hostile = elogtest::ElogBuilder().records(0xffffffffu).sensor(16, {1, 2}).write(dir.path(), "hostile.elog");
+    QCOMPARE(convertElogToLD(hostile, output, ctx, reporter), 0);
+    QCOMPARE(messages, QStringList{QStringLiteral("Похоже файл поврежден")});
+    QCOMPARE(reasons.size(), 1);
+    QCOMPARE(readFile(output), QByteArray("good"));
+
+    // A part file that a killed export left is cleared by the next export of that file.
+    const QString input = elogtest::ElogBuilder().rate(10).records(3).sensor(16, {1, 2, 3}).write(dir.path(), "run.elog");
+    QVERIFY(writeFile(output + QStringLiteral(".part"), "half"));
+    QCOMPARE(convertElogToLD(input, output, ctx, reporter), 1);
+    QVERIFY(!QFile::exists(output + QStringLiteral(".part")));
+    QCOMPARE(readLd(readFile(output)).channels.size(), size_t(1));
+
+    // Write failures say why; the output is never the log itself.
+    messages.clear();
+    reasons.clear();
+    QCOMPARE(convertElogToLD(input, dir.filePath(QStringLiteral("missing-folder/run.ld")), ctx, reporter), 0);
+    QCOMPARE(convertElogToLD(input, input, ctx, reporter), 0);
+    QCOMPARE(messages, (QStringList{QStringLiteral("Похоже нет прав для создания файлов"),
+                                    QStringLiteral("Похоже нет прав для создания файлов")}));
+    QCOMPARE(reasons.size(), 2);
+    QVERIFY2(reasons[0].contains(QLatin1String("No such file")), qPrintable(reasons[0]));
+    QVERIFY2(reasons[1].contains(QLatin1String("replace")), qPrintable(reasons[1]));
+    QVERIFY(readElog(input).ok());
 }
 
 QTEST_GUILESS_MAIN(TestLd)

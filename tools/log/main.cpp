@@ -7,19 +7,13 @@
 #include "logs/LogReporter.h"
 #include "logs/csv/CsvExport.h"
 #include "logs/elog/ElogReader.h"
-
-#if __has_include("logs/ld/LdExport.h")
-#include "logs/ld/LdExport.h"
-#define ARDIX_LOG_HAS_LD 1
-#endif
-#if __has_include("logs/laps/FindLaps.h")
 #include "logs/laps/FindLaps.h"
-#define ARDIX_LOG_HAS_LAPS 1
-#endif
+#include "logs/ld/LdExport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -74,7 +68,17 @@ LogExportContext contextFor(const QString &path)
 struct Outcome
 {
     QStringList messages;
+    QStringList reasons;
     QString written;
+
+    // The client's message, then the precise cause in brackets.
+    QString text() const
+    {
+        QString t = messages.join(QStringLiteral("; "));
+        if (!reasons.isEmpty())
+            t += QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral("; ")));
+        return t;
+    }
 };
 
 LogReporter terminalReporter(const QString &name, Outcome &outcome)
@@ -82,6 +86,7 @@ LogReporter terminalReporter(const QString &name, Outcome &outcome)
     LogReporter rep;
     const bool tty = isatty(fileno(stderr));
     rep.onShowInfoMessage = [&outcome](const QString &t) { outcome.messages << t; };
+    rep.onFailureReason = [&outcome](const QString &t) { outcome.reasons << t; };
     rep.onFinishLogExport = [&outcome](const QString &p) { outcome.written = p; };
     if (tty)
         rep.onProgressMoving = [name](unsigned p) {
@@ -92,33 +97,83 @@ LogReporter terminalReporter(const QString &name, Outcome &outcome)
     return rep;
 }
 
+// Two names of one file give one key: the folder as the file system resolves it, plus the name.
+QString pathKey(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString dir = info.absoluteDir().canonicalPath();
+    QString key = (dir.isEmpty() ? info.absolutePath() : dir) + QLatin1Char('/') + info.fileName();
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    key = key.toCaseFolded();
+#endif
+    return key;
+}
+
+struct Job
+{
+    QString input;
+    QString output; // the file the conversion will write
+};
+
+// Every output is known before anything is written: one that would replace an input, or that two
+// inputs would share, stops the whole run.
+bool checkOutputs(const QList<Job> &jobs)
+{
+    QHash<QString, QString> inputs, outputs; // key -> input named on the command line
+    for (const Job &job : jobs)
+        inputs.insert(pathKey(job.input), job.input);
+    bool ok = true;
+    for (const Job &job : jobs) {
+        const QString key = pathKey(job.output);
+        if (inputs.contains(key)) {
+            print(stderr, QStringLiteral("ardix-log: %1: the output %2 would replace the log %3; nothing converted\n")
+                              .arg(job.input, QDir::toNativeSeparators(job.output), inputs.value(key)));
+            ok = false;
+        } else if (outputs.contains(key)) {
+            print(stderr, QStringLiteral("ardix-log: %1 and %2 would both be written to %3; nothing converted\n")
+                              .arg(outputs.value(key), job.input, QDir::toNativeSeparators(job.output)));
+            ok = false;
+        } else {
+            outputs.insert(key, job.input);
+        }
+    }
+    return ok;
+}
+
 int convert(const QString &mode, const QString &outDir, const QStringList &files)
 {
-    int failures = 0;
+    const bool csv = mode == QLatin1String("csv") || mode == QLatin1String("csv.gz");
+    const bool gzip = mode == QLatin1String("csv.gz");
+    QList<Job> jobs;
     for (const QString &file : files) {
         const QFileInfo in(file);
         const QString dir = outDir.isEmpty() ? in.absolutePath() : QDir(outDir).absolutePath();
         const QString base = QDir(dir).filePath(in.completeBaseName());
+        QString output = base + (csv ? QStringLiteral(".csv") : QStringLiteral(".ld"));
+        if (gzip)
+            output += csv::kGzipSuffix;
+        jobs.append({file, output});
+    }
+    if (!checkOutputs(jobs))
+        return 2;
+
+    int failures = 0;
+    for (const Job &job : jobs) {
+        const QFileInfo in(job.input);
         Outcome outcome;
         const LogReporter rep = terminalReporter(in.fileName(), outcome);
         int ok = 0;
-        if (!in.isFile()) {
-            outcome.messages << elogErrorMessage(ElogError::FileNotFound);
-        } else if (mode == QLatin1String("csv") || mode == QLatin1String("csv.gz")) {
-            ok = convertElogToCSV(in.filePath(), base + QStringLiteral(".csv"), mode == QLatin1String("csv.gz"),
-                                  contextFor(in.filePath()), rep);
+        if (csv) {
+            const QString chosen = gzip ? job.output.chopped(csv::kGzipSuffix.size()) : job.output;
+            ok = convertElogToCSV(in.filePath(), chosen, gzip, contextFor(in.filePath()), rep);
         } else {
-#ifdef ARDIX_LOG_HAS_LD
-            ok = convertElogToLD(in.filePath(), base + QStringLiteral(".ld"), contextFor(in.filePath()), rep);
-#else
-            outcome.messages << QStringLiteral("LD export is not built into this tool");
-#endif
+            ok = convertElogToLD(in.filePath(), job.output, contextFor(in.filePath()), rep);
         }
         if (ok) {
             print(stdout, outcome.written + QLatin1Char('\n'));
         } else {
             ++failures;
-            print(stderr, QStringLiteral("ardix-log: %1: %2\n").arg(file, outcome.messages.join(QStringLiteral("; "))));
+            print(stderr, QStringLiteral("ardix-log: %1: %2\n").arg(job.input, outcome.text()));
         }
     }
     return failures == 0 ? 0 : 1;
@@ -126,12 +181,11 @@ int convert(const QString &mode, const QString &outDir, const QStringList &files
 
 int laps(const QString &file)
 {
-#ifdef ARDIX_LOG_HAS_LAPS
     ardix::laps::LapEngine engine;
     Outcome outcome;
     const QVariantMap r = ardix::laps::findLapsInLog(engine, file, {}, terminalReporter(QFileInfo(file).fileName(), outcome));
     if (r.contains(QStringLiteral("fileError"))) {
-        const QString why = outcome.messages.isEmpty() ? r.value(QStringLiteral("fileError")).toString() : outcome.messages.join(QStringLiteral("; "));
+        const QString why = outcome.messages.isEmpty() ? r.value(QStringLiteral("fileError")).toString() : outcome.text();
         print(stderr, QStringLiteral("ardix-log: %1: %2\n").arg(file, why));
         return 1;
     }
@@ -165,11 +219,6 @@ int laps(const QString &file)
     }
     print(stdout, QStringLiteral("laps: %1, best %2\n").arg(list.size()).arg(r.value("bestLapString").toString()));
     return 0;
-#else
-    Q_UNUSED(file);
-    print(stderr, QStringLiteral("ardix-log: lap finding is not built into this tool\n"));
-    return 1;
-#endif
 }
 
 } // namespace

@@ -261,16 +261,23 @@ int convertElogToCSV(const QString &inputPath, const QString &outputPath, bool i
         columns.push_back(c);
     }
 
+    // The text streams straight into its final file (through gzip when compressed): nothing
+    // else beside it is created, so nothing else is removed.
     std::unique_ptr<OutputSink> sink;
     if (isNeedToCompress)
         sink = std::make_unique<GzipSink>(outputPath + csv::kGzipSuffix);
     else
         sink = std::make_unique<FileSink>(outputPath);
-    if (!sink->open()) {
+    const auto refuse = [&reporter](const QString &reason) {
         reporter.hideBusy();
         reporter.showInfoMessage(csv::kNoWriteAccessText);
+        reporter.failureReason(reason);
         return 0;
-    }
+    };
+    if (wouldReplaceInput(inputPath, sink->path()))
+        return refuse(kReplacesInputReason);
+    if (!sink->open())
+        return refuse(sink->errorString());
 
     const QByteArray headerBytes = header.toUtf8();
     LineWriter writer(*sink, std::max<size_t>(maxLine, size_t(headerBytes.size()) + 1));
@@ -318,14 +325,9 @@ int convertElogToCSV(const QString &inputPath, const QString &outputPath, bool i
     }
     ok = ok && writer.flush() && sink->commit();
     if (!ok) {
-        qCWarning(lcCsv) << "writing" << sink->path() << "failed";
-        reporter.hideBusy();
-        reporter.showInfoMessage(csv::kNoWriteAccessText);
-        return 0; // the sink's destructor drops the temporary file
+        qCWarning(lcCsv) << "writing" << sink->path() << "failed:" << sink->errorString();
+        return refuse(sink->errorString()); // the sink's destructor drops the temporary file
     }
-
-    if (isNeedToCompress && QFileInfo::exists(outputPath))
-        QFile::remove(outputPath); // only the compressed file stays under the chosen name
 
     reporter.hideBusy();
     reporter.progressMoving(100);

@@ -1,20 +1,75 @@
 #include "logs/csv/OutputSink.h"
 
-#include <QRandomGenerator>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Part files being written by this process: a second export of the same path must not take the
+// first one's file for a leftover.
+QMutex partsMutex;
+QSet<QString> partsInUse;
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+bool wouldReplaceInput(const QString &input, const QString &output)
+{
+    const QFileInfo in(input), out(output);
+    if (!in.exists() || !out.exists())
+        return false;
+    return in.canonicalFilePath() == out.canonicalFilePath();
+}
 
 bool FileSink::open()
 {
-    m_file.setFileName(m_path + QStringLiteral(".%1.part").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-    return m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+    const QString part = m_path + kPartSuffix;
+    {
+        const QString key = QFileInfo(part).absoluteFilePath();
+        QMutexLocker lock(&partsMutex);
+        if (partsInUse.contains(key)) {
+            m_error = QStringLiteral("another export is writing this file");
+            return false;
+        }
+        partsInUse.insert(key);
+        m_claimedPart = key;
+    }
+    // Only a killed export leaves a part file of this name behind.
+    if (QFileInfo(part).isFile())
+        QFile::remove(part);
+    m_file.setFileName(part);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        m_error = m_file.errorString();
+        m_file.setFileName(QString());
+        release();
+        return false;
+    }
+    return true;
 }
 
 bool FileSink::write(const char *data, size_t size)
 {
-    if (m_ok && size > 0)
-        m_ok = m_file.write(data, qint64(size)) == qint64(size);
+    // A short write is retried: the system's reason (a full disk) comes with the one that fails.
+    while (m_ok && size > 0) {
+        const qint64 written = m_file.write(data, qint64(size));
+        if (written <= 0) {
+            m_ok = false;
+            m_error = m_file.errorString();
+            break;
+        }
+        data += written;
+        size -= size_t(written);
+    }
     return m_ok;
 }
 
@@ -26,6 +81,7 @@ bool FileSink::commit()
     }
     m_file.close();
     if (m_file.error() != QFileDevice::NoError) {
+        m_error = m_file.errorString();
         discard();
         return false;
     }
@@ -33,24 +89,39 @@ bool FileSink::commit()
 #ifdef Q_OS_WIN
     QFile::remove(m_path); // rename does not replace there
     const bool renamed = QFile::rename(part, m_path);
+    if (!renamed)
+        m_error = QStringLiteral("cannot replace %1").arg(m_path);
 #else
     const bool renamed = ::rename(QFile::encodeName(part).constData(), QFile::encodeName(m_path).constData()) == 0;
+    if (!renamed)
+        m_error = systemError(errno);
 #endif
     if (!renamed) {
         discard();
         return false;
     }
     m_file.setFileName(QString());
+    release();
     return true;
 }
 
 void FileSink::discard()
 {
-    if (m_file.fileName().isEmpty())
+    if (!m_file.fileName().isEmpty()) {
+        m_file.close();
+        m_file.remove();
+        m_file.setFileName(QString());
+    }
+    release();
+}
+
+void FileSink::release()
+{
+    if (m_claimedPart.isEmpty())
         return;
-    m_file.close();
-    m_file.remove();
-    m_file.setFileName(QString());
+    QMutexLocker lock(&partsMutex);
+    partsInUse.remove(m_claimedPart);
+    m_claimedPart.clear();
 }
 
 GzipSink::~GzipSink()

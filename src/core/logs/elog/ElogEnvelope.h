@@ -4,6 +4,7 @@
 // against a cap and against what zlib can possibly expand the stream to before anything is allocated.
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 
@@ -16,7 +17,7 @@ constexpr int64_t kMaxDeflateRatio = 1040;
 
 // The body, or an empty array when the envelope is short, its declared length is impossible,
 // the stream is broken or the body is empty. A stream longer than declared is still inflated,
-// up to `cap`.
-QByteArray inflateEnvelope(const QByteArray &fileBytes, int64_t cap = kMaxElogBodyBytes);
+// up to `cap`. On failure `why`, when given, receives the cause.
+QByteArray inflateEnvelope(const QByteArray &fileBytes, int64_t cap = kMaxElogBodyBytes, QString *why = nullptr);
 
 } // namespace elog

@@ -49,11 +49,37 @@ float f32At(const uchar *p)
     return f;
 }
 
-ElogReadResult fail(ElogError e)
+ElogReadResult fail(ElogError e, const QString &detail)
 {
     ElogReadResult r;
     r.error = e;
+    r.detail = detail;
     return r;
+}
+
+QString bodyHolds(uint64_t wanted, size_t size)
+{
+    return QStringLiteral("%1 bytes, the body holds %2").arg(wanted).arg(size);
+}
+
+ElogReadResult badChannel(uint8_t id)
+{
+    return fail(ElogError::BadChannel, QStringLiteral("channel %1 cannot be logged").arg(id));
+}
+
+// Every conversion writes one row per record: a count that no channel's data carries has nothing
+// behind it, and a log without channels or records has nothing to convert.
+ElogReadResult checkRecords(ElogReadResult &&r)
+{
+    const ElogData &d = r.data;
+    if (d.channelIds.empty())
+        return fail(ElogError::NoChannels, QStringLiteral("the log has no channels"));
+    if (d.recordCount == 0)
+        return fail(ElogError::NoRecords, QStringLiteral("the log has no records"));
+    if (std::find(d.channelSamples.begin(), d.channelSamples.end(), d.recordCount) == d.channelSamples.end())
+        return fail(ElogError::RecordCount,
+                    QStringLiteral("the header claims %1 records, no channel holds that many").arg(d.recordCount));
+    return std::move(r);
 }
 
 QString customName(const uchar *field, uint8_t id)
@@ -74,24 +100,24 @@ ElogReadResult parseVersion0(ElogReadResult &&r, const uchar *p, size_t size)
     d.recordCount = u32At(p + v0::kRecordCount);
     const size_t n = d.channelCount;
     if (size < v0::kChannelIds + n)
-        return fail(ElogError::BadTables);
+        return fail(ElogError::BadTables, QStringLiteral("the header lists %1 channels, the body holds %2 bytes").arg(n).arg(size));
     if (d.logRate == 0)
-        return fail(ElogError::ZeroRate);
+        return fail(ElogError::ZeroRate, QStringLiteral("the record rate is 0"));
 
     uint64_t pos = v0::kChannelIds + n;
     for (size_t k = 0; k < n; ++k) {
         const uint8_t id = p[v0::kChannelIds + k];
         const int ss = elog::sampleSize(id);
         if (ss == 0)
-            return fail(ElogError::BadChannel);
+            return badChannel(id);
         d.channelIds.push_back(id);
         d.channelData.push_back(uint32_t(std::min<uint64_t>(pos, UINT32_MAX)));
         d.channelSamples.push_back(d.recordCount);
         pos += uint64_t(d.recordCount) * uint64_t(ss);
     }
     if (pos != size)
-        return fail(ElogError::Version0Sizes);
-    return std::move(r);
+        return fail(ElogError::Version0Sizes, QStringLiteral("the records need ") + bodyHolds(pos, size));
+    return checkRecords(std::move(r));
 }
 
 ElogReadResult parseVersion1(ElogReadResult &&r, const uchar *p, size_t size)
@@ -99,7 +125,7 @@ ElogReadResult parseVersion1(ElogReadResult &&r, const uchar *p, size_t size)
     ElogData &d = r.data;
     const size_t n = p[v1::kChannelCount];
     if (size < size_t(v1::kChannelIds) || size < v1::kChannelIds + 5 * n)
-        return fail(ElogError::SizeTable);
+        return fail(ElogError::SizeTable, QStringLiteral("the header and tables need ") + bodyHolds(v1::kChannelIds + 5 * n, size));
 
     d.logRate = p[v1::kLogRate];
     d.channelCount = uint8_t(n);
@@ -120,9 +146,9 @@ ElogReadResult parseVersion1(ElogReadResult &&r, const uchar *p, size_t size)
     const size_t namesAt = attrsAt + customs;
     const size_t dataAt = namesAt + size_t(elog::kCustomNameSize) * customs;
     if (uint64_t(dataAt) + dataBytes != uint64_t(size))
-        return fail(ElogError::SizeTable);
+        return fail(ElogError::SizeTable, QStringLiteral("the tables account for ") + bodyHolds(dataAt + dataBytes, size));
     if (d.logRate == 0)
-        return fail(ElogError::ZeroRate);
+        return fail(ElogError::ZeroRate, QStringLiteral("the record rate is 0"));
 
     d.channelIds.reserve(n);
     d.channelData.reserve(n);
@@ -133,7 +159,7 @@ ElogReadResult parseVersion1(ElogReadResult &&r, const uchar *p, size_t size)
         const uint8_t id = ids[k];
         const int ss = elog::sampleSize(id);
         if (ss == 0)
-            return fail(ElogError::BadChannel);
+            return badChannel(id);
         const uint32_t blockSize = u32At(sizes + 4 * k);
         d.channelIds.push_back(id);
         d.channelData.push_back(uint32_t(pos)); // pos <= size, which fits a QByteArray
@@ -148,7 +174,7 @@ ElogReadResult parseVersion1(ElogReadResult &&r, const uchar *p, size_t size)
         }
         pos += blockSize;
     }
-    return std::move(r);
+    return checkRecords(std::move(r));
 }
 
 } // namespace
@@ -175,6 +201,10 @@ QString elogErrorMessage(ElogError error)
     case ElogError::ZeroRate: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1202");
     case ElogError::BadChannel: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1203");
     case ElogError::Version0Sizes: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1204");
+    case ElogError::ShortBody:
+    case ElogError::NoChannels:
+    case ElogError::NoRecords:
+    case ElogError::RecordCount: return elogErrorMessage(ElogError::Corrupt);
     }
     return QString();
 }
@@ -187,7 +217,7 @@ ElogReadResult parseElogBody(const QByteArray &body, const QString &fileName)
     const auto *p = reinterpret_cast<const uchar *>(body.constData());
     const size_t size = size_t(body.size());
     if (size < size_t(kMinimalBody))
-        return r; // an empty log: no channels, no records
+        return fail(ElogError::ShortBody, QStringLiteral("the body holds %1 bytes, fewer than any log header").arg(size));
     r.data.version = p[0];
     ElogReadResult out = r.data.version == 0 ? parseVersion0(std::move(r), p, size) : parseVersion1(std::move(r), p, size);
     return out;
@@ -195,9 +225,10 @@ ElogReadResult parseElogBody(const QByteArray &body, const QString &fileName)
 
 ElogReadResult decodeElogFile(const QByteArray &fileBytes, const QString &fileName)
 {
-    const QByteArray body = elog::inflateEnvelope(fileBytes);
+    QString why;
+    const QByteArray body = elog::inflateEnvelope(fileBytes, elog::kMaxElogBodyBytes, &why);
     if (body.isEmpty())
-        return fail(ElogError::Corrupt);
+        return fail(ElogError::Corrupt, why);
     return parseElogBody(body, fileName);
 }
 
@@ -205,10 +236,12 @@ ElogReadResult readElog(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(ElogError::FileNotFound);
+        return fail(ElogError::FileNotFound, file.errorString());
     if (file.size() > elog::kMaxElogBodyBytes)
-        return fail(ElogError::Corrupt);
+        return fail(ElogError::Corrupt, QStringLiteral("%1 bytes are more than any log holds").arg(file.size()));
     const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(ElogError::FileNotFound, file.errorString());
     file.close();
     return decodeElogFile(bytes, QFileInfo(path).fileName());
 }
@@ -219,6 +252,7 @@ ElogReadResult readElog(const QString &path, const LogReporter &reporter)
     if (!r.ok()) {
         reporter.hideBusy();
         reporter.showInfoMessage(r.message());
+        reporter.failureReason(r.detail);
     }
     return r;
 }

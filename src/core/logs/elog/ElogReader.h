@@ -73,6 +73,11 @@ enum class ElogError {
     ZeroRate,           // #1202
     BadChannel,         // #1203
     Version0Sizes,      // #1204
+    // Damaged bodies the tables alone do not catch; shown as "Похоже файл поврежден".
+    ShortBody,          // shorter than any header
+    NoChannels,
+    NoRecords,
+    RecordCount,        // no channel's data carries the record count
 };
 
 // The exact text shown to the user for an error ("" for None).
@@ -81,13 +86,16 @@ QString elogErrorMessage(ElogError error);
 struct ElogReadResult
 {
     ElogError error = ElogError::None;
+    QString detail;    // on failure, the precise cause (English, for logs and tools)
     ElogData data;     // valid only when ok()
 
     bool ok() const { return error == ElogError::None; }
     QString message() const { return elogErrorMessage(error); }
 };
 
-// Parses a decompressed body. Never reads outside `body`.
+// Parses a decompressed body. Never reads outside `body`. A log without channels or records, or
+// whose record count no channel's data carries, is refused: nothing could bound what a
+// conversion would make of it.
 [[nodiscard]] ElogReadResult parseElogBody(const QByteArray &body, const QString &fileName = QString());
 
 // Inflates a whole file's bytes (4-byte big-endian length + zlib stream) and parses the body.
@@ -96,5 +104,6 @@ struct ElogReadResult
 // Reads the file at `path`. Pure apart from the file read: nothing is reported.
 [[nodiscard]] ElogReadResult readElog(const QString &path);
 
-// Same, and on failure emits hideBusy then showInfoMessage(message) through `reporter`.
+// Same, and on failure emits hideBusy, showInfoMessage(message) and failureReason(detail)
+// through `reporter`.
 [[nodiscard]] ElogReadResult readElog(const QString &path, const LogReporter &reporter);

@@ -243,10 +243,15 @@ void LapEngine::processRecord(const GpsRecord &fix)
 {
     if (!m_lineValid)
         return;
+    // A speed beyond what the trace's tenths of km/h hold is no reading: the record is skipped.
+    if (!(std::fabs(fix.speedKnots() * kKnotsToTenthsKmh) <= kMaxTraceSpeedTenths))
+        return;
     const double ts = timeStampMs(fix);
     if (ts == m_lastTs)
         return;
-    if (ts - m_lastTs > kGapResetMs)
+    // A clock that jumps back breaks the run like a silence does; so does a lap too long for the
+    // trace's milliseconds. The rest of the log still counts from the next crossing.
+    if (std::fabs(ts - m_lastTs) > kGapResetMs || (m_lapStart != 0 && !(std::fabs(ts - m_lapStart) <= kMaxTraceElapsedMs)))
         resetLapState();
     m_lastTs = ts;
 

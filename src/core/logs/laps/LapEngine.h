@@ -29,6 +29,9 @@ constexpr double kKnotsToTenthsKmh = 18.52;
 constexpr int kGainLossClampMs = 9000;
 constexpr double kGainLossRefineRadius = 300.0;  // metres
 constexpr int kBeaconIdle = 2;
+// What a trace point holds: speed in tenths of km/h (int16), time since the lap start in ms (int32).
+constexpr double kMaxTraceSpeedTenths = 32767.0;
+constexpr double kMaxTraceElapsedMs = 2147483647.0;
 
 struct LapEntry
 {

@@ -1,5 +1,6 @@
 #include "logs/ld/LdExport.h"
 
+#include "logs/csv/OutputSink.h"
 #include "logs/csv/Transliterate.h"
 #include "logs/elog/ElogReader.h"
 #include "logs/elog/GpsRecord.h"
@@ -7,7 +8,6 @@
 #include "logs/laps/LapEngine.h"
 
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cmath>
@@ -445,11 +445,11 @@ namespace {
 class BufferedWriter
 {
 public:
-    explicit BufferedWriter(QIODevice &out) : m_out(out) { m_buffer.reserve(kSize); }
+    explicit BufferedWriter(OutputSink &out) : m_out(out) { m_buffer.reserve(kSize); }
     bool append(const char *data, qsizetype size)
     {
         if (size >= kDirect)
-            return flush() && m_out.write(data, size) == size;
+            return flush() && m_out.write(data, size_t(size));
         if (m_buffer.size() + size > kSize && !flush())
             return false;
         m_buffer.append(data, size);
@@ -459,7 +459,7 @@ public:
     {
         if (m_buffer.isEmpty())
             return true;
-        const bool ok = m_out.write(m_buffer) == m_buffer.size();
+        const bool ok = m_out.write(m_buffer.constData(), size_t(m_buffer.size()));
         m_buffer.resize(0);
         return ok;
     }
@@ -467,7 +467,7 @@ public:
 private:
     static constexpr qsizetype kSize = 1 << 20;
     static constexpr qsizetype kDirect = 64 << 10;
-    QIODevice &m_out;
+    OutputSink &m_out;
     QByteArray m_buffer;
 };
 
@@ -483,29 +483,28 @@ int convertElogToLD(const QString &inputPath, const QString &outputPath, const L
         reporter.hideBusy();
         return 0;
     }
-    const LdExport exporter(read.data, context, stamp);
-
-    QSaveFile file(outputPath);
-    const auto fail = [&] {
-        file.cancelWriting();
+    const auto refuse = [&reporter](const QString &reason) {
         reporter.hideBusy();
         reporter.showInfoMessage(kNoWriteRightsText);
+        reporter.failureReason(reason);
         return 0;
     };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail();
+    if (wouldReplaceInput(inputPath, outputPath))
+        return refuse(kReplacesInputReason);
+    const LdExport exporter(read.data, context, stamp);
+
+    // Written under a part name and renamed at the end, like the CSV export, so that a killed
+    // export's leftover is cleared by the next one.
+    FileSink file(outputPath);
+    if (!file.open())
+        return refuse(file.errorString());
     reporter.progressMoving(1);
     BufferedWriter writer(file);
     if (!exporter.write([&](const char *data, qsizetype size) { return writer.append(data, size); })
-        || !writer.flush()) {
+        || !writer.flush() || !file.commit()) {
         qCWarning(lcLdExport) << "writing" << outputPath << "failed:" << file.errorString();
-        return fail();
-    }
-    if (!file.commit()) {
-        qCWarning(lcLdExport) << "could not finish" << outputPath << ":" << file.errorString();
-        reporter.hideBusy();
-        reporter.showInfoMessage(kNoWriteRightsText);
-        return 0;
+        file.discard();
+        return refuse(file.errorString());
     }
     reporter.hideBusy();
     reporter.progressMoving(100);

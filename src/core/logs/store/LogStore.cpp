@@ -1,6 +1,7 @@
 #include "logs/store/LogStore.h"
 
 #include "logs/csv/CsvExport.h"
+#include "logs/ld/LdExport.h"
 #include "logs/store/DeviceLogList.h"
 #include "settings/LocalPath.h"
 
@@ -14,11 +15,6 @@
 #include <QThreadPool>
 #include <QVariantMap>
 #include <QtConcurrent/QtConcurrentRun>
-
-#if __has_include("logs/ld/LdExport.h")
-#include "logs/ld/LdExport.h"
-#define ARDIX_HAS_LD_EXPORT 1
-#endif
 
 Q_LOGGING_CATEGORY(lcLogStore, "ardix.logs.store", QtWarningMsg)
 
@@ -40,11 +36,9 @@ QString localPath(const QString &urlOrPath)
 LogStore::LogStore(QObject *parent)
     : QObject(parent)
 {
-#ifdef ARDIX_HAS_LD_EXPORT
     m_ldConverter = [](const QString &in, const QString &out, const LogExportContext &ctx, const LogReporter &rep) {
         return convertElogToLD(in, out, ctx, rep);
     };
-#endif
 }
 
 LogStore::~LogStore()
@@ -203,5 +197,7 @@ LogReporter LogStore::reporter()
     r.onShowInfoMessage = [this](const QString &t) { emit showInfoMessage(t); };
     r.onProgressMoving = [this](unsigned p) { emit progressMoving(p); };
     r.onFinishLogExport = [this](const QString &p) { finishLogExport(p); };
+    // The user sees the message; the precise cause goes to the log for whoever looks into it.
+    r.onFailureReason = [](const QString &why) { qCWarning(lcLogStore) << "log conversion failed:" << why; };
     return r;
 }

@@ -59,7 +59,7 @@ public:
     // An ".elog" handed to the client: the laps window opens for it.
     void handOffElog(const QString &urlOrPath);
 
-    // The LD converter (format 3). Set by default to the LD export when it is built in.
+    // The LD converter (format 3); the LD export unless a test replaces it.
     void setLdConverter(Converter converter) { m_ldConverter = std::move(converter); }
     bool hasLdConverter() const { return bool(m_ldConverter); }
 
