@@ -26,7 +26,11 @@
 
 #include <zlib.h>
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 
@@ -127,25 +131,57 @@ void clearOutputs(const QString &input)
             QFile::remove(f.absoluteFilePath());
 }
 
-// The export writes in chunks and reports progress as it goes: the bound is checked at every
-// report so that an unbounded export is caught early, not after it has filled the disk.
+// Watches the work folder while an export runs, so that an export that would fill the disk is
+// stopped within milliseconds rather than at its first progress report (1% of a hostile record
+// count is already gigabytes).
+class OutputWatch
+{
+public:
+    OutputWatch(const QString &input, qint64 bound)
+        : m_thread([this, input, bound] {
+              std::unique_lock<std::mutex> lock(m_mutex);
+              while (!m_done) {
+                  const qint64 written = outputBytes(input);
+                  if (written > bound) {
+                      clearOutputs(input);
+                      fail("CSV export exceeds its bound", written, bound);
+                  }
+                  m_wake.wait_for(lock, std::chrono::milliseconds(5));
+              }
+          })
+    {
+    }
+    ~OutputWatch()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
 void runCsv(const QString &input, const LogExportContext &context, qint64 bound)
 {
     const QString output = workDir().filePath(QStringLiteral("out.csv"));
-    LogReporter reporter;
-    reporter.onProgressMoving = [&](unsigned) {
-        const qint64 written = outputBytes(input);
-        if (written > bound) {
-            clearOutputs(input);
-            fail("CSV export exceeds its bound", written, bound);
-        }
-    };
-    const int ok = convertElogToCSV(input, output, false, context, reporter);
+    int ok = 0;
+    {
+        const OutputWatch watch(input, bound);
+        ok = convertElogToCSV(input, output, false, context, {});
+    }
     const qint64 written = outputBytes(input);
     if (written > bound)
         fail("CSV export exceeds its bound", written, bound);
     if (ok && written <= kGzipTextLimit) {
-        if (!convertElogToCSV(input, output, true, context, reporter))
+        const OutputWatch watch(input, bound);
+        if (!convertElogToCSV(input, output, true, context, {}))
             fail("compressed CSV failed where the plain one succeeded");
     }
     clearOutputs(input);
