@@ -103,6 +103,7 @@ private Q_SLOTS:
     void progressForSettingsBlocks();
     void resetMidFrameStartsClean();
     void closeFromASinkCallDropsTheRestOfTheRead();
+    void closeWhileAHeaderIsStoredDropsTheRestOfTheRead();
 };
 
 void TstFrameReceiver::oneFrameOneByteAtATime()
@@ -333,6 +334,28 @@ void TstFrameReceiver::closeFromASinkCallDropsTheRestOfTheRead()
     QCOMPARE(r.events, QStringList({"cmd 18", "cmd 99"}));
     rx.feed(command(33));
     QCOMPARE(r.events.last(), QString("cmd 33"));
+}
+
+void TstFrameReceiver::closeWhileAHeaderIsStoredDropsTheRestOfTheRead()
+{
+    // A close can come from any callback, not only from the 21st bad header: what follows it in the
+    // read belongs to a dead connection and must not be parsed.
+    struct Closing : Recorder
+    {
+        FrameReceiver *rx = nullptr;
+        void headerByteStored() override
+        {
+            if (++headerBytes == 10)
+                rx->reset();
+        }
+    } r;
+    FrameReceiver rx(&r);
+    r.rx = &rx;
+    rx.feed(command(18) + command(33));
+    QCOMPARE(r.events, QStringList());
+    QCOMPARE(rx.storedHeaderBytes(), 0);
+    rx.feed(command(33));
+    QCOMPARE(r.events, QStringList({"cmd 33"}));
 }
 
 QTEST_GUILESS_MAIN(TstFrameReceiver)

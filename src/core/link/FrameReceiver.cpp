@@ -79,10 +79,14 @@ qsizetype FrameReceiver::parseHeader(const uint8_t *p, qsizetype n)
         m_headerBuf[std::size_t(m_stored++)] = b;
         if (m_stored < int(HeaderSize)) {
             m_sink->headerByteStored();
+            if (m_resetWhileFeeding)
+                return i + 1;
             continue;
         }
 
         m_sink->headerCompleted();
+        if (m_resetWhileFeeding)
+            return i + 1;
         m_stored = 0;
         const bool good = checkHeader(m_headerBuf.data()) == HeaderCheck::Ok;
         const FrameHeader h = decodeHeader(m_headerBuf.data());
@@ -116,6 +120,8 @@ qsizetype FrameReceiver::parseHeader(const uint8_t *p, qsizetype n)
 qsizetype FrameReceiver::consumeData(const uint8_t *p, qsizetype n)
 {
     m_sink->dataActivity();
+    if (m_resetWhileFeeding)
+        return 0;
     qsizetype i = 0;
     if (m_header.sender == Device_Ardix7 && m_leadInDropped < DashLeadInSize) {
         const auto skip = std::min<qsizetype>(qsizetype(DashLeadInSize - m_leadInDropped), n);
