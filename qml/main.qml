@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Window
 import QtQuick.Dialogs
+import QtCore
 import ARDIX 1.0
 import "myComponents"
 import "utils"
@@ -323,12 +324,15 @@ ApplicationWindow {
             const kind = WindowFunctions.fileKind(fileType_, devId_ === ArdixEnums.Device_Pmx)
             folderKey = kind.folderKey
             nameFilters = [kind.filter]
-            const folder = AppSettings[folderKey]
-            if (folder.length > 0)
-                currentFolder = folder
+            // A first use starts in the user's documents.
+            const remembered = AppSettings[folderKey]
+            const folder = remembered.length > 0 ? remembered
+                                                 : StandardPaths.writableLocation(StandardPaths.DocumentsLocation).toString()
+            currentFolder = folder
             fileMode = isImport ? FileDialog.OpenFile : FileDialog.SaveFile
             title = isImport ? "Выберите файл" : "Укажите куда сохранить файл"
-            selectedFile = isImport ? "" : (folder.length > 0 ? folder + "/" + name : name)
+            if (!isImport)
+                selectedFile = folder + "/" + name
             open()
         }
         function rememberFolder() {

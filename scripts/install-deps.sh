@@ -10,7 +10,7 @@ packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-window qml6-module-qtquick-layouts qml6-module-qtquick-dialogs
   qml6-module-qt-labs-settings qml6-module-qt5compat-graphicaleffects qml6-module-qttest
-  qml6-module-qtqml-workerscript qml6-module-qtquick-shapes
+  qml6-module-qtqml-workerscript qml6-module-qtquick-shapes qml6-module-qt-labs-folderlistmodel qml6-module-qtcore
   zlib1g-dev libdeflate-dev libgeographiclib-dev libbenchmark-dev
 )
 if [ "${ARDIX_WITH_FUZZ:-0}" = 1 ]; then

@@ -15,8 +15,8 @@ shoot() { # screen-width screen-height prefix [--pdm]
   local cfg="$work/screen-$1x$2.json"
   printf '{"screens":[{"name":"shot","x":0,"y":0,"width":%d,"height":%d,"logicalDpi":96,"dpr":1}]}\n' "$1" "$2" >"$cfg"
   local home="$work/home-$3"
-  mkdir -p "$home/config" "$home/data" "$home/tmp"
-  XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" TMPDIR="$home/tmp" HOME="$home" \
+  mkdir -p "$home/config" "$home/data" "$home/tmp" "$home/run"; chmod 700 "$home/run"
+  XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" TMPDIR="$home/tmp" HOME="$home" XDG_RUNTIME_DIR="$home/run" \
   QT_QPA_PLATFORM="offscreen:configfile=$cfg" \
   ARDIX_DEVICE_HOST=127.0.0.1 ARDIX_FIRMWARE_URL="http://127.0.0.1:9/firmware/" ARDIX_SITE_URL="http://127.0.0.1:9/site/" \
     "$build/tools/shots/ardix-shots" --out "$out" --prefix "$3_" "${@:4}"

@@ -1,0 +1,219 @@
+// The window against the in-process simulated device: it connects and shows it, its file dialogs
+// round-trip a settings file, its guards and helpers behave, a PDM that connects takes the
+// interface, and nothing of it prints a QML warning.
+#include "app/ProcessLocale.h"
+#include "app/TypeRegistration.h"
+#include "simcore/device/DeviceSimulator.h"
+#include "ui/InterfaceTypes.h"
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlExpression>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+QStringList g_warnings;
+QtMessageHandler g_previous = nullptr;
+
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        g_warnings << message;
+    g_previous(type, context, message);
+}
+
+// One simulated device on loopback and the client's window dialling it.
+struct WindowRig
+{
+    explicit WindowRig(SimRole role)
+    {
+        SimOptions options;
+        options.role = role;
+        sim = std::make_unique<DeviceSimulator>(options);
+        if (!sim->start())
+            qFatal("the simulator could not listen on loopback");
+        qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
+        qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim->port()));
+        qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(sim->webPort()));
+        engine = std::make_unique<QQmlApplicationEngine>();
+        engine->load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
+        if (!engine->rootObjects().isEmpty())
+            window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
+    }
+    ~WindowRig()
+    {
+        engine.reset();
+        sim.reset();
+    }
+
+    QVariant eval(const QString &js)
+    {
+        QQmlExpression expression(qmlContext(window), window, js);
+        const QVariant v = expression.evaluate();
+        if (expression.hasError())
+            qWarning() << "expression failed:" << js << expression.error().toString();
+        return v;
+    }
+    bool waitOnline() { return QTest::qWaitFor([this] { return eval("ardixKernel.ardixStatus === 1").toBool(); }, 8000); }
+    int dialogs(const QString &filter) { return eval("Array.prototype.filter.call(dialogLayer.children, d => " + filter + ").length").toInt(); }
+
+    std::unique_ptr<DeviceSimulator> sim;
+    std::unique_ptr<QQmlApplicationEngine> engine;
+    QQuickWindow *window = nullptr;
+};
+
+void resetStore(int lastDevice)
+{
+    QSettings store;
+    store.clear();
+    store.setValue("lastDeviceIdSelected", lastDevice);
+    store.setValue("deviceSelectorStartupShowCount", 50);
+    store.setValue("variableHeightDemoCnt", 3);
+    store.sync();
+}
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        registerArdixTypes();
+        registerInterfaceTypes();
+        g_previous = qInstallMessageHandler(collect);
+    }
+    void init()
+    {
+        g_warnings.clear();
+        resetStore(0);
+    }
+    void cleanup()
+    {
+        QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
+    }
+
+    void connectsAndShowsTheDevice()
+    {
+        WindowRig rig(SimRole::Dash);
+        QVERIFY(rig.window);
+        QCOMPARE(rig.window->title(), QStringLiteral("Оффлайн "));
+        QVERIFY(rig.waitOnline());
+        // The title carries the WiFi name read from the device's web page.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window->title(), QStringLiteral("Подключен ") + rig.sim->wifiName(), 4000);
+        QCOMPARE(rig.eval("mainScreen.source.toString().endsWith('DashNuvoSkin.qml')").toBool(), true);
+        QCOMPARE(rig.eval("mainMenu.isDash").toBool(), true);
+    }
+
+    void settingsFileRoundTripsThroughTheFileDialogs()
+    {
+        QTemporaryDir dir;
+        WindowRig rig(SimRole::Dash);
+        QVERIFY(rig.waitOnline());
+        const QString url = QUrl::fromLocalFile(dir.filePath("car.ardix7")).toString();
+        const int baud = rig.eval("DevSettings.dash.commonSettings.can1BaudId").toInt();
+
+        rig.eval("AppSettings.lastSettingsFolder = '" + QUrl::fromLocalFile(dir.path()).toString() + "'");
+        rig.eval("ardix.showFileDialog(ArdixEnums.Device_Ardix7, ArdixEnums.Settings_FileType, false, 'car.ardix7')");
+        QCOMPARE(rig.eval("fileDialog.selectedFile.toString()").toString(), url);
+        QCOMPARE(rig.eval("fileDialog.title").toString(), QStringLiteral("Укажите куда сохранить файл"));
+        QCOMPARE(rig.eval("fileDialog.nameFilters[0]").toString(), QStringLiteral("файлы настроек Ardix 7 (*.ardix7)"));
+        rig.eval("fileDialog.accept()");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("car.ardix7")), 3000);
+        QCOMPARE(rig.eval("AppSettings.lastSettingsFolder").toString(), QUrl::fromLocalFile(dir.path()).toString());
+
+        rig.eval(QStringLiteral("DevSettings.dash.commonSettings.can1BaudId = %1").arg(baud == 2 ? 3 : 2));
+        rig.eval("ardix.showFileDialog(ArdixEnums.Device_Ardix7, ArdixEnums.Settings_FileType, true, '')");
+        QCOMPARE(rig.eval("fileDialog.title").toString(), QStringLiteral("Выберите файл"));
+        rig.eval("fileDialog.selectedFile = '" + url + "'; fileDialog.accept()");
+        QTRY_COMPARE_WITH_TIMEOUT(rig.eval("DevSettings.dash.commonSettings.can1BaudId").toInt(), baud, 3000);
+    }
+
+    void guardsAndHelpers()
+    {
+        WindowRig rig(SimRole::Dash);
+        QVERIFY(rig.window);
+        // Two busy signals in a row open one busy dialog.
+        rig.eval("ardixKernel.showBusy(); ardixKernel.showBusyWithTimeout(5000)");
+        QCOMPARE(rig.dialogs("d.infoMessageText === ''"), 1);
+        QCOMPARE(rig.eval("ardix.isBusyOnScreen").toBool(), true);
+
+        // A full function list has no free slot and says so with the list's length.
+        QCOMPARE(rig.eval("ardix.createNewFuncId([{configBits: 0, inChannelType: 3}, {configBits: 2, inChannelType: 0},"
+                          " {configBits: 0x40, inChannelType: 0}])").toInt(), -1);
+        QCOMPARE(rig.dialogs("d.infoMessageText === 'Лимит доступного количества функций исчерпан, 3'"), 1);
+        QCOMPARE(rig.eval("ardix.createNewFuncId([{configBits: 0x80, inChannelType: 0}, {configBits: 0, inChannelType: 0}])").toInt(), 1);
+
+        const QString keypads = "[{keypadConfigBits: 0, keypadType: 8}, {keypadConfigBits: 1, keypadType: 8},"
+                                " {keypadConfigBits: 4, keypadType: 26}, {keypadConfigBits: 2, keypadType: 9}]";
+        QCOMPARE(rig.eval("ardix.getKeypadName(0, " + keypads + ")").toString(), QStringLiteral(" -> нет"));
+        QCOMPARE(rig.eval("ardix.getKeypadName(1, " + keypads + ")").toString(), QStringLiteral(" -> Ardix 1x7"));
+        QCOMPARE(rig.eval("ardix.getKeypadName(2, " + keypads + ")").toString(),
+                 QStringLiteral(" -> Blink Marine 10 (Link, Ecumaster...)"));
+        QCOMPARE(rig.eval("ardix.getKeypadName(3, " + keypads + ")").toString(), QStringLiteral(" -> нет"));
+        QCOMPARE(rig.eval("ardix.getKeypadName(4, " + keypads + ")").toString(), QString());
+
+        // An exported settings file is named after the device's WiFi network.
+        rig.eval("ardix.wifi_device_name = 'Track day car'");
+        rig.eval("ardix.showFileDialog(ArdixEnums.Device_Pmx, ArdixEnums.Settings_FileType, false, 'a.pmx')");
+        QVERIFY(rig.eval("fileDialog.selectedFile.toString()").toString().endsWith("Track_day_car_a.pmx"));
+        QCOMPARE(rig.eval("fileDialog.nameFilters[0]").toString(), QStringLiteral("файлы настроек PMX (*.pmx)"));
+        rig.eval("fileDialog.reject()");
+    }
+
+    void closingWithUnsavedChangesAsksFirst()
+    {
+        WindowRig rig(SimRole::Dash);
+        QVERIFY(rig.waitOnline());
+        QTest::qWait(1500); // the handshake settles
+        const QString question = QStringLiteral("d.dialogText === 'У вас есть не сохраненные изменения\\nПрименить?'");
+
+        // Connected: applying keeps the window open while the settings go out.
+        rig.eval("DevSettings.dash.commonSettingsHasChanges = true");
+        QVERIFY(rig.eval("DevSettings.dash.hasChanges").toBool());
+        rig.window->close();
+        QVERIFY(rig.window->isVisible());
+        QCOMPARE(rig.dialogs(question), 1);
+        rig.eval("Array.prototype.filter.call(dialogLayer.children, d => " + question + ")[0].accept()");
+        QTRY_VERIFY(!rig.eval("DevSettings.dash.hasChanges").toBool());
+        QVERIFY(rig.window->isVisible());
+
+        // "Нет, Удалить" quits.
+        rig.eval("DevSettings.dash.commonSettingsHasChanges = true");
+        rig.window->close();
+        QTRY_COMPARE(rig.dialogs(question), 1);
+        rig.eval("Array.prototype.filter.call(dialogLayer.children, d => " + question + ")[0].cancel()");
+        QTRY_VERIFY(!rig.window->isVisible());
+    }
+
+    void aConnectingPdmTakesTheInterface()
+    {
+        // The interface was last used with a dash.
+        WindowRig rig(SimRole::Pdm);
+        QVERIFY(rig.waitOnline());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.eval("AppSettings.lastDeviceIdSelected").toInt(), 4, 3000);
+        QVERIFY(rig.eval("mainScreen.source.toString().endsWith('pmx_logo.qml')").toBool());
+        QCOMPARE(rig.eval("mainMenu.isDash").toBool(), false);
+        QCOMPARE(rig.eval("deviceSelector.isActive").toBool(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.eval("deviceSelector.isActive").toBool(), false, 3000);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+    qputenv("QT_QUICK_CONTROLS_BASIC_THEME", "Dark");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Ardix"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Ardix"));
+    applyProcessLocale();
+    TestWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_window.moc"
