@@ -16,7 +16,8 @@ Row {
     property string accessibleName: ""
     property alias field: field
 
-    // Emitted with the new value after the user changed it (buttons, keys or a valid entry).
+    // Emitted with the value the user chose (buttons, arrow keys or a valid entry). `value` is
+    // never assigned here: it follows its binding once the owner has written the setting.
     signal valueModified(int newValue)
 
     spacing: 4 * AppStyle.pixelScale
@@ -31,7 +32,6 @@ Row {
     function commit(v) {
         if (v < from || v > to || v === value)
             return
-        value = v
         valueModified(v)
     }
 
