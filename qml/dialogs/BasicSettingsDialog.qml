@@ -211,7 +211,7 @@ BasicDialog {
                 MenuComboBox {
                     id: ecuCombo
                     objectName: "ecuCombo"
-                    width: 330 * root.ps
+                    width: 400 * root.ps
                     accessibleName: "Протокол Ecu"
                     model: root.kernel ? root.kernel.ecuList_Ardix.map(e => e.name) : []
                     currentIndex: root.common ? root.common.currEcuProtocol : 0
@@ -253,6 +253,7 @@ BasicDialog {
                 FlatButton {
                     width: 170 * root.ps
                     height: AppStyle.basicRowHeight * 0.75
+                    fontSize: AppStyle.basicFontSize
                     text: "  Фильтры"
                     accessibleName: "Can 1 прием: фильтры"
                     onClicked: root.openNotAvailable("Can 1 прием: фильтры")
@@ -260,6 +261,7 @@ BasicDialog {
                 FlatButton {
                     width: 170 * root.ps
                     height: AppStyle.basicRowHeight * 0.75
+                    fontSize: AppStyle.basicFontSize
                     text: "  Цифровые\n  входы(биты)"
                     accessibleName: "Can 1 прием: цифровые входы"
                     onClicked: root.openNotAvailable("Can 1 прием: цифровые входы")

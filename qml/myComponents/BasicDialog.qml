@@ -170,6 +170,7 @@ Item {
 
         FlatButton {
             id: backButton
+            objectName: "backButton"
             width: header.height
             height: header.height
             color: "#2385b2"
@@ -228,6 +229,7 @@ Item {
             }
             FlatButton {
                 id: applyButtonRight
+                objectName: "applyButtonRight"
                 visible: false
                 width: header.height * 3
                 height: header.height
@@ -289,6 +291,7 @@ Item {
                 width: backgroundItem.width / 5
                 height: backgroundItem.width / 22
                 color: "#999"
+                textColor: "#111"
                 text: "Отмена"
                 onClicked: {
                     root.canceled()

@@ -9,7 +9,7 @@ Rectangle {
     property string iconSource: ""
     property string accessibleName: text
     property color textColor: "white"
-    property real fontSize: Math.max(10, Math.min(height * 0.42, AppStyle.basicFontSize))
+    property real fontSize: Math.max(10, Math.min(height * 0.45, AppStyle.basicTitleSize))
     property real iconScale: 0.6
     readonly property bool pressed: mouse.pressed
 
@@ -69,7 +69,7 @@ Rectangle {
         font.capitalization: Font.AllUppercase
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        fontSizeMode: Text.HorizontalFit
+        fontSizeMode: Text.Fit
         minimumPixelSize: 8
         wrapMode: Text.NoWrap
     }

@@ -91,6 +91,7 @@ BasicDialog {
             width: root.width / 5
             height: root.width / 22
             color: root.downloadUrl !== "" ? "#67AA43" : "#999"
+            textColor: root.downloadUrl !== "" ? "white" : "#111"
             text: root.downloadUrl !== "" ? "Скачать" : "Ok"
             onClicked: {
                 if (root.downloadUrl !== "")

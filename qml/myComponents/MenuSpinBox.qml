@@ -41,6 +41,7 @@ Row {
         text: "\u2212"
         accessibleName: "Уменьшить"
         color: "#5a6068"
+        fontSize: root.height * 0.6
         enabled: root.value > root.from
         onClicked: root.commit(root.stepDown(root.value))
     }
@@ -71,6 +72,7 @@ Row {
         text: "+"
         accessibleName: "Увеличить"
         color: "#5a6068"
+        fontSize: root.height * 0.6
         enabled: root.value < root.to
         onClicked: root.commit(root.stepUp(root.value))
     }

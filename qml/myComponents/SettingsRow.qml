@@ -17,10 +17,9 @@ Rectangle {
     signal clicked()
 
     width: parent ? parent.width : 0
-    height: AppStyle.basicRowHeight * 0.9
+    // Whole pixels, so that the separators of all rows look alike.
+    height: Math.round(AppStyle.basicRowHeight * 0.9)
     color: mouse.pressed && clickable ? "white" : "#F4F5F7"
-    border.color: "#d4d6da"
-    border.width: 1
     activeFocusOnTab: clickable
 
     Accessible.role: clickable ? Accessible.Button : Accessible.StaticText
@@ -41,6 +40,13 @@ Rectangle {
         anchors.fill: parent
         enabled: root.clickable
         onClicked: root.clicked()
+    }
+
+    Rectangle {
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 1
+        color: "#cfd2d6"
     }
 
     // Focus mark for keyboard users.

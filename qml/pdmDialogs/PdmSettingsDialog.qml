@@ -134,7 +134,7 @@ BasicDialog {
                 objectName: "row_PdmSettings_MasterSwitch"
                 rowId: ArdixEnums.PdmSettings_MasterSwitch
                 title: "Размыкатель   ->"
-                height: Math.max(AppStyle.basicRowHeight * 0.9, masterText.implicitHeight + 20 * root.ps)
+                height: Math.max(Math.round(AppStyle.basicRowHeight * 0.9), Math.ceil(masterText.implicitHeight + 20 * root.ps))
                 onClicked: root.openNotAvailable("Размыкатель")
                 Text {
                     id: masterText
@@ -189,8 +189,9 @@ BasicDialog {
                             { text: "Прием\nданных", page: "Can прием: прием данных" }]
                     FlatButton {
                         required property var modelData
-                        width: 165 * root.ps
+                        width: 190 * root.ps
                         height: AppStyle.basicRowHeight * 0.75
+                        fontSize: AppStyle.basicFontSize
                         text: modelData.text
                         accessibleName: modelData.page
                         onClicked: root.openNotAvailable(modelData.page)
