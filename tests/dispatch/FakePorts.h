@@ -118,14 +118,17 @@ class FakePdm : public PdmPort
 {
 public:
     QByteArray image() const override { return img; }
-    void writeImage(const QByteArray &b) override { img.replace(0, b.size(), b); }
-    void reloadFromImage() override { ++reloads; }
+    void acceptDeviceBlock(const QByteArray &b) override
+    {
+        img = b;
+        ++accepted;
+    }
     void loadRealtimeData(const QByteArray &b) override { realtime = b; }
     void setBoardInfo(const QByteArray &b) override { boardInfo = b; }
     void setAdcRaw(const QByteArray &b) override { adcRaw = b; }
 
     QByteArray img = QByteArray(40960, '\0');
-    int reloads = 0;
+    int accepted = 0;
     QByteArray realtime, boardInfo, adcRaw;
 };
 

@@ -152,14 +152,9 @@ QByteArray PdmPortAdapter::image() const
     return m_store.pdmBlock();
 }
 
-void PdmPortAdapter::writeImage(const QByteArray &bytes)
+void PdmPortAdapter::acceptDeviceBlock(const QByteArray &block)
 {
-    m_store.acceptPdmBlockFromDevice(bytes);
-}
-
-void PdmPortAdapter::reloadFromImage()
-{
-    m_store.loadPdmSettings(true);
+    m_store.acceptPdmBlockFromDevice(block);
 }
 
 void PdmPortAdapter::loadRealtimeData(const QByteArray &block)

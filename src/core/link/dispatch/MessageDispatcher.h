@@ -130,6 +130,7 @@ private:
     void startLineCalibration(const QByteArray &auxData);
 
     // Data
+    void settingsBlockRefused(const char *text);
     void dashSettingsDownloaded(const QByteArray &data);
     void pdmSettingsDownloaded(const QByteArray &data);
     void serialData(const QByteArray &data, uint parameter, uint parameter1);

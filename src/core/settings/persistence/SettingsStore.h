@@ -80,8 +80,9 @@ public:
     void saveDashSettings();
     // Checksum, "pdmCommonSettings", upload when a PDM is online, configChangedSignal.
     void savePdmSettings(bool force);
-    // The PDM sent its whole block.
-    void acceptPdmBlockFromDevice(const QByteArray &block);
+    // The PDM sent its whole block: sealed with its word checksum, stored, the tree rebuilt. False
+    // (nothing touched) for a block of the wrong size.
+    bool acceptPdmBlockFromDevice(const QByteArray &block);
 
     // Kernel operations.
     void loadDefaultAllSettings();
@@ -140,6 +141,8 @@ private:
     void writeDashDefaults();
     void finishDashLoad();
     void writePdmDefaultsAndSave(bool force);
+    // Word checksum into the first four bytes, then "pdmCommonSettings", synced.
+    void storePdmBlock();
     void readWifi();
     void request(unsigned action, unsigned dataOrCommand, unsigned parameter = 0);
     void info(const char *text);
