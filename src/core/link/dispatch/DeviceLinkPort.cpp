@@ -58,4 +58,8 @@ void connectDispatcherToLink(DeviceLink &link, MessageDispatcher &dispatcher)
                      &MessageDispatcher::logDataTimeout);
     QObject::connect(&link, &DeviceLink::deviceSerialCleared, &dispatcher,
                      &MessageDispatcher::forgetSerialHash);
+    QObject::connect(&link, &DeviceLink::ardixStatusChanged, &dispatcher, [&link, &dispatcher] {
+        if (link.ardixStatus() != LinkConst::ardixOnline)
+            dispatcher.setSkinModeFromFile(false);
+    });
 }

@@ -410,6 +410,7 @@ void SettingsStore::loadDashFileContent(const QByteArray &content)
     m_dash = image;
     saveDashSettings();
     loadDashSettings(true);
+    emit dashFileLoaded();
     info(texts::kArdixLoaded);
     emit configChangedSignal();
     emit newConfigDownloadedFromArdix();

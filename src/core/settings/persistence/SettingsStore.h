@@ -132,6 +132,8 @@ Q_SIGNALS:
     void skinStateLoaded(int skin, int mode);
     // The kernel property IsLogsSettingsMustBeChanged.
     void logsSettingsMustBeChangedUpdated(bool value);
+    // A dash settings file was loaded (its skin mode stands until the device has been told).
+    void dashFileLoaded();
     // The computer's offset from UTC, for the GPS time handling.
     void utcOffsetLoaded(int seconds);
 
