@@ -34,6 +34,7 @@ public:
     bool logDataTimerActive() const override { return logTimerMs > 0; }
     void restartLogDataTimer(int ms) override { logTimerMs = ms; }
     void stopLogDataTimer() override { logTimerMs = 0; }
+    void dropQueuedLogRequests() override { ++logRequestsDropped; }
     void setSynced(bool s) override { synced = s; }
     std::optional<QueueEntry> lastSent() const override { return last; }
     void detachFromSocket() override { ++detached; }
@@ -46,6 +47,7 @@ public:
     int keepOnlineMs = 0;
     int checkOnlineMs = 0;
     int logTimerMs = 0;
+    int logRequestsDropped = 0;
     bool synced = false;
     std::optional<QueueEntry> last;
     int detached = 0;

@@ -148,6 +148,12 @@ void DeviceLink::sendToArdix(uint action, uint dataOrCommand, uint i_parameter)
         m_socket->write(f.data);
 }
 
+void DeviceLink::dropQueuedLogRequests()
+{
+    m_queue.removeCommand(LogPacketCrcBAD);
+    m_queue.removeCommand(LogPacketVerify);
+}
+
 void DeviceLink::writeRaw(const QByteArray &bytes)
 {
     if (m_socket->state() == QAbstractSocket::ConnectedState)
@@ -438,6 +444,10 @@ void DeviceLink::dataFrameCrcBad(const FrameHeader &h)
 {
     qCInfo(lcLink) << "data block checksum mismatch, type" << h.dataOrCommand;
     if (h.dataOrCommand == LogFileData) {
+        // A stray block outside a download is no one's: asking for it again would start the
+        // log-data timer and freeze the queue for a download the user never began.
+        if (!logDownloadRunning())
+            return;
         m_logData->start(LogDataMs);
         Q_EMIT logBlockCrcBad();
         sendToArdix(CommandMessage, LogPacketCrcBAD, logBytesReceived());

@@ -68,6 +68,10 @@ public:
     QTimer *bootWaitTimer() const { return m_bootWait; }
     QTimer *logDataTimer() const { return m_logData; }
 
+    // A log download ended: requests about its blocks still queued (the queue was frozen while
+    // it ran) would only make the device send again what nobody waits for.
+    void dropQueuedLogRequests();
+
     // Bytes for the dash boot loader's text protocol, written as they are.
     void writeRaw(const QByteArray &bytes);
 

@@ -28,6 +28,8 @@ public:
     virtual bool logDataTimerActive() const = 0;
     virtual void restartLogDataTimer(int ms) = 0;
     virtual void stopLogDataTimer() = 0;
+    // The log download ended: its resume and verify requests still queued are void.
+    virtual void dropQueuedLogRequests() = 0;
     virtual void setSynced(bool synced) = 0;
     // The last KeepOnline or data frame taken from the queue.
     virtual std::optional<QueueEntry> lastSent() const = 0;
