@@ -320,6 +320,7 @@ void DeviceLink::onWifiConnected()
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_queue.clear();
+    m_errorPopUps = 0;
     m_checkOnline->start(CheckOnlineMs);
     if (m_status != ardixOnline) {
         m_keepOnline->start();
@@ -345,7 +346,11 @@ void DeviceLink::onWifiError(QAbstractSocket::SocketError socketError)
     setArdixStatus(ardixOffline);
     m_receiver.reset();
     stopWatchdogs();
-    popUp(LinkText::NoConnection);
+    // A refused dial fails at once, every second: like the search, say so only a few times.
+    if (m_errorPopUps < ConnectAttemptsAnnounced) {
+        ++m_errorPopUps;
+        popUp(LinkText::NoConnection);
+    }
     closeAndAbort();
     m_synced = false;
 }

@@ -173,6 +173,8 @@ private:
     bool m_isMobile = false;
     bool m_appActive = true;
     int m_attempts = 0;
+    // "no connection" pop-ups from socket errors since the last connection was made.
+    int m_errorPopUps = 0;
     QueueEntry m_lastSent;
     bool m_hasLastSent = false;
 };
