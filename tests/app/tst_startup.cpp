@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/ipc.h>
+#include <sys/sem.h>
+#include <sys/shm.h>
+
 namespace {
 
 // The client logs each request it takes from the single-instance block (category ardix.kernel).
@@ -50,6 +55,13 @@ public:
     QProcess process;
     QString output;
 };
+
+// The System V key of the first key file in dir whose name starts with prefix; -1 if none.
+key_t sysvKeyIn(const QString &dir, const QString &prefix)
+{
+    const QStringList files = QDir(dir).entryList({prefix + QLatin1Char('*')}, QDir::Files);
+    return files.isEmpty() ? key_t(-1) : ::ftok(QFile::encodeName(QDir(dir).filePath(files.first())).constData(), 'Q');
+}
 
 } // namespace
 
@@ -94,6 +106,47 @@ private slots:
         QCOMPARE(primary.requestCount(handed), 1);
         QCOMPARE(primary.requestCount(QStringLiteral("just_focus")), 1);
         QVERIFY(primary.process.state() == QProcess::Running);
+    }
+
+    void terminationSignalsEndTheClientCleanly_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void terminationSignalsEndTheClientCleanly()
+    {
+        QFETCH(int, signalNumber);
+        QTemporaryDir tmp; // the single-instance keys live here, apart from any other client
+        QProcessEnvironment env = clientEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), tmp.path());
+        QProcess client;
+        client.setProcessEnvironment(env);
+        client.start(QStringLiteral(ARDIX_EXE), QStringList());
+        QString log;
+        QVERIFY(QTest::qWaitFor([&] {
+            log += QString::fromUtf8(client.readAllStandardError());
+            return log.contains(QLatin1String("device link to"));
+        }, 15000));
+
+        const key_t blockKey = sysvKeyIn(tmp.path(), QStringLiteral("qipc_sharedmemory_"));
+        const key_t lockKey = sysvKeyIn(tmp.path(), QStringLiteral("qipc_systemsem_"));
+        QVERIFY(blockKey != -1 && lockKey != -1);
+        const int blockId = ::shmget(blockKey, 0, 0);
+        QVERIFY(blockId != -1);
+        QVERIFY(::semget(lockKey, 0, 0) != -1);
+
+        ::kill(pid_t(client.processId()), signalNumber);
+        QVERIFY(client.waitForFinished(15000));
+        QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(client.exitCode(), 0);
+
+        shmid_ds ds{};
+        QCOMPARE(::shmctl(blockId, IPC_STAT, &ds), -1); // the segment is gone, not just detached
+        QCOMPARE(::shmget(blockKey, 0, 0), -1);
+        QCOMPARE(::semget(lockKey, 0, 0), -1);
     }
 
     void numbersUseTheCLocale()
