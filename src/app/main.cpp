@@ -1,6 +1,7 @@
 #include "app/TypeRegistration.h"
 #include "app/ProcessLocale.h"
 #include "app/RunGuard.h"
+#include "app/SoakUploads.h"
 #include "app/TerminationSignals.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
     splash.close();
     if (engine.rootObjects().isEmpty())
         return 1;
+    SoakUploads::fromEnvironment(engine.rootObjects().constFirst());
     if (termination.received())
         return 0; // asked to end while loading, before the event loop could quit
     return app->exec();
