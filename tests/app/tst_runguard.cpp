@@ -58,7 +58,7 @@ struct RawBlock
 class Instance
 {
 public:
-    Instance(const char *mode, const QString &key)
+    Instance(const char *mode, const QString &key) : key(key)
     {
         process.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(mode), key});
     }
@@ -66,6 +66,10 @@ public:
     {
         process.kill();
         process.waitForFinished(5000);
+        // A block the killed child left and no test start took over: the last detach removes it.
+        RawBlock left(key);
+        if (left.attach())
+            left.mem.detach();
     }
     bool waitReady() { return QTest::qWaitFor([this] { return output().contains(QLatin1String("ready\n")); }, 10000); }
     QString output()
@@ -73,6 +77,7 @@ public:
         text += QString::fromUtf8(process.readAllStandardOutput());
         return text;
     }
+    QString key;
     QProcess process;
     QString text;
 };

@@ -149,6 +149,48 @@ private slots:
         QCOMPARE(::semget(lockKey, 0, 0), -1);
     }
 
+    // kill -9, then a temp cleaner: the next key file may get the dead client's inode, hence the
+    // System V key of its segment, which nothing removed.
+    void killedClientDoesNotStopTheNextStart()
+    {
+        QTemporaryDir root;
+        const QString tmp = root.filePath(QStringLiteral("tmp"));
+        QProcessEnvironment env = clientEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), tmp);
+        // Killed clients leave their blocks behind; whatever the next starts did not reuse goes here.
+        struct Leftovers
+        {
+            QList<int> ids;
+            ~Leftovers()
+            {
+                for (int id : std::as_const(ids))
+                    ::shmctl(id, IPC_RMID, nullptr);
+            }
+        } leftovers;
+
+        constexpr int kRounds = 4;
+        for (int round = 0; round < kRounds; ++round) {
+            QVERIFY(QDir().mkpath(tmp));
+            QProcess client;
+            client.setProcessEnvironment(env);
+            client.start(QStringLiteral(ARDIX_EXE), QStringList());
+            QString log;
+            const bool up = QTest::qWaitFor([&] {
+                log += QString::fromUtf8(client.readAllStandardError());
+                return log.contains(QLatin1String("device link to")) || client.state() == QProcess::NotRunning;
+            }, 15000);
+            QVERIFY2(up && client.state() == QProcess::Running,
+                     qPrintable(QStringLiteral("start %1 did not come up").arg(round + 1)));
+
+            const int blockId = ::shmget(sysvKeyIn(tmp, QStringLiteral("qipc_sharedmemory_")), 0, 0);
+            QVERIFY(blockId != -1);
+            leftovers.ids.append(blockId);
+            client.kill();
+            QVERIFY(client.waitForFinished(5000));
+            QVERIFY(QDir(tmp).removeRecursively());
+        }
+    }
+
     void numbersUseTheCLocale()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -150,7 +150,7 @@ bool RunGuard::tryStartAsPrimary()
 // Writes the request, then waits until the primary has taken it (the block is cleared).
 RunGuard::HandOver RunGuard::handOver()
 {
-    const bool wrote = forwardToPrimaryWrote();
+    const bool wrote = writeRequest();
     QDeadlineTimer deadline(m_handOverTimeout);
     for (;;) {
         memLock.acquire();
@@ -177,10 +177,10 @@ RunGuard::HandOver RunGuard::handOver()
 
 void RunGuard::forwardToPrimary()
 {
-    forwardToPrimaryWrote();
+    writeRequest();
 }
 
-bool RunGuard::forwardToPrimaryWrote()
+bool RunGuard::writeRequest()
 {
     memLock.acquire();
     if (!sharedMem.attach()) {

@@ -55,7 +55,7 @@ private:
 
     Holder attachToHolder();
     HandOver handOver();
-    bool forwardToPrimaryWrote();
+    bool writeRequest(); // false when nothing was written (no primary, or too long to send)
 
     QString key;
     QString memLockKey;
