@@ -1,6 +1,8 @@
 #include "app/TypeRegistration.h"
 #include "app/ProcessLocale.h"
 #include "app/RunGuard.h"
+#include "app/SoakUploads.h"
+#include "app/TerminationSignals.h"
 #include "ui/InterfaceFont.h"
 #include "ui/InterfaceTypes.h"
 
@@ -33,6 +35,10 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // SIGTERM, SIGINT and SIGHUP end the client as closing its window does.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, app.get(), &QCoreApplication::quit);
+
     QSplashScreen splash(QPixmap(QStringLiteral(":/images/splash_desktop.png")));
     splash.show();
     app->processEvents();
@@ -51,5 +57,8 @@ int main(int argc, char *argv[])
     splash.close();
     if (engine.rootObjects().isEmpty())
         return 1;
+    SoakUploads::fromEnvironment(engine.rootObjects().constFirst());
+    if (termination.received())
+        return 0; // asked to end while loading, before the event loop could quit
     return app->exec();
 }
