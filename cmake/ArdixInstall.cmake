@@ -35,8 +35,9 @@ install(FILES ${ARDIX_PACKAGING_DIR}/icons/ardix.svg DESTINATION ${CMAKE_INSTALL
 install(FILES ${CMAKE_SOURCE_DIR}/fonts/LICENSE-Roboto.txt ${CMAKE_SOURCE_DIR}/images/LICENSE-mdi.txt
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# Debian package. Library dependencies are computed from the installed programs; the QML modules the
-# interface imports are loaded at run time, so no tool can see them: they are listed here.
+# Debian package. Library dependencies are computed from the installed programs. What Qt loads at run
+# time is invisible to that: the QML modules the interface imports, and the SVG image plugin that draws
+# its icons (libqt6svg6); they are listed here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ardix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -53,13 +54,13 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(ARDIX_QML_RUNTIME_PACKAGES
-  qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
+set(ARDIX_RUNTIME_PACKAGES
+  libqt6svg6 qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-window qml6-module-qtquick-layouts qml6-module-qtquick-dialogs
   qml6-module-qt-labs-settings qml6-module-qt5compat-graphicaleffects
   qml6-module-qtqml-workerscript qml6-module-qtquick-shapes qml6-module-qt-labs-folderlistmodel
   qml6-module-qtcore)
-string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${ARDIX_QML_RUNTIME_PACKAGES}")
+string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${ARDIX_RUNTIME_PACKAGES}")
 # Without it the client still runs on a Wayland desktop, through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
