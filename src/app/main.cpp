@@ -25,11 +25,12 @@ constexpr const char *kOrganisationDomain = "ardix.local";
 
 int main(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("ardix %s\n", ARDIX_VERSION);
             return 0;
         }
+    }
 
     qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
     qputenv("QT_QUICK_CONTROLS_BASIC_THEME", "Dark");
