@@ -148,10 +148,17 @@ void DeviceLink::sendToArdix(uint action, uint dataOrCommand, uint i_parameter)
         m_socket->write(f.data);
 }
 
-void DeviceLink::writeRaw(const QByteArray &bytes)
+qint64 DeviceLink::writeRaw(const QByteArray &bytes)
 {
-    if (m_socket->state() == QAbstractSocket::ConnectedState)
-        m_socket->write(bytes);
+    if (m_socket->state() != QAbstractSocket::ConnectedState)
+        return -1;
+    return m_socket->write(bytes);
+}
+
+void DeviceLink::redial()
+{
+    closeAndAbort();
+    dial();
 }
 
 void DeviceLink::sendToArdixQueue(uint action, uint dataOrCommand, uint parameter)
