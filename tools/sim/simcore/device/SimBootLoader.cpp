@@ -234,7 +234,8 @@ void SimBootLoader::takePackets()
                 armPacketTimer(); // it "never came": the timeout asks for it
                 return;
             case FlashFault::Corrupt:
-                packet[need - 1] = char(packet[need - 1] ^ 0x5A);
+                // Inside the checksummed words: up to 3 trailing bytes of a chunk are not covered.
+                packet[lead + DescriptorSize] = char(packet[lead + DescriptorSize] ^ 0x5A);
                 break;
             case FlashFault::Disconnect:
                 m_flashing = false;
