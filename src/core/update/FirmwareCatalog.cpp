@@ -281,7 +281,7 @@ void FirmwareCatalog::webServerReply(QNetworkReply *reply)
         return;
     }
     if (reply->isFinished() && !m_downloadingFileName.isEmpty() && isFirmware) {
-        firmwareReply(reply);
+        firmwareReply(reply, body);
         return;
     }
     if (url == clientVersionUrl().toString())
@@ -332,7 +332,7 @@ void FirmwareCatalog::catalogueReply(const QByteArray &body)
     Q_EMIT availableFirmwaresChanged();
 }
 
-void FirmwareCatalog::firmwareReply(QNetworkReply *reply)
+void FirmwareCatalog::firmwareReply(QNetworkReply *reply, const QByteArray &body)
 {
     m_downloadTimer.stop();
     m_firmwareReply = nullptr;
@@ -343,7 +343,6 @@ void FirmwareCatalog::firmwareReply(QNetworkReply *reply)
     if (expected.isEmpty() || !reply->url().toString().contains(expected))
         return;
 
-    const QByteArray body = reply->readAll();
     const QString md5 = QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Md5).toHex().toUpper());
     if (md5 != expected) {
         qCInfo(lcUpdate) << "firmware" << fileName << "does not match its MD5, discarded";

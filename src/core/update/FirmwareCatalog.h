@@ -97,7 +97,7 @@ private:
     QStringList localFirmwareFiles(const QString &folder, bool reversed) const;
     QVariantList entry(const QStringList &fields, const QString &fileName, bool downloaded) const;
     void catalogueReply(const QByteArray &body);
-    void firmwareReply(QNetworkReply *reply);
+    void firmwareReply(QNetworkReply *reply, const QByteArray &body);
     void clientVersionReply(const QByteArray &body);
     void sendCatalogueRequests();
     void disconnectDownloader();
