@@ -46,6 +46,7 @@ struct SimOptions
     // timeout, and the file they expect (empty: any file whose packets are sound).
     QList<FlashFault> flashFaults;
     int bootPacketTimeoutMs = 2000;
+    int bootAnswerDelayMs = 0; // a boot loader's time to write each packet into its flash
     QByteArray expectedFirmware;
 };
 

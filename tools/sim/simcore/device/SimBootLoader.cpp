@@ -144,7 +144,21 @@ void SimBootLoader::onLine(const QByteArray &line)
     }
 }
 
-void SimBootLoader::answer(bool good, quint32 index)
+void SimBootLoader::answer(bool good, quint32 index, bool last)
+{
+    const auto go = [this, good, index, last] {
+        sendAnswer(good, index);
+        if (last)
+            finish();
+    };
+    // The timer is the boot loader's own: a pending answer dies with it.
+    if (const int delay = m_dev.options().bootAnswerDelayMs; delay > 0)
+        QTimer::singleShot(delay, &m_packetTimer, go);
+    else
+        go();
+}
+
+void SimBootLoader::sendAnswer(bool good, quint32 index)
 {
     if (m_dash)
         say((good ? "DONE:" : "BADCRC:") + QByteArray::number(index));
@@ -275,12 +289,13 @@ void SimBootLoader::takePackets()
             }
         }
         m_image.append(packet.mid(lead + DescriptorSize, len));
-        answer(true, m_next);
+        const bool last = m_next + 1 == count;
+        if (last)
+            m_flashing = false; // nothing more to take; restarts once the answer is out
+        answer(true, m_next, last);
         ++m_next;
-        if (m_next == count) {
-            finish();
+        if (last)
             return;
-        }
     }
 }
 

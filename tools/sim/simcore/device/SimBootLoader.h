@@ -31,7 +31,8 @@ private:
     void startFlashing(quint32 size);
     void takePackets();
     bool checkPacket(const QByteArray &packet, quint32 index, int lead, int len);
-    void answer(bool good, quint32 index);
+    void answer(bool good, quint32 index, bool last = false);
+    void sendAnswer(bool good, quint32 index);
     void reportTimeout();
     void abort(FlashFault::Kind kind, int code);
     void finish();
