@@ -23,7 +23,8 @@ sim_pid=""
 if [ -x "$build/tools/sim/ardix-sim" ]; then
   state="${XDG_STATE_HOME:-$HOME/.local/state}/ardix-sim/$role"
   mkdir -p "$state"
-  "$build/tools/sim/ardix-sim" --role "$role" --port "$port" --web-port "$ARDIX_DEVICE_WEB_PORT" --state "$state" &
+  "$build/tools/sim/ardix-sim" --role "$role" --port "$port" --web-port "$ARDIX_DEVICE_WEB_PORT" \
+    --firmware-web-port "$((port + 2))" --state "$state" &
   sim_pid=$!
   trap '[ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true' EXIT
 else

@@ -1,5 +1,6 @@
 // ardix-sim: a stand-in dash or PDM on 127.0.0.1 for trying the client without hardware.
 #include "simcore/device/DeviceSimulator.h"
+#include "simcore/device/SimFirmwareServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,6 +18,27 @@ bool parseRole(const QString &text, SimRole *role)
     for (const auto &r : roles)
         if (text == QLatin1String(r.name)) {
             *role = r.role;
+            return true;
+        }
+    return false;
+}
+
+// "drop:2" or "corrupt:0:3": fault kind, packet, times.
+bool parseFlashFault(const QString &text, FlashFault *fault)
+{
+    static const struct { const char *name; FlashFault::Kind kind; } kinds[] = {
+        {"drop", FlashFault::Drop}, {"corrupt", FlashFault::Corrupt}, {"abort", FlashFault::Abort},
+        {"disconnect", FlashFault::Disconnect}, {"silence", FlashFault::Silence},
+        {"wrongdevice", FlashFault::WrongDevice}, {"error", FlashFault::DeviceError},
+    };
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() < 2 || parts.size() > 3)
+        return false;
+    for (const auto &k : kinds)
+        if (parts[0] == QLatin1String(k.name)) {
+            fault->kind = k.kind;
+            fault->packet = parts[1].toInt();
+            fault->times = parts.size() == 3 ? parts[2].toInt() : 1;
             return true;
         }
     return false;
@@ -51,8 +73,14 @@ int main(int argc, char **argv)
     const QCommandLineOption laps("laps", "Flying laps in the first log.", "n", "2");
     const QCommandLineOption drift("drift", "Flip one byte of the dash settings block every ms milliseconds, as a setting changed on the device.", "ms", "0");
     const QCommandLineOption verbose("verbose", "Trace every frame received and sent.");
+    const QCommandLineOption firmwarePort("firmware-web-port",
+                                          "Port of the firmware web server and the maker's site (-1: none).", "port", "-1");
+    const QCommandLineOption flashFault("flash-fault",
+                                        "Boot loader fault at a packet: drop|corrupt|abort|disconnect|silence|wrongdevice|error:packet[:times].",
+                                        "fault");
+    const QCommandLineOption bootTimeout("boot-timeout", "How long a boot loader waits for a packet (ms).", "ms", "2000");
     p.addOptions({role, port, webPort, firmware, serial, board, state, seed, drop, corrupt, delay, stall,
-                  disconnect, resend, badRealtime, logs, laps, drift, verbose});
+                  disconnect, resend, badRealtime, logs, laps, drift, verbose, firmwarePort, flashFault, bootTimeout});
     p.process(app);
 
     SimOptions o;
@@ -81,6 +109,15 @@ int main(int argc, char **argv)
     o.logCount = p.value(logs).toInt();
     o.logTemplate.laps = p.value(laps).toInt();
     o.driftMs = p.value(drift).toInt();
+    o.bootPacketTimeoutMs = p.value(bootTimeout).toInt();
+    for (const QString &text : p.values(flashFault)) {
+        FlashFault f;
+        if (!parseFlashFault(text, &f)) {
+            std::fprintf(stderr, "ardix-sim: bad flash fault %s\n", qPrintable(text));
+            return 2;
+        }
+        o.flashFaults.append(f);
+    }
 
     DeviceSimulator sim(o);
     if (p.isSet(verbose))
@@ -92,9 +129,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "ardix-sim: cannot listen on 127.0.0.1:%u\n", unsigned(o.port));
         return 1;
     }
+    SimFirmwareServer firmwareServer;
+    const int fwPort = p.value(firmwarePort).toInt();
+    if (fwPort >= 0 && !firmwareServer.listen(quint16(fwPort))) {
+        std::fprintf(stderr, "ardix-sim: cannot serve firmware on 127.0.0.1:%d\n", fwPort);
+        return 1;
+    }
     // The first line tells scripts where to point the client.
-    std::printf("ardix-sim %s listening on 127.0.0.1:%u web %u\n", qPrintable(p.value(role)),
-                unsigned(sim.port()), unsigned(sim.webPort()));
+    std::printf("ardix-sim %s listening on 127.0.0.1:%u web %u firmware %u\n", qPrintable(p.value(role)),
+                unsigned(sim.port()), unsigned(sim.webPort()), fwPort >= 0 ? unsigned(firmwareServer.port()) : 0u);
     std::fflush(stdout);
     return app.exec();
 }

@@ -15,6 +15,9 @@
 #include "link/dispatch/DeviceLinkPort.h"
 #include "link/dispatch/MessageDispatcher.h"
 #include "link/dispatch/QSettingsStorePort.h"
+#include "link/flash/DeviceLinkFlashPort.h"
+#include "link/flash/Flasher.h"
+#include "update/FirmwareCatalog.h"
 #include "settings/ArdixEnums.h"
 #include "settings/catalogue/SensorCatalogue.h"
 #include "settings/catalogue/Vocabularies.h"
@@ -45,6 +48,7 @@ ArdixKernel::ArdixKernel(QObject *parent)
     buildSettings();
     buildLogs();
     buildLink();
+    buildUpdate();
     connectSignals();
 
     m_store->loadDashSettings(false);
@@ -59,12 +63,14 @@ ArdixKernel::ArdixKernel(QObject *parent)
 
     connect(&m_incomingFileTimer, &QTimer::timeout, this, &ArdixKernel::desktop_incomingFileRoutine);
     m_incomingFileTimer.start(kIncomingFilePollMs);
+    m_catalog->start();
 }
 
 ArdixKernel::~ArdixKernel()
 {
     // The dispatcher and the link hold references to the adapters: they go first. The log store
     // then waits for conversions still running, which report through it.
+    delete m_flasher;
     delete m_dispatcher;
     delete m_link;
     delete m_logStore;
@@ -114,6 +120,20 @@ void ArdixKernel::buildLink()
     m_linkPort = std::make_unique<DeviceLinkPort>(*m_link);
     m_dispatcher = new MessageDispatcher({*m_linkPort, *m_dashPort, *m_pdmPort, *m_storePort, *m_logPort});
     connectDispatcherToLink(*m_link, *m_dispatcher);
+    m_flashPort = std::make_unique<DeviceLinkFlashPort>(*m_link, *m_dispatcher);
+    m_flasher = new Flasher(*m_flashPort, FirmwareCatalog::localFolder());
+    connectFlasherToLink(*m_link, *m_flasher);
+}
+
+void ArdixKernel::buildUpdate()
+{
+    FirmwareCatalog::Host host;
+    host.ardixStatus = [this] { return ardixStatus(); };
+    host.currFirmwareVersion = [this] { return currFirmwareVersion(); };
+    host.pdmCurrFirmwareVersion = [this] { return pdmCurrFirmwareVersion(); };
+    host.serialHash = [this] { return m_dispatcher->serialHash(); };
+    host.clientVersion = ardixClientVersion();
+    m_catalog = new FirmwareCatalog(host, m_config.firmwareUrl, m_config.siteUrl, this);
 }
 
 void ArdixKernel::buildLogs()
@@ -166,6 +186,22 @@ void ArdixKernel::connectSignals()
     connect(m_link, &DeviceLink::ardixStatusChanged, this, &ArdixKernel::ardixStatusChangedSignal);
     connect(m_link, &DeviceLink::deviceIdChanged, this, &ArdixKernel::deviceIdChanged);
     connect(m_link, &DeviceLink::pdmRealtimeResetRequested, m_pdmRealtimeData, &PdmRealtimeData::reset);
+
+    // Flashing.
+    connect(m_flasher, &Flasher::progressMoving, this, &ArdixKernel::progressMoving);
+    connect(m_flasher, &Flasher::showInfoMessage, this, &ArdixKernel::showInfoMessage);
+    connect(m_flasher, &Flasher::popUpSignal, this, &ArdixKernel::popUpSignal);
+    connect(m_flasher, &Flasher::hideBusy, this, &ArdixKernel::hideBusy);
+    connect(m_flasher, &Flasher::flashingEnded, this, &ArdixKernel::getLocalFirmwaresList);
+
+    // Firmware catalogue and client updates.
+    connect(m_catalog, &FirmwareCatalog::availableFirmwaresChanged, this, &ArdixKernel::availableFirmwaresChanged);
+    connect(m_catalog, &FirmwareCatalog::isServerOnline_Changed, this, &ArdixKernel::isServerOnline_Changed);
+    connect(m_catalog, &FirmwareCatalog::progressMoving, this, &ArdixKernel::progressMoving);
+    connect(m_catalog, &FirmwareCatalog::showInfoMessage, this, &ArdixKernel::showInfoMessage);
+    connect(m_catalog, &FirmwareCatalog::newClientVersionFound, this, &ArdixKernel::newClientVersionFound);
+    connect(m_catalog, &FirmwareCatalog::killAllInfoMessageDialogs, this, &ArdixKernel::killAllInfoMessageDialogs);
+    connect(m_link, &DeviceLink::ardixStatusChanged, m_catalog, &FirmwareCatalog::onLinkStatusChanged);
 
     // What the device said, as the dispatcher reports it.
     const MessageDispatcher *d = m_dispatcher;
@@ -320,26 +356,15 @@ QVariantList ArdixKernel::localLogsFilesList() const { return m_logStore->localL
 int ArdixKernel::ardixStatus() const { return m_link->ardixStatus(); }
 int ArdixKernel::deviceId() const { return m_link->deviceId(); }
 
-void ArdixKernel::setAvailableFirmwares(const QVariantList &value)
-{
-    if (m_availableFirmwares == value)
-        return;
-    m_availableFirmwares = value;
-    emit availableFirmwaresChanged();
-}
-
-#define ARDIX_FIRMWARE_SETTER(setter, member)                                                       \
-    void ArdixKernel::setter(const QString &value)                                                 \
-    {                                                                                              \
-        if (member == value)                                                                       \
-            return;                                                                                \
-        member = value;                                                                            \
-        emit availableFirmwaresChanged();                                                          \
-    }
-ARDIX_FIRMWARE_SETTER(setUpdatesHistory, m_updatesHistory)
-ARDIX_FIRMWARE_SETTER(setPdmUpdatesHistory, m_pdmUpdatesHistory)
-ARDIX_FIRMWARE_SETTER(setDownloadingFileName, m_downloadingFileName)
-#undef ARDIX_FIRMWARE_SETTER
+QVariantList ArdixKernel::availableFirmwares() const { return m_catalog->availableFirmwares(); }
+// The catalogue is the server's: the interface reads it, never writes it.
+void ArdixKernel::setAvailableFirmwares(const QVariantList &) {}
+QString ArdixKernel::updatesHistory() const { return m_catalog->updatesHistory(); }
+QString ArdixKernel::pdmUpdatesHistory() const { return m_catalog->pdmUpdatesHistory(); }
+QString ArdixKernel::downloadingFileName() const { return m_catalog->downloadingFileName(); }
+void ArdixKernel::setUpdatesHistory(const QString &value) { m_catalog->setUpdatesHistory(value); }
+void ArdixKernel::setPdmUpdatesHistory(const QString &value) { m_catalog->setPdmUpdatesHistory(value); }
+void ArdixKernel::setDownloadingFileName(const QString &value) { m_catalog->setDownloadingFileName(value); }
 
 QString ArdixKernel::currFirmwareVersion() const { return m_dispatcher->currFirmwareVersion(); }
 QString ArdixKernel::pdmCurrFirmwareVersion() const { return m_dispatcher->pdmCurrFirmwareVersion(); }
@@ -386,13 +411,8 @@ uint ArdixKernel::dev_conn_type() const
     return ArdixEnums::Connection_Wifi;
 }
 
-void ArdixKernel::setIsServerOnline(bool value)
-{
-    if (m_isServerOnline == value)
-        return;
-    m_isServerOnline = value;
-    emit isServerOnline_Changed(value);
-}
+bool ArdixKernel::isServerOnline() const { return m_catalog->isServerOnline(); }
+void ArdixKernel::setIsServerOnline(bool value) { m_catalog->setIsServerOnline(value); }
 
 // The settings roots are created once and refilled on every load; the interface may not swap them.
 void ArdixKernel::setCurrentPdmSettings(PdmSettings *) {}
@@ -478,16 +498,16 @@ void ArdixKernel::onWifiConnected() { m_link->onWifiConnected(); }
 void ArdixKernel::onWifiDisconnected() { m_link->onWifiDisconnected(); }
 void ArdixKernel::onWifiDataReady() { m_link->onWifiDataReady(); }
 void ArdixKernel::onWifiError(QAbstractSocket::SocketError socketError) { m_link->onWifiError(socketError); }
-void ArdixKernel::flashFirmware(QString) { notYetAvailable("flashFirmware"); }
-void ArdixKernel::deleteLocalFile(QString) { notYetAvailable("deleteLocalFile"); }
+void ArdixKernel::flashFirmware(QString fileName) { m_flasher->flashFirmware(fileName); }
+void ArdixKernel::deleteLocalFile(QString fileName) { m_catalog->deleteLocalFile(fileName); }
 void ArdixKernel::deleteFileWithAbsolutePath(QString filename) { m_logStore->deleteFileWithAbsolutePath(filename); }
-void ArdixKernel::webServerFileListRequest() { notYetAvailable("webServerFileListRequest"); }
-void ArdixKernel::webServerReply(QNetworkReply *) {}
-void ArdixKernel::webServerDownloadFile(QString, QString) { notYetAvailable("webServerDownloadFile"); }
-void ArdixKernel::webServerUpdateDownloadProgress(qint64, qint64) {}
-void ArdixKernel::getLocalFirmwaresList() {}
+void ArdixKernel::webServerFileListRequest() { m_catalog->webServerFileListRequest(); }
+void ArdixKernel::webServerReply(QNetworkReply *reply) { m_catalog->webServerReply(reply); }
+void ArdixKernel::webServerDownloadFile(QString fileName, QString firmwareType) { m_catalog->webServerDownloadFile(fileName, firmwareType); }
+void ArdixKernel::webServerUpdateDownloadProgress(qint64 bytesReceived, qint64 bytesTotal) { m_catalog->webServerUpdateDownloadProgress(bytesReceived, bytesTotal); }
+void ArdixKernel::getLocalFirmwaresList() { m_catalog->getLocalFirmwaresList(); }
 void ArdixKernel::logDataTimeout() { m_dispatcher->logDataTimeout(); }
-void ArdixKernel::downloadTimeout() {}
+void ArdixKernel::downloadTimeout() { m_catalog->downloadTimeout(); }
 void ArdixKernel::wifi_keepOnlineTimeout() { m_link->wifi_keepOnlineTimeout(); }
 void ArdixKernel::wifi_checkOnlineTimeout() { m_link->wifi_checkOnlineTimeout(); }
 void ArdixKernel::wifi_flashingTimeout() { m_link->wifi_flashingTimeout(); }
@@ -501,7 +521,7 @@ uint32_t ArdixKernel::crc32usingGZIPPolynomial(const char *inputData, uint32_t l
     return ::crc32usingGZIPPolynomial(inputData, len);
 }
 
-void ArdixKernel::wifi_preparePacketToSend(uint32_t, QByteArray) {}
+void ArdixKernel::wifi_preparePacketToSend(uint32_t packetNum, QByteArray) { m_flasher->wifi_preparePacketToSend(packetNum); }
 void ArdixKernel::sendToArdix(unsigned action, unsigned dataOrCommand, unsigned i_parameter) { m_link->sendToArdix(action, dataOrCommand, i_parameter); }
 void ArdixKernel::sendToArdixQueue(unsigned action, unsigned dataOrCommand, unsigned parameter) { m_link->sendToArdixQueue(action, dataOrCommand, parameter); }
 QString ArdixKernel::importElog(QString inputPath) { return m_logStore->importElog(inputPath); }
@@ -531,8 +551,8 @@ int ArdixKernel::convertElogToLD(QString inputPath, QString outputPath)
 {
     return ::convertElogToLD(inputPath, outputPath, exportContext(), m_logStore->reporter());
 }
-void ArdixKernel::downloadClientUpdate(QString) { notYetAvailable("downloadClientUpdate"); }
-void ArdixKernel::checkFirmwareVersion() {}
+void ArdixKernel::downloadClientUpdate(QString url) { m_catalog->downloadClientUpdate(url); }
+void ArdixKernel::checkFirmwareVersion() { m_catalog->checkFirmwareVersion(); }
 
 void ArdixKernel::parseIncomingFile(QString url)
 {
@@ -569,9 +589,9 @@ void ArdixKernel::desktop_incomingFileRoutine()
     emit incomingEvent_focusWindow_signal();
 }
 
-void ArdixKernel::ping_remote_timeout() {}
-void ArdixKernel::update_client_downloaded() {}
-void ArdixKernel::downloading_failed(QNetworkReply::NetworkError) {}
+void ArdixKernel::ping_remote_timeout() { m_catalog->ping_remote_timeout(); }
+void ArdixKernel::update_client_downloaded() { m_catalog->update_client_downloaded(); }
+void ArdixKernel::downloading_failed(QNetworkReply::NetworkError error) { m_catalog->downloading_failed(int(error)); }
 void ArdixKernel::ios_stop_securityScope(QString) {}
 
 void ArdixKernel::applyNewPdmSettings()

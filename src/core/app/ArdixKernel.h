@@ -22,6 +22,10 @@
 class DeviceLink;
 class DeviceLinkPort;
 class MessageDispatcher;
+class Flasher;
+class DeviceLinkFlashPort;
+class FirmwareCatalog;
+class Downloader;
 class QSettingsStorePort;
 class DashPortAdapter;
 class PdmPortAdapter;
@@ -113,17 +117,17 @@ public:
     int ardixStatus() const;
     int deviceId() const;
     QList<TheSensorConfig *> circuit_sensors() const { return m_circuitSensors; }
-    QVariantList availableFirmwares() const { return m_availableFirmwares; }
+    QVariantList availableFirmwares() const;
     void setAvailableFirmwares(const QVariantList &value);
-    QString updatesHistory() const { return m_updatesHistory; }
+    QString updatesHistory() const;
     void setUpdatesHistory(const QString &value);
-    QString pdmUpdatesHistory() const { return m_pdmUpdatesHistory; }
+    QString pdmUpdatesHistory() const;
     void setPdmUpdatesHistory(const QString &value);
     QString currFirmwareVersion() const;
     void setCurrFirmwareVersion(const QString &value);
     QString pdmCurrFirmwareVersion() const;
     void setPdmCurrFirmwareVersion(const QString &value);
-    QString downloadingFileName() const { return m_downloadingFileName; }
+    QString downloadingFileName() const;
     void setDownloadingFileName(const QString &value);
     QString logNameToSave() const;
     void setLogNameToSave(const QString &value);
@@ -149,7 +153,7 @@ public:
     void setArdixBoardVer(uint value);
     QVariantMap refLapData() const;
     uint dev_conn_type() const;
-    bool isServerOnline() const { return m_isServerOnline; }
+    bool isServerOnline() const;
     void setIsServerOnline(bool value);
     Logic *logic() const { return m_logic; }
     PdmSettings *currentPdmSettings() const { return m_pdmSettings; }
@@ -279,6 +283,7 @@ private:
     QList<TheSensorConfig *> dashCustomSensors() const;
     void buildSettings();
     void buildLink();
+    void buildUpdate();
     void buildLogs();
     LogExportContext exportContext() const;
     void connectSignals();
@@ -294,15 +299,10 @@ private:
     int m_curSkinNum = 0;
     int m_curSkinMode = 0;
     QList<TheSensorConfig *> m_circuitSensors;
-    QVariantList m_availableFirmwares;
-    QString m_updatesHistory;
-    QString m_pdmUpdatesHistory;
-    QString m_downloadingFileName;
     QString m_ssidWifi;
     QString m_passWifi;
     QString m_pdmSsidWifi;
     QString m_pdmPassWifi;
-    bool m_isServerOnline = false;
 
     // Owned subsystems (QObject children unless held here).
     Logic *m_logic = nullptr;
@@ -312,6 +312,10 @@ private:
     persistence::SettingsStore *m_store = nullptr;
     DeviceLink *m_link = nullptr;
     MessageDispatcher *m_dispatcher = nullptr;
+    std::unique_ptr<DeviceLinkFlashPort> m_flashPort;
+    Flasher *m_flasher = nullptr;
+    FirmwareCatalog *m_catalog = nullptr;
+    Downloader *m_downloader = nullptr;
     std::unique_ptr<DashPortAdapter> m_dashPort;
     std::unique_ptr<PdmPortAdapter> m_pdmPort;
     std::unique_ptr<BlocksAdapter> m_blocks;

@@ -154,10 +154,17 @@ void DeviceLink::dropQueuedLogRequests()
     m_queue.removeCommand(LogPacketVerify);
 }
 
-void DeviceLink::writeRaw(const QByteArray &bytes)
+qint64 DeviceLink::writeRaw(const QByteArray &bytes)
 {
-    if (m_socket->state() == QAbstractSocket::ConnectedState)
-        m_socket->write(bytes);
+    if (m_socket->state() != QAbstractSocket::ConnectedState)
+        return -1;
+    return m_socket->write(bytes);
+}
+
+void DeviceLink::redial()
+{
+    closeAndAbort();
+    dial();
 }
 
 void DeviceLink::sendToArdixQueue(uint action, uint dataOrCommand, uint parameter)

@@ -72,8 +72,11 @@ public:
     // it ran) would only make the device send again what nobody waits for.
     void dropQueuedLogRequests();
 
-    // Bytes for the dash boot loader's text protocol, written as they are.
-    void writeRaw(const QByteArray &bytes);
+    // Bytes for the boot loaders (text lines, firmware packets), written as they are; the count
+    // written, or -1 when the socket is not connected.
+    qint64 writeRaw(const QByteArray &bytes);
+    // Abort the socket and dial again (a boot loader that stopped taking packets).
+    void redial();
 
     static qint64 localSecondsSinceEpoch();
 

@@ -82,6 +82,10 @@ void DeviceSimulator::handleCommand(const SimFrame &f)
         m_boot->onCommand(f);
         return;
     }
+    if (f.type == PrepareToFlash) {
+        restartIntoBootLoader();
+        return;
+    }
     if (f.type == KeepOnline) {
         const quint32 fw = get<quint32>(m_opt.firmware.leftJustified(4, ' ', true), 0);
         sendCommand(KeepOnline, fw, m_opt.role == SimRole::Dash ? m_store.skinMode : m_opt.boardVersion);

@@ -32,6 +32,7 @@ DeviceSimulator::DeviceSimulator(const SimOptions &options, QObject *parent)
       m_live(options.seed, options.serial),
       m_server(new QTcpServer(this))
 {
+    m_flashFaults = options.flashFaults;
     m_clock.start();
     m_flushTimer.setSingleShot(true);
     connect(&m_flushTimer, &QTimer::timeout, this, &DeviceSimulator::flushOut);
@@ -260,11 +261,17 @@ void DeviceSimulator::send(SimFrame f)
         f.dataCrc = SimCodec::wordCrc(f.data);
         f.dataSize = quint32(f.data.size());
     }
+    SimCodec::HeaderOptions header;
+    if (f.action == 1) {
+        // Command frames carry no block: dataCrc and dataSize stay 0 unless a command sets them.
+        header.autoSizeAndCrc = false;
+        f.dataSize = 0;
+    }
     if (f.action == 0 && f.type != 7 && f.type != 14) // logs and live data have their own recovery
         m_lastData = f;
     trace(SimNames::describe(f, false));
     emit frameSent(f);
-    QByteArray bytes = SimCodec::frame(f, leadIn);
+    QByteArray bytes = SimCodec::frame(f, leadIn, header);
     writeOut(bytes, f.action, f.type, SimCodec::HeaderLen);
 }
 
@@ -382,6 +389,19 @@ void DeviceSimulator::driftSettings()
     m_store.dash[at] = char(m_store.dash.at(at) ^ 0x01);
     persist();
     trace(QStringLiteral("settings changed on the device"));
+}
+
+void DeviceSimulator::restartIntoBootLoader()
+{
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_boot)
+            return;
+        m_opt.role = m_opt.role == SimRole::Pdm ? SimRole::PdmBoot : SimRole::DashBoot;
+        m_realtime.stop();
+        m_boot = std::make_unique<SimBootLoader>(*this);
+        dropClient();
+        trace(QStringLiteral("restarted into the boot loader"));
+    }, Qt::QueuedConnection);
 }
 
 void DeviceSimulator::trace(const QString &line)

@@ -5,6 +5,7 @@
 #include "simcore/SimFrame.h"
 #include "simcore/device/FaultInjector.h"
 #include "simcore/device/PdmLiveData.h"
+#include "simcore/device/SimFlashFault.h"
 #include "simcore/device/SimDeviceStore.h"
 #include "simcore/device/SyntheticLog.h"
 
@@ -42,6 +43,12 @@ struct SimOptions
     int realtimeIntervalMs = 200;
     bool refLap = true;           // a new dash holds a reference lap of the circuit
     int driftMs = 0;              // the dash changes one setting on its own this often (0: never)
+    // Boot loaders: faults at chosen packets, how long they wait for a packet before reporting a
+    // timeout, and the file they expect (empty: any file whose packets are sound).
+    QList<FlashFault> flashFaults;
+    int bootPacketTimeoutMs = 2000;
+    int bootAnswerDelayMs = 0; // a boot loader's time to write each packet into its flash
+    QByteArray expectedFirmware;
 };
 
 class DeviceSimulator : public QObject
@@ -79,6 +86,15 @@ public:
     quint8 skinMode() const { return m_store.skinMode; }
     bool realtimeLoopOn() const { return m_realtime.isActive(); }
     QByteArray firmwareReceived() const { return m_firmware; }
+    // The four characters its KeepOnline answers carry now (changes with a successful update).
+    QByteArray firmwareText() const { return m_opt.firmware; }
+    SimRole role() const { return m_opt.role; }
+    bool inBootLoader() const { return bool(m_boot); }
+    void setFlashFaults(const QList<FlashFault> &faults) { m_flashFaults = faults; }
+    void setExpectedFirmware(const QByteArray &image) { m_opt.expectedFirmware = image; }
+    void setBootPacketTimeoutMs(int ms) { m_opt.bootPacketTimeoutMs = ms; }
+    // Packets whose checksums were sound but did not match the expected file.
+    int packetMismatches() const { return m_packetMismatches; }
 
     FaultInjector &faults() { return m_faults; }
 
@@ -130,6 +146,7 @@ private:
     void trace(const QString &line);
     void restartIntoApplication(); // after a boot loader took a whole firmware
     void driftSettings();
+    void restartIntoBootLoader();  // the application was asked to take a firmware
 
     SimOptions m_opt;
     SimDeviceStore m_store;
@@ -143,6 +160,8 @@ private:
     QList<SimFrame> m_received;
     QList<SyntheticLog> m_logs;
     QByteArray m_firmware;
+    QList<FlashFault> m_flashFaults;
+    int m_packetMismatches = 0;
     std::function<void(const QString &)> m_trace;
 
     struct Out

@@ -15,8 +15,9 @@ namespace {
 
 enum Cmd : quint8 {
     KeepOnline = 0, PrepareToFlash = 13, VerifiedOk = 18, DeviceSerialNum = 36, ReadyToFlash = 37,
-    FlashPacketVerify = 39, FlashPacketBadCrc = 41,
+    ErrorMessage = 38, FlashPacketVerify = 39, FlashPacketTimeout = 40, FlashPacketBadCrc = 41, FlashingAbort = 42,
 };
+enum ErrorCode : quint8 { BadFirmware = 0, WrongSerialNumber = 1 };
 constexpr int DescriptorSize = 16;
 constexpr int MaxFirmware = 8 * 1024 * 1024;
 
@@ -25,6 +26,8 @@ constexpr int MaxFirmware = 8 * 1024 * 1024;
 SimBootLoader::SimBootLoader(DeviceSimulator &device)
     : m_dev(device), m_dash(device.options().role == SimRole::DashBoot)
 {
+    m_packetTimer.setSingleShot(true);
+    QObject::connect(&m_packetTimer, &QTimer::timeout, [this] { reportTimeout(); });
 }
 
 bool SimBootLoader::takesRawBytes() const
@@ -38,10 +41,20 @@ void SimBootLoader::say(const QByteArray &line)
     m_dev.sendRaw(line + "\r\n");
 }
 
+FlashFault *SimBootLoader::faultFor(quint32 packet)
+{
+    for (FlashFault &f : m_dev.m_flashFaults)
+        if (f.kind != FlashFault::None && f.times > 0 && quint32(f.packet) == packet)
+            return &f;
+    return nullptr;
+}
+
 void SimBootLoader::onConnected()
 {
     m_buf.clear();
     m_flashing = false;
+    m_silent = false;
+    m_packetTimer.stop();
     if (m_dash) {
         const QByteArray hash = QCryptographicHash::hash("ardix-sim-serial-" + QByteArray::number(m_dev.options().serial),
                                                          QCryptographicHash::Sha512);
@@ -51,7 +64,7 @@ void SimBootLoader::onConnected()
 
 void SimBootLoader::onCommand(const SimFrame &f)
 {
-    if (m_dash)
+    if (m_dash || m_silent)
         return;
     const QByteArray fw = m_dev.options().firmware.leftJustified(4, ' ', true);
     switch (f.type) {
@@ -63,8 +76,10 @@ void SimBootLoader::onCommand(const SimFrame &f)
         break;
     case PrepareToFlash:
         startFlashing(f.parameter);
-        if (m_flashing)
+        if (m_flashing) {
             m_dev.sendCommand(ReadyToFlash, f.parameter);
+            armPacketTimer();
+        }
         break;
     default:
         m_dev.sendCommand(VerifiedOk, 0);
@@ -81,8 +96,15 @@ void SimBootLoader::startFlashing(quint32 size)
     m_buf.clear();
 }
 
+void SimBootLoader::armPacketTimer()
+{
+    m_packetTimer.start(m_dev.options().bootPacketTimeoutMs);
+}
+
 void SimBootLoader::feed(const QByteArray &bytes)
 {
+    if (m_silent)
+        return;
     m_buf.append(bytes);
     if (m_flashing) {
         takePackets();
@@ -105,8 +127,7 @@ void SimBootLoader::onLine(const QByteArray &line)
 {
     if (!line.isEmpty() && !line.contains('\0'))
         m_dev.trace(QStringLiteral("<- TEXT %1").arg(QString::fromLatin1(line.toPercentEncoding(" :"))));
-    const int at = int(line.indexOf("CONNECT"));
-    if (at >= 0) {
+    if (line.indexOf("CONNECT") >= 0) {
         const QByteArray fw = m_dev.options().firmware;
         say("BOOT:" + fw.left(2) + "." + fw.mid(2, 2));
         return;
@@ -118,15 +139,87 @@ void SimBootLoader::onLine(const QByteArray &line)
             --start;
         startFlashing(line.mid(start, flash - start).toUInt());
         say(m_flashing ? "FLASHREADY:" + QByteArray::number(m_size) : QByteArray("ERROR:SIZE"));
+        if (m_flashing)
+            armPacketTimer();
     }
 }
 
-void SimBootLoader::answer(bool good, quint32 index)
+void SimBootLoader::answer(bool good, quint32 index, bool last)
+{
+    const auto go = [this, good, index, last] {
+        sendAnswer(good, index);
+        if (last)
+            finish();
+    };
+    // The timer is the boot loader's own: a pending answer dies with it.
+    if (const int delay = m_dev.options().bootAnswerDelayMs; delay > 0)
+        QTimer::singleShot(delay, &m_packetTimer, go);
+    else
+        go();
+}
+
+void SimBootLoader::sendAnswer(bool good, quint32 index)
 {
     if (m_dash)
         say((good ? "DONE:" : "BADCRC:") + QByteArray::number(index));
     else
         m_dev.sendCommand(good ? FlashPacketVerify : FlashPacketBadCrc, index);
+    armPacketTimer();
+}
+
+// The packet expected did not arrive in time: ask for it again.
+void SimBootLoader::reportTimeout()
+{
+    if (!m_flashing || m_silent || !m_dev.hasClient())
+        return;
+    m_buf.clear();
+    m_dev.trace(QStringLiteral("   packet %1 timed out").arg(m_next));
+    if (m_dash)
+        say("TIMEOUT:" + QByteArray::number(m_next));
+    else
+        m_dev.sendCommand(FlashPacketTimeout, m_next);
+    armPacketTimer();
+}
+
+void SimBootLoader::abort(FlashFault::Kind kind, int code)
+{
+    m_flashing = false;
+    m_packetTimer.stop();
+    m_buf.clear();
+    m_dev.trace(QStringLiteral("   flashing given up"));
+    if (m_dash) {
+        say(kind == FlashFault::WrongDevice ? QByteArray("ERROR:WRONG SERIALNUM") : QByteArray("ERROR:FLASH WRITE"));
+        return;
+    }
+    if (kind == FlashFault::Abort)
+        m_dev.sendCommand(FlashingAbort, 0);
+    else
+        m_dev.sendCommand(ErrorMessage, 0, quint8(kind == FlashFault::WrongDevice ? WrongSerialNumber : code));
+}
+
+bool SimBootLoader::checkPacket(const QByteArray &packet, quint32 index, int lead, int len)
+{
+    const int p = payloadSize();
+    const QByteArray chunk = packet.mid(lead + DescriptorSize, len);
+    const quint32 half = SimBytes::get<quint32>(packet, lead + 8);
+    const quint32 whole = SimBytes::get<quint32>(packet, lead + 12);
+    const quint32 wantHalf = len > p / 2 ? SimCodec::wordCrc(chunk.left(p / 2)) : 0;
+    bool good = index == m_next && SimBytes::get<qint32>(packet, lead + 4) == len && half == wantHalf
+                && whole == SimCodec::wordCrc(chunk);
+    const QByteArray &expected = m_dev.m_opt.expectedFirmware;
+    if (good && !expected.isEmpty()) {
+        // The descriptor's checksums must also be those of the file this device was meant to get.
+        const int offset = headerSize() + int(m_next) * p;
+        const QByteArray want = expected.mid(offset, len);
+        const bool matches = expected.size() == int(m_size) && chunk == want
+                             && whole == SimCodec::wordCrc(want)
+                             && (m_next != 0 || packet.left(lead) == expected.left(headerSize()));
+        if (!matches) {
+            ++m_dev.m_packetMismatches;
+            good = false;
+        }
+    }
+    return good;
 }
 
 void SimBootLoader::takePackets()
@@ -141,15 +234,45 @@ void SimBootLoader::takePackets()
         const int need = lead + DescriptorSize + len;
         if (m_buf.size() < need)
             return;
-        const QByteArray packet = m_buf.left(need);
+        QByteArray packet = m_buf.left(need);
         m_buf.remove(0, need);
-        const QByteArray chunk = packet.mid(lead + DescriptorSize, len);
+        m_packetTimer.stop();
+
+        if (FlashFault *fault = faultFor(m_next)) {
+            --fault->times;
+            const FlashFault::Kind kind = fault->kind;
+            m_dev.trace(QStringLiteral("   fault at packet %1: %2").arg(m_next).arg(int(kind)));
+            switch (kind) {
+            case FlashFault::Drop:
+                m_buf.clear();
+                armPacketTimer(); // it "never came": the timeout asks for it
+                return;
+            case FlashFault::Corrupt:
+                // Inside the checksummed words: up to 3 trailing bytes of a chunk are not covered.
+                packet[lead + DescriptorSize] = char(packet[lead + DescriptorSize] ^ 0x5A);
+                break;
+            case FlashFault::Disconnect:
+                m_flashing = false;
+                m_buf.clear();
+                m_dev.dropClient();
+                return;
+            case FlashFault::Silence:
+                m_flashing = false;
+                m_silent = true;
+                m_buf.clear();
+                return;
+            case FlashFault::Abort:
+            case FlashFault::WrongDevice:
+            case FlashFault::DeviceError:
+                abort(kind, fault->code);
+                return;
+            default:
+                break;
+            }
+        }
+
         const quint32 index = SimBytes::get<quint32>(packet, lead);
-        const qint32 plen = SimBytes::get<qint32>(packet, lead + 4);
-        const quint32 half = SimBytes::get<quint32>(packet, lead + 8);
-        const quint32 whole = SimBytes::get<quint32>(packet, lead + 12);
-        const quint32 wantHalf = len > p / 2 ? SimCodec::wordCrc(chunk.left(p / 2)) : 0;
-        const bool good = index == m_next && plen == len && half == wantHalf && whole == SimCodec::wordCrc(chunk);
+        const bool good = checkPacket(packet, index, lead, len);
         m_dev.trace(QStringLiteral("<- PACKET %1 of %2, %3 bytes, %4").arg(index).arg(count).arg(len)
                         .arg(good ? QStringLiteral("good") : QStringLiteral("bad")));
         if (!good) {
@@ -157,26 +280,44 @@ void SimBootLoader::takePackets()
             answer(false, m_next);
             return;
         }
-        if (m_next == 0)
+        if (m_next == 0) {
             m_image = packet.left(h);
-        m_image.append(chunk);
-        answer(true, m_next);
-        ++m_next;
-        if (m_next == count) {
-            m_flashing = false;
-            m_dev.m_firmware = m_image;
-            if (!m_dev.options().stateDir.isEmpty()) {
-                QSaveFile f(QDir(m_dev.options().stateDir).filePath("firmware.bin"));
-                if (f.open(QIODevice::WriteOnly)) {
-                    f.write(m_image);
-                    f.commit();
-                }
+            const auto kind = m_dash ? SimFirmware::Kind::Dash : SimFirmware::Kind::Pdm;
+            if (SimFirmware::isForOtherDevice(m_image, kind)) {
+                abort(FlashFault::WrongDevice, 0);
+                return;
             }
-            m_dev.trace(QStringLiteral("firmware of %1 bytes received, restarting").arg(m_image.size()));
-            // The device restarts into its new firmware: the link drops.
-            m_dev.m_client->flush();
-            m_dev.restartIntoApplication();
+        }
+        m_image.append(packet.mid(lead + DescriptorSize, len));
+        const bool last = m_next + 1 == count;
+        if (last)
+            m_flashing = false; // nothing more to take; restarts once the answer is out
+        answer(true, m_next, last);
+        ++m_next;
+        if (last)
             return;
+    }
+}
+
+void SimBootLoader::finish()
+{
+    m_flashing = false;
+    m_packetTimer.stop();
+    m_dev.m_firmware = m_image;
+    const auto kind = m_dash ? SimFirmware::Kind::Dash : SimFirmware::Kind::Pdm;
+    if (const auto version = SimFirmware::versionOf(m_image, kind))
+        m_dev.m_opt.firmware = *version;
+    if (!m_dev.options().stateDir.isEmpty()) {
+        QSaveFile f(QDir(m_dev.options().stateDir).filePath("firmware.bin"));
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write(m_image);
+            f.commit();
         }
     }
+    m_dev.trace(QStringLiteral("firmware of %1 bytes received, restarting into %2")
+                    .arg(m_image.size()).arg(QString::fromLatin1(m_dev.options().firmware)));
+    // The device restarts into its new firmware: the link drops.
+    if (m_dev.m_client)
+        m_dev.m_client->flush();
+    m_dev.restartIntoApplication();
 }

@@ -1,10 +1,14 @@
 #pragma once
 // The boot loaders of the simulated devices: the dash's speaks text lines, the PDM's speaks
-// frames; both then take the firmware as raw packets and check each one.
+// frames; both then take the firmware as raw packets and check each one (against the file they
+// expect, when told one), and restart into the new firmware once the whole image is in.
 
 #include "simcore/SimFrame.h"
+#include "simcore/device/SimFirmware.h"
+#include "simcore/device/SimFlashFault.h"
 
 #include <QByteArray>
+#include <QTimer>
 
 class DeviceSimulator;
 
@@ -19,21 +23,30 @@ public:
     void feed(const QByteArray &bytes);
 
     // Packet geometry of each boot loader.
-    int headerSize() const { return m_dash ? 164 : 112; }
-    int payloadSize() const { return m_dash ? 40960 : 22528; }
+    int headerSize() const { return m_dash ? SimFirmware::DashHeaderSize : SimFirmware::PdmHeaderSize; }
+    int payloadSize() const { return m_dash ? SimFirmware::DashPayload : SimFirmware::PdmPayload; }
 
 private:
     void onLine(const QByteArray &line);
     void startFlashing(quint32 size);
     void takePackets();
-    void answer(bool good, quint32 index);
+    bool checkPacket(const QByteArray &packet, quint32 index, int lead, int len);
+    void answer(bool good, quint32 index, bool last = false);
+    void sendAnswer(bool good, quint32 index);
+    void reportTimeout();
+    void abort(FlashFault::Kind kind, int code);
+    void finish();
+    void armPacketTimer();
     void say(const QByteArray &line);
+    FlashFault *faultFor(quint32 packet);
 
     DeviceSimulator &m_dev;
     bool m_dash;
     bool m_flashing = false;
+    bool m_silent = false;
     QByteArray m_buf;
     quint32 m_size = 0;
     quint32 m_next = 0; // packet expected next
     QByteArray m_image;
+    QTimer m_packetTimer;
 };

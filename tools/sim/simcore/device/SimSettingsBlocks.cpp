@@ -89,6 +89,10 @@ constexpr SensorDefault SensorDefaults[] = {
 
 constexpr int SensorRecordSize = 60;
 constexpr int SensorsOffset = 2040;
+constexpr int CustomSensorsOffset = 3960;
+constexpr int SensorCount = 32;
+constexpr quint8 FirstCustomSensorId = 100;
+constexpr quint16 CustomConfigBit = 1u << 1;
 constexpr int SkinMode0 = 0; // skin 0, mode 0
 constexpr quint8 SkinCells[] = {16, 17, 3, 2, 1, 12, 18};
 
@@ -125,6 +129,13 @@ QByteArray defaultDashBlock(quint32 serial)
     QByteArray b(DashBlockSize, '\0');
     for (int i = 0; i < int(sizeof(SkinCells)); ++i)
         b[SkinMode0 + i] = char(SkinCells[i]);
+    // Every record names its sensor, as a device's does; custom ones carry the custom bit.
+    for (int i = 0; i < SensorCount; ++i) {
+        put<quint8>(b, SensorsOffset + i * SensorRecordSize, quint8(i));
+        const int custom = CustomSensorsOffset + i * SensorRecordSize;
+        put<quint8>(b, custom, quint8(FirstCustomSensorId + i));
+        put<quint16>(b, custom + 2, CustomConfigBit);
+    }
     for (const SensorDefault &s : SensorDefaults) {
         const int at = SensorsOffset + s.id * SensorRecordSize;
         put<quint8>(b, at, s.id);

@@ -1,0 +1,460 @@
+#include "link/flash/Flasher.h"
+
+#include "link/LinkConstants.h"
+#include "link/LinkLog.h"
+#include "link/flash/FlashTexts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtConcurrent/QtConcurrentRun>
+
+using namespace LinkConst;
+
+namespace {
+constexpr int SerialHashLength = 128;
+constexpr int PdmTimeoutsBeforeFailing = 5;
+constexpr int DashRedialAt1 = 5, DashRedialAt2 = 10, DashRedialFrom = 15;
+constexpr uint8_t ProgressCeiling = 98;
+} // namespace
+
+uint8_t Flasher::s_progressMemory = 0;
+
+Flasher::Flasher(FlashPort &port, QString folder, QObject *parent)
+    : QObject(parent), m_port(port), m_folder(std::move(folder))
+{
+}
+
+Flasher::~Flasher()
+{
+    waitForPreparation();
+}
+
+void Flasher::show(const char *text)
+{
+    Q_EMIT showInfoMessage(QString::fromUtf8(text));
+}
+
+bool Flasher::reflashing() const
+{
+    return m_port.ardixStatus() == ardixReflash;
+}
+
+// ---- starting ------------------------------------------------------------------------------
+
+void Flasher::flashFirmware(const QString &fileName)
+{
+    m_port.restartKeepOnline();
+    QFile file(m_folder + fileName);
+    if (!file.exists()) {
+        // Without a file the device would be told a stale size and wait for nothing.
+        qCInfo(lcLink) << "no firmware file" << file.fileName();
+        show(FlashText::NoFile);
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    waitForPreparation();
+    m_firmware = file.readAll();
+    m_prepared[0] = m_prepared[1] = -1;
+
+    const int status = m_port.ardixStatus();
+    if (status == ardixBootOnline && m_port.deviceId() == Device_Ardix7Boot) {
+        // The dash boot loader reads no frames: it is asked in its own words.
+        m_port.writeRaw(flash::flashLine(firmwareSize()));
+        m_port.startBootWait();
+        s_progressMemory = 0;
+        m_port.startWatchdog();
+    } else if (status == ardixOnline || status == ardixBootOnline) {
+        m_port.queueCommand(PrepareToFlash, firmwareSize());
+        m_port.startWatchdog();
+    }
+}
+
+// ---- PDM boot loader -----------------------------------------------------------------------
+
+void Flasher::onCommand(uint dataOrCommand, uint sender, uint parameter, uint parameter1)
+{
+    if (sender != Device_PmxBoot)
+        return;
+    switch (dataOrCommand) {
+    case KeepOnline:
+        pdmKeepOnline(parameter);
+        break;
+    case DeviceSerialNum:
+        pdmSerial();
+        break;
+    case ReadyToFlash:
+        pdmReady(parameter);
+        break;
+    case FlashPacketVerify:
+        if (reflashing())
+            pdmVerified();
+        break;
+    case FlashPacketTimeout:
+    case FlashPacketBadCrc:
+        if (reflashing())
+            pdmResend(dataOrCommand == FlashPacketTimeout, parameter);
+        break;
+    case ErrorMessage:
+    case FlashingAbort:
+        if (reflashing())
+            pdmError(dataOrCommand == FlashingAbort, parameter1);
+        break;
+    default:
+        break;
+    }
+}
+
+void Flasher::pdmKeepOnline(uint parameter)
+{
+    Q_EMIT popUpSignal(QString::fromUtf8(FlashText::PdmBoot));
+    const int status = m_port.ardixStatus();
+    if (status != ardixOffline && status != ardixOnline)
+        return;
+    m_port.setDeviceId(Device_PmxBoot);
+    m_port.setArdixStatus(ardixBootOnline);
+    m_port.queueCommand(DeviceSerialNum, 0);
+    m_port.setPdmFirmwareFromParameter(parameter);
+}
+
+void Flasher::pdmSerial()
+{
+    if (m_port.ardixStatus() != ardixBootOnline || !hasFirmware())
+        return;
+    s_progressMemory = 0;
+    m_port.resetResendCount();
+    m_port.queueCommand(PrepareToFlash, firmwareSize());
+}
+
+void Flasher::pdmReady(uint parameter)
+{
+    Q_EMIT hideBusy();
+    if (m_port.ardixStatus() != ardixBootOnline || !hasFirmware() || parameter != firmwareSize())
+        return;
+    beginPackets();
+    m_port.startWatchdog();
+    sendCurrentPacket();
+}
+
+void Flasher::pdmVerified()
+{
+    m_port.startWatchdog();
+    m_timeouts = 0;
+    ++m_index;
+    m_confirmed += m_lastPacketBytes;
+    m_lastPacketBytes = 0;
+    if (m_confirmed >= firmwareSize())
+        success();
+    else
+        sendCurrentPacket();
+}
+
+void Flasher::pdmResend(bool timeout, uint parameter)
+{
+    ++m_retries;
+    m_index = parameter;
+    m_port.startWatchdog();
+    if (timeout && ++m_timeouts >= PdmTimeoutsBeforeFailing) {
+        m_port.redial();
+        m_lastPacketGrace = false;
+        m_port.setArdixStatus(ardixOffline);
+        m_port.stopWatchdog();
+        m_port.restartKeepOnline();
+        Q_EMIT flashingEnded();
+        Q_EMIT progressMoving(100);
+        show(FlashText::Failed);
+        clearFlashingState();
+        return;
+    }
+    prepareInto(m_index);
+    sendCurrentPacket();
+}
+
+void Flasher::pdmError(bool abort, uint parameter1)
+{
+    m_port.setArdixStatus(ardixOffline);
+    m_port.stopWatchdog();
+    m_port.restartKeepOnline();
+    s_progressMemory = 0;
+    Q_EMIT progressMoving(100);
+    Q_EMIT flashingEnded();
+    clearFlashingState();
+
+    if (abort) {
+        show(FlashText::Aborted);
+        return;
+    }
+    switch (parameter1) {
+    case Error_BadFirmware: show(FlashText::BadFirmware); break;
+    case Error_WrongSerialNumber: show(FlashText::WrongSerialPdm); break;
+    case Error_Timeout: show(FlashText::DeviceTimeout); break;
+    case Error_SettingsSize: show(FlashText::SettingsSize); break;
+    default: show(FlashText::OtherPdmError); break;
+    }
+}
+
+// ---- dash boot loader ----------------------------------------------------------------------
+
+void Flasher::onBootText(const QByteArray &chunk)
+{
+    for (const QList<QByteArray> &parts : flash::bootLines(chunk))
+        onLine(parts);
+}
+
+void Flasher::onLine(const QList<QByteArray> &parts)
+{
+    const QByteArray &what = parts.at(0);
+    const QByteArray &arg = parts.at(1);
+
+    if (what == "bootloader") {
+        m_port.forgetSerialHash();
+        m_bootSerialHash.clear();
+        m_port.setCurrFirmwareVersion(QString());
+        if (arg.size() == SerialHashLength)
+            m_bootSerialHash = QString::fromLatin1(arg);
+        if (!m_bootSerialHash.isEmpty())
+            m_port.writeRaw(flash::connectLine());
+        m_port.setDeviceId(Device_Ardix7Boot);
+        return;
+    }
+    if (what == "BOOT") {
+        const QString version = QString::fromLatin1(arg);
+        if (version != m_port.currFirmwareVersion())
+            m_port.setCurrFirmwareVersion(version);
+        if (version.isEmpty()) {
+            m_port.writeRaw(flash::connectLine());
+            return;
+        }
+        m_port.setArdixStatus(ardixBootOnline);
+        Q_EMIT popUpSignal(QString::fromUtf8(FlashText::DashBoot));
+        m_port.setDeviceId(Device_Ardix7Boot);
+        if (hasFirmware()) {
+            m_port.writeRaw(flash::flashLine(firmwareSize()));
+            m_port.startBootWait();
+            s_progressMemory = 0;
+        }
+        return;
+    }
+    if (what == "FLASHREADY") {
+        m_port.stopBootWait();
+        if (m_port.ardixStatus() == ardixBootOnline && hasFirmware()) {
+            beginPackets();
+            prepareInto(0);
+        }
+        if (reflashing())
+            dashReflashLine(parts);
+        return;
+    }
+    if (what == "ERROR") {
+        dashError(arg);
+        return;
+    }
+    if (what == "2BOOT") {
+        if (m_port.ardixStatus() == ardixOnline)
+            m_port.restartKeepOnlineIfActive();
+        return;
+    }
+    if (reflashing())
+        dashReflashLine(parts);
+}
+
+void Flasher::dashReflashLine(const QList<QByteArray> &parts)
+{
+    m_port.startWatchdog();
+    const QByteArray &what = parts.at(0);
+    if (what == "W")
+        return;
+    if (what == "TIMEOUT" || what == "BADCRC") {
+        ++m_retries;
+        bool ok = false;
+        const uint wanted = parts.at(1).toUInt(&ok);
+        m_index = ok ? wanted : 0;
+        if (what == "TIMEOUT") {
+            ++m_timeouts;
+            if (m_timeouts == DashRedialAt1 || m_timeouts == DashRedialAt2 || m_timeouts > DashRedialFrom) {
+                m_port.redial();
+                return;
+            }
+        }
+        prepareInto(m_index);
+        sendCurrentPacket();
+        return;
+    }
+    if (what == "DONE") {
+        m_timeouts = 0;
+        m_confirmed += m_lastPacketBytes;
+        m_lastPacketBytes = 0;
+        ++m_index;
+        if (m_confirmed >= firmwareSize())
+            success();
+        else
+            sendCurrentPacket();
+        return;
+    }
+    sendCurrentPacket();
+}
+
+void Flasher::dashError(const QByteArray &reason)
+{
+    m_port.setArdixStatus(ardixOffline);
+    m_port.stopWatchdog();
+    m_port.restartKeepOnline();
+    Q_EMIT progressMoving(100);
+    Q_EMIT flashingEnded();
+    if (reason == "WRONG SERIALNUM") {
+        show(FlashText::WrongSerialDash);
+    } else if (reason == "TIMEOUT") {
+        s_progressMemory = 0;
+        Q_EMIT progressMoving(100);
+        show(FlashText::DashTimeout);
+        clearFlashingState();
+    } else {
+        show(FlashText::OtherDashError);
+    }
+    waitForPreparation();
+    m_firmware.clear();
+}
+
+// ---- packets -------------------------------------------------------------------------------
+
+void Flasher::beginPackets()
+{
+    m_port.setArdixStatus(ardixReflash);
+    m_index = 0;
+    m_confirmed = 0;
+    m_lastPacketBytes = 0;
+    m_retries = 0;
+    m_startTime = QDateTime::currentDateTime();
+    m_timeouts = 0;
+    s_progressMemory = 0;
+    m_lastPacketGrace = false;
+    Q_EMIT progressMoving(1);
+}
+
+void Flasher::waitForPreparation()
+{
+    if (m_preparing.isValid())
+        m_preparing.waitForFinished();
+}
+
+void Flasher::prepareInto(uint32_t packetNum)
+{
+    waitForPreparation();
+    const int b = int(packetNum & 1u);
+    m_packets[b] = flash::preparePacket(m_firmware, packetNum, flash::geometryFor(m_port.deviceId()));
+    m_prepared[b] = packetNum;
+}
+
+void Flasher::wifi_preparePacketToSend(uint32_t packetNum)
+{
+    prepareInto(packetNum);
+}
+
+void Flasher::sendCurrentPacket()
+{
+    // The buffer about to go out may still be in the making.
+    waitForPreparation();
+    const int b = int(m_index & 1u);
+    if (m_prepared[b] != int64_t(m_index))
+        prepareInto(m_index);
+    const QByteArray current = m_packets[b];
+
+    const uint32_t next = m_index + 1;
+    const int nb = int(next & 1u);
+    m_prepared[nb] = next;
+    m_preparing = QtConcurrent::run(
+        [firmware = m_firmware, next, g = flash::geometryFor(m_port.deviceId()), out = &m_packets[nb]] {
+            *out = flash::preparePacket(firmware, next, g);
+        });
+
+    const qint64 written = m_port.writeRaw(current);
+    if (written >= 0)
+        m_lastPacketBytes = uint32_t(std::max<qint64>(0, written - qint64(flash::DescriptorSize)));
+    emitProgress();
+}
+
+void Flasher::emitProgress()
+{
+    if (m_firmware.isEmpty())
+        return;
+    const auto p = uint8_t(uint64_t(m_confirmed) * 100u / uint64_t(m_firmware.size()));
+    if (p > s_progressMemory) {
+        Q_EMIT progressMoving(p);
+        s_progressMemory = p > ProgressCeiling ? 0 : p;
+    }
+}
+
+// ---- endings -------------------------------------------------------------------------------
+
+void Flasher::clearFlashingState()
+{
+    waitForPreparation();
+    m_index = 0;
+    m_confirmed = 0;
+    m_lastPacketBytes = 0;
+    m_retries = 0;
+    m_timeouts = 0;
+    m_lastPacketGrace = false;
+    m_packets[0].clear();
+    m_packets[1].clear();
+    m_prepared[0] = m_prepared[1] = -1;
+    m_firmware.clear();
+    m_port.stopWatchdog();
+}
+
+void Flasher::success()
+{
+    m_port.stopWatchdog();
+    m_port.setArdixStatus(ardixOffline);
+    clearFlashingState();
+    s_progressMemory = 0;
+    Q_EMIT progressMoving(100);
+    Q_EMIT flashingEnded();
+    Q_EMIT hideBusy();
+    show(FlashText::Success);
+    m_port.setCurrFirmwareVersion(QString());
+    m_port.restartKeepOnline();
+}
+
+void Flasher::wifi_flashingTimeout()
+{
+    if (!reflashing()) {
+        m_port.setArdixStatus(ardixOffline);
+        m_port.stopWatchdog();
+        Q_EMIT progressMoving(100);
+        Q_EMIT hideBusy();
+        Q_EMIT flashingEnded();
+        return;
+    }
+    const uint32_t payload = flash::geometryFor(m_port.deviceId()).payload;
+    if (!m_lastPacketGrace && firmwareSize() - std::min(m_confirmed, firmwareSize()) <= payload) {
+        m_lastPacketGrace = true;
+        return;
+    }
+    failFromWatchdog();
+}
+
+void Flasher::failFromWatchdog()
+{
+    m_lastPacketGrace = false;
+    m_port.setArdixStatus(ardixOffline);
+    m_port.stopWatchdog();
+    m_port.restartKeepOnline();
+    Q_EMIT flashingEnded();
+    Q_EMIT progressMoving(100);
+    show(FlashText::Failed);
+    clearFlashingState();
+}
+
+void Flasher::wifi_kostilStariyBootTimeout()
+{
+    if (m_port.ardixStatus() == ardixBootOnline) {
+        m_port.setArdixStatus(ardixReflash);
+        m_index = 0;
+        m_lastPacketBytes = 0;
+        m_startTime = QDateTime::currentDateTime();
+        m_timeouts = 0;
+        Q_EMIT progressMoving(1);
+    }
+    m_port.stopBootWait();
+}

@@ -1,0 +1,472 @@
+#include "update/FirmwareCatalog.h"
+
+#include "settings/ArdixEnums.h"
+#include "update/FirmwareName.h"
+#include "update/InstallerPlatform.h"
+#include "update/UpdateTexts.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+Q_LOGGING_CATEGORY(lcUpdate, "ardix.update", QtWarningMsg)
+
+namespace {
+QString text(const char *utf8) { return QString::fromUtf8(utf8); }
+constexpr char InstallerBaseName[] = "/Ardix_latest";
+constexpr char InstallerSuffix[] = ".exe";
+} // namespace
+
+FirmwareCatalog::FirmwareCatalog(Host host, QUrl firmwareBase, QUrl siteBase, QObject *parent)
+    : QObject(parent), m_host(std::move(host)), m_firmwareBase(std::move(firmwareBase)), m_siteBase(std::move(siteBase))
+{
+    m_updatesHistory = m_store.value(QLatin1String(UpdateKey::UpdatesHistory)).toString();
+    m_pdmUpdatesHistory = m_store.value(QLatin1String(UpdateKey::PdmUpdatesHistory)).toString();
+    connect(&m_manager, &QNetworkAccessManager::finished, this, &FirmwareCatalog::webServerReply);
+    m_pingTimer.setInterval(PingFirstMs);
+    connect(&m_pingTimer, &QTimer::timeout, this, &FirmwareCatalog::ping_remote_timeout);
+    m_downloadTimer.setInterval(DownloadStallMs);
+    connect(&m_downloadTimer, &QTimer::timeout, this, &FirmwareCatalog::downloadTimeout);
+    connect(&m_downloader, &Downloader::dl_error, this, [this](Downloader::DL_Errors e) { downloading_failed(int(e)); });
+}
+
+QString FirmwareCatalog::localFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Ardix/");
+}
+
+void FirmwareCatalog::start()
+{
+    m_pingTimer.start(PingFirstMs);
+    requestClientVersion();
+}
+
+// ---- properties ----------------------------------------------------------------------------
+
+void FirmwareCatalog::setUpdatesHistory(const QString &t)
+{
+    if (t == m_updatesHistory)
+        return;
+    m_updatesHistory = t;
+    Q_EMIT availableFirmwaresChanged();
+}
+
+void FirmwareCatalog::setPdmUpdatesHistory(const QString &t)
+{
+    if (t == m_pdmUpdatesHistory)
+        return;
+    m_pdmUpdatesHistory = t;
+    Q_EMIT availableFirmwaresChanged();
+}
+
+void FirmwareCatalog::setDownloadingFileName(const QString &name)
+{
+    if (name == m_downloadingFileName)
+        return;
+    m_downloadingFileName = name;
+    Q_EMIT availableFirmwaresChanged();
+}
+
+void FirmwareCatalog::setIsServerOnline(bool online)
+{
+    if (online == m_serverOnline)
+        return;
+    m_serverOnline = online;
+    Q_EMIT isServerOnline_Changed(online);
+}
+
+// ---- requests ------------------------------------------------------------------------------
+
+QString FirmwareCatalog::query() const
+{
+    QString hash = m_host.serialHash ? m_host.serialHash() : QString();
+    if (hash.isEmpty())
+        hash = m_store.value(QLatin1String(UpdateKey::SerialNumHash)).toString();
+    const uint pdmSerial = m_store.value(QLatin1String(UpdateKey::PdmSerialNumber), 0).toUInt() & 0xFFFFu;
+    return hash + QStringLiteral("&currVer=") + (m_host.currFirmwareVersion ? m_host.currFirmwareVersion() : QString())
+           + QStringLiteral("&client=") + m_host.clientVersion + QStringLiteral("&serialNum=")
+           + m_store.value(QLatin1String(UpdateKey::SerialNum), QStringLiteral("0")).toString()
+           + QStringLiteral("&pdmSerialNum=") + QString::number(pdmSerial) + QStringLiteral("&pdmCurrFirmwareVer=")
+           + m_store.value(QLatin1String(UpdateKey::PdmCurrFirmwareVersion), QStringLiteral("S0.00")).toString();
+}
+
+QUrl FirmwareCatalog::base(const char *path) const
+{
+    return QUrl(m_firmwareBase.toString() + QString::fromLatin1(path));
+}
+
+QUrl FirmwareCatalog::pingUrl() const { return base("app.php?ping"); }
+QUrl FirmwareCatalog::catalogueUrl() const { return QUrl(base("app.php?listFirmwares=ALL&serial=").toString() + query()); }
+
+QUrl FirmwareCatalog::historyUrl(bool pdm) const
+{
+    return QUrl(base(pdm ? "app.php?pdmUpdatesHistory&serial=" : "app.php?updatesHistory&serial=").toString() + query());
+}
+
+QUrl FirmwareCatalog::clientVersionUrl() const
+{
+    return QUrl(m_siteBase.toString() + QStringLiteral("downloads/getUpdate.php") + QStringLiteral("?win"));
+}
+
+QUrl FirmwareCatalog::firmwareUrl(const QString &fileName, const QString &channel) const
+{
+    return QUrl(m_firmwareBase.toString() + FirmwareName::channelFolder(channel) + fileName);
+}
+
+void FirmwareCatalog::ping_remote_timeout()
+{
+    m_pingTimer.setInterval(PingMs);
+    QNetworkRequest request(pingUrl());
+    request.setTransferTimeout(PingTransferTimeoutMs);
+    m_manager.get(request);
+}
+
+void FirmwareCatalog::requestClientVersion()
+{
+    m_manager.get(QNetworkRequest(clientVersionUrl()));
+}
+
+void FirmwareCatalog::sendCatalogueRequests()
+{
+    m_manager.get(QNetworkRequest(catalogueUrl()));
+    m_manager.get(QNetworkRequest(historyUrl(false)));
+    m_manager.get(QNetworkRequest(historyUrl(true)));
+}
+
+void FirmwareCatalog::webServerFileListRequest()
+{
+    const int status = m_host.ardixStatus ? m_host.ardixStatus() : 0;
+    const bool linked = status == ArdixEnums::ardixOnline || status == ArdixEnums::ardixBootOnline
+                        || status == ArdixEnums::ardixReflash;
+    if (linked && !m_serverOnline) {
+        getLocalFirmwaresList();
+        return;
+    }
+    sendCatalogueRequests();
+}
+
+void FirmwareCatalog::webServerDownloadFile(const QString &fileName, const QString &firmwareType)
+{
+    if (m_firmwareReply)
+        m_firmwareReply->disconnect(this);
+    m_firmwareReply = m_manager.get(QNetworkRequest(firmwareUrl(fileName, firmwareType)));
+    connect(m_firmwareReply, &QNetworkReply::downloadProgress, this, &FirmwareCatalog::webServerUpdateDownloadProgress);
+    setDownloadingFileName(enterLocalFolder() + fileName);
+    m_downloadTimer.start();
+}
+
+void FirmwareCatalog::webServerUpdateDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
+{
+    m_downloadTimer.start();
+    if (bytesTotal > 0)
+        Q_EMIT progressMoving(uint(bytesReceived * 100 / bytesTotal));
+}
+
+void FirmwareCatalog::downloadTimeout()
+{
+    m_downloadTimer.stop();
+    if (m_firmwareReply && m_firmwareReply->isRunning())
+        m_firmwareReply->abort();
+}
+
+// ---- local files ---------------------------------------------------------------------------
+
+QString FirmwareCatalog::enterLocalFolder() const
+{
+    const QString folder = localFolder();
+    if (QDir().mkpath(folder))
+        return folder;
+    const QString fallback = QDir::current().absoluteFilePath(QStringLiteral("Documents")) + QLatin1Char('/');
+    QDir().mkpath(fallback);
+    return fallback;
+}
+
+QStringList FirmwareCatalog::localFirmwareFiles(const QString &folder, bool reversed) const
+{
+    QDir dir(folder);
+    QDir::SortFlags sort = QDir::Name;
+    if (reversed)
+        sort |= QDir::Reversed;
+    return dir.entryList(reversed ? QStringList() : QStringList{QStringLiteral("*.bin")},
+                         QDir::Files | QDir::Hidden | QDir::NoSymLinks, sort);
+}
+
+void FirmwareCatalog::deleteLocalFile(const QString &fileName)
+{
+    const QString path = enterLocalFolder() + fileName;
+    if (QFile::exists(path))
+        QFile::remove(path);
+    webServerFileListRequest();
+}
+
+QVariantList FirmwareCatalog::entry(const QStringList &fields, const QString &fileName, bool downloaded) const
+{
+    const QString &type = fields.at(FirmwareName::TypeField);
+    const QString &version = fields.at(FirmwareName::VersionField);
+    bool installed = false;
+    if (type == QLatin1String(FirmwareName::DashType))
+        installed = m_host.currFirmwareVersion && version == m_host.currFirmwareVersion();
+    else if (type == QLatin1String(FirmwareName::PdmType))
+        installed = m_host.pdmCurrFirmwareVersion && version == m_host.pdmCurrFirmwareVersion();
+    QStringList e = fields;
+    e << fileName << (downloaded ? QStringLiteral("true") : QStringLiteral("false"))
+      << (installed ? QStringLiteral("true") : QStringLiteral("false"));
+    return {QVariant(e)};
+}
+
+void FirmwareCatalog::getLocalFirmwaresList()
+{
+    setDownloadingFileName(QString());
+    const QString folder = enterLocalFolder();
+    const QStringList files = localFirmwareFiles(folder, true);
+    m_available.clear();
+    if (files.isEmpty()) {
+        m_updatesHistory = text(UpdateText::NoLocalFiles);
+        Q_EMIT availableFirmwaresChanged();
+        return;
+    }
+    for (const QString &name : files)
+        if (const auto f = FirmwareName::fields(name))
+            m_available += entry(*f, name, true);
+    Q_EMIT availableFirmwaresChanged();
+}
+
+// ---- replies -------------------------------------------------------------------------------
+
+void FirmwareCatalog::webServerReply(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    const QString url = reply->url().toString();
+    const bool isPing = url == pingUrl().toString();
+    const bool isFirmware = reply == m_firmwareReply;
+
+    if (reply->error() != QNetworkReply::NoError) {
+        if (isPing) {
+            setIsServerOnline(false);
+            return;
+        }
+        if (isFirmware) {
+            // A failed or stalled download leaves nothing behind and does not keep the page waiting.
+            m_downloadTimer.stop();
+            m_firmwareReply = nullptr;
+            m_downloadingFileName.clear();
+        }
+        Q_EMIT availableFirmwaresChanged();
+        return;
+    }
+
+    const QByteArray body = reply->readAll();
+    if (isPing) {
+        if (body == UpdateText::Pong)
+            setIsServerOnline(true);
+        return;
+    }
+    if (url == catalogueUrl().toString() && body.contains(UpdateText::CatalogueMarker)) {
+        catalogueReply(body);
+        return;
+    }
+    const bool dashHistory = url == historyUrl(false).toString();
+    if ((dashHistory || url == historyUrl(true).toString()) && body.contains(UpdateText::HistoryMarker)) {
+        const QString history = QString::fromUtf8(body);
+        m_store.setValue(QLatin1String(dashHistory ? UpdateKey::UpdatesHistory : UpdateKey::PdmUpdatesHistory), history);
+        (dashHistory ? m_updatesHistory : m_pdmUpdatesHistory) = history;
+        Q_EMIT availableFirmwaresChanged();
+        return;
+    }
+    if (reply->isFinished() && !m_downloadingFileName.isEmpty() && isFirmware) {
+        firmwareReply(reply, body);
+        return;
+    }
+    if (url == clientVersionUrl().toString())
+        clientVersionReply(body);
+}
+
+void FirmwareCatalog::catalogueReply(const QByteArray &body)
+{
+    const QString folder = enterLocalFolder();
+    const QStringList local = localFirmwareFiles(folder, false);
+    QStringList names = QString::fromUtf8(body).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!names.isEmpty())
+        names.removeFirst();
+    for (QString &n : names)
+        n = n.trimmed();
+
+    for (const QString &file : local) {
+        if (names.contains(file))
+            continue;
+        if (FirmwareName::isTestBuild(file))
+            names.append(file);
+        else
+            QFile::remove(folder + file);
+    }
+
+    m_available.clear();
+    float maxDash = 0, maxPdm = 0;
+    for (const QString &name : names) {
+        const auto f = FirmwareName::fields(name);
+        if (!f)
+            continue;
+        m_available += entry(*f, name, QFile::exists(folder + name));
+        const float v = FirmwareName::versionNumber(f->at(FirmwareName::VersionField));
+        const QString &type = f->at(FirmwareName::TypeField);
+        float *max = type == QLatin1String(FirmwareName::DashType)  ? &maxDash
+                     : type == QLatin1String(FirmwareName::PdmType) ? &maxPdm
+                                                                     : nullptr;
+        if (max && v > *max) {
+            *max = v;
+            m_store.setValue(QLatin1String(max == &maxDash ? UpdateKey::MaxArdix : UpdateKey::MaxPmx), v);
+            m_store.sync();
+        }
+    }
+    if (m_firmwareCheckPending) {
+        m_firmwareCheckPending = false;
+        checkFirmwareVersion();
+    }
+    Q_EMIT availableFirmwaresChanged();
+}
+
+void FirmwareCatalog::firmwareReply(QNetworkReply *reply, const QByteArray &body)
+{
+    m_downloadTimer.stop();
+    m_firmwareReply = nullptr;
+    const QString path = m_downloadingFileName;
+    const QString fileName = QFileInfo(path).fileName();
+    const auto f = FirmwareName::fields(fileName);
+    const QString expected = f ? f->at(FirmwareName::Md5Field) : QString();
+    if (expected.isEmpty() || !reply->url().toString().contains(expected))
+        return;
+
+    const QString md5 = QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Md5).toHex().toUpper());
+    if (md5 != expected) {
+        qCInfo(lcUpdate) << "firmware" << fileName << "does not match its MD5, discarded";
+        if (QFile::exists(path))
+            QFile::remove(path);
+    } else {
+        // Renamed into place once complete, so a good file is never replaced by a partial one.
+        QSaveFile out(path);
+        if (out.open(QIODevice::WriteOnly) && out.write(body) == body.size() && out.commit()) {
+            const bool offline = (m_host.ardixStatus ? m_host.ardixStatus() : 0) == ArdixEnums::ardixOffline;
+            Q_EMIT showInfoMessage(text(offline ? UpdateText::SavedConnect : UpdateText::SavedReady));
+        }
+    }
+    m_downloadingFileName.clear();
+    webServerFileListRequest();
+}
+
+void FirmwareCatalog::clientVersionReply(const QByteArray &body)
+{
+    if (body == UpdateText::NoClientVersion || body.size() != 4)
+        return;
+    const float server = body.toFloat();
+    const float mine = m_host.clientVersion.left(4).toFloat();
+    if (server <= mine) {
+        m_firmwareCheckPending = true;
+        m_manager.get(QNetworkRequest(catalogueUrl()));
+    } else {
+        Q_EMIT newClientVersionFound(QString::fromLatin1(body));
+    }
+}
+
+// ---- firmware notice -----------------------------------------------------------------------
+
+void FirmwareCatalog::onLinkStatusChanged()
+{
+    if ((m_host.ardixStatus ? m_host.ardixStatus() : 0) == ArdixEnums::ardixOffline)
+        m_noticeShownThisConnection = false;
+}
+
+void FirmwareCatalog::checkFirmwareVersion()
+{
+    const int status = m_host.ardixStatus ? m_host.ardixStatus() : 0;
+    if (status == ArdixEnums::ardixOffline) {
+        m_noticeShownThisConnection = false;
+    } else {
+        if (m_noticeShownThisConnection)
+            return;
+        m_noticeShownThisConnection = true;
+    }
+
+    QString lines;
+    const auto check = [&](const QString &current, const char *maxKey, const char *shownKey, const char *prefix) {
+        const QString shown = m_store.value(QLatin1String(shownKey), QLatin1String(UpdateKey::NoticeDefault)).toString();
+        const float max = m_store.value(QLatin1String(maxKey), 0).toFloat();
+        const float now = FirmwareName::versionNumber(current);
+        if (current == shown || current.size() != 5 || max == 0 || now == 0 || !(max > now))
+            return;
+        lines += QString::fromUtf8(prefix) + QString::number(double(max), 'f', 2) + QStringLiteral(", текущая - ")
+                 + current + QLatin1Char('\n');
+        m_store.setValue(QLatin1String(shownKey), current);
+    };
+    check(m_host.currFirmwareVersion ? m_host.currFirmwareVersion() : QString(), UpdateKey::MaxArdix,
+          UpdateKey::ArdixNoticeShown, "Ardix новая версия - B");
+    check(m_host.pdmCurrFirmwareVersion ? m_host.pdmCurrFirmwareVersion() : QString(), UpdateKey::MaxPmx,
+          UpdateKey::PmxNoticeShown, "PMX новая версия - B");
+    if (!lines.isEmpty())
+        Q_EMIT showInfoMessage(text(UpdateText::UpdatesFor) + lines + text(UpdateText::UpdatesAdvice));
+}
+
+// ---- client self-update --------------------------------------------------------------------
+
+void FirmwareCatalog::downloadClientUpdate(const QString &url)
+{
+    if (url.isEmpty() || m_downloader.isBusy()) {
+        Q_EMIT showInfoMessage(text(UpdateText::ManualDownload) + m_siteBase.host());
+        return;
+    }
+    m_downloader.url = url;
+    m_downloader.fileName = QStandardPaths::writableLocation(QStandardPaths::TempLocation)
+                            + QLatin1String(InstallerBaseName) + QLatin1String(InstallerSuffix);
+    m_doneConnection = connect(&m_downloader, &Downloader::done, this, &FirmwareCatalog::update_client_downloaded);
+    m_progressConnection = connect(&m_downloader, &Downloader::dl_progress, this, &FirmwareCatalog::progressMoving);
+    m_downloader.download();
+}
+
+void FirmwareCatalog::disconnectDownloader()
+{
+    disconnect(m_doneConnection);
+    disconnect(m_progressConnection);
+}
+
+void FirmwareCatalog::update_client_downloaded()
+{
+    Q_EMIT killAllInfoMessageDialogs();
+    disconnectDownloader();
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::TempLocation)
+                         + QLatin1String(InstallerBaseName) + QLatin1String(InstallerSuffix);
+    QFile file(path);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(InstallerPlatform::HeadBytes) : QByteArray();
+    if (!InstallerPlatform::fitsThisPlatform(head)) {
+        // Starting a program built for another system fails at best; the user gets the file instead.
+        Q_EMIT showInfoMessage(text(UpdateText::InstallerNotForPlatform) + QDir::toNativeSeparators(path));
+        return;
+    }
+    if (QProcess::startDetached(path, {})) {
+        Q_EMIT installerStarted(path);
+        QCoreApplication::exit(0);
+    }
+}
+
+void FirmwareCatalog::downloading_failed(int error)
+{
+    Q_EMIT killAllInfoMessageDialogs();
+    disconnectDownloader();
+    switch (error) {
+    case Downloader::CannotWrite:
+        Q_EMIT showInfoMessage(text(UpdateText::NoWriteRights));
+        break;
+    case Downloader::NetworkError:
+    case Downloader::Timeout:
+        Q_EMIT showInfoMessage(text(UpdateText::CheckInternet));
+        break;
+    default:
+        Q_EMIT showInfoMessage(text(UpdateText::DownloadErrorN) + QString::number(error));
+        break;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Firmware file names: device type, version, size in kilobytes, date, MD5 of the content
+// (upper-case hexadecimal) and a last field, joined by "_".
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace FirmwareName {
+
+inline constexpr int FieldCount = 6;
+inline constexpr int TypeField = 0, VersionField = 1, SizeField = 2, DateField = 3, Md5Field = 4;
+inline constexpr char DashType[] = "firmware";
+inline constexpr char PdmType[] = "pdmFirmware";
+
+// The six fields, or nothing for a name with another number of fields.
+std::optional<QStringList> fields(const QString &fileName);
+// The float of the characters after the channel letter, at most four ("S1.23" -> 1.23).
+float versionNumber(const QString &version);
+// The server folder of a channel letter: "stable/", "beta/", "personal/", or none.
+QString channelFolder(const QString &letter);
+// A test build ("firmware_T..." or "pdmFirmware_T...") is kept when the server stops listing it.
+bool isTestBuild(const QString &fileName);
+
+} // namespace FirmwareName

@@ -1,0 +1,38 @@
+#pragma once
+// Texts of the update service, exactly as the user sees them.
+
+namespace UpdateText {
+inline constexpr char SavedReady[] = "Файл успешно сохранен и готов к установке";
+inline constexpr char SavedConnect[] =
+    "Файл успешно сохранен, подключитесь к устройству с помощью WiFi, чтобы установить обновление";
+inline constexpr char NoLocalFiles[] =
+    "<h2>Нет локальных файлов</h2><br><h3>для того чтобы загрузить обновления, возможно требуется "
+    "подключиться к сети интернет</h3>";
+inline constexpr char UpdatesFor[] = "Доступны обновления прошивки для:\n";
+inline constexpr char UpdatesAdvice[] = "\n рекомендуется выполнить обновление устройст";
+inline constexpr char ManualDownload[] = "Упс, что то пошло не так!\nПопробуйте загрузить обновление вручную с сайта ";
+inline constexpr char NoWriteRights[] = "Ошибка загрузки обновления\n\nкажется нет прав на запись";
+inline constexpr char CheckInternet[] = "Ошибка загрузки обновления\n\nпроверьте подключение к сети интернет!";
+inline constexpr char DownloadErrorN[] = "Ошибка загрузки обновления #";
+// The installer fetched is for another system: it is kept, not started.
+inline constexpr char InstallerNotForPlatform[] =
+    "Загруженный установщик предназначен для другой системы, установите обновление вручную: ";
+inline constexpr char HistoryMarker[] = "История изменений";
+inline constexpr char CatalogueMarker[] = "firmwareFileList";
+inline constexpr char Pong[] = "pong";
+inline constexpr char NoClientVersion[] = "0.00";
+} // namespace UpdateText
+
+namespace UpdateKey {
+inline constexpr char UpdatesHistory[] = "updatesHistory";
+inline constexpr char PdmUpdatesHistory[] = "pdmUpdatesHistory";
+inline constexpr char PdmCurrFirmwareVersion[] = "pdmCurrFirmwareVersion";
+inline constexpr char SerialNum[] = "serialNum";
+inline constexpr char PdmSerialNumber[] = "pdmSerialNumber";
+inline constexpr char SerialNumHash[] = "serialNumHash";
+inline constexpr char MaxArdix[] = "max_Ardix_firmwareVer_available";
+inline constexpr char MaxPmx[] = "max_PMX_firmwareVer_available";
+inline constexpr char ArdixNoticeShown[] = "ardixFirmaweUpdate";
+inline constexpr char PmxNoticeShown[] = "pmxFirmaweUpdate";
+inline constexpr char NoticeDefault[] = "123";
+} // namespace UpdateKey

@@ -1,0 +1,98 @@
+// Firmware packets and the dash boot loader's lines, as bytes.
+#include "link/flash/FirmwarePacket.h"
+#include "settings/ArdixEnums.h"
+#include "settings/layout/Crc32Words.h"
+
+#include <QTest>
+#include <QtEndian>
+
+using namespace flash;
+
+namespace {
+QByteArray firmware(int size)
+{
+    QByteArray b(size, '\0');
+    for (int i = 0; i < size; ++i)
+        b[i] = char((i * 7 + i / 251) & 0xFF);
+    return b;
+}
+qint32 word(const QByteArray &b, int at) { return qFromLittleEndian<qint32>(b.constData() + at); }
+} // namespace
+
+class TstFlashPackets : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void packets_data()
+    {
+        QTest::addColumn<int>("deviceId");
+        QTest::addColumn<int>("extra");     // bytes beyond H + P
+        QTest::addColumn<uint>("packetNum");
+        QTest::addColumn<uint>("count");
+        QTest::addColumn<uint>("index");    // the packet made
+        QTest::addColumn<int>("len");
+        const int dash = ArdixEnums::Device_Ardix7Boot, pdm = ArdixEnums::Device_PmxBoot;
+        QTest::newRow("dash H+P: one packet") << dash << 0 << 0u << 1u << 0u << 40960;
+        QTest::newRow("dash H+P+1: second packet of one byte") << dash << 1 << 1u << 2u << 1u << 1;
+        QTest::newRow("dash beyond the last: the last") << dash << 1 << 9u << 2u << 1u << 1;
+        QTest::newRow("pdm H+P: one packet") << pdm << 0 << 0u << 1u << 0u << 22528;
+        QTest::newRow("pdm tail of exactly half: no half checksum") << pdm << 22528 + 11264 << 2u << 3u << 2u << 11264;
+        QTest::newRow("pdm tail of half+1") << pdm << 22528 + 11265 << 2u << 3u << 2u << 11265;
+    }
+    void packets()
+    {
+        QFETCH(int, deviceId);
+        QFETCH(int, extra);
+        QFETCH(uint, packetNum);
+        QFETCH(uint, count);
+        QFETCH(uint, index);
+        QFETCH(int, len);
+        const PacketGeometry g = geometryFor(deviceId);
+        const QByteArray fw = firmware(int(g.header + g.payload) + extra);
+        QCOMPARE(packetCount(uint32_t(fw.size()), g), count);
+
+        const QByteArray p = preparePacket(fw, packetNum, g);
+        const int lead = index == 0 ? int(g.header) : 0;
+        QCOMPARE(p.size(), lead + 16 + len);
+        QCOMPARE(p.left(lead), fw.left(lead)); // packet 0 starts with the file's own header
+        QCOMPARE(word(p, lead), qint32(index));
+        QCOMPARE(word(p, lead + 4), qint32(len));
+        const QByteArray chunk = fw.mid(int(g.header + index * g.payload), len);
+        QCOMPARE(p.mid(lead + 16), chunk);
+        const quint32 half = uint32_t(len) > g.half() ? crc32Words(chunk.constData(), g.half()) : 0u;
+        QCOMPARE(quint32(word(p, lead + 8)), half);
+        QCOMPARE(quint32(word(p, lead + 12)), crc32Words(chunk.constData(), std::size_t(len)));
+    }
+
+    void oneByteTailHasNoCoveredWords()
+    {
+        const PacketGeometry g = geometryFor(ArdixEnums::Device_Ardix7Boot);
+        const QByteArray p = preparePacket(firmware(int(g.header + g.payload) + 1), 1, g);
+        QCOMPARE(quint32(word(p, 8)), 0u);
+        QCOMPARE(quint32(word(p, 12)), 0xFFFFFFFFu);
+    }
+
+    void noPacketsWithoutBody()
+    {
+        QVERIFY(preparePacket(firmware(164), 0, DashBootGeometry).isEmpty());
+        QVERIFY(preparePacket(QByteArray(), 0, PdmBootGeometry).isEmpty());
+    }
+
+    void lines()
+    {
+        QCOMPARE(connectLine(), QByteArray("CONNECT\x07\r\n"));
+        QCOMPARE(flashLine(123456), QByteArray("123456FLASH\x0B\r\n"));
+        // The count byte keeps only its low 8 bits.
+        QCOMPARE(uint8_t(flashLine(1234567).at(12)), uint8_t(12));
+
+        const auto parsed = bootLines("DONE:0\r\nW:\r\nnoise\r\nBADCRC:3\r\n");
+        QCOMPARE(parsed.size(), 3);
+        QCOMPARE(parsed[0], (QList<QByteArray>{"DONE", "0"}));
+        QCOMPARE(parsed[1].at(0), QByteArray("W"));
+        QCOMPARE(parsed[2], (QList<QByteArray>{"BADCRC", "3"}));
+        QVERIFY(bootLines("FLASHREADY").isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TstFlashPackets)
+#include "tst_flash_packets.moc"

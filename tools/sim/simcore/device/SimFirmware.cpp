@@ -1,0 +1,41 @@
+#include "simcore/device/SimFirmware.h"
+
+#include <QRandomGenerator>
+
+namespace SimFirmware {
+namespace {
+constexpr char DashMagic[] = "ARDIXSIM-DASH-FW";
+constexpr char PdmMagic[] = "ARDIXSIM-PDM--FW";
+constexpr int MagicSize = 16;
+constexpr int VersionOffset = 16;
+constexpr int VersionSize = 4;
+
+QByteArray magic(Kind kind) { return QByteArray(kind == Kind::Dash ? DashMagic : PdmMagic, MagicSize); }
+} // namespace
+
+QByteArray make(Kind kind, const QByteArray &version, int size, quint32 seed)
+{
+    QByteArray image(size, '\0');
+    QRandomGenerator rng(seed);
+    for (int i = 0; i < size; ++i)
+        image[i] = char(rng.generate() & 0xFF);
+    if (size >= VersionOffset + VersionSize) {
+        image.replace(0, MagicSize, magic(kind));
+        image.replace(VersionOffset, VersionSize, version.leftJustified(VersionSize, ' ', true));
+    }
+    return image;
+}
+
+std::optional<QByteArray> versionOf(const QByteArray &image, Kind kind)
+{
+    if (image.size() < VersionOffset + VersionSize || !image.startsWith(magic(kind)))
+        return std::nullopt;
+    return image.mid(VersionOffset, VersionSize);
+}
+
+bool isForOtherDevice(const QByteArray &image, Kind kind)
+{
+    return image.startsWith(magic(kind == Kind::Dash ? Kind::Pdm : Kind::Dash));
+}
+
+} // namespace SimFirmware
