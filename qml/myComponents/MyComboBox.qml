@@ -1,0 +1,78 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../utils/InputRules.js" as Rules
+
+// The combo of all pages: entries carry `text` (and may carry `value` and `disabled`). With
+// focusHighlight a red frame asks for a choice. Bound to one setting with `target` and `property`,
+// choosing an entry writes its `value` (or its index) and raises `changeFlag` of `flagTarget`.
+MenuComboBox {
+    id: root
+    property bool focusHighlight: false
+    property var target: null
+    property string property: ""
+    property var flagTarget: null
+    property var changeFlag: ""
+
+    textRole: "text"
+    readonly property var boundValue: target && property !== "" ? target[property] : undefined
+    onBoundValueChanged: syncFromTarget()
+    onModelChanged: syncFromTarget()
+    Component.onCompleted: syncFromTarget()
+
+    function entryValue(i) {
+        const e = Array.isArray(model) ? model[i] : undefined
+        return e !== undefined && e.value !== undefined ? e.value : i
+    }
+    function syncFromTarget() {
+        if (boundValue === undefined || !Array.isArray(model))
+            return
+        for (let i = 0; i < model.length; ++i) {
+            if (entryValue(i) === boundValue) {
+                currentIndex = i
+                return
+            }
+        }
+        currentIndex = -1
+    }
+
+    onActivated: (index) => {
+        const e = Array.isArray(model) ? model[index] : undefined
+        if (e && e.disabled) {
+            syncFromTarget()
+            return
+        }
+        if (target && property !== "")
+            Rules.commit(target, property, entryValue(index), flagTarget, changeFlag)
+    }
+
+    // Disabled entries (e.g. an input already in use) are shown but cannot be chosen.
+    delegate: ItemDelegate {
+        required property int index
+        required property var modelData
+        readonly property bool entryDisabled: typeof modelData === "object" && modelData !== null && !!modelData.disabled
+        width: ListView.view ? ListView.view.width : implicitWidth
+        height: AppStyle.comboHeight
+        enabled: !entryDisabled
+        highlighted: root.highlightedIndex === index
+        contentItem: Text {
+            text: typeof modelData === "object" && modelData !== null ? modelData[root.textRole] : modelData
+            font: root.font
+            color: entryDisabled ? "#9a9da3" : "#1A1A1A"
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+        }
+        background: Rectangle {
+            color: highlighted ? "#d5e8f2" : (index === root.currentIndex ? "#eef1f4" : "white")
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        visible: root.focusHighlight
+        color: "transparent"
+        radius: 4
+        border.color: "#e0302a"
+        border.width: 3
+    }
+}
