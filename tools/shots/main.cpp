@@ -31,6 +31,9 @@ struct Shot
     int settleMs;
 };
 
+// Cycles the dash's modes until mode N shows, as the menu's mode button does; in Russian.
+#define SHOTS_MODE(N) "DevSettings.dash.commonSettings.isRu = 1; for (let i = 0; i < 10 && ardixKernel.curSkinMode !== " #N "; ++i) ardixKernel.changeSkinMode();"
+
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
     "(function() { for (let i = dialogLayer.children.length - 1; i >= 0; --i) dialogLayer.children[i].destroy();"
@@ -48,6 +51,13 @@ const Shot kDashShots[] = {
     {"message_number", "ardix.createDialog({dialogTitle: 'Порог', isIntInput: true, intValue: 120, intFrom: 0, intTo: 250, isCancelBtnVisible: true})", 700},
     {"popup", "popUp.show('есть связь')", 1000},
     {"not_available", "ardix.openNotAvailable('Логи')", 700},
+    // The replica's five modes and its dialogs.
+    {"mode0", SHOTS_MODE(0), 2300},
+    {"mode1", SHOTS_MODE(1), 2300},
+    {"mode2", SHOTS_MODE(2), 2300},
+    {"mode3", SHOTS_MODE(3), 2300},
+    {"mode4", SHOTS_MODE(4), 4300},
+    {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
 };
 
 const Shot kPdmShots[] = {
@@ -81,6 +91,7 @@ int main(int argc, char *argv[])
     parser.addOption({"out", "Folder for the PNG files.", "dir", "."});
     parser.addOption({"prefix", "Prefix of the file names.", "name", ""});
     parser.addOption({"pdm", "Simulate a PDM instead of a dash."});
+    parser.addOption({"only", "Comma-separated shot names to take (default: all).", "names", ""});
     parser.process(app);
     const QDir out(parser.value("out"));
     QDir().mkpath(out.path());
@@ -119,7 +130,10 @@ int main(int argc, char *argv[])
     evaluate(context, window, kReset);
 
     const QString prefix = parser.value("prefix");
+    const QStringList only = parser.value("only").split(QLatin1Char(','), Qt::SkipEmptyParts);
     const auto shoot = [&](const Shot &shot) {
+        if (!only.isEmpty() && !only.contains(QString::fromUtf8(shot.name)))
+            return;
         evaluate(context, window, kReset);
         QTest::qWait(400);
         evaluate(context, window, QString::fromUtf8(shot.open));

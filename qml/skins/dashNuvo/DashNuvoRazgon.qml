@@ -1,0 +1,5 @@
+import QtQuick
+
+SkinPage {
+    id: page
+}
