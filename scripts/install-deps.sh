@@ -12,9 +12,15 @@ packages=(
   qml6-module-qt-labs-settings qml6-module-qt5compat-graphicaleffects qml6-module-qttest
   qml6-module-qtqml-workerscript qml6-module-qtquick-shapes qml6-module-qt-labs-folderlistmodel qml6-module-qtcore
   zlib1g-dev libdeflate-dev libgeographiclib-dev libbenchmark-dev
+  # the checks of the installed desktop entry, metainfo and file types
+  desktop-file-utils appstream shared-mime-info
 )
 if [ "${ARDIX_WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang-14 libclang-rt-14-dev)
+fi
+# The Debian package's library dependencies are computed by dpkg-shlibdeps, which needs file.
+if [ "${ARDIX_WITH_PACKAGING:-0}" = 1 ]; then
+  packages+=(dpkg-dev file)
 fi
 
 missing=()

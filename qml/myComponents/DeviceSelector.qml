@@ -108,6 +108,19 @@ Item {
         y: selector.height
         Accessible.role: Accessible.Button
         Accessible.name: "Выбор устройства"
+        Accessible.onPressAction: selector.toggle()
+        activeFocusOnTab: true
+        Keys.onSpacePressed: selector.toggle()
+        Keys.onReturnPressed: selector.toggle()
+
+        Rectangle {
+            anchors.fill: parent
+            visible: pullTab.activeFocus
+            color: "transparent"
+            border.color: "#2385b2"
+            border.width: 2
+            radius: 3
+        }
 
         Shape {
             anchors.fill: parent

@@ -53,6 +53,10 @@ Rectangle {
         opacity: iconArea.pressed ? 0.5 : 1
         Accessible.role: Accessible.Button
         Accessible.name: "Настройки режима"
+        Accessible.onPressAction: mask.openModeSettings()
+        activeFocusOnTab: mask.visible
+        Keys.onSpacePressed: mask.openModeSettings()
+        Keys.onReturnPressed: mask.openModeSettings()
         MouseArea {
             id: iconArea
             anchors.fill: parent

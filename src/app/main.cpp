@@ -1,6 +1,8 @@
 #include "app/TypeRegistration.h"
 #include "app/ProcessLocale.h"
 #include "app/RunGuard.h"
+#include "app/SoakUploads.h"
+#include "app/TerminationSignals.h"
 #include "ui/InterfaceFont.h"
 #include "ui/InterfaceTypes.h"
 
@@ -10,6 +12,8 @@
 #include <QSplashScreen>
 #include <QUrl>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -21,6 +25,13 @@ constexpr const char *kOrganisationDomain = "ardix.local";
 
 int main(int argc, char *argv[])
 {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("ardix %s\n", ARDIX_VERSION);
+            return 0;
+        }
+    }
+
     qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
     qputenv("QT_QUICK_CONTROLS_BASIC_THEME", "Dark");
 
@@ -32,6 +43,10 @@ int main(int argc, char *argv[])
         app.reset();
         return 0;
     }
+
+    // SIGTERM, SIGINT and SIGHUP end the client as closing its window does.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, app.get(), &QCoreApplication::quit);
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/images/splash_desktop.png")));
     splash.show();
@@ -51,5 +66,8 @@ int main(int argc, char *argv[])
     splash.close();
     if (engine.rootObjects().isEmpty())
         return 1;
+    SoakUploads::fromEnvironment(engine.rootObjects().constFirst());
+    if (termination.received())
+        return 0; // asked to end while loading, before the event loop could quit
     return app->exec();
 }

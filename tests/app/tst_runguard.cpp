@@ -2,10 +2,17 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QSharedMemory>
 #include <QTest>
+#include <QTextStream>
+#include <QTimer>
 #include <QtEndian>
+
+#include <chrono>
+#include <cstdio>
 
 #include <algorithm>
 #include <cstdlib>
@@ -45,6 +52,40 @@ struct RawBlock
     }
     QSharedMemory mem;
 };
+
+// Another instance in a child process of this test: a primary that polls for requests as the
+// client does and prints each one, or one that holds the block and never takes anything.
+class Instance
+{
+public:
+    Instance(const char *mode, const QString &key) : key(key)
+    {
+        process.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(mode), key});
+    }
+    ~Instance()
+    {
+        process.kill();
+        process.waitForFinished(5000);
+        // A block the killed child left and no test start took over: the last detach removes it.
+        RawBlock left(key);
+        if (left.attach())
+            left.mem.detach();
+    }
+    bool waitReady() { return QTest::qWaitFor([this] { return output().contains(QLatin1String("ready\n")); }, 10000); }
+    QString output()
+    {
+        text += QString::fromUtf8(process.readAllStandardOutput());
+        return text;
+    }
+    QString key;
+    QProcess process;
+    QString text;
+};
+
+QString keyFileOf(const QString &base)
+{
+    return QSharedMemory(RunGuard::makeIpcKey(base, QStringLiteral("_sharedmemKey"))).nativeKey();
+}
 
 } // namespace
 
@@ -93,8 +134,7 @@ private slots:
             RunGuard secondary(key);
             if (!path.isNull())
                 secondary.setIncomingFilePath(path);
-            QVERIFY(!secondary.tryStartAsPrimary());
-            QVERIFY(!secondary.isPrimary());
+            secondary.forwardToPrimary();
         }
 
         QCOMPARE(primary.takeIncomingRequest(), expected);
@@ -114,7 +154,7 @@ private slots:
 
         RunGuard secondary(key);
         secondary.setIncomingFilePath(QStringLiteral("/other.pmx"));
-        QVERIFY(!secondary.tryStartAsPrimary());
+        secondary.forwardToPrimary();
 
         QCOMPARE(primary.takeIncomingRequest(), QStringLiteral("/own.pmx"));
         QCOMPARE(primary.takeIncomingRequest(), QStringLiteral("/other.pmx"));
@@ -155,6 +195,66 @@ private slots:
         RunGuard next(key);
         QVERIFY(next.tryStartAsPrimary());
     }
+
+    void secondStartLeavesOnceThePrimaryTookItsRequest()
+    {
+        const QString key = freshKey();
+        Instance primary("--primary", key);
+        QVERIFY(primary.waitReady());
+
+        RunGuard second(key);
+        second.setIncomingFilePath(QStringLiteral("/tmp/Заезд.elog"));
+        QVERIFY(!second.tryStartAsPrimary());
+        QVERIFY(!second.isPrimary());
+        QTRY_VERIFY(primary.output().contains(QStringLiteral("took /tmp/Заезд.elog\n")));
+    }
+
+    void startsWhenNoLivePrimaryTakesTheRequest_data()
+    {
+        QTest::addColumn<QString>("holderMode");
+        QTest::addColumn<bool>("killHolder");
+        QTest::addColumn<bool>("keyFileInodeReused");
+        QTest::addColumn<bool>("ownsBlock");
+
+        QTest::newRow("primary killed") << "--primary" << true << false << true;
+        // A temp cleaner removed the key file and a new file got its inode, hence the old key.
+        QTest::newRow("primary killed, key file removed, inode reused") << "--primary" << true << true << true;
+        QTest::newRow("holder alive but never takes a request") << "--hold" << false << false << false;
+    }
+
+    void startsWhenNoLivePrimaryTakesTheRequest()
+    {
+        QFETCH(QString, holderMode);
+        QFETCH(bool, killHolder);
+        QFETCH(bool, keyFileInodeReused);
+        QFETCH(bool, ownsBlock);
+
+        const QString key = freshKey();
+        Instance holder(holderMode.toLatin1().constData(), key);
+        QVERIFY(holder.waitReady());
+        if (killHolder) {
+            holder.process.kill();
+            QVERIFY(holder.process.waitForFinished(5000));
+        }
+
+        const QString keyFile = keyFileOf(key);
+        const QString movedAway = keyFile + QStringLiteral(".gone");
+        if (keyFileInodeReused)
+            QVERIFY(QFile::rename(keyFile, movedAway));
+        RunGuard next(key, std::chrono::milliseconds(500));
+        if (keyFileInodeReused)
+            QVERIFY(QFile::rename(movedAway, keyFile)); // same inode, same System V key
+
+        QVERIFY(next.tryStartAsPrimary());
+        QVERIFY(next.isPrimary());
+        if (!ownsBlock)
+            return;
+        // The block is really ours: a later start hands over to this process.
+        RunGuard later(key);
+        later.setIncomingFilePath(QStringLiteral("/later.ardix7"));
+        later.forwardToPrimary();
+        QCOMPARE(next.takeIncomingRequest(), QStringLiteral("/later.ardix7"));
+    }
 };
 
 int main(int argc, char *argv[])
@@ -166,6 +266,25 @@ int main(int argc, char *argv[])
         std::_Exit(3); // no destructors: the block outlives this process
     }
     QCoreApplication app(argc, argv);
+    if (argc == 3 && (qstrcmp(argv[1], "--primary") == 0 || qstrcmp(argv[1], "--hold") == 0)) {
+        static RunGuard guard(QString::fromLocal8Bit(argv[2]));
+        if (!guard.tryStartAsPrimary())
+            return 1;
+        std::printf("ready\n");
+        std::fflush(stdout);
+        if (qstrcmp(argv[1], "--primary") == 0) {
+            auto *poll = new QTimer(&app);
+            QObject::connect(poll, &QTimer::timeout, [] {
+                const QString request = guard.takeIncomingRequest();
+                if (!request.isEmpty()) {
+                    std::printf("took %s\n", request.toUtf8().constData());
+                    std::fflush(stdout);
+                }
+            });
+            poll->start(100);
+        }
+        return app.exec();
+    }
     TestRunGuard test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/ipc.h>
+#include <sys/sem.h>
+#include <sys/shm.h>
+
 namespace {
 
 // The client logs each request it takes from the single-instance block (category ardix.kernel).
@@ -50,6 +55,13 @@ public:
     QProcess process;
     QString output;
 };
+
+// The System V key of the first key file in dir whose name starts with prefix; -1 if none.
+key_t sysvKeyIn(const QString &dir, const QString &prefix)
+{
+    const QStringList files = QDir(dir).entryList({prefix + QLatin1Char('*')}, QDir::Files);
+    return files.isEmpty() ? key_t(-1) : ::ftok(QFile::encodeName(QDir(dir).filePath(files.first())).constData(), 'Q');
+}
 
 } // namespace
 
@@ -94,6 +106,89 @@ private slots:
         QCOMPARE(primary.requestCount(handed), 1);
         QCOMPARE(primary.requestCount(QStringLiteral("just_focus")), 1);
         QVERIFY(primary.process.state() == QProcess::Running);
+    }
+
+    void terminationSignalsEndTheClientCleanly_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void terminationSignalsEndTheClientCleanly()
+    {
+        QFETCH(int, signalNumber);
+        QTemporaryDir tmp; // the single-instance keys live here, apart from any other client
+        QProcessEnvironment env = clientEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), tmp.path());
+        QProcess client;
+        client.setProcessEnvironment(env);
+        client.start(QStringLiteral(ARDIX_EXE), QStringList());
+        QString log;
+        QVERIFY(QTest::qWaitFor([&] {
+            log += QString::fromUtf8(client.readAllStandardError());
+            return log.contains(QLatin1String("device link to"));
+        }, 15000));
+
+        const key_t blockKey = sysvKeyIn(tmp.path(), QStringLiteral("qipc_sharedmemory_"));
+        const key_t lockKey = sysvKeyIn(tmp.path(), QStringLiteral("qipc_systemsem_"));
+        QVERIFY(blockKey != -1 && lockKey != -1);
+        const int blockId = ::shmget(blockKey, 0, 0);
+        QVERIFY(blockId != -1);
+        QVERIFY(::semget(lockKey, 0, 0) != -1);
+
+        ::kill(pid_t(client.processId()), signalNumber);
+        QVERIFY(client.waitForFinished(15000));
+        QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(client.exitCode(), 0);
+
+        shmid_ds ds{};
+        QCOMPARE(::shmctl(blockId, IPC_STAT, &ds), -1); // the segment is gone, not just detached
+        QCOMPARE(::shmget(blockKey, 0, 0), -1);
+        QCOMPARE(::semget(lockKey, 0, 0), -1);
+    }
+
+    // kill -9, then a temp cleaner: the next key file may get the dead client's inode, hence the
+    // System V key of its segment, which nothing removed.
+    void killedClientDoesNotStopTheNextStart()
+    {
+        QTemporaryDir root;
+        const QString tmp = root.filePath(QStringLiteral("tmp"));
+        QProcessEnvironment env = clientEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), tmp);
+        // Killed clients leave their blocks behind; whatever the next starts did not reuse goes here.
+        struct Leftovers
+        {
+            QList<int> ids;
+            ~Leftovers()
+            {
+                for (int id : std::as_const(ids))
+                    ::shmctl(id, IPC_RMID, nullptr);
+            }
+        } leftovers;
+
+        constexpr int kRounds = 4;
+        for (int round = 0; round < kRounds; ++round) {
+            QVERIFY(QDir().mkpath(tmp));
+            QProcess client;
+            client.setProcessEnvironment(env);
+            client.start(QStringLiteral(ARDIX_EXE), QStringList());
+            QString log;
+            const bool up = QTest::qWaitFor([&] {
+                log += QString::fromUtf8(client.readAllStandardError());
+                return log.contains(QLatin1String("device link to")) || client.state() == QProcess::NotRunning;
+            }, 15000);
+            QVERIFY2(up && client.state() == QProcess::Running,
+                     qPrintable(QStringLiteral("start %1 did not come up").arg(round + 1)));
+
+            const int blockId = ::shmget(sysvKeyIn(tmp, QStringLiteral("qipc_sharedmemory_")), 0, 0);
+            QVERIFY(blockId != -1);
+            leftovers.ids.append(blockId);
+            client.kill();
+            QVERIFY(client.waitForFinished(5000));
+            QVERIFY(QDir(tmp).removeRecursively());
+        }
     }
 
     void numbersUseTheCLocale()

@@ -34,6 +34,7 @@ public:
     bool logDataTimerActive() const override { return logTimerMs > 0; }
     void restartLogDataTimer(int ms) override { logTimerMs = ms; }
     void stopLogDataTimer() override { logTimerMs = 0; }
+    void dropQueuedLogRequests() override { ++logRequestsDropped; }
     void setSynced(bool s) override { synced = s; }
     std::optional<QueueEntry> lastSent() const override { return last; }
     void detachFromSocket() override { ++detached; }
@@ -46,6 +47,7 @@ public:
     int keepOnlineMs = 0;
     int checkOnlineMs = 0;
     int logTimerMs = 0;
+    int logRequestsDropped = 0;
     bool synced = false;
     std::optional<QueueEntry> last;
     int detached = 0;
@@ -118,14 +120,17 @@ class FakePdm : public PdmPort
 {
 public:
     QByteArray image() const override { return img; }
-    void writeImage(const QByteArray &b) override { img.replace(0, b.size(), b); }
-    void reloadFromImage() override { ++reloads; }
+    void acceptDeviceBlock(const QByteArray &b) override
+    {
+        img = b;
+        ++accepted;
+    }
     void loadRealtimeData(const QByteArray &b) override { realtime = b; }
     void setBoardInfo(const QByteArray &b) override { boardInfo = b; }
     void setAdcRaw(const QByteArray &b) override { adcRaw = b; }
 
     QByteArray img = QByteArray(40960, '\0');
-    int reloads = 0;
+    int accepted = 0;
     QByteArray realtime, boardInfo, adcRaw;
 };
 

@@ -79,6 +79,7 @@ class TstDispatchLink : public QObject
     Q_OBJECT
 private slots:
     void handshakeAndLogDownload();
+    void skinModeFromFileHoldsUntilTheLinkDrops();
 };
 
 void TstDispatchLink::handshakeAndLogDownload()
@@ -132,6 +133,26 @@ void TstDispatchLink::handshakeAndLogDownload()
     QCOMPARE(resumes.first().parameter, quint32(kPiece));
     QCOMPARE(peer.framesOf(1, LogPacketVerify).last().parameter, quint32(device.log.size()));
     QVERIFY(!link.logDataTimer()->isActive());
+}
+
+// The mode a loaded file chose waits for the device's next sync answer across a connection, and
+// is forgotten when an online link is lost.
+void TstDispatchLink::skinModeFromFileHoldsUntilTheLinkDrops()
+{
+    DeviceLink link(QStringLiteral("127.0.0.1"), 1); // never dialled here
+    Rig rig;
+    connectDispatcherToLink(link, *rig.d);
+    rig.d->setSkinModeFromFile(true);
+    link.setArdixStatus(ardixOnline);
+    QVERIFY(rig.d->skinModeFromFile());
+    link.setArdixStatus(ardixOffline);
+    QVERIFY(!rig.d->skinModeFromFile());
+
+    rig.d->setSkinModeFromFile(true);
+    link.setArdixStatus(ardixOnline);
+    rig.command(CheckSettingsSync, 1, 3);
+    QCOMPARE(rig.dash.skinMode, 0);
+    QVERIFY(!rig.d->skinModeFromFile());
 }
 
 QTEST_GUILESS_MAIN(TstDispatchLink)

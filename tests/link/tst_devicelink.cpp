@@ -308,15 +308,17 @@ void TstDeviceLink::resendPolicy_data()
     QTest::addColumn<int>("askResend");
     QTest::addColumn<int>("logCrcBad");
     QTest::addColumn<int>("delivered");
+    QTest::addColumn<bool>("inDownload");
 
-    QTest::newRow("good block") << QStringLiteral("good") << 4 << 16 << false << 800 << 0 << 0 << 1;
-    QTest::newRow("good dash block after lead-in") << QStringLiteral("good") << 0 << 16 << false << 800 << 0 << 0 << 1;
-    QTest::newRow("corrupt checksum") << QStringLiteral("corrupt") << 4 << 16 << false << 1200 << 1 << 0 << 0;
-    QTest::newRow("corrupt, PDM live mode") << QStringLiteral("corrupt") << 4 << 14 << true << 1200 << 0 << 0 << 0;
-    QTest::newRow("corrupt log block") << QStringLiteral("corrupt") << 0 << int(LogFileData) << false << 600 << 0 << 1 << 0;
-    QTest::newRow("stall mid-block") << QStringLiteral("stall") << 4 << 16 << false << 3800 << 1 << 0 << 0;
-    QTest::newRow("stall in log block") << QStringLiteral("stall") << 4 << int(LogFileData) << false << 3800 << 0 << 1 << 0;
-    QTest::newRow("half a data header") << QStringLiteral("halfHeader") << 4 << 16 << false << 900 << 1 << 0 << 0;
+    QTest::newRow("good block") << QStringLiteral("good") << 4 << 16 << false << 800 << 0 << 0 << 1 << false;
+    QTest::newRow("good dash block after lead-in") << QStringLiteral("good") << 0 << 16 << false << 800 << 0 << 0 << 1 << false;
+    QTest::newRow("corrupt checksum") << QStringLiteral("corrupt") << 4 << 16 << false << 1200 << 1 << 0 << 0 << false;
+    QTest::newRow("corrupt, PDM live mode") << QStringLiteral("corrupt") << 4 << 14 << true << 1200 << 0 << 0 << 0 << false;
+    QTest::newRow("corrupt log block in a download") << QStringLiteral("corrupt") << 0 << int(LogFileData) << false << 600 << 0 << 1 << 0 << true;
+    QTest::newRow("corrupt log block, no download") << QStringLiteral("corrupt") << 0 << int(LogFileData) << false << 600 << 0 << 0 << 0 << false;
+    QTest::newRow("stall mid-block") << QStringLiteral("stall") << 4 << 16 << false << 3800 << 1 << 0 << 0 << false;
+    QTest::newRow("stall in log block") << QStringLiteral("stall") << 4 << int(LogFileData) << false << 3800 << 0 << 1 << 0 << false;
+    QTest::newRow("half a data header") << QStringLiteral("halfHeader") << 4 << 16 << false << 900 << 1 << 0 << 0 << false;
 }
 
 void TstDeviceLink::resendPolicy()
@@ -329,9 +331,12 @@ void TstDeviceLink::resendPolicy()
     QFETCH(int, askResend);
     QFETCH(int, logCrcBad);
     QFETCH(int, delivered);
+    QFETCH(bool, inDownload);
 
     Rig rig;
     BRING_ONLINE(rig, quint8(sender));
+    if (inDownload)
+        rig.link->logDataTimer()->start(15000);
     rig.link->setSynced(true);
     rig.link->setPdmRealtimeModeOn(realtimeMode);
     // Log bytes held so far: only while a log comes in.

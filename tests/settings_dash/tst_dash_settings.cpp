@@ -314,6 +314,25 @@ private slots:
         QCOMPARE(dash.commonSettings()->settingsChecksum(), image.commonChecksum());
     }
 
+    // A shorter PDM serial list writes only its own entries; the stored ones beyond it stay.
+    void shortPdmSerialListKeepsTheStoredEntriesBeyondIt()
+    {
+        constexpr int kPdmsSerial = kCommon + 752;
+        MemoryStore store;
+        QByteArray block = randomBlock(10);
+        for (int i = 0; i < 3; ++i)
+            layout::writeLE<uint16_t>(at(block, kPdmsSerial + 2 * i), uint16_t(501 + i));
+        DashSettingsImage image(block);
+        ArdixSettings dash(nullptr, &store);
+        dash.loadFromImage(&image);
+        dash.commonSettings()->setPdmsSerial({777});
+        dash.packCommon(image);
+        const QByteArray out = image.bytes();
+        QCOMPARE(layout::readLE<uint16_t>(at(out, kPdmsSerial)), uint16_t(777));
+        QCOMPARE(layout::readLE<uint16_t>(at(out, kPdmsSerial + 2)), uint16_t(502));
+        QCOMPARE(layout::readLE<uint16_t>(at(out, kPdmsSerial + 4)), uint16_t(503));
+    }
+
     void startPointNameLivesInTheStore()
     {
         MemoryStore store;

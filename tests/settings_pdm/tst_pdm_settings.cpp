@@ -221,6 +221,27 @@ private Q_SLOTS:
         QCOMPARE(layout::readLE<uint16_t>(bytes(out) + ArdixSerialOffset + 2), uint16_t(18));
     }
 
+    // A list shorter than its field writes only its own entries: the links to the devices
+    // stored beyond it stay.
+    void shortSerialListsKeepTheStoredEntriesBeyondThem()
+    {
+        QByteArray block = canonicalRandomBlock(7);
+        layout::writeLE<uint16_t>(bytes(block) + PdmsSerialOffset, 1001);
+        layout::writeLE<uint16_t>(bytes(block) + PdmsSerialOffset + 2, 1002);
+        layout::writeLE<uint16_t>(bytes(block) + ArdixSerialOffset, 2001);
+        layout::writeLE<uint16_t>(bytes(block) + ArdixSerialOffset + 2, 2002);
+        PdmSettings s;
+        QVERIFY(s.loadFromBlock(block));
+        s.other()->setPdmsSerial({3001});
+        s.other()->setArdixSerial({});
+        s.setOtherHasChanges(true);
+        const QByteArray out = s.applyNewPdmSettings(block);
+        QCOMPARE(layout::readLE<uint16_t>(bytes(out) + PdmsSerialOffset), uint16_t(3001));
+        QCOMPARE(layout::readLE<uint16_t>(bytes(out) + PdmsSerialOffset + 2), uint16_t(1002));
+        QCOMPARE(layout::readLE<uint16_t>(bytes(out) + ArdixSerialOffset), uint16_t(2001));
+        QCOMPARE(layout::readLE<uint16_t>(bytes(out) + ArdixSerialOffset + 2), uint16_t(2002));
+    }
+
     void emptyNamedOutputPacksResetValues_data()
     {
         QTest::addColumn<int>("output");

@@ -49,9 +49,10 @@ int main(int argc, char **argv)
     const QCommandLineOption badRealtime("bad-realtime", "Share of real-time blocks of a wrong length.", "rate", "0");
     const QCommandLineOption logs("logs", "Number of log files on the dash.", "n", "3");
     const QCommandLineOption laps("laps", "Flying laps in the first log.", "n", "2");
+    const QCommandLineOption drift("drift", "Flip one byte of the dash settings block every ms milliseconds, as a setting changed on the device.", "ms", "0");
     const QCommandLineOption verbose("verbose", "Trace every frame received and sent.");
     p.addOptions({role, port, webPort, firmware, serial, board, state, seed, drop, corrupt, delay, stall,
-                  disconnect, resend, badRealtime, logs, laps, verbose});
+                  disconnect, resend, badRealtime, logs, laps, drift, verbose});
     p.process(app);
 
     SimOptions o;
@@ -79,6 +80,7 @@ int main(int argc, char **argv)
     o.faults.badRealtime = p.value(badRealtime).toDouble();
     o.logCount = p.value(logs).toInt();
     o.logTemplate.laps = p.value(laps).toInt();
+    o.driftMs = p.value(drift).toInt();
 
     DeviceSimulator sim(o);
     if (p.isSet(verbose))

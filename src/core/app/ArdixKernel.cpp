@@ -212,6 +212,9 @@ void ArdixKernel::connectSignals()
             emit skinModeChanged(mode);
         }
     });
+    // The mode the file chose must outlive the device's next sync answer, which carries its old one.
+    connect(m_store, &persistence::SettingsStore::dashFileLoaded, this,
+            [this] { m_dispatcher->setSkinModeFromFile(true); });
     connect(m_store, &persistence::SettingsStore::logsSettingsMustBeChangedUpdated, this,
             &ArdixKernel::setIsLogsSettingsMustBeChanged);
 
@@ -459,9 +462,7 @@ void ArdixKernel::loadDataFromFile(QString filePath, int deviceId_settings, int 
         m_logStore->handOffElog(filePath);
         return;
     }
-    m_dispatcher->setSkinModeFromFile(true);
     m_store->loadDataFromFile(filePath, deviceId_settings, fileType);
-    m_dispatcher->setSkinModeFromFile(false);
 }
 
 void ArdixKernel::exportFile(QString filePath, int deviceId_settings, int fileType)

@@ -152,14 +152,9 @@ QByteArray PdmPortAdapter::image() const
     return m_store.pdmBlock();
 }
 
-void PdmPortAdapter::writeImage(const QByteArray &bytes)
+void PdmPortAdapter::acceptDeviceBlock(const QByteArray &block)
 {
-    m_store.acceptPdmBlockFromDevice(bytes);
-}
-
-void PdmPortAdapter::reloadFromImage()
-{
-    m_store.loadPdmSettings(true);
+    m_store.acceptPdmBlockFromDevice(block);
 }
 
 void PdmPortAdapter::loadRealtimeData(const QByteArray &block)
@@ -216,9 +211,20 @@ int BlocksAdapter::curSkinMode() const
 
 int BlocksAdapter::connectedDeviceType() const
 {
-    const int device = m_state.deviceId ? m_state.deviceId() : ArdixEnums::Device_Ardix7;
-    return device == ArdixEnums::Device_Pmx || device == ArdixEnums::Device_PmxBoot ? int(ArdixEnums::Device_Pmx)
-                                                                                     : int(ArdixEnums::Device_Ardix7);
+    // A boot loader stands for its device (its settings are the ones shown); any other device has
+    // no functions of ours to describe, and the texts say so.
+    using namespace ArdixEnums;
+    const int device = m_state.deviceId ? m_state.deviceId() : Device_Ardix7;
+    switch (device) {
+    case Device_Ardix7Boot:
+        return Device_Ardix7;
+    case Device_ArdixA20Boot:
+        return Device_ArdixA20;
+    case Device_PmxBoot:
+        return Device_Pmx;
+    default:
+        return device;
+    }
 }
 
 QByteArray BlocksAdapter::dashBlock() const

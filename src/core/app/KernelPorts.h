@@ -62,8 +62,7 @@ public:
     PdmPortAdapter(persistence::SettingsStore &store, PdmRealtimeData &realtime);
 
     QByteArray image() const override;
-    void writeImage(const QByteArray &bytes) override;
-    void reloadFromImage() override;
+    void acceptDeviceBlock(const QByteArray &block) override;
     void loadRealtimeData(const QByteArray &block) override;
     void setBoardInfo(const QByteArray &bytes) override;
     void setAdcRaw(const QByteArray &bytes) override;

@@ -148,6 +148,12 @@ void DeviceLink::sendToArdix(uint action, uint dataOrCommand, uint i_parameter)
         m_socket->write(f.data);
 }
 
+void DeviceLink::dropQueuedLogRequests()
+{
+    m_queue.removeCommand(LogPacketCrcBAD);
+    m_queue.removeCommand(LogPacketVerify);
+}
+
 void DeviceLink::writeRaw(const QByteArray &bytes)
 {
     if (m_socket->state() == QAbstractSocket::ConnectedState)
@@ -314,6 +320,7 @@ void DeviceLink::onWifiConnected()
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_queue.clear();
+    m_errorPopUps = 0;
     m_checkOnline->start(CheckOnlineMs);
     if (m_status != ardixOnline) {
         m_keepOnline->start();
@@ -339,7 +346,11 @@ void DeviceLink::onWifiError(QAbstractSocket::SocketError socketError)
     setArdixStatus(ardixOffline);
     m_receiver.reset();
     stopWatchdogs();
-    popUp(LinkText::NoConnection);
+    // A refused dial fails at once, every second: like the search, say so only a few times.
+    if (m_errorPopUps < ConnectAttemptsAnnounced) {
+        ++m_errorPopUps;
+        popUp(LinkText::NoConnection);
+    }
     closeAndAbort();
     m_synced = false;
 }
@@ -438,6 +449,10 @@ void DeviceLink::dataFrameCrcBad(const FrameHeader &h)
 {
     qCInfo(lcLink) << "data block checksum mismatch, type" << h.dataOrCommand;
     if (h.dataOrCommand == LogFileData) {
+        // A stray block outside a download is no one's: asking for it again would start the
+        // log-data timer and freeze the queue for a download the user never began.
+        if (!logDownloadRunning())
+            return;
         m_logData->start(LogDataMs);
         Q_EMIT logBlockCrcBad();
         sendToArdix(CommandMessage, LogPacketCrcBAD, logBytesReceived());

@@ -68,6 +68,10 @@ public:
     QTimer *bootWaitTimer() const { return m_bootWait; }
     QTimer *logDataTimer() const { return m_logData; }
 
+    // A log download ended: requests about its blocks still queued (the queue was frozen while
+    // it ran) would only make the device send again what nobody waits for.
+    void dropQueuedLogRequests();
+
     // Bytes for the dash boot loader's text protocol, written as they are.
     void writeRaw(const QByteArray &bytes);
 
@@ -169,6 +173,8 @@ private:
     bool m_isMobile = false;
     bool m_appActive = true;
     int m_attempts = 0;
+    // "no connection" pop-ups from socket errors since the last connection was made.
+    int m_errorPopUps = 0;
     QueueEntry m_lastSent;
     bool m_hasLastSent = false;
 };

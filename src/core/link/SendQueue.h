@@ -38,6 +38,11 @@ public:
     qsizetype size() const { return m_entries.size(); }
     QueueEntry takeFirst() { return m_entries.takeFirst(); }
     void clear() { m_entries.clear(); }
+    // Drops every queued command with this code.
+    void removeCommand(uint8_t command)
+    {
+        m_entries.removeIf([command](const QueueEntry &e) { return e.isCommand(command); });
+    }
     const QList<QueueEntry> &entries() const { return m_entries; }
 
     // Awaiting a reply, with its countdown of queue ticks.

@@ -26,6 +26,7 @@ void DeviceLinkPort::restartCheckOnline(int ms) { m_link.checkOnlineTimer()->sta
 bool DeviceLinkPort::logDataTimerActive() const { return m_link.logDataTimer()->isActive(); }
 void DeviceLinkPort::restartLogDataTimer(int ms) { m_link.logDataTimer()->start(ms); }
 void DeviceLinkPort::stopLogDataTimer() { m_link.logDataTimer()->stop(); }
+void DeviceLinkPort::dropQueuedLogRequests() { m_link.dropQueuedLogRequests(); }
 void DeviceLinkPort::setSynced(bool synced) { m_link.setSynced(synced); }
 
 std::optional<QueueEntry> DeviceLinkPort::lastSent() const
@@ -58,4 +59,8 @@ void connectDispatcherToLink(DeviceLink &link, MessageDispatcher &dispatcher)
                      &MessageDispatcher::logDataTimeout);
     QObject::connect(&link, &DeviceLink::deviceSerialCleared, &dispatcher,
                      &MessageDispatcher::forgetSerialHash);
+    QObject::connect(&link, &DeviceLink::ardixStatusChanged, &dispatcher, [&link, &dispatcher] {
+        if (link.ardixStatus() != LinkConst::ardixOnline)
+            dispatcher.setSkinModeFromFile(false);
+    });
 }

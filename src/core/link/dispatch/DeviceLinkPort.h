@@ -22,6 +22,7 @@ public:
     bool logDataTimerActive() const override;
     void restartLogDataTimer(int ms) override;
     void stopLogDataTimer() override;
+    void dropQueuedLogRequests() override;
     void setSynced(bool synced) override;
     std::optional<QueueEntry> lastSent() const override;
     void detachFromSocket() override;

@@ -28,6 +28,8 @@ public:
     virtual bool logDataTimerActive() const = 0;
     virtual void restartLogDataTimer(int ms) = 0;
     virtual void stopLogDataTimer() = 0;
+    // The log download ended: its resume and verify requests still queued are void.
+    virtual void dropQueuedLogRequests() = 0;
     virtual void setSynced(bool synced) = 0;
     // The last KeepOnline or data frame taken from the queue.
     virtual std::optional<QueueEntry> lastSent() const = 0;
@@ -91,8 +93,9 @@ public:
     virtual ~PdmPort() = default;
     // The 40960-byte image.
     virtual QByteArray image() const = 0;
-    virtual void writeImage(const QByteArray &bytes) = 0;
-    virtual void reloadFromImage() = 0;
+    // The PDM sent its whole block (40960 bytes): it becomes the image, is stored and the objects
+    // are rebuilt from it. Announcing it is the caller's.
+    virtual void acceptDeviceBlock(const QByteArray &block) = 0;
     virtual void loadRealtimeData(const QByteArray &block) = 0;
     virtual void setBoardInfo(const QByteArray &bytes) = 0;
     virtual void setAdcRaw(const QByteArray &bytes) = 0;

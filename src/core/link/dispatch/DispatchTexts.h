@@ -7,6 +7,11 @@ inline constexpr char ConnectedPdm[] = "есть связь с PDM";
 inline constexpr char Synced[] = "Подключен и синхронизирован";
 inline constexpr char AllLoadedFromDash[] = "все настройки загружены из ardix";
 inline constexpr char AllLoadedFromPdm[] = "все настройки загружены из PDM";
+// A settings block of a size neither side knows: nothing was taken.
+inline constexpr char DashSettingsBadSize[] =
+    "Ошибка, настройки Ardix получены неверного размера и не загружены, попробуйте еще раз";
+inline constexpr char PdmSettingsBadSize[] =
+    "Ошибка, настройки PDM получены неверного размера и не загружены, попробуйте еще раз";
 // Third resend request from the device, by its parameter (the last two end in a blank).
 inline constexpr char Resend302[] =
     "Упс #302\nчто-то идет не так\nпроверьте соответсвие версий \nвозможно требуется обновление";

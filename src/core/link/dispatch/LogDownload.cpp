@@ -106,5 +106,6 @@ void LogDownload::finish()
     m_name.clear();
     m_buffer.clear();
     m_link.stopLogDataTimer();
+    m_link.dropQueuedLogRequests();
     Q_EMIT progressMoving(kProgressDone);
 }

@@ -431,7 +431,7 @@ void MessageDispatcher::applyNewArdixSettings(bool isFull)
     const unsigned mask = m_dash.packChangedParts();
     m_store.setValue(key(StoreKey::AllSettingsData), m_dash.image());
     Q_EMIT configChangedSignal();
-    if (m_link.ardixStatus() != ardixOnline)
+    if (!onlineWithDash())
         return;
     const DashUploadChoice choice =
         chooseDashUpload(uint8_t(mask), isFull, uint32_t(m_dash.currSkin()), firmwareVersionNumber());

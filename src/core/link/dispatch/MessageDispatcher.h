@@ -66,8 +66,10 @@ public:
     void applyNewArdixSettings(bool isFull);
     // Upload the stored PDM image when a PDM is online (after a save of the PDM block).
     void uploadPdmImage(bool defaults);
-    // Settings were loaded from a file: the next sync answer must not change the skin mode.
+    // Settings were loaded from a file: the next sync answer must not change the skin mode. Holds
+    // until that answer arrives or the link leaves the online state.
     void setSkinModeFromFile(bool on) { m_skinModeFromFile = on; }
+    bool skinModeFromFile() const { return m_skinModeFromFile; }
     // Flashing starts over with a fresh count of device resend requests.
     void resetResendCount() { s_resendCount = 0; }
 
@@ -130,6 +132,7 @@ private:
     void startLineCalibration(const QByteArray &auxData);
 
     // Data
+    void settingsBlockRefused(const char *text);
     void dashSettingsDownloaded(const QByteArray &data);
     void pdmSettingsDownloaded(const QByteArray &data);
     void serialData(const QByteArray &data, uint parameter, uint parameter1);

@@ -77,12 +77,22 @@ void MessageDispatcher::handleData(const QByteArray &data, uint dataOrCommand, u
     }
 }
 
+// A block of any other size is not the device's settings: taking it would mix device and local
+// data, and announcing it would end the sync on a lie. The user is told and may ask again.
+void MessageDispatcher::settingsBlockRefused(const char *text)
+{
+    Q_EMIT hideBusy();
+    show(text);
+}
+
 void MessageDispatcher::dashSettingsDownloaded(const QByteArray &data)
 {
     const bool shortBlock = data.size() == qsizetype(LinkConst::DashImageSizeOld);
-    const qsizetype n = shortBlock ? data.size()
-                                   : std::min(data.size(), qsizetype(LinkConst::DashImageSize));
-    m_dash.writeImagePrefix(data.left(n));
+    if (!shortBlock && data.size() != qsizetype(LinkConst::DashImageSize)) {
+        settingsBlockRefused(DispatchText::DashSettingsBadSize);
+        return;
+    }
+    m_dash.writeImagePrefix(data);
 
     const QByteArray image = m_dash.image();
     const bool extraValid = !shortBlock
@@ -93,12 +103,12 @@ void MessageDispatcher::dashSettingsDownloaded(const QByteArray &data)
         m_dash.loadDefaultExtraSettings();
         if (m_dash.transferOldExtraSettings() && onlineWithDash())
             queueData(AllData);
-        else if (firmwareVersionNumber() > LinkConst::ExtraSettingsFirmware)
+        else if (firmwareVersionNumber() > LinkConst::ExtraSettingsFirmware && onlineWithDash())
             queueData(DashExtraSettingsData);
     }
 
     m_store.setValue(key(StoreKey::AllSettingsData), m_dash.image());
-    if (m_dash.reloadFromImage())
+    if (m_dash.reloadFromImage() && onlineWithDash())
         queueData(AllData); // the load corrected the image (for example the offset from UTC)
 
     m_link.setSynced(true);
@@ -111,9 +121,11 @@ void MessageDispatcher::dashSettingsDownloaded(const QByteArray &data)
 
 void MessageDispatcher::pdmSettingsDownloaded(const QByteArray &data)
 {
-    m_pdm.writeImage(data.left(qsizetype(LinkConst::PdmImageSize)));
-    m_store.setValue(key(StoreKey::PdmCommonSettings), m_pdm.image());
-    m_pdm.reloadFromImage();
+    if (data.size() != qsizetype(LinkConst::PdmImageSize)) {
+        settingsBlockRefused(DispatchText::PdmSettingsBadSize);
+        return;
+    }
+    m_pdm.acceptDeviceBlock(data);
     m_link.setSynced(true);
     Q_EMIT hideBusy();
     popUp(DispatchText::AllLoadedFromPdm);

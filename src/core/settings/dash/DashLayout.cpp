@@ -69,7 +69,7 @@ constexpr Field kCommon[] = {
     u8(647, "egt2canSensorsCount"),
     nested(kGpsOffset, kGpsSize, "gpsAccelerationMeasureSettings"),
     text(720, 32, "deviceName"),
-    u16(752, "pdmsSerial", 3),
+    u16(752, "pdmsSerial", 3).onlyHeldEntries(), // a shorter list keeps the PDMs stored beyond it
     // 758..975 reserved; the checksum at 976 is written by the packer
 };
 static_assert(isWellFormed(kCommon, kCommonChecksumOffset));

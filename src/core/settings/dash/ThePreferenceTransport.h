@@ -17,7 +17,9 @@ class ThePreferenceTransport : public QObject
 {
     Q_OBJECT
     ARDIX_PROPERTY_S(uint8_t, currSkin, setCurrSkin, dataChanged)
-    ARDIX_PROPERTY_S(int8_t, can1BaudId, setCan1BaudId, dataChanged)
+    // A CanbusBauds value (-1 to 3), stored as a signed byte; int because the declarative engine
+    // cannot read a signed char.
+    ARDIX_PROPERTY_S(int, can1BaudId, setCan1BaudId, dataChanged)
     ARDIX_PROPERTY_S(uint8_t, currEcuProtocol, setCurrEcuProtocol, dataChanged)
     ARDIX_PROPERTY_S(uint8_t, isRu, setIsRu, dataChanged)
     ARDIX_PROPERTY_S(QList<QList<uint8_t>>, skinsSettings, setSkinsSettings, dataChanged)

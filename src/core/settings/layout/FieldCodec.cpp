@@ -312,7 +312,8 @@ void packRecord(const QObject *obj, const Table &table, unsigned char *record, c
             if (f.rank() > 0) {
                 QVariantList flat;
                 flatten(v, f.rank(), flat);
-                const int n = f.count(), es = f.elementSize();
+                const int es = f.elementSize();
+                const int n = f.heldOnly ? std::min(f.count(), int(flat.size())) : f.count();
                 for (int i = 0; i < n; ++i)
                     writeNumber(f.kind, p + i * es, i < flat.size() ? flat[i] : QVariant(0));
             } else {

@@ -50,6 +50,7 @@ struct Field
     int size = 0;               // Text, Bytes, Zero, Nested: bytes per element
     int bit = 0, width = 0;     // Bits, ZeroBits
     int tag = 0;                // the record's own load condition (0: always)
+    bool heldOnly = false;      // an array packs only the entries its list holds; the rest stay
 
     constexpr int rank() const { return dims[0] == 0 ? 0 : dims[1] == 0 ? 1 : dims[2] == 0 ? 2 : 3; }
     constexpr int count() const
@@ -65,6 +66,7 @@ struct Field
         return isBitField() ? firstBit() + width : (long(offset) + long(count()) * elementSize()) * 8;
     }
     constexpr Field when(int t) const { Field f = *this; f.tag = t; return f; }
+    constexpr Field onlyHeldEntries() const { Field f = *this; f.heldOnly = true; return f; }
     constexpr bool writesProperty() const { return name != nullptr && kind != Kind::Nested; }
 };
 

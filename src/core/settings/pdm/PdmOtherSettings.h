@@ -16,7 +16,9 @@ class PdmOtherSettings : public QObject
     ARDIX_PROPERTY_S(uint32_t, settingsCrc, setSettingsCrc, settingsChanged)
     ARDIX_PROPERTY_S(uint32_t, pdmSerialNumber, setPdmSerialNumber, settingsChanged)
     ARDIX_PROPERTY_S(uint8_t, ecuProtocol, setEcuProtocol, settingsChanged)
-    ARDIX_PROPERTY_S(int8_t, canbusBaud, setCanbusBaud, settingsChanged)
+    // A CanbusBauds value, stored as a signed byte; int because the declarative engine cannot
+    // read a signed char.
+    ARDIX_PROPERTY_S(int, canbusBaud, setCanbusBaud, settingsChanged)
     ARDIX_PROPERTY_S(uint16_t, pwmFreq, setPwmFreq, settingsChanged)
     ARDIX_PROPERTY_S(uint8_t, pdmOtherSettingConfigBits, setPdmOtherSettingConfigBits, settingsChanged)
     ARDIX_PROPERTY_S(uint8_t, masterShutdownFunctionId, setMasterShutdownFunctionId, settingsChanged)

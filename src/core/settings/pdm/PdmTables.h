@@ -26,8 +26,9 @@ constexpr layout::Field kGeneralFields[] = {
     layout::bits(19, 7, 1, "isPasswordProtectionSet").when(LoadOnly),
     layout::bytes(20, 64, "passwordHash").when(LoadOnly),
     layout::text(84, 32, "deviceName"),
-    layout::u16(116, "pdmsSerial", 2),
-    layout::u16(120, "ardixSerial", 2),
+    // Links to other devices: a shorter list must not wipe the serials stored beyond it.
+    layout::u16(116, "pdmsSerial", 2).onlyHeldEntries(),
+    layout::u16(120, "ardixSerial", 2).onlyHeldEntries(),
 };
 static_assert(layout::isWellFormed(kGeneralFields, int(PdmLayout::GeneralEnd)));
 

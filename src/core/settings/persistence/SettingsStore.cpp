@@ -141,7 +141,8 @@ void SettingsStore::loadDashSettings(bool keep)
         }
     }
 
-    if (correctAndFinishDashLoad() && keep)
+    // The corrected block is dash data: it goes to a dash, never to whatever else is connected.
+    if (correctAndFinishDashLoad() && keep && online(Device_Ardix7))
         request(FlashData, AllData);
 }
 
@@ -227,11 +228,16 @@ bool SettingsStore::setPdmBlock(const QByteArray &block)
     return true;
 }
 
-void SettingsStore::savePdmSettings(bool force)
+void SettingsStore::storePdmBlock()
 {
     refreshPdmCrc(m_pdm);
     m_settings->setValue(key(keys::kPdmCommonSettings), m_pdm);
     m_settings->sync();
+}
+
+void SettingsStore::savePdmSettings(bool force)
+{
+    storePdmBlock();
     if (online(Device_Pmx))
         request(FlashData, force ? PdmDEFAULTCommonSettings : PdmCommonSettings);
     emit configChangedSignal();
@@ -247,8 +253,11 @@ void SettingsStore::loadPdmSettings(bool keep)
         if (!keep)
             m_pdm = stored;
     } else {
+        // Only the stored copy is unusable: the defaults replace it, never a device's settings.
         qCInfo(lcSettingsStore) << "stored PDM settings unusable, size" << stored.size();
-        writePdmDefaultsAndSave(false);
+        m_pdm = pdmDefaults(pdmSerialNumber());
+        storePdmBlock();
+        emit configChangedSignal();
     }
     if (m_host.loadPdmTree)
         m_host.loadPdmTree(m_pdm);
@@ -269,16 +278,17 @@ void SettingsStore::loadDefaultPdmSettings(bool isForceReset)
         m_host.loadPdmTree(m_pdm);
 }
 
-void SettingsStore::acceptPdmBlockFromDevice(const QByteArray &block)
+bool SettingsStore::acceptPdmBlockFromDevice(const QByteArray &block)
 {
     if (!setPdmBlock(block)) {
         qCWarning(lcSettingsStore) << "PDM block of" << block.size() << "bytes ignored";
-        return;
+        return false;
     }
-    m_settings->setValue(key(keys::kPdmCommonSettings), m_pdm);
-    m_settings->sync();
+    // The frame's checksum vouched for these bytes; a stale word of the device's own (a name
+    // changed there without it) must not make the block look broken and be replaced by defaults.
+    storePdmBlock();
     loadPdmSettings(true);
-    emit popUpSignal(QString::fromUtf8(texts::kPdmSettingsReceived));
+    return true;
 }
 
 // --- files --------------------------------------------------------------------------------------
@@ -400,6 +410,7 @@ void SettingsStore::loadDashFileContent(const QByteArray &content)
     m_dash = image;
     saveDashSettings();
     loadDashSettings(true);
+    emit dashFileLoaded();
     info(texts::kArdixLoaded);
     emit configChangedSignal();
     emit newConfigDownloadedFromArdix();

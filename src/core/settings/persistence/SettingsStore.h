@@ -80,8 +80,9 @@ public:
     void saveDashSettings();
     // Checksum, "pdmCommonSettings", upload when a PDM is online, configChangedSignal.
     void savePdmSettings(bool force);
-    // The PDM sent its whole block.
-    void acceptPdmBlockFromDevice(const QByteArray &block);
+    // The PDM sent its whole block: sealed with its word checksum, stored, the tree rebuilt. False
+    // (nothing touched) for a block of the wrong size.
+    bool acceptPdmBlockFromDevice(const QByteArray &block);
 
     // Kernel operations.
     void loadDefaultAllSettings();
@@ -131,6 +132,8 @@ Q_SIGNALS:
     void skinStateLoaded(int skin, int mode);
     // The kernel property IsLogsSettingsMustBeChanged.
     void logsSettingsMustBeChangedUpdated(bool value);
+    // A dash settings file was loaded (its skin mode stands until the device has been told).
+    void dashFileLoaded();
     // The computer's offset from UTC, for the GPS time handling.
     void utcOffsetLoaded(int seconds);
 
@@ -140,6 +143,8 @@ private:
     void writeDashDefaults();
     void finishDashLoad();
     void writePdmDefaultsAndSave(bool force);
+    // Word checksum into the first four bytes, then "pdmCommonSettings", synced.
+    void storePdmBlock();
     void readWifi();
     void request(unsigned action, unsigned dataOrCommand, unsigned parameter = 0);
     void info(const char *text);

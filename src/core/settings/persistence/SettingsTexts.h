@@ -17,6 +17,5 @@ inline constexpr const char *kBadFile = "Упс, с файлом что-то н�
 inline constexpr const char *kArdixLoaded = "Настройки Ardix 7 загружены";
 inline constexpr const char *kUnknownFile = "Неизвестный файл!!";
 inline constexpr const char *kPasswordNotSet = "Ошибка, Пароль НЕ установлен";
-inline constexpr const char *kPdmSettingsReceived = "все настройки загружены из PDM";
 
 } // namespace persistence::texts

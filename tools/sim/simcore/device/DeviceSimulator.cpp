@@ -37,6 +37,8 @@ DeviceSimulator::DeviceSimulator(const SimOptions &options, QObject *parent)
     connect(&m_flushTimer, &QTimer::timeout, this, &DeviceSimulator::flushOut);
     m_realtime.setInterval(std::max(10, m_opt.realtimeIntervalMs));
     connect(&m_realtime, &QTimer::timeout, this, &DeviceSimulator::sendRealtime);
+    m_drift.setInterval(m_opt.driftMs);
+    connect(&m_drift, &QTimer::timeout, this, &DeviceSimulator::driftSettings);
     connect(m_server, &QTcpServer::newConnection, this, &DeviceSimulator::onNewConnection);
     if (m_opt.role == SimRole::DashBoot || m_opt.role == SimRole::PdmBoot)
         m_boot = std::make_unique<SimBootLoader>(*this);
@@ -62,6 +64,8 @@ bool DeviceSimulator::start()
     if (m_web && !m_web->listen(quint16(m_opt.webPort)))
         return false;
     m_store.save(); // a fresh state folder shows the device's blocks at once
+    if (m_opt.driftMs > 0 && m_opt.role == SimRole::Dash)
+        m_drift.start();
     trace(QStringLiteral("listening on 127.0.0.1:%1%2").arg(port())
               .arg(m_web ? QStringLiteral(", web page on 127.0.0.1:%1").arg(webPort()) : QString()));
     return true;
@@ -369,6 +373,15 @@ void DeviceSimulator::restartIntoApplication()
         dropClient();
         trace(QStringLiteral("restarted into the application"));
     }, Qt::QueuedConnection);
+}
+
+// As if someone changed a setting on the dash itself: the next sync check finds the blocks differ.
+void DeviceSimulator::driftSettings()
+{
+    const int at = dashKnownSize() - 1;
+    m_store.dash[at] = char(m_store.dash.at(at) ^ 0x01);
+    persist();
+    trace(QStringLiteral("settings changed on the device"));
 }
 
 void DeviceSimulator::trace(const QString &line)

@@ -41,6 +41,7 @@ struct SimOptions
     int logChunkSize = 4096;
     int realtimeIntervalMs = 200;
     bool refLap = true;           // a new dash holds a reference lap of the circuit
+    int driftMs = 0;              // the dash changes one setting on its own this often (0: never)
 };
 
 class DeviceSimulator : public QObject
@@ -128,6 +129,7 @@ private:
     void flushOut();
     void trace(const QString &line);
     void restartIntoApplication(); // after a boot loader took a whole firmware
+    void driftSettings();
 
     SimOptions m_opt;
     SimDeviceStore m_store;
@@ -156,6 +158,7 @@ private:
 
     QTimer m_realtime;
     qint64 m_realtimeStart = 0;
+    QTimer m_drift;
 
     struct LogTransfer
     {

@@ -1,0 +1,74 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+
+// A combo for light settings rows: white field, dark text, a list that fits its longest entry.
+ComboBox {
+    id: root
+    property string accessibleName: ""
+    property color fieldColor: "white"
+
+    implicitHeight: AppStyle.comboHeight
+    implicitContentWidthPolicy: ComboBox.WidestText
+    font.pixelSize: AppStyle.basicFontSize
+    Accessible.name: accessibleName !== "" ? accessibleName : displayText
+
+    background: Rectangle {
+        color: root.pressed ? "#e8eaee" : root.fieldColor
+        border.color: root.activeFocus ? "#2385b2" : "#9a9da3"
+        border.width: root.activeFocus ? 2 : 1
+        radius: 4
+    }
+    contentItem: Text {
+        leftPadding: 12 * AppStyle.pixelScale
+        rightPadding: root.indicator.width + 6 * AppStyle.pixelScale
+        text: root.displayText
+        font: root.font
+        color: root.enabled ? "#1A1A1A" : "#8a8a8a"
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+    indicator: Image {
+        x: root.width - width - 8 * AppStyle.pixelScale
+        y: (root.height - height) / 2
+        width: root.height * 0.55
+        height: width
+        sourceSize.width: width
+        sourceSize.height: height
+        source: "qrc:/ARDIX/images/icons/drop_arrow_dark.svg"
+    }
+    delegate: ItemDelegate {
+        required property int index
+        required property var modelData
+        width: ListView.view ? ListView.view.width : implicitWidth
+        height: AppStyle.comboHeight
+        highlighted: root.highlightedIndex === index
+        contentItem: Text {
+            text: typeof modelData === "object" && modelData !== null ? modelData[root.textRole] : modelData
+            font: root.font
+            color: "#1A1A1A"
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+        }
+        background: Rectangle {
+            color: highlighted ? "#d5e8f2" : (index === root.currentIndex ? "#eef1f4" : "white")
+        }
+    }
+    popup: Popup {
+        y: root.height
+        width: Math.max(root.width, root.implicitContentWidth + 40 * AppStyle.pixelScale)
+        implicitHeight: Math.min(contentItem.implicitHeight + 2, AppStyle.comboHeight * 10)
+        padding: 1
+        contentItem: ListView {
+            clip: true
+            implicitHeight: contentHeight
+            model: root.popup.visible ? root.delegateModel : null
+            currentIndex: root.highlightedIndex
+            ScrollIndicator.vertical: ScrollIndicator {}
+        }
+        background: Rectangle {
+            color: "white"
+            border.color: "#9a9da3"
+        }
+    }
+}
