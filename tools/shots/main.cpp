@@ -32,7 +32,9 @@ struct Shot
 };
 
 // Cycles the dash's modes until mode N shows, as the menu's mode button does; in Russian.
-#define SHOTS_MODE(N) "DevSettings.dash.commonSettings.isRu = 1; for (let i = 0; i < 10 && ardixKernel.curSkinMode !== " #N "; ++i) ardixKernel.changeSkinMode();"
+#define SHOTS_MODE(N) "DevSettings.dash.commonSettings.isRu = 1; ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 31);" \
+    " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: ardixKernel.hideBusy() }', dialogLayer);" \
+    " for (let i = 0; i < 10 && ardixKernel.curSkinMode !== " #N "; ++i) ardixKernel.changeSkinMode();"
 
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
@@ -57,6 +59,7 @@ const Shot kDashShots[] = {
     {"mode2", SHOTS_MODE(2), 2300},
     {"mode3", SHOTS_MODE(3), 2300},
     {"mode4", SHOTS_MODE(4), 4300},
+    {"mode2_disabled", SHOTS_MODE(2) " ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 11)", 2300},
     {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
 };
 

@@ -34,6 +34,8 @@ Item {
     property var availableStdSensors: allStdBut([ArdixEnums.AWD_Indicator_index])
     property var availableCustomSensors: allCustom()
     property bool isCircuitSensorsAvailable: true
+    // Header cells show every sensor's red threshold on their bar, the rpm too.
+    property bool levelForAll: false
     // A cell with a fixed sensor shows it whatever the skin table holds.
     property int fixedSensor: -1
 
@@ -87,7 +89,7 @@ Item {
         sensorValue = sens ? SkinGeometry.sampleRaw(sens) : 0
         sensorWarningValue = sensorValue
         sensorValueFloat = isFloat ? sensorValue / 100 : sensorValue
-        valueLevel = sens && sens.isWarningIfMore && id !== ArdixEnums.EngineRpm_index && sens.maxPossibleValue > 0
+        valueLevel = sens && (levelForAll || (sens.isWarningIfMore && id !== ArdixEnums.EngineRpm_index)) && sens.maxPossibleValue > 0
                 ? Math.min(100, sens.warningValueMax / sens.maxPossibleValue * 100) : 0
     }
 
