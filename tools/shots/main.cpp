@@ -31,6 +31,10 @@ struct Shot
     int settleMs;
 };
 
+// Mode 0 as it is, for the dialogs.
+#define SHOTS_MAIN "for (let i = 0; i < 10 && ardixKernel.curSkinMode !== 0; ++i) ardixKernel.changeSkinMode();" \
+    " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: ardixKernel.hideBusy() }', dialogLayer);"
+
 // Cycles the dash's modes until mode N shows, as the menu's mode button does; in Russian.
 #define SHOTS_MODE(N) "DevSettings.dash.commonSettings.isRu = 1; ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 31);" \
     " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: ardixKernel.hideBusy() }', dialogLayer);" \
@@ -60,6 +64,12 @@ const Shot kDashShots[] = {
     {"mode3", SHOTS_MODE(3), 2300},
     {"mode4", SHOTS_MODE(4), 4300},
     {"mode2_disabled", SHOTS_MODE(2) " ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 11)", 2300},
+    {"dialog_mode_settings", SHOTS_MAIN " ardix.modeMenuShow()", 2300},
+    {"dialog_sensor_menu", SHOTS_MAIN " ardix.sensorMenuShow(0, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,22,23,24,25], [], true)", 2300},
+    {"dialog_warning", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.WaterTemp_index)", 2300},
+    {"dialog_warning_boost", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.BoostPressure_index)", 2300},
+    {"dialog_rpm", SHOTS_MAIN " ardix.showRpmWarningDialog()", 2300},
+    {"dialog_oil", SHOTS_MAIN " ardix.oilPressureWarningDialogShow()", 2300},
     {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
 };
 

@@ -300,3 +300,13 @@ int SkinGeometry::cellSensor(QObject *dashSettings, int skin, int mode, int cell
         return 0;
     return pos[skin][mode][cell];
 }
+
+QVariantList SkinGeometry::activeSensors(QObject *dashSettings) const
+{
+    QVariantList ids;
+    if (auto *settings = qobject_cast<ArdixSettings *>(dashSettings)) {
+        for (uint8_t id : settings->getActiveSensorsList())
+            ids.append(int(id));
+    }
+    return ids;
+}

@@ -130,4 +130,6 @@ public:
     Q_INVOKABLE QVariantMap rpmLampBounds(int maximum, int green, int yellow, int red) const;
     // Sensor id of one cell of the dash settings' skin table; 0 when out of range.
     Q_INVOKABLE int cellSensor(QObject *dashSettings, int skin, int mode, int cell) const;
+    // The dash settings' enabled sensor ids in their own order, as numbers.
+    Q_INVOKABLE QVariantList activeSensors(QObject *dashSettings) const;
 };
