@@ -1,59 +1,110 @@
 import QtQuick
 import ARDIX 1.0
 import "myComponents"
+import "skins/dashNuvo"
 
-// The dash's main screen: its mode, whether it is connected, and the device status labels.
+// The dash's own screen, as an editor: one page per display mode, the common header, the cell count
+// buttons and the device status labels.
 Rectangle {
     id: skin
+    objectName: "dashNuvoSkin"
     color: "black"
-    readonly property real s: ardix.skinScale
-    readonly property bool isOnline: ardixKernel.ardixStatus === MyDefines.ardixOnline
-    readonly property bool isDashLink: ardixKernel.deviceId === ArdixEnums.Device_Ardix7
+    property var kernel: ardixKernel
+    property var window: ardix
+    readonly property real s: width / 1280
+    property int mode: -1
+    property int cellsCount: 0
+    readonly property var pages: ["DashNuvoMain.qml", "DashNuvoRound.qml", "DashNuvoTable.qml",
+                                  "DashNuvoPeaks.qml", "DashNuvoRazgon.qml"]
 
-    Rectangle {
-        anchors.fill: parent
-        anchors.margins: 6 * skin.s
-        radius: 28 * skin.s
-        color: "#0b0c0e"
-        border.color: "#1f2328"
-        border.width: 2 * skin.s
+    function showMode(modeIndex) {
+        const m = modeIndex >= 0 && modeIndex < pages.length ? modeIndex : 0
+        mode = modeIndex
+        page.setSource("skins/dashNuvo/" + pages[m], { kernel: skin.kernel, window: skin.window, mode: m })
+        refreshCount()
+    }
+    function refreshCount() {
+        if (!kernel || !DevSettings.dash || !DevSettings.dash.commonSettings)
+            return
+        cellsCount = DevSettings.dash.commonSettings.skinSetting(kernel.curSkinNum, ArdixEnums.Mode_0_CellsCount + mode)
+    }
+    function stepCount(plus) {
+        const next = plus ? SkinGeometry.countAfterPlus(mode, cellsCount) : SkinGeometry.countAfterMinus(mode, cellsCount)
+        kernel.saveNewSkinSettings(ArdixEnums.Mode_0_CellsCount + mode, next)
     }
 
-    Column {
-        anchors.centerIn: parent
-        spacing: 14 * skin.s
+    Component.onCompleted: showMode(kernel.curSkinMode)
+    Connections {
+        target: skin.kernel
+        function onSkinModeChanged(modeIndex) { skin.showMode(modeIndex) }
+        function onConfigChangedSignal() { skin.refreshCount() }
+    }
+
+    Loader {
+        id: page
+        objectName: "skinPage"
+        anchors.fill: parent
+    }
+
+    DashNuvoCommonHeader {
+        s: skin.s
+        mode: skin.mode
+        window: skin.window
+        settingsHidden: skin.window && skin.window.disabledModeMask ? skin.window.disabledModeMask.shown : false
+    }
+
+    component CountButton: Item {
+        id: button
+        property bool plus: true
+        property bool shown: false
+        y: (800 - 179) * skin.s
+        width: 100 * skin.s
+        height: 179 * skin.s
+        clip: true
+        visible: shown
+        Accessible.role: Accessible.Button
+        Accessible.name: plus ? "+" : "-"
+        Rectangle { // a disc whose centre sits on the screen's edge
+            width: button.height
+            height: width
+            radius: width / 2
+            x: button.plus ? 12 * skin.s : button.width - width - 12 * skin.s
+            color: Qt.rgba(0, 0, 0, 0.5)
+            border.color: "white"
+            border.width: 5 * skin.s
+        }
         Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: "ARDIX 7"
+            anchors.centerIn: parent
+            anchors.horizontalCenterOffset: (button.plus ? 12 : -12) * skin.s
+            text: button.plus ? "+" : "−"
             color: "white"
-            font.pixelSize: 150 * skin.s
-            font.letterSpacing: 8 * skin.s
-            font.bold: true
+            font.pixelSize: 80 * skin.s
         }
-        Text {
-            objectName: "dashModeLabel"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: ("Режим " + (ardixKernel.curSkinMode + 1)).toUpperCase()
-            color: "#b6b6b6"
-            font.pixelSize: 40 * skin.s
+        MouseArea {
+            anchors.fill: parent
+            onClicked: skin.stepCount(button.plus)
         }
-        Text {
-            objectName: "dashLinkState"
-            anchors.horizontalCenter: parent.horizontalCenter
-            visible: skin.isDashLink
-            text: (skin.isOnline ? "Подключен" : "Нет связи").toUpperCase()
-            color: skin.isOnline ? "#b8a870" : "#ff8c90"
-            font.pixelSize: 40 * skin.s
-        }
+    }
+    CountButton {
+        objectName: "cellsMinus"
+        plus: false
+        x: 0
+        shown: SkinGeometry.minusShown(skin.mode, skin.cellsCount)
+    }
+    CountButton {
+        objectName: "cellsPlus"
+        plus: true
+        x: skin.width - width
+        shown: SkinGeometry.plusShown(skin.mode, skin.cellsCount)
     }
 
     DeviceStatusLabels {
-        anchors { right: parent.right; bottom: parent.bottom; margins: 18 * skin.s }
-        scaleX: ardix.scaleX
-        clientVersion: ardixKernel.ardixClientVersion
+        anchors { right: parent.right; bottom: parent.bottom; margins: 6 * skin.s }
+        scaleX: skin.window ? skin.window.scaleX : skin.s
+        clientVersion: skin.kernel.ardixClientVersion
         serialLabel: "серийный номер Ardix: "
-        serialText: ardixKernel.ardixSerialNum
-        serialVisible: ardixKernel.ardixSerialNum !== 0
-        wifiName: ardix.wifi_device_name
+        serialText: skin.kernel.ardixSerialNum
+        serialVisible: skin.kernel.ardixSerialNum !== 0
+        wifiName: skin.window ? skin.window.wifi_device_name : ""
     }
 }

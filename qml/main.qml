@@ -274,13 +274,24 @@ ApplicationWindow {
         return createObjectFrom("dialogs/NotAvailablePage.qml", { title: title, fullScreen: true })
     }
 
-    function modeMenuShow() { openNotAvailable("Настройки режима") }
-    function sensorMenuShow(parent_id, availableStdSensors, availableCustomSensors, isCircuitSensorsAvailable) {
-        openNotAvailable("Выбор показателя")
+    function modeMenuShow() {
+        return createObjectFrom("dialogs/SkinModeSettingsDialog.qml", { kernel: ardixKernel, window: ardix })
     }
-    function warningDialogShow(currIndex) { openNotAvailable("Предупреждения") }
-    function showRpmWarningDialog() { openNotAvailable("Предупреждения") }
-    function oilPressureWarningDialogShow() { openNotAvailable("Давление масла") }
+    function sensorMenuShow(parent_id, availableStdSensors, availableCustomSensors, isCircuitSensorsAvailable) {
+        return createObjectFrom("dialogs/SensorMenu.qml", {
+            kernel: ardixKernel, window: ardix, parent_id: parent_id, availableStdSensors: availableStdSensors,
+            availableCustomSensors: availableCustomSensors, isCircuitSensorsAvailable: isCircuitSensorsAvailable
+        })
+    }
+    function warningDialogShow(currIndex) {
+        return createObjectFrom("dialogs/WarningDialog.qml", { kernel: ardixKernel, window: ardix, currIndex: currIndex })
+    }
+    function showRpmWarningDialog() {
+        return createObjectFrom("dialogs/RpmWarningDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
+    function oilPressureWarningDialogShow() {
+        return createObjectFrom("dialogs/OilPressureWarningDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
     function gearSettingsDialogShow() { openNotAvailable("Передачи") }
     function showLogsSettingsDialog() { openNotAvailable("Настройки логирования") }
     function showTripConfigDialog() { openNotAvailable("Пробег") }

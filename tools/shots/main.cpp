@@ -31,6 +31,15 @@ struct Shot
     int settleMs;
 };
 
+// Mode 0 as it is, for the dialogs.
+#define SHOTS_MAIN "for (let i = 0; i < 10 && ardixKernel.curSkinMode !== 0; ++i) ardixKernel.changeSkinMode();" \
+    " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: ardixKernel.hideBusy() }', dialogLayer);"
+
+// Cycles the dash's modes until mode N shows, as the menu's mode button does; in Russian.
+#define SHOTS_MODE(N) "DevSettings.dash.commonSettings.isRu = 1; ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 31);" \
+    " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: ardixKernel.hideBusy() }', dialogLayer);" \
+    " for (let i = 0; i < 10 && ardixKernel.curSkinMode !== " #N "; ++i) ardixKernel.changeSkinMode();"
+
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
     "(function() { for (let i = dialogLayer.children.length - 1; i >= 0; --i) dialogLayer.children[i].destroy();"
@@ -48,6 +57,20 @@ const Shot kDashShots[] = {
     {"message_number", "ardix.createDialog({dialogTitle: 'Порог', isIntInput: true, intValue: 120, intFrom: 0, intTo: 250, isCancelBtnVisible: true})", 700},
     {"popup", "popUp.show('есть связь')", 1000},
     {"not_available", "ardix.openNotAvailable('Логи')", 700},
+    // The replica's five modes and its dialogs.
+    {"mode0", SHOTS_MODE(0), 2300},
+    {"mode1", SHOTS_MODE(1), 2300},
+    {"mode2", SHOTS_MODE(2), 2300},
+    {"mode3", SHOTS_MODE(3), 2300},
+    {"mode4", SHOTS_MODE(4), 4300},
+    {"mode2_disabled", SHOTS_MODE(2) " ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 11)", 2300},
+    {"dialog_mode_settings", SHOTS_MAIN " ardix.modeMenuShow()", 2300},
+    {"dialog_sensor_menu", SHOTS_MAIN " ardix.sensorMenuShow(0, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,22,23,24,25], [], true)", 2300},
+    {"dialog_warning", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.WaterTemp_index)", 2300},
+    {"dialog_warning_boost", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.BoostPressure_index)", 2300},
+    {"dialog_rpm", SHOTS_MAIN " ardix.showRpmWarningDialog()", 2300},
+    {"dialog_oil", SHOTS_MAIN " ardix.oilPressureWarningDialogShow()", 2300},
+    {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
 };
 
 const Shot kPdmShots[] = {
@@ -81,6 +104,7 @@ int main(int argc, char *argv[])
     parser.addOption({"out", "Folder for the PNG files.", "dir", "."});
     parser.addOption({"prefix", "Prefix of the file names.", "name", ""});
     parser.addOption({"pdm", "Simulate a PDM instead of a dash."});
+    parser.addOption({"only", "Comma-separated shot names to take (default: all).", "names", ""});
     parser.process(app);
     const QDir out(parser.value("out"));
     QDir().mkpath(out.path());
@@ -119,7 +143,10 @@ int main(int argc, char *argv[])
     evaluate(context, window, kReset);
 
     const QString prefix = parser.value("prefix");
+    const QStringList only = parser.value("only").split(QLatin1Char(','), Qt::SkipEmptyParts);
     const auto shoot = [&](const Shot &shot) {
+        if (!only.isEmpty() && !only.contains(QString::fromUtf8(shot.name)))
+            return;
         evaluate(context, window, kReset);
         QTest::qWait(400);
         evaluate(context, window, QString::fromUtf8(shot.open));

@@ -1,0 +1,74 @@
+import QtQuick
+import ARDIX 1.0
+import "../myComponents"
+
+// Switches the shown mode on or off and makes it the one the dash starts with.
+BasicDialog {
+    id: dialog
+    objectName: "skinModeSettingsDialog"
+    title: "Режим " + (mode + 1)
+    backgroundItemWidth: 620 * AppStyle.pixelScale
+    backgroundItemHeight: 330 * AppStyle.pixelScale
+
+    readonly property int mode: kernel ? kernel.curSkinMode : 0
+    property int revision: 0
+    readonly property int enabledBits: setting(ArdixEnums.ModesEnabled, revision)
+    readonly property int defaultMode: setting(ArdixEnums.DefaultMode, revision)
+    readonly property bool isEnabled: ((enabledBits >> mode) & 1) === 1
+    readonly property bool isDefault: defaultMode === mode
+
+    function setting(index, rev) {
+        if (!kernel || !DevSettings.dash || !DevSettings.dash.commonSettings)
+            return 0
+        return Math.max(0, DevSettings.dash.commonSettings.skinSetting(kernel.curSkinNum, index))
+    }
+    function toggle() {
+        const disabling = isEnabled
+        const bits = disabling ? enabledBits & ~(1 << mode) : enabledBits | (1 << mode)
+        kernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, bits)
+        if (disabling)
+            destroyBasicDialog()
+    }
+    function makeDefault() {
+        kernel.saveNewSkinSettings(ArdixEnums.DefaultMode, mode)
+        destroyBasicDialog()
+    }
+
+    Connections {
+        target: dialog.kernel
+        ignoreUnknownSignals: true
+        function onConfigChangedSignal() { dialog.revision++ }
+        function onSkinModeChanged() { dialog.revision++ }
+    }
+
+    Column {
+        anchors.centerIn: parent
+        width: parent.width * 0.8
+        spacing: 24 * AppStyle.pixelScale
+        Text {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            text: ("Режим " + (dialog.mode + 1)).toUpperCase()
+            color: "#1A1A1A"
+            font.pixelSize: AppStyle.basicTitleSize
+        }
+        FlatButton {
+            objectName: "toggleModeButton"
+            width: parent.width
+            height: 70 * AppStyle.pixelScale
+            enabled: !dialog.isDefault
+            color: dialog.isDefault ? "#333" : dialog.isEnabled ? "#E24147" : "#67AA43"
+            text: (dialog.isEnabled ? "сделать не активным" : "сделать активным").toUpperCase()
+            onClicked: dialog.toggle()
+        }
+        FlatButton {
+            objectName: "defaultModeButton"
+            width: parent.width
+            height: 70 * AppStyle.pixelScale
+            enabled: dialog.isEnabled && !dialog.isDefault
+            color: enabled ? "#2385b2" : "#333"
+            text: (dialog.isDefault ? "этот режим активный при включении" : "сделать по умолчанию").toUpperCase()
+            onClicked: dialog.makeDefault()
+        }
+    }
+}

@@ -1,0 +1,35 @@
+import QtQuick
+import ARDIX 1.0
+
+// The top-left corner of the main mode: the gear as a large letter, the drive train as its picture,
+// a plus sign while empty.
+BasicSensorItem {
+    id: corner
+    width: 120 * s
+    height: 120 * s
+    availableStdSensors: [ArdixEnums.Gear_index, ArdixEnums.AWD_Indicator_index]
+    availableCustomSensors: []
+    isCircuitSensorsAvailable: false
+
+    Text {
+        visible: corner.sensID === ArdixEnums.Gear_index
+        anchors.centerIn: parent
+        text: SkinGeometry.gearText(corner.sensorValue)
+        color: "white"
+        font.pixelSize: 130 * corner.s
+    }
+    AwdPicture {
+        visible: corner.sensID === ArdixEnums.AWD_Indicator_index
+        anchors.centerIn: parent
+        height: parent.height * 0.9
+        width: height * 0.75
+    }
+    Text {
+        visible: corner.sensID !== ArdixEnums.Gear_index && corner.sensID !== ArdixEnums.AWD_Indicator_index
+        anchors.centerIn: parent
+        text: "+"
+        color: "#84868F"
+        font.pixelSize: 110 * corner.s
+    }
+    BlinkLayer { anchors.fill: parent; radius: 12 * corner.s; active: corner.warningActive }
+}

@@ -1,0 +1,201 @@
+import QtQuick
+import QtQuick.Shapes
+import ARDIX 1.0
+
+// The circle gauge: a ring from straight down clockwise to the right, its scale, the warning mark,
+// and either a needle (default) or a yellow bar (`barForm`). The gear shows as a large letter, the
+// drive-train indicator as its picture.
+BasicSensorItem {
+    id: gauge
+    property bool barForm: false
+    width: 360 * s
+    height: width
+
+    readonly property real c: width / 2
+    readonly property real outer: c - 2 * s
+    readonly property real inner: outer - 16 * s
+    readonly property bool isBoost: sensID === ArdixEnums.BoostPressure_index || sensID === ArdixEnums.BoostPressure_index2
+    readonly property bool isGear: sensID === ArdixEnums.Gear_index
+    readonly property bool isAwd: sensID === ArdixEnums.AWD_Indicator_index
+    readonly property bool isDial: !isGear && !isAwd
+    readonly property var limits: sensor ? SkinGeometry.circleData(sensor) : ({ maximum: 0, mark: 0 })
+    readonly property var scaleInfo: SkinGeometry.gaugeScale(limits.maximum, isFloat, isBoost)
+    readonly property real unit: isFloat ? 100 : 1
+    readonly property real ratio: SkinGeometry.gaugeRatio(scaleInfo, sensorValue / unit)
+    readonly property real markRatio: SkinGeometry.gaugeRatio(scaleInfo, limits.mark / unit)
+    readonly property real startAngle: 90 // degrees, clockwise from the right: straight down
+    readonly property real sweep: 270
+    readonly property real markWidth: 0.04 * s * 180 / Math.PI
+
+    function pointAt(r, angleDeg) {
+        const a = angleDeg * Math.PI / 180
+        return Qt.point(c + r * Math.cos(a), c + r * Math.sin(a))
+    }
+    function tickPaths() {
+        const lines = []
+        const n = scaleInfo.linesCount
+        if (n <= 0 || n > 2000)
+            return lines
+        const from = inner - 32 * s
+        for (let i = 0; i < n; ++i) {
+            const major = i % scaleInfo.subDivisions === 0
+            const angle = startAngle + sweep * i / n
+            lines.push([pointAt(from, angle), pointAt(inner - (major ? 10.4 : 16) * s, angle)])
+        }
+        return lines
+    }
+
+    Rectangle {
+        id: innerDisc
+        visible: gauge.isDial
+        x: gauge.c - gauge.inner; y: x
+        width: 2 * gauge.inner; height: width; radius: width / 2
+        color: gauge.barForm ? "#151515" : "#000000"
+    }
+    BlinkLayer {
+        x: gauge.barForm ? innerDisc.x : gauge.c - gauge.outer
+        y: x
+        width: gauge.barForm ? innerDisc.width : 2 * gauge.outer
+        height: width
+        radius: width / 2
+        peak: 0.8
+        active: gauge.warningActive
+    }
+
+    Shape {
+        visible: gauge.isDial
+        anchors.fill: parent
+        ShapePath { // the ring
+            strokeColor: gauge.barForm ? "#2a2b30" : "#ddd"
+            strokeWidth: 16 * gauge.s
+            fillColor: "transparent"
+            capStyle: ShapePath.FlatCap
+            PathAngleArc {
+                centerX: gauge.c; centerY: gauge.c
+                radiusX: gauge.outer - 8 * gauge.s; radiusY: radiusX
+                startAngle: gauge.startAngle
+                sweepAngle: gauge.sweep
+            }
+        }
+        ShapePath { // ticks
+            strokeColor: "#505256"
+            strokeWidth: 2 * gauge.s
+            fillColor: "transparent"
+            PathMultiline { paths: gauge.tickPaths() }
+        }
+        ShapePath { // the value bar of the bar form
+            strokeColor: gauge.barForm && gauge.sensorValue !== 0 ? "#fec939" : "transparent"
+            strokeWidth: 16 * gauge.s
+            fillColor: "transparent"
+            capStyle: ShapePath.FlatCap
+            PathAngleArc {
+                centerX: gauge.c; centerY: gauge.c
+                radiusX: gauge.outer - 8 * gauge.s; radiusY: radiusX
+                startAngle: gauge.startAngle
+                sweepAngle: gauge.sweep * gauge.ratio
+            }
+        }
+        ShapePath { // the warning mark, a thin wedge ending at the threshold
+            strokeColor: gauge.limits.mark !== 0 ? "#ff4747" : "transparent"
+            strokeWidth: 16 * gauge.s
+            fillColor: "transparent"
+            capStyle: ShapePath.FlatCap
+            PathAngleArc {
+                centerX: gauge.c; centerY: gauge.c
+                radiusX: gauge.outer - 8 * gauge.s; radiusY: radiusX
+                startAngle: Math.max(gauge.startAngle, gauge.startAngle + gauge.sweep * gauge.markRatio - gauge.markWidth)
+                sweepAngle: Math.min(gauge.markWidth, gauge.sweep * gauge.markRatio)
+            }
+        }
+    }
+
+    Repeater { // labels
+        model: gauge.isDial ? gauge.scaleInfo.labelsCount : 0
+        Text {
+            readonly property real angle: gauge.startAngle + gauge.sweep * index * gauge.scaleInfo.subDivisions
+                                          / gauge.scaleInfo.linesCount
+            readonly property point at: gauge.pointAt(gauge.inner - 59.2 * gauge.s, angle)
+            text: SkinGeometry.gaugeLabel(gauge.scaleInfo, index)
+            x: at.x - width / 2
+            y: at.y - height / 2
+            color: "white"
+            font.pixelSize: (text.indexOf(".") >= 0 ? 25 : gauge.isBoost ? 45 : 35) * gauge.s
+        }
+    }
+
+    // Needle form
+    Shape {
+        visible: gauge.isDial && !gauge.barForm
+        x: gauge.c - 10.5 * gauge.s
+        y: gauge.c - 132 * gauge.s
+        width: 21 * gauge.s
+        height: 132 * gauge.s
+        transformOrigin: Item.Bottom
+        rotation: -180 + 270 * gauge.ratio
+        Behavior on rotation { NumberAnimation { duration: 2000; easing.type: Easing.OutCubic } }
+        ShapePath {
+            fillColor: "#ff5a36"
+            strokeColor: "transparent"
+            startX: 0; startY: 132 * gauge.s
+            PathLine { x: 10.5 * gauge.s; y: 0 }
+            PathLine { x: 21 * gauge.s; y: 132 * gauge.s }
+            PathLine { x: 0; y: 132 * gauge.s }
+        }
+    }
+    Rectangle {
+        visible: gauge.isDial && !gauge.barForm
+        width: 34 * gauge.s; height: width; radius: width / 2
+        x: gauge.c - width / 2; y: x
+        color: "#222"
+        border.color: "#ddd"
+        border.width: 2 * gauge.s
+    }
+    Text {
+        id: needleValue
+        objectName: "gaugeValue"
+        visible: gauge.isDial && !gauge.barForm
+        anchors { right: parent.right; rightMargin: 10 * gauge.s; bottom: parent.bottom; bottomMargin: 24 * gauge.s }
+        text: gauge.valueText
+        color: "white"
+        font.pixelSize: 50 * gauge.s
+    }
+    Text {
+        visible: gauge.isDial && !gauge.barForm
+        anchors { right: needleValue.right; bottom: needleValue.top }
+        text: gauge.sensorName.toUpperCase()
+        color: "#868686"
+        font.pixelSize: 20 * gauge.s
+    }
+
+    // Bar form
+    Column {
+        visible: gauge.isDial && gauge.barForm
+        anchors.centerIn: parent
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: gauge.sensorName.toUpperCase()
+            color: "#868686"
+            font.pixelSize: 22 * gauge.s
+        }
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: gauge.valueText
+            color: "#fec939"
+            font.pixelSize: (gauge.sensorValue < 1300 ? 70 : 50) * gauge.s
+        }
+    }
+
+    Text {
+        visible: gauge.isGear
+        anchors.centerIn: parent
+        text: SkinGeometry.gearText(gauge.sensorValue)
+        color: "white"
+        font.pixelSize: 280 * gauge.s
+    }
+    AwdPicture {
+        visible: gauge.isAwd
+        anchors.centerIn: parent
+        height: parent.height * 0.7
+        width: height * 0.75
+    }
+}

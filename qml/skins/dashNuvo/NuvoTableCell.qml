@@ -1,0 +1,61 @@
+import QtQuick
+import ARDIX 1.0
+
+// A table cell: the name (and units), a level bar at the left and the sample value, large.
+BasicSensorItem {
+    id: tc
+    property bool peakBox: false
+    readonly property real namePx: Math.max(height / 8.5, 23 * s)
+    readonly property bool isGear: sensID === ArdixEnums.Gear_index
+    isValueLevelVisible: true
+
+    Rectangle { // level bar
+        id: level
+        visible: tc.isValueLevelVisible
+        x: 6 * tc.s
+        y: 10 * tc.s
+        width: tc.width * 0.08
+        height: tc.height - 20 * tc.s
+        color: tc.warningActive ? "#e9454a" : "#ffe943"
+        Rectangle {
+            width: parent.width
+            height: parent.height * (100 - tc.valueLevel) / 100
+            color: "#2a2f37"
+        }
+    }
+    Text {
+        id: name
+        anchors { left: level.right; leftMargin: 10 * tc.s; right: parent.right
+                  rightMargin: tc.peakBox ? 90 * tc.s : 6 * tc.s; top: parent.top; topMargin: 8 * tc.s }
+        textFormat: Text.StyledText
+        text: "<font color='#84868F'>" + tc.sensorName.toUpperCase() + "</font>"
+              + (tc.sensorUnits.length > 0 ? "<font color='#ffffff'> / " + tc.sensorUnits + "</font>" : "")
+        font.pixelSize: tc.namePx
+        elide: Text.ElideRight
+    }
+    Text {
+        objectName: "tableValue"
+        anchors { left: level.right; right: parent.right; bottom: parent.bottom; top: name.bottom }
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 10
+        text: tc.valueText
+        color: tc.preWarningActive && !tc.warningActive ? "#fff157" : "white"
+        font.pixelSize: Math.min(0.3 * tc.width, tc.height * 0.62)
+    }
+    Rectangle {
+        visible: tc.peakBox
+        anchors { right: parent.right; rightMargin: 8 * tc.s; top: parent.top; topMargin: 8 * tc.s }
+        width: peakText.width + 12 * tc.s; height: peakText.height + 4 * tc.s
+        color: "#ffe843"
+        Text {
+            id: peakText
+            anchors.centerIn: parent
+            text: tc.isRu ? "МАКС" : "MAX"
+            color: "black"
+            font.pixelSize: 18 * tc.s
+        }
+    }
+    BlinkLayer { anchors.fill: parent; peak: 0.7; active: tc.warningActive }
+}
