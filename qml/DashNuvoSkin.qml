@@ -46,7 +46,9 @@ Rectangle {
         anchors.fill: parent
     }
 
+    readonly property rect settingsIconRect: commonHeader.settingsIconRect
     DashNuvoCommonHeader {
+        id: commonHeader
         s: skin.s
         mode: skin.mode
         window: skin.window

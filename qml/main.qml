@@ -480,9 +480,12 @@ ApplicationWindow {
         kernel: ardixKernel
         selectorOpen: deviceSelector.isOpen
         isDash: ardix.isDashInterface
-        settingsIconX: mainScreen.x - x + mainScreen.width - 59 * ardix.scaleX - 8 * ardix.scaleX
-        settingsIconY: mainScreen.y + 8 * ardix.scaleX
-        iconSize: 59 * ardix.scaleX
+        // Over the skin header's own settings icon.
+        readonly property rect skinIcon: mainScreen.item && mainScreen.item.settingsIconRect !== undefined
+                                         ? mainScreen.item.settingsIconRect : Qt.rect(0, 0, 59 * ardix.skinScale, 59 * ardix.skinScale)
+        settingsIconX: mainScreen.x - x + skinIcon.x
+        settingsIconY: mainScreen.y + skinIcon.y
+        iconSize: skinIcon.width
         onCloseSelector: deviceSelector.close()
         onOpenModeSettings: ardix.modeMenuShow()
     }

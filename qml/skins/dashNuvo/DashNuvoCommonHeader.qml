@@ -74,6 +74,9 @@ Item {
         font.italic: true
         font.letterSpacing: 2 * header.s
     }
+    // Where the settings icon sits, for the window's mask to put its own icon on top of it.
+    readonly property rect settingsIconRect: Qt.rect(x + settingsIcon.x, y + settingsIcon.y, settingsIcon.width, settingsIcon.height)
+
     Image {
         id: settingsIcon
         objectName: "skinModeSettings"
