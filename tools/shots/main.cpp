@@ -139,6 +139,10 @@ int main(int argc, char *argv[])
 
     // Connected, synchronised, pop-ups gone.
     QTest::qWaitFor([&] { return evaluate(context, window, "ardixKernel.ardixStatus === 1").toBool(); }, 10000);
+    QTest::qWait(1500);
+    // Give the device the client's settings, as a user answering the sync question would, so that no sync
+    // question covers the shots.
+    evaluate(context, window, "ardixKernel.deviceId === ArdixEnums.Device_Pmx ? ardixKernel.applyNewPdmSettings() : ardixKernel.applyNewArdixSettings(true)");
     QTest::qWait(3500);
     evaluate(context, window, kReset);
 
