@@ -282,12 +282,23 @@ void TestLd::slowChannelsLeftOut()
     const ElogData log = parse(b);
     QByteArray bytes = exportBytes(log, LogExportContext::builtinCatalogue());
     const LdFileRead f = readLd(bytes);
-    QCOMPARE(f.u32(0x56), 2u);
-    QCOMPARE(f.channels.size(), size_t(2));
+    // The slow sensor is left out; the slow GPS keeps its 11 channels at its own 10 Hz.
+    QCOMPARE(f.u32(0x56), 13u);
+    QCOMPARE(f.channels.size(), size_t(13));
     QCOMPARE(f.channels[0].name, QByteArray("Engine RPM"));
     QCOMPARE(f.channels[1].name, QByteArray("Ground Speed"));
-    QCOMPARE(f.channels[1].count, quint32(n));
-    QCOMPARE(bytes.size(), 0x3448 + 124 * 2 + 2 * 2 * n);
+    for (size_t k = 0; k < 2; ++k) {
+        QCOMPARE(f.channels[k].count, quint32(n));
+        QCOMPARE(f.channels[k].rate, quint16(50));
+        QCOMPARE(f.channels[k].samples[57], 57);
+    }
+    for (size_t k = 2; k < 13; ++k) {
+        QCOMPARE(f.channels[k].count, quint32(n / 5));
+        QCOMPARE(f.channels[k].rate, quint16(10));
+    }
+    QCOMPARE(f.channels[2].name, QByteArray("GPS Sats Used"));
+    QCOMPARE(f.byName("GPS Time")->samples[19], f.byName("GPS Time")->samples[0] + 19 * 500);
+    QCOMPARE(bytes.size(), 0x3448 + 124 * 13 + 2 * 2 * n + (8 * 4 + 3 * 2) * (n / 5));
 }
 
 void TestLd::namesCutAtCharacterBoundary()

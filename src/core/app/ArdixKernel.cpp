@@ -2,6 +2,7 @@
 
 #include "app/IncomingFile.h"
 #include "app/KernelPorts.h"
+#include "settings/history/SnapshotRecorder.h"
 #include "app/RunGuard.h"
 #include "link/BlockEncoding.h"
 #include "logs/LogExportContext.h"
@@ -53,6 +54,7 @@ ArdixKernel::ArdixKernel(QObject *parent)
 
     m_store->loadDashSettings(false);
     m_store->loadPdmSettings(false);
+    m_history->look();
     refreshWifi();
 
     const RunGuard *guard = RunGuard::instance();
@@ -111,6 +113,11 @@ void ArdixKernel::buildSettings()
     m_blocks = std::make_unique<BlocksAdapter>(*m_store, *m_ardixSettings, state);
     m_storePort = std::make_unique<QSettingsStorePort>();
     m_logic->setProvider(m_blocks.get());
+    settingsHistory::DeviceBlocks blocks;
+    blocks.block = [this](settingsDiff::BlockKind k) { return k == settingsDiff::BlockKind::Dash ? m_store->dashImage().bytes() : m_store->pdmBlock(); };
+    blocks.serial = [this](settingsDiff::BlockKind k) { return k == settingsDiff::BlockKind::Dash ? m_store->serialNum() : m_store->pdmSerialNumber(); };
+    m_history = std::make_unique<settingsHistory::SnapshotRecorder>(
+        settingsHistory::SettingsHistory(settingsHistory::SettingsHistory::defaultFolder()), blocks);
 }
 
 void ArdixKernel::buildLink()
@@ -213,6 +220,10 @@ void ArdixKernel::connectSignals()
     connect(d, &MessageDispatcher::syncCompletedSignal, this, &ArdixKernel::syncCompletedSignal);
     connect(d, &MessageDispatcher::configChangedSignal, this, &ArdixKernel::configChangedSignal);
     connect(d, &MessageDispatcher::newConfigDownloadedFromArdix, this, &ArdixKernel::newConfigDownloadedFromArdix);
+    connect(d, &MessageDispatcher::newConfigDownloadedFromArdix, this, [this] {
+        m_history->keep(isOnlineWith(ArdixEnums::Device_Pmx) ? settingsDiff::BlockKind::Pdm : settingsDiff::BlockKind::Dash,
+                        settingsHistory::Source::ReadFromDevice);
+    });
     connect(d, &MessageDispatcher::skinModeChanged, this, &ArdixKernel::skinModeChanged);
     connect(d, &MessageDispatcher::newGearCalibrationValueRecieved, this, &ArdixKernel::newGearCalibrationValueRecieved);
     connect(d, &MessageDispatcher::newSpeedInputCorrectionRecieved, this, &ArdixKernel::newSpeedInputCorrectionRecieved);
@@ -239,6 +250,8 @@ void ArdixKernel::connectSignals()
     connect(m_store, &persistence::SettingsStore::configChangedSignal, this, &ArdixKernel::configChangedSignal);
     connect(m_store, &persistence::SettingsStore::newConfigDownloadedFromArdix, this,
             &ArdixKernel::newConfigDownloadedFromArdix);
+    connect(m_store, &persistence::SettingsStore::newConfigDownloadedFromArdix, this,
+            [this] { m_history->keepChanged(settingsHistory::Source::LoadedFromFile); });
     connect(m_store, &persistence::SettingsStore::newPdmSettingsPasswordSignal, this,
             &ArdixKernel::newPdmSettingsPasswordSignal);
     connect(m_store, &persistence::SettingsStore::skinStateLoaded, this, [this](int skin, int mode) {
@@ -523,7 +536,12 @@ uint32_t ArdixKernel::crc32usingGZIPPolynomial(const char *inputData, uint32_t l
 
 void ArdixKernel::wifi_preparePacketToSend(uint32_t packetNum, QByteArray) { m_flasher->wifi_preparePacketToSend(packetNum); }
 void ArdixKernel::sendToArdix(unsigned action, unsigned dataOrCommand, unsigned i_parameter) { m_link->sendToArdix(action, dataOrCommand, i_parameter); }
-void ArdixKernel::sendToArdixQueue(unsigned action, unsigned dataOrCommand, unsigned parameter) { m_link->sendToArdixQueue(action, dataOrCommand, parameter); }
+void ArdixKernel::sendToArdixQueue(unsigned action, unsigned dataOrCommand, unsigned parameter)
+{
+    if (action == ArdixEnums::FlashData)
+        m_history->keepUpload(dataOrCommand);
+    m_link->sendToArdixQueue(action, dataOrCommand, parameter);
+}
 QString ArdixKernel::importElog(QString inputPath) { return m_logStore->importElog(inputPath); }
 void ArdixKernel::exportElog(QString inputPath, QString outputPath) { m_logStore->exportElog(inputPath, outputPath); }
 
@@ -600,7 +618,12 @@ void ArdixKernel::applyNewPdmSettings()
     m_store->savePdmSettings(false);
 }
 
-void ArdixKernel::applyNewArdixSettings(bool isFull) { m_dispatcher->applyNewArdixSettings(isFull); }
+void ArdixKernel::applyNewArdixSettings(bool isFull)
+{
+    m_dispatcher->applyNewArdixSettings(isFull);
+    if (isOnlineWith(ArdixEnums::Device_Ardix7))
+        m_history->keep(settingsDiff::BlockKind::Dash, settingsHistory::Source::WrittenToDevice);
+}
 void ArdixKernel::applyNewArdixSettings() { applyNewArdixSettings(false); }
 
 TheSensorConfig *ArdixKernel::getSensor(uint8_t sensId)

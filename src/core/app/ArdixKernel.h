@@ -38,6 +38,9 @@ struct LogExportContext;
 namespace persistence {
 class SettingsStore;
 }
+namespace settingsHistory {
+class SnapshotRecorder;
+}
 namespace ardix::laps {
 class LapService;
 }
@@ -319,6 +322,7 @@ private:
     std::unique_ptr<DashPortAdapter> m_dashPort;
     std::unique_ptr<PdmPortAdapter> m_pdmPort;
     std::unique_ptr<BlocksAdapter> m_blocks;
+    std::unique_ptr<settingsHistory::SnapshotRecorder> m_history;
     std::unique_ptr<LogStoreAdapter> m_logPort;
     std::unique_ptr<DeviceLinkPort> m_linkPort;
     std::unique_ptr<QSettingsStorePort> m_storePort;

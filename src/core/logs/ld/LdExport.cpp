@@ -63,6 +63,16 @@ int32_t truncated(double v)
     return int32_t(v);
 }
 
+// The whole-hertz rate of a GPS channel with fewer samples than the log has records (10 Hz in a
+// 50 Hz log); 0 when it is not slower or rounds to nothing.
+uint16_t slowGpsRate(const ElogData &log, int gps)
+{
+    const uint64_t samples = log.channelSamples[size_t(gps)];
+    if (log.recordCount == 0 || samples == 0 || samples >= log.recordCount)
+        return 0;
+    return uint16_t((samples * log.logRate + log.recordCount / 2) / log.recordCount);
+}
+
 QString noSensorName(uint8_t id)
 {
     return QStringLiteral("Channel %1").arg(id);
@@ -86,20 +96,33 @@ LdExport::LdExport(const ElogData &log, const LogExportContext &context, const E
 {
     m_sampleCount = log.recordCount;
     const int gps = log.channelIndex(elog::Module_GPS);
-    if (gps >= 0 && !log.isSlow(elog::Module_GPS))
+    if (gps >= 0 && !log.isSlow(elog::Module_GPS)) {
         m_gps = gps;
+        m_gpsCount = log.recordCount;
+        m_gpsRate = log.logRate;
+    } else if (gps >= 0) {
+        m_gpsRate = slowGpsRate(log, gps);
+        if (m_gpsRate != 0) {
+            m_gps = gps;
+            m_gpsSlow = true;
+            m_gpsCount = log.channelSamples[size_t(gps)];
+        }
+    }
 
     if (m_gps >= 0) {
         // One pass over every record finds the crossings; the thinned records, if any, are run
         // again from a reset engine. Without thinning that second run would repeat the first.
+        // Thinning cuts sensor and GPS samples by the same record indices, so a slow GPS is never
+        // thinned: its samples do not line up with the records.
         runGpsPass(nullptr);
-        m_kept = thinningRanges();
+        m_kept = m_gpsSlow ? Ranges{} : thinningRanges();
         if (!m_kept.empty()) {
             uint32_t kept = 0;
             for (const auto &r : m_kept)
                 kept += r.second - r.first;
             if (kept != 0 && kept < log.recordCount) {
                 m_sampleCount = kept;
+                m_gpsCount = kept;
                 runGpsPass(&m_kept);
             } else {
                 m_kept.clear();
@@ -201,10 +224,11 @@ void LdExport::finishHeaders()
         const quint32 at = kHeaderAreaSize + kChannelHeaderSize * k;
         h.previous = k == 0 ? 0 : at - kChannelHeaderSize;
         h.next = k + 1 == count ? 0 : at + kChannelHeaderSize;
+        const bool gps = isGps(m_channels[k]);
         h.dataOffset = data;
-        h.sampleCount = m_sampleCount;
-        h.sampleRate = m_log.logRate;
-        data += quint32(h.sampleSize) * m_sampleCount;
+        h.sampleCount = gps ? m_gpsCount : m_sampleCount;
+        h.sampleRate = gps ? m_gpsRate : m_log.logRate;
+        data += quint32(h.sampleSize) * h.sampleCount;
     }
 }
 
@@ -215,7 +239,7 @@ void LdExport::runGpsPass(const Ranges *kept)
     const laps::StartPoint settings{m_context.startPointLat, m_context.startPointLon, m_context.startPointCourse};
     laps::setupStartLineForLog(engine, m_log, settings);
 
-    const uint32_t n = m_sampleCount;
+    const uint32_t n = m_gpsCount;
     m_gps32.assign(size_t(kGps32Columns) * n, 0);
     m_gps16.assign(size_t(kGps16Columns) * n, 0);
     m_crossings.clear();
@@ -223,7 +247,7 @@ void LdExport::runGpsPass(const Ranges *kept)
             *time = head + n, *date = time + n, *speed = date + n;
     int16_t *beacon = m_gps16.data(), *gainLoss = beacon + n, *lapDistance = gainLoss + n;
 
-    const Ranges all{{0, m_log.recordCount}};
+    const Ranges all{{0, m_gpsCount}};
     uint32_t j = 0;
     for (const auto &range : kept ? *kept : all) {
         for (uint32_t i = range.first; i < range.second && j < n; ++i, ++j) {
@@ -298,8 +322,8 @@ LdExport::Ranges LdExport::thinningRanges() const
 
 void LdExport::placeBeaconMarkers()
 {
-    const uint32_t n = m_sampleCount;
-    const uint32_t rate = m_log.logRate;
+    const uint32_t n = m_gpsCount;
+    const uint32_t rate = m_gpsRate;
     if (rate == 0)
         return;
     int16_t *beacon = m_gps16.data() + size_t(kBeaconColumn) * n;
@@ -364,7 +388,7 @@ qint64 LdExport::fileSize() const
 {
     qint64 size = kHeaderAreaSize + qint64(kChannelHeaderSize) * qint64(m_headers.size());
     for (const auto &h : m_headers)
-        size += qint64(h.sampleSize) * m_sampleCount;
+        size += qint64(h.sampleSize) * h.sampleCount;
     return size;
 }
 
@@ -407,15 +431,16 @@ QByteArray LdExport::headerBytes() const
 
 bool LdExport::writeBlock(const Sink &sink, const Channel &channel) const
 {
-    const uint32_t n = m_sampleCount;
+    const uint32_t g = m_gpsCount;
     switch (channel.source) {
     case Source::Gps32:
-        return sink(reinterpret_cast<const char *>(m_gps32.data() + size_t(channel.index) * n), qsizetype(n) * 4);
+        return sink(reinterpret_cast<const char *>(m_gps32.data() + size_t(channel.index) * g), qsizetype(g) * 4);
     case Source::Gps16:
-        return sink(reinterpret_cast<const char *>(m_gps16.data() + size_t(channel.index) * n), qsizetype(n) * 2);
+        return sink(reinterpret_cast<const char *>(m_gps16.data() + size_t(channel.index) * g), qsizetype(g) * 2);
     case Source::LogBlock:
         break;
     }
+    const uint32_t n = m_sampleCount;
     const char *block = reinterpret_cast<const char *>(m_log.block(channel.index));
     if (m_kept.empty())
         return sink(block, qsizetype(n) * 2);

@@ -50,7 +50,10 @@ public:
     LdExport(const ElogData &log, const LogExportContext &context, const ExportStamp &stamp);
 
     int channelCount() const { return int(m_channels.size()); }
+    // Samples of the sensor channels; the GPS-derived channels have gpsSampleCount() at gpsRate().
     uint32_t sampleCount() const { return m_sampleCount; }
+    uint32_t gpsSampleCount() const { return m_gpsCount; }
+    uint16_t gpsRate() const { return m_gpsRate; }
     const std::vector<ChannelHeader> &headers() const { return m_headers; }
     qint64 fileSize() const;
     // Records left out by lap thinning (indices in the log); empty when nothing is thinned.
@@ -78,12 +81,18 @@ private:
     void addChannel(const ChannelHeader &header, Source source, int index);
     void finishHeaders();
     bool writeBlock(const Sink &sink, const Channel &channel) const;
+    static bool isGps(const Channel &channel) { return channel.source != Source::LogBlock; }
 
     const ElogData &m_log;
     const LogExportContext &m_context;
     ExportStamp m_stamp;
     int m_gps = -1;
     uint32_t m_sampleCount = 0;
+    // The GPS-derived channels follow the log unless its GPS is slower than the log: they then keep
+    // the GPS's own samples at its own rate.
+    bool m_gpsSlow = false;
+    uint32_t m_gpsCount = 0;
+    uint16_t m_gpsRate = 0;
     Ranges m_kept; // empty: every record
     std::vector<Channel> m_channels;
     std::vector<ChannelHeader> m_headers;
