@@ -1,6 +1,7 @@
 #include "ui/InterfaceTypes.h"
 #include "ui/AppAddresses.h"
 #include "ui/DeviceWebName.h"
+#include "ui/PdmLogicPreview.h"
 #include "ui/WindowLayoutHelper.h"
 
 #include <QtQml>
@@ -10,4 +11,5 @@ void registerInterfaceTypes()
     qmlRegisterType<WindowLayoutHelper>("ARDIX", 1, 0, "WindowLayoutHelper");
     qmlRegisterType<DeviceWebName>("ARDIX", 1, 0, "DeviceWebName");
     qmlRegisterType<AppAddresses>("ARDIX", 1, 0, "AppAddresses");
+    qmlRegisterType<PdmLogicPreview>("ARDIX", 1, 0, "PdmLogicPreview");
 }
