@@ -25,6 +25,8 @@ Column {
 
     spacing: 6 * ps
 
+    signal appended(int funcId)
+
     function changed() {
         if (!pdm)
             return
@@ -57,6 +59,7 @@ Column {
         owner.functionsOrder = o
         owner.functionsCount = count + 1
         changed()
+        appended(id)
     }
 
     // A condition belongs to its parent alone: removing it frees its slot.

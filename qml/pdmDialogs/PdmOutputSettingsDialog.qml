@@ -190,6 +190,13 @@ BasicDialog {
                 kernel: root.kernel
                 functionParent: ArdixEnums.FunctionParent_PdmOutput
                 changeFlag: "outputsHasChanges"
+                // An output without a name goes to the device as unused: naming it keeps the condition.
+                onAppended: {
+                    if (root.output.outputName.length > 0)
+                        return
+                    root.output.outputName = "Выход " + (root.outputIndex + 1)
+                    nameField.text = root.output.outputName
+                }
             }
 
             Section { visible: root.isPwm; text: "Управление PWM" }
