@@ -75,7 +75,10 @@ BasicDialog {
             return ""
         if (!isConditionSet(bit))
             return " условие не назначено"
-        const description = preview.revision >= 0 ? preview.description(other[idProperty]) : ""
+        // Unapplied edits are described from the edited settings; otherwise as the window does.
+        const id = other[idProperty]
+        const description = pdm.hasChanges ? (preview.revision >= 0 ? preview.description(id) : "")
+                : window && typeof window.getPdmFunctionDescription === "function" ? window.getPdmFunctionDescription(id) : ""
         return lead + (description ? "\n" + description : "")
     }
 

@@ -1,6 +1,7 @@
 // Runs the interface's Qt Quick tests with the same types and style the client registers.
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
+#include "ui/InterfaceTypes.h"
 
 #include <QCoreApplication>
 #include <QQmlEngine>
@@ -24,7 +25,11 @@ public slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Ardix"));
         applyProcessLocale();
     }
-    void qmlEngineAvailable(QQmlEngine *) { registerArdixTypes(); }
+    void qmlEngineAvailable(QQmlEngine *)
+    {
+        registerArdixTypes();
+        registerInterfaceTypes();
+    }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(ardix_qml, Setup)
