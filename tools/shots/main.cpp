@@ -71,10 +71,6 @@ const Shot kPdmShots[] = {
     {"pdm_password", "ardixKernel.showPdmSettingsPasswordDialog(true)", 700},
     {"pdm_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},
-    {"pdm_can_in", "ardix.openSettings().openPage('canDialogs/CanInputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
-    {"pdm_can_di", "ardix.openSettings().openPage('canDialogs/CanDigitalInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
-    {"pdm_can_ai", "ardix.openSettings().openPage('canDialogs/CanAnalogInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
-    {"pdm_can_out", "ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)
