@@ -85,7 +85,7 @@ ApplicationWindow {
                 ardix.openIncomingFileDialog(fileInfo)
             }
         }
-        onShowPdmSettingsPasswordDialog: (isSetPassword) => ardix.openNotAvailable("Пароль настроек PDM")
+        onShowPdmSettingsPasswordDialog: (isSetPassword) => ardix.createObjectFrom("pdmDialogs/PdmPasswordSettingsDialog.qml", { isSetPassword: isSetPassword, kernel: ardixKernel, window: ardix })
         onArdixStatusChangedSignal: {
             deviceWebName.clear()
             if (ardixKernel.dev_conn_type === ArdixEnums.Connection_Wifi)
@@ -298,7 +298,9 @@ ApplicationWindow {
     function showLapsLogDialog(logPath, isExternalFile) { openNotAvailable("Круги") }
     function showLogsDialog() { openNotAvailable("Логи") }
     function showBrightnessDialog() { openNotAvailable("Яркость") }
-    function showPdmRealtimeDialog() { openNotAvailable("Текущее состояние") }
+    function showPdmRealtimeDialog() {
+        return createObjectFrom("pdmDialogs/PdmRealtimeDataDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
 
     function warningDialogClosed() { warningsOffTimer.restart() }
 

@@ -200,7 +200,7 @@ BasicDialog {
                 showNewBadge: AppSettings.ardix_keypad_new_cnt < 5
                 onClicked: {
                     AppSettings.ardix_keypad_new_cnt += 1
-                    root.openNotAvailable(title)
+                    if (root.StackView.view) root.StackView.view.openPage("keypadDialogs/KeypadSettingsDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
                 }
             }
             SettingsRow {

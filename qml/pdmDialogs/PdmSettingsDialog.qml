@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "../utils/PdmDialogs.js" as Dialogs
 
 // The PDM settings menu, first page of the settings stack for the PDM.
 BasicDialog {
@@ -46,6 +47,13 @@ BasicDialog {
         return c.createObject(window ? window.contentItem : root.parent, { title: title, window: window, kernel: kernel })
     }
 
+    function openPage(path, props) {
+        const view = root.StackView.view
+        if (view && typeof view.openPage === "function")
+            return view.openPage(path, props)
+        return null
+    }
+
     function customBackButtonAction() {
         if (!pdm || !pdm.hasChanges) {
             destroyBasicDialog()
@@ -58,16 +66,56 @@ BasicDialog {
               canceled: function() { root.pdm.reloadFromStruct(); root.destroyBasicDialog() } })
     }
 
-    function masterSwitchDescription() {
+    function isConditionSet(bit) {
+        return other !== null && (other.pdmOtherSettingConfigBits & (1 << bit)) !== 0
+    }
+
+    function conditionDescription(bit, idProperty, lead) {
         if (!other)
             return ""
-        const enabled = (other.pdmOtherSettingConfigBits
-                         & (1 << ArdixEnums.PdmOtherSettingsConfigBits_isMasterShutdownFunctionEnabled)) !== 0
-        if (!enabled)
+        if (!isConditionSet(bit))
             return " условие не назначено"
-        const description = window && typeof window.getPdmFunctionDescription === "function"
-                ? window.getPdmFunctionDescription(other.masterShutdownFunctionId) : ""
-        return "Все выходы, будут выключены при условии:" + (description ? "\n" + description : "")
+        // Unapplied edits are described from the edited settings; otherwise as the window does.
+        const id = other[idProperty]
+        const description = pdm.hasChanges ? (preview.revision >= 0 ? preview.description(id) : "")
+                : window && typeof window.getPdmFunctionDescription === "function" ? window.getPdmFunctionDescription(id) : ""
+        return lead + (description ? "\n" + description : "")
+    }
+
+    function masterSwitchDescription() {
+        return conditionDescription(ArdixEnums.PdmOtherSettingsConfigBits_isMasterShutdownFunctionEnabled,
+                                    "masterShutdownFunctionId", "Все выходы, будут выключены при условии:")
+    }
+
+    // The master switch, error reset and sleep each hang on one condition of their own.
+    function openCondition(bit, idProperty, parentType) {
+        if (!pdm)
+            return null
+        const isNew = !isConditionSet(bit)
+        const id = isNew ? Dialogs.newFunctionId(window, pdm.functions) : other[idProperty]
+        if (id < 0)
+            return null
+        const d = Dialogs.openModal(window, "logicDialogs/InternalFunctionSettingsDialog.qml",
+                                    { thisFunctionId: id, isAddNew: isNew, functionParent: parentType, kernel: kernel, window: window })
+        if (d && isNew)
+            d.functionSaved.connect(function(fid) {
+                root.other[idProperty] = fid
+                root.other.pdmOtherSettingConfigBits = root.other.pdmOtherSettingConfigBits | (1 << bit)
+                root.pdm.otherHasChanges = true
+            })
+        return d
+    }
+
+    function clearCondition(bit, idProperty) {
+        if (!isConditionSet(bit))
+            return
+        const f = pdm.functions[other[idProperty]]
+        if (f)
+            f.reset()
+        other.pdmOtherSettingConfigBits = other.pdmOtherSettingConfigBits & ~(1 << bit)
+        other[idProperty] = 0
+        pdm.otherHasChanges = true
+        pdm.functionsHasChanges = true
     }
 
     function setOther(name, value) {
@@ -98,6 +146,12 @@ BasicDialog {
         return -1
     }
 
+    PdmLogicPreview {
+        id: preview
+        settings: root.pdm
+        kernel: root.kernel
+    }
+
     Connections {
         target: root.kernel
         ignoreUnknownSignals: true
@@ -113,29 +167,30 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_CurrentState
                 title: "Текущее состояние"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.openPage("pdmDialogs/PdmRealtimeDataDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Inputs
                 title: "Входы"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.openPage("pdmDialogs/PdmInputsSettingsDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Outputs
                 title: "Выходы"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.openPage("pdmDialogs/PdmOutputsListDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Keypad
                 title: "Кейпад"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.openPage("keypadDialogs/KeypadSettingsDialog.qml", { parentDev: ArdixEnums.Device_Pmx })
             }
             SettingsRow {
                 objectName: "row_PdmSettings_MasterSwitch"
                 rowId: ArdixEnums.PdmSettings_MasterSwitch
                 title: "Размыкатель   ->"
                 height: Math.max(Math.round(AppStyle.basicRowHeight * 0.9), Math.ceil(masterText.implicitHeight + 20 * root.ps))
-                onClicked: root.openNotAvailable("Размыкатель")
+                onClicked: root.openCondition(ArdixEnums.PdmOtherSettingsConfigBits_isMasterShutdownFunctionEnabled,
+                                              "masterShutdownFunctionId", ArdixEnums.FunctionParent_PdmMasterShutdown)
                 Text {
                     id: masterText
                     objectName: "masterSwitchText"
@@ -146,10 +201,47 @@ BasicDialog {
                     font.pixelSize: AppStyle.basicFontSize * 0.9
                 }
             }
+            Repeater {
+                model: [{ title: "Сброс ошибок   ->", rowId: ArdixEnums.PdmSettings_MasterRetry, id: "masterRetryFunctionId",
+                          bit: ArdixEnums.PdmOtherSettingsConfigBits_isMasterRetryFunctionIdEnabled,
+                          lead: "Ошибки выходов будут сброшены при условии:" },
+                        { title: "Переход в сон   ->", rowId: -1, id: "pdmSleepFunctionId",
+                          bit: ArdixEnums.PdmOtherSettingsConfigBits_isPdmSleepFunctionIdEnabled,
+                          lead: "PDM перейдет в сон при условии:" }]
+                SettingsRow {
+                    id: condRow
+                    required property var modelData
+                    objectName: "row_condition_" + modelData.id
+                    rowId: modelData.rowId
+                    title: modelData.title
+                    height: Math.max(Math.round(AppStyle.basicRowHeight * 0.9), Math.ceil(condText.implicitHeight + 20 * root.ps))
+                    onClicked: root.openCondition(modelData.bit, modelData.id, ArdixEnums.FunctionParent_PdmOutput)
+                    Text {
+                        id: condText
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: menuList.width * 0.6 - (clearButton.visible ? clearButton.width + 12 * root.ps : 0)
+                        text: root.conditionDescription(condRow.modelData.bit, condRow.modelData.id, condRow.modelData.lead)
+                        color: "#1A1A1A"
+                        wrapMode: Text.WordWrap
+                        font.pixelSize: AppStyle.basicFontSize * 0.9
+                    }
+                    FlatButton {
+                        id: clearButton
+                        visible: root.isConditionSet(condRow.modelData.bit)
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 110 * root.ps
+                        height: 44 * root.ps
+                        color: "#975a5a"
+                        text: "Убрать"
+                        accessibleName: "Убрать условие: " + condRow.modelData.title
+                        onClicked: root.clearCondition(condRow.modelData.bit, condRow.modelData.id)
+                    }
+                }
+            }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_GlobalFunctions
                 title: "Глобальные функции и счетчики"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.openPage("logicDialogs/GlobalFunctionsAndCountersDialog.qml")
             }
             SettingsRow {
                 objectName: "row_PdmSettings_Ecu"

@@ -77,6 +77,23 @@ const Shot kPdmShots[] = {
     {"main", "true", 300},
     {"settings_menu", "ardix.openSettings()", 900},
     {"sync_password", "ardixKernel.showSyncDiaglog(true)", 900},
+    {"pdm_realtime", "ardix.showPdmRealtimeDialog()", 1500},
+    {"pdm_inputs", "ardix.openSettings().openPage('pdmDialogs/PdmInputsSettingsDialog.qml')", 900},
+    {"pdm_outputs", "ardix.openSettings().openPage('pdmDialogs/PdmOutputsListDialog.qml')", 900},
+    {"pdm_output", "(function() { const s = ardix.openSettings(); const o = DevSettings.pdm.outputs[0];"
+                   " const f = DevSettings.pdm.functions[5]; f.inChannelType = 1; f.inChannel = 1; f.configBits = 128;"
+                   " f.trueDelayHystOrFlash = 100; const g = DevSettings.pdm.functions[6]; g.inChannelType = 3; g.inChannel = 4;"
+                   " g.conditionOperator = 11; g.trueDelayHystOrFlash = 500; g.falseDelayHystOrFlash = 500; g.configBits = 128;"
+                   " const order = o.functionsOrder; order[0] = 5; order[1] = 6; o.functionsOrder = order; o.functionsCount = 2;"
+                   " o.outputName = 'Вентилятор'; s.openPage('pdmDialogs/PdmOutputSettingsDialog.qml', { outputIndex: 0 }); return true })()", 900},
+    {"pdm_condition", "ardix.createObjectFrom('logicDialogs/InternalFunctionSettingsDialog.qml', { thisFunctionId: 5, kernel: ardixKernel, window: ardix })", 900},
+    {"pdm_globals", "(function() { const s = ardix.openSettings(); const p = s.openPage('logicDialogs/GlobalFunctionsAndCountersDialog.qml');"
+                    " p.add(false); p.add(true); return true })()", 900},
+    {"pdm_global_function", "ardix.openSettings().openPage('logicDialogs/GlobalFunctionDialog.qml', { functionId: 1 })", 900},
+    {"pdm_counter", "ardix.createObjectFrom('logicDialogs/CounterFunctionDialog.qml', { thisFunctionId: 2, kernel: ardixKernel, window: ardix })", 900},
+    {"pdm_password", "ardixKernel.showPdmSettingsPasswordDialog(true)", 700},
+    {"pdm_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)

@@ -1,6 +1,7 @@
 #include "ui/InterfaceTypes.h"
 #include "ui/AppAddresses.h"
 #include "ui/DeviceWebName.h"
+#include "ui/PdmLogicPreview.h"
 #include "ui/SkinGeometry.h"
 #include "ui/WindowLayoutHelper.h"
 
@@ -12,4 +13,5 @@ void registerInterfaceTypes()
     qmlRegisterType<DeviceWebName>("ARDIX", 1, 0, "DeviceWebName");
     qmlRegisterType<AppAddresses>("ARDIX", 1, 0, "AppAddresses");
     qmlRegisterSingletonType<SkinGeometry>("ARDIX", 1, 0, "SkinGeometry", [](QQmlEngine *, QJSEngine *) -> QObject * { return new SkinGeometry; });
+    qmlRegisterType<PdmLogicPreview>("ARDIX", 1, 0, "PdmLogicPreview");
 }

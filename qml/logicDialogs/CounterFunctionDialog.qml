@@ -1,0 +1,142 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+import "../utils/PdmFunctionChoices.js" as Choices
+
+// One counter: its range and start value, the channels that count it up and down, and what
+// happens at the ends of the range.
+BasicDialog {
+    id: root
+    objectName: "counterFunctionDialog"
+    backgroundItemWidth: Math.min(parent ? parent.width * 0.94 : 900, 1100 * AppStyle.pixelScale)
+    backgroundItemHeight: parent ? parent.height * 0.9 : 600
+
+    property int thisFunctionId: -1
+    readonly property var pdm: DevSettings.pdm
+    readonly property var func: pdm && thisFunctionId >= 0 && thisFunctionId < pdm.functions.length ? pdm.functions[thisFunctionId] : null
+    readonly property real ps: AppStyle.pixelScale
+    readonly property bool eepromOk: kernel === null || kernel.IsPdmEeepromOk
+    // Channels that can count: anything with an on / off state.
+    readonly property var countTypes: [{ text: "Нет", value: ArdixEnums.ChannelType_DisabledFunction }].concat(
+        Choices.channelTypes(false, []).filter(e => [ArdixEnums.ChannelType_Tic124LogicInput, ArdixEnums.ChannelType_PdmOutputState,
+            ArdixEnums.ChannelType_GlobalFunction, ArdixEnums.ChannelType_CanbusDigitalInput, ArdixEnums.ChannelType_Keypad1,
+            ArdixEnums.ChannelType_Keypad2, ArdixEnums.ChannelType_Keypad3, ArdixEnums.ChannelType_Keypad4].indexOf(e.value) >= 0))
+
+    function changed() { pdm.functionsHasChanges = true }
+
+    component Label: Text {
+        color: "#1A1A1A"
+        font.pixelSize: AppStyle.basicFontSize
+        verticalAlignment: Text.AlignVCenter
+        height: AppStyle.textInputHeight
+    }
+    component Bit: CheckBoxNuvo {
+        target: root.func; property: "configBits"
+        flagTarget: root.pdm; changeFlag: "functionsHasChanges"
+    }
+    component ChannelRow: Row {
+        property string label
+        property string typeProperty
+        property string channelProperty
+        spacing: 12 * root.ps
+        Label { text: parent.label; width: 200 * root.ps }
+        MyComboBox {
+            width: 330 * root.ps
+            accessibleName: parent.label
+            model: root.countTypes
+            target: root.func; property: parent.typeProperty
+            flagTarget: root.pdm; changeFlag: "functionsHasChanges"
+        }
+        MyComboBox {
+            width: 380 * root.ps
+            accessibleName: parent.label + ", канал"
+            visible: root.func && root.func[parent.typeProperty] !== ArdixEnums.ChannelType_DisabledFunction
+            model: root.func ? Choices.channels(root.pdm, root.kernel, root.func[parent.typeProperty], root.thisFunctionId,
+                                                root.func[parent.channelProperty]) : []
+            target: root.func; property: parent.channelProperty
+            flagTarget: root.pdm; changeFlag: "functionsHasChanges"
+        }
+    }
+
+    Flickable {
+        anchors.fill: parent
+        anchors.margins: 20 * root.ps
+        contentHeight: form.implicitHeight
+        clip: true
+        Column {
+            id: form
+            width: parent.width
+            spacing: 12 * root.ps
+            Row {
+                spacing: 12 * root.ps
+                Label { text: "Счетчик"; width: 200 * root.ps }
+                InputField {
+                    objectName: "counterNameField"
+                    width: 420 * root.ps
+                    maximumLength: 39
+                    horizontalAlignment: TextInput.AlignLeft
+                    text: root.func ? root.func.functionName : ""
+                    Accessible.name: "Имя счетчика"
+                    onEditingFinished: {
+                        if (!root.func || root.func.functionName === text.trim() || text.trim().length === 0)
+                            return
+                        root.func.functionName = text.trim()
+                        root.changed()
+                    }
+                }
+            }
+            Row {
+                spacing: 12 * root.ps
+                Label { text: "мин."; width: 200 * root.ps }
+                IntTextField {
+                    objectName: "counterMinField"
+                    width: 110 * root.ps; intFrom: 0; intTo: 255
+                    target: root.func; property: "constMinValueToCompareWith"
+                    flagTarget: root.pdm; changeFlag: "functionsHasChanges"
+                }
+                Label { text: "макс." }
+                IntTextField {
+                    objectName: "counterMaxField"
+                    width: 110 * root.ps; intFrom: 0; intTo: 255
+                    target: root.func; property: "constMaxValueToCompareWith"
+                    flagTarget: root.pdm; changeFlag: "functionsHasChanges"
+                }
+                Label { text: "начальное" }
+                IntTextField {
+                    width: 110 * root.ps; intFrom: 0; intTo: 255
+                    target: root.func; property: "constValueToCompareWith"
+                    flagTarget: root.pdm; changeFlag: "functionsHasChanges"
+                }
+            }
+            ChannelRow { label: "Счет вверх"; typeProperty: "inChannelType"; channelProperty: "inChannel" }
+            ChannelRow { label: "Счет вниз"; typeProperty: "additionalInChannelType"; channelProperty: "additionalInChannel" }
+            Flow {
+                width: parent.width
+                spacing: 20 * root.ps
+                Bit { text: "вверх по переднему фронту"; bit: ArdixEnums.FunctionIsInChannelRisingEdge }
+                Bit { text: "вниз по переднему фронту"; bit: ArdixEnums.FunctionIsAdditionalChannelRisingEdge }
+                Bit { text: "после макс. - на мин."; bit: ArdixEnums.FunctionIsWrapAroundIncrementCounter }
+                Bit { text: "после мин. - на макс."; bit: ArdixEnums.FunctionIsWrapAroundDecrementCounter }
+                Bit { text: "сброс на макс."; bit: ArdixEnums.FunctionIsResetCounterOnMax }
+                Bit { text: "сброс на мин."; bit: ArdixEnums.FunctionIsResetCounterOnMin }
+            }
+            Row {
+                spacing: 16 * root.ps
+                Bit {
+                    objectName: "counterRememberCheck"
+                    text: "Запоминать состояние"
+                    bit: ArdixEnums.FunctionIsStoreInEeprom
+                    enabled: root.eepromOk
+                }
+                Text {
+                    visible: !root.eepromOk
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "не доступно в данном PDM"
+                    color: "#d01818"
+                    font.pixelSize: AppStyle.basicFontSize
+                }
+            }
+        }
+    }
+}

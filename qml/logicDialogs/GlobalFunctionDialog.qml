@@ -1,0 +1,84 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+
+// One global function: its name and the conditions it joins with AND / OR.
+BasicDialog {
+    id: root
+    objectName: "globalFunctionDialog"
+    fullScreen: true
+    title: "Настройка функции '" + (func ? func.functionName : "") + "'"
+
+    property int functionId: -1
+    readonly property var pdm: DevSettings.pdm
+    readonly property var func: pdm && functionId >= 0 && functionId < pdm.functions.length ? pdm.functions[functionId] : null
+    readonly property real ps: AppStyle.pixelScale
+
+    applyButtonRight.visible: pdm !== null && pdm.hasChanges
+    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    onAccepted: if (kernel) kernel.applyNewPdmSettings()
+
+    PdmLogicPreview {
+        id: preview
+        settings: root.pdm
+        kernel: root.kernel
+    }
+
+    Flickable {
+        id: flick
+        anchors.fill: parent
+        anchors.leftMargin: 25 * root.ps
+        anchors.rightMargin: 25 * root.ps
+        contentHeight: form.implicitHeight + 40 * root.ps
+        clip: true
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+        Column {
+            id: form
+            y: 16 * root.ps
+            width: flick.width
+            spacing: 14 * root.ps
+            Row {
+                spacing: 14 * root.ps
+                Text {
+                    text: "Имя функции"
+                    height: AppStyle.textInputHeight
+                    verticalAlignment: Text.AlignVCenter
+                    color: "#1A1A1A"
+                    font.pixelSize: AppStyle.basicFontSize
+                }
+                InputField {
+                    objectName: "functionNameField"
+                    width: 460 * root.ps
+                    maximumLength: 39
+                    horizontalAlignment: TextInput.AlignLeft
+                    text: root.func ? root.func.functionName : ""
+                    Accessible.name: "Имя функции"
+                    onEditingFinished: {
+                        if (!root.func || root.func.functionName === text.trim() || text.trim().length === 0)
+                            return
+                        root.func.functionName = text.trim()
+                        root.pdm.functionsHasChanges = true
+                    }
+                }
+            }
+            Text {
+                width: parent.width
+                text: "Функция активна, когда выполнены условия:"
+                color: "#2385b2"
+                font.pixelSize: AppStyle.basicTitleSize
+            }
+            ChildFunctionsList {
+                objectName: "globalFunctionChildren"
+                width: parent.width
+                owner: root.func
+                preview: preview
+                window: root.window
+                kernel: root.kernel
+                functionParent: ArdixEnums.FunctionParent_PdmGlobalFunction
+                changeFlag: "functionsHasChanges"
+            }
+        }
+    }
+}

@@ -1,0 +1,224 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+import "../logicDialogs"
+
+// One PDM output: its name, current limits, restarts, PWM, and the conditions that switch it.
+BasicDialog {
+    id: root
+    objectName: "pdmOutputSettingsDialog"
+    fullScreen: true
+    title: "Настройка выхода #" + (outputIndex + 1)
+
+    property int outputIndex: 0
+    readonly property var pdm: DevSettings.pdm
+    readonly property var output: pdm && outputIndex >= 0 && outputIndex < pdm.outputs.length ? pdm.outputs[outputIndex] : null
+    readonly property real ps: AppStyle.pixelScale
+    readonly property var description: kernel ? kernel.pdmDescription : ({})
+    readonly property int maxAmps: (description.outputsMaxCurrent || [])[outputIndex] || 30
+    readonly property bool canPwm: !!(description.isOutputPwm || [])[outputIndex]
+    readonly property bool isPwm: output !== null && ((output.configBits >> ArdixEnums.OutputPwmModeActive) & 1) === 1
+
+    applyButtonRight.visible: pdm !== null && pdm.hasChanges
+    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    onAccepted: if (kernel) kernel.applyNewPdmSettings()
+
+    Connections {
+        target: root.kernel
+        ignoreUnknownSignals: true
+        function onNewConfigDownloadedFromArdix() { nameField.text = root.output ? root.output.outputName : "" }
+    }
+
+    PdmLogicPreview {
+        id: preview
+        settings: root.pdm
+        kernel: root.kernel
+    }
+
+    component Label: Text {
+        color: "#1A1A1A"
+        font.pixelSize: AppStyle.basicFontSize
+        verticalAlignment: Text.AlignVCenter
+        height: AppStyle.textInputHeight
+    }
+    component Section: Text {
+        color: "#2385b2"
+        font.pixelSize: AppStyle.basicTitleSize
+        font.capitalization: Font.AllUppercase
+        topPadding: 10 * root.ps
+    }
+
+    Flickable {
+        id: flick
+        anchors.fill: parent
+        anchors.leftMargin: 25 * root.ps
+        anchors.rightMargin: 25 * root.ps
+        contentHeight: form.implicitHeight + 40 * root.ps
+        clip: true
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+        Column {
+            id: form
+            y: 16 * root.ps
+            width: flick.width
+            spacing: 12 * root.ps
+
+            Row {
+                spacing: 14 * root.ps
+                Label { text: "Имя выхода"; width: 230 * root.ps }
+                InputField {
+                    id: nameField
+                    objectName: "outputNameField"
+                    width: 420 * root.ps
+                    maximumLength: 31
+                    horizontalAlignment: TextInput.AlignLeft
+                    placeholderText: "без имени"
+                    text: root.output ? root.output.outputName : ""
+                    Accessible.name: "Имя выхода"
+                    onEditingFinished: {
+                        if (!root.output || root.output.outputName === text.trim())
+                            return
+                        root.output.outputName = text.trim()
+                        root.pdm.outputsHasChanges = true
+                    }
+                }
+                Label { text: "пин " + ((root.description.outputPins || [])[root.outputIndex] || ""); color: "#5b5e63" }
+            }
+
+            Section { text: "Токи и перезапуски" }
+            Flow {
+                width: parent.width
+                spacing: 14 * root.ps
+                Row {
+                    spacing: 10 * root.ps
+                    Label { text: "Макс. ток, А"; width: 230 * root.ps }
+                    IntTextField {
+                        objectName: "maxCurrentField"
+                        width: 110 * root.ps
+                        intFrom: 1; intTo: root.maxAmps
+                        target: root.output; property: "maxCurrent"
+                        flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                    }
+                }
+                Row {
+                    spacing: 10 * root.ps
+                    Label { text: "Мин. ток, А"; width: 200 * root.ps }
+                    IntTextField {
+                        width: 110 * root.ps
+                        intFrom: 0; intTo: root.maxAmps
+                        target: root.output; property: "minCurrent"
+                        flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                    }
+                }
+                Row {
+                    spacing: 10 * root.ps
+                    Label { text: "Пусковой ток, А"; width: 230 * root.ps }
+                    IntTextField {
+                        width: 110 * root.ps
+                        intFrom: 0; intTo: 250
+                        target: root.output; property: "maxInrushCurrent"
+                        flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                    }
+                }
+                Row {
+                    spacing: 10 * root.ps
+                    Label { text: "Время пуска, мс"; width: 200 * root.ps }
+                    IntTextField {
+                        width: 110 * root.ps
+                        intFrom: 0; intTo: 65535
+                        target: root.output; property: "inrushDelay"
+                        flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                    }
+                }
+                Row {
+                    spacing: 10 * root.ps
+                    Label { text: "Перезапусков"; width: 230 * root.ps }
+                    IntTextField {
+                        width: 110 * root.ps
+                        intFrom: 0; intTo: 250
+                        target: root.output; property: "retryCount"
+                        flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                    }
+                }
+                Row {
+                    spacing: 10 * root.ps
+                    Label { text: "Пауза, мс"; width: 200 * root.ps }
+                    IntTextField {
+                        width: 110 * root.ps
+                        intFrom: 0; intTo: 65535
+                        target: root.output; property: "retryDelay"
+                        flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                    }
+                }
+            }
+            Flow {
+                width: parent.width
+                spacing: 24 * root.ps
+                CheckBoxNuvo {
+                    text: "Выключать размыкателем"
+                    target: root.output; property: "configBits"; bit: ArdixEnums.OutputShutdownWithMasterShutdown
+                    flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                }
+                CheckBoxNuvo {
+                    text: "Работает во сне"
+                    target: root.output; property: "configBits"; bit: ArdixEnums.OutputStayAliveDuringStandby
+                    flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                }
+                CheckBoxNuvo {
+                    objectName: "pwmModeCheck"
+                    visible: root.canPwm
+                    text: "Режим PWM"
+                    target: root.output; property: "configBits"; bit: ArdixEnums.OutputPwmModeActive
+                    flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                }
+            }
+
+            Section { text: "Условия включения" }
+            Text {
+                visible: root.output !== null && root.output.functionsCount === 0
+                text: "Выход не включится, пока не назначено ни одного условия"
+                color: "#6b6e73"
+                font.pixelSize: AppStyle.basicFontSize * 0.9
+            }
+            ChildFunctionsList {
+                objectName: "outputFunctions"
+                width: parent.width
+                owner: root.output
+                preview: preview
+                window: root.window
+                kernel: root.kernel
+                functionParent: ArdixEnums.FunctionParent_PdmOutput
+                changeFlag: "outputsHasChanges"
+                // An output without a name goes to the device as unused: naming it keeps the condition.
+                onAppended: {
+                    if (root.output.outputName.length > 0)
+                        return
+                    root.output.outputName = "Выход " + (root.outputIndex + 1)
+                    nameField.text = root.output.outputName
+                }
+            }
+
+            Section { visible: root.isPwm; text: "Управление PWM" }
+            Row {
+                visible: root.isPwm
+                spacing: 10 * root.ps
+                Label { text: "Мин. заполнение, %"; width: 230 * root.ps }
+                IntTextField {
+                    width: 110 * root.ps
+                    intFrom: 0; intTo: 100
+                    target: root.output; property: "minDuty"
+                    flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                }
+            }
+            PwmFunctionsList {
+                visible: root.isPwm
+                width: parent.width
+                output: root.output
+                preview: preview
+                window: root.window
+                kernel: root.kernel
+            }
+        }
+    }
+}

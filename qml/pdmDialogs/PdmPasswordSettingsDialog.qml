@@ -1,0 +1,84 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+
+// Sets the password that guards the PDM's settings, or asks for it when the PDM refuses a read.
+BasicDialog {
+    id: root
+    objectName: "pdmPasswordSettingsDialog"
+    backgroundItemWidth: Math.min(parent ? parent.width * 0.9 : 700, 760 * AppStyle.pixelScale)
+    backgroundItemHeight: 430 * AppStyle.pixelScale
+
+    property bool isSetPassword: true
+    readonly property real ps: AppStyle.pixelScale
+    readonly property bool canConfirm: first.text.length > 2 && (!isSetPassword || first.text === second.text)
+
+    function confirm() {
+        if (!canConfirm)
+            return
+        if (kernel)
+            kernel.setPdmPasswordSettings(first.text, isSetPassword)
+        destroyBasicDialog()
+    }
+
+    component PasswordField: InputField {
+        width: 420 * root.ps
+        echoMode: TextInput.Password
+        maximumLength: 30
+        horizontalAlignment: TextInput.AlignLeft
+        validator: RegularExpressionValidator { regularExpression: /[A-Za-z0-9_]{0,30}/ }
+        Keys.onReturnPressed: root.confirm()
+        Keys.onEnterPressed: root.confirm()
+    }
+
+    Column {
+        anchors.centerIn: parent
+        width: parent.width * 0.86
+        spacing: 16 * root.ps
+
+        Text {
+            objectName: "passwordTitle"
+            width: parent.width
+            text: root.isSetPassword ? "Установить парольную защиту на доступ к настройкам?"
+                                     : "Введите пароль, чтобы получить доступ к настройкам"
+            color: "#1A1A1A"
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: AppStyle.basicTitleSize
+        }
+        Text {
+            width: parent.width
+            text: root.isSetPassword ? "введите пароль дважды" : "введите пароль"
+            color: "#5b5e63"
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: AppStyle.basicFontSize
+        }
+        PasswordField {
+            id: first
+            objectName: "passwordField"
+            anchors.horizontalCenter: parent.horizontalCenter
+            placeholderText: "пароль"
+            Accessible.name: "Пароль"
+            focus: true
+        }
+        PasswordField {
+            id: second
+            objectName: "passwordRepeatField"
+            visible: root.isSetPassword
+            anchors.horizontalCenter: parent.horizontalCenter
+            placeholderText: "пароль еще раз"
+            Accessible.name: "Пароль еще раз"
+            isBad: text.length > 0 && text !== first.text
+        }
+        FlatButton {
+            objectName: "passwordOkButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 200 * root.ps
+            height: 56 * root.ps
+            text: "ОК"
+            enabled: root.canConfirm
+            onClicked: root.confirm()
+        }
+    }
+}
