@@ -20,7 +20,7 @@ BasicDialog {
     property string deviceHost: addresses.deviceHost
     property int webPort: addresses.deviceWebPort
     readonly property int readTimeoutMs: 3000
-    readonly property int postTimeoutMs: 6000
+    property int postTimeoutMs: 6000
     readonly property int messageTimeoutMs: 1500
 
     property bool editable: false
