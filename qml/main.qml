@@ -293,10 +293,19 @@ ApplicationWindow {
         return createObjectFrom("dialogs/OilPressureWarningDialog.qml", { kernel: ardixKernel, window: ardix })
     }
     function gearSettingsDialogShow() { openNotAvailable("Передачи") }
-    function showLogsSettingsDialog() { openNotAvailable("Настройки логирования") }
+    function showLogsSettingsDialog() {
+        return createObjectFrom("dialogs/LogsSettingsDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
     function showTripConfigDialog() { openNotAvailable("Пробег") }
-    function showLapsLogDialog(logPath, isExternalFile) { openNotAvailable("Круги") }
-    function showLogsDialog() { openNotAvailable("Логи") }
+    function showLapsLogDialog(logPath, isExternalFile) {
+        return createObjectFrom("dialogs/LapsLogDialog.qml", { kernel: ardixKernel, window: ardix, logPath: logPath,
+                                                               isExternalFile: isExternalFile })
+    }
+    function showLogsDialog() {
+        if (isLogDialogOn)
+            return null
+        return createObjectFrom("dialogs/LogsDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
     function showBrightnessDialog() { openNotAvailable("Яркость") }
     function showPdmRealtimeDialog() {
         return createObjectFrom("pdmDialogs/PdmRealtimeDataDialog.qml", { kernel: ardixKernel, window: ardix })

@@ -299,7 +299,7 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.Settings_Wifi
                 title: "WIFI"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/Wifi.qml", { parentDevice: ArdixEnums.Device_Ardix7 })
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_Updates

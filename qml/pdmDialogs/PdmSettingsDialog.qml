@@ -316,7 +316,7 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Wifi
                 title: "WIFI"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/Wifi.qml", { parentDevice: ArdixEnums.Device_Pmx })
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Update

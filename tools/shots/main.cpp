@@ -18,6 +18,8 @@
 #include <QQmlExpression>
 #include <QQuickWindow>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QFile>
 #include <QTest>
 
 #include <cstdio>
@@ -71,6 +73,13 @@ const Shot kDashShots[] = {
     {"dialog_rpm", SHOTS_MAIN " ardix.showRpmWarningDialog()", 2300},
     {"dialog_oil", SHOTS_MAIN " ardix.oilPressureWarningDialogShow()", 2300},
     {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
+    {"logs", "ardix.showLogsDialog()", 1800},
+    {"logs_download", "(function() { const d = ardix.showLogsDialog(); d.download(0, 'shot_download'); return true })()", 250},
+    {"logs_settings", "ardix.showLogsSettingsDialog()", 700},
+    {"laps", "ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath, false)", 1500},
+    {"laps_second_lap", "(function() { const d = ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath, false); d.selectedLap = 1; return true })()", 1500},
+    {"laps_not_a_log", "ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'not_a_log.elog').apath, false)", 900},
+    {"wifi", "ardix.openSettings().openPage('dialogs/Wifi.qml', { parentDevice: 0 })", 1200},
 };
 
 const Shot kPdmShots[] = {
@@ -94,6 +103,7 @@ const Shot kPdmShots[] = {
     {"pdm_password", "ardixKernel.showPdmSettingsPasswordDialog(true)", 700},
     {"pdm_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},
+    {"wifi", "ardix.openSettings().openPage('dialogs/Wifi.qml', { parentDevice: 4 })", 1200},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)
@@ -142,6 +152,18 @@ int main(int argc, char *argv[])
     QSettings().setValue("lastDeviceIdSelected", pdm ? 4 : 0);
     QSettings().setValue("deviceSelectorStartupShowCount", 50);
     QSettings().setValue("variableHeightDemoCnt", 3);
+
+    // A log of the simulated circuit and a file that is not a log, in the local store.
+    if (!pdm && !sim.logFiles().isEmpty()) {
+        const QDir store(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Ardix"));
+        QDir().mkpath(store.path());
+        QFile log(store.filePath(QStringLiteral("circuit.elog")));
+        if (log.open(QIODevice::WriteOnly))
+            log.write(sim.logFiles().first());
+        QFile junk(store.filePath(QStringLiteral("not_a_log.elog")));
+        if (junk.open(QIODevice::WriteOnly))
+            junk.write("this is not a log");
+    }
 
     QQmlApplicationEngine engine;
     registerArdixTypes();

@@ -1,4 +1,5 @@
 #include "ui/InterfaceTypes.h"
+#include "logs/laps/LapPlot.h"
 #include "ui/AppAddresses.h"
 #include "ui/DeviceWebName.h"
 #include "ui/PdmLogicPreview.h"
@@ -14,4 +15,5 @@ void registerInterfaceTypes()
     qmlRegisterType<AppAddresses>("ARDIX", 1, 0, "AppAddresses");
     qmlRegisterSingletonType<SkinGeometry>("ARDIX", 1, 0, "SkinGeometry", [](QQmlEngine *, QJSEngine *) -> QObject * { return new SkinGeometry; });
     qmlRegisterType<PdmLogicPreview>("ARDIX", 1, 0, "PdmLogicPreview");
+    qmlRegisterType<ardix::laps::LapPlot>("ARDIX", 1, 0, "LapPlot");
 }

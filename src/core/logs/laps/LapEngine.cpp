@@ -239,6 +239,16 @@ void LapEngine::finishLap(const GpsRecord &fix, double crossingTime)
     }
 }
 
+void LapEngine::useReferenceTrace(const QVector<RefLapPoint> &trace, quint32 lapTimeMs)
+{
+    m_bestTrace = trace;
+    m_bestTraceGeo.resize(trace.size());
+    for (qsizetype i = 0; i < trace.size(); ++i)
+        m_bestTraceGeo[i] = GeoPoint::at(trace[i].latitude, trace[i].longitude, m_anchor);
+    m_bestTraceTime = lapTimeMs;
+    m_gainLossIndex = 0;
+}
+
 void LapEngine::processRecord(const GpsRecord &fix)
 {
     if (!m_lineValid)

@@ -76,6 +76,9 @@ public:
     QByteArray bestLapData() const;
     const QVector<RefLapPoint> &bestLapTrace() const { return m_bestTrace; }
     const QVector<RefLapPoint> &currentTrace() const { return m_trace; }
+    // Measure gain/loss against this lap (the best of a whole log, say) until a lap faster than
+    // `lapTimeMs` replaces it. Set after setupStartLine(), which clears it.
+    void useReferenceTrace(const QVector<RefLapPoint> &trace, quint32 lapTimeMs);
 
     bool isLapRunning() const { return m_lapStart != 0; }
     double lapDistance() const { return m_lapDistance; }

@@ -1,0 +1,220 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import QtCore
+import ARDIX 1.0
+import "../myComponents"
+import "logs"
+import "logs/LapTexts.js" as LapTexts
+
+// The logs window: the files on the dash (download one into the local store, clear them all) and
+// the local store (open a log's laps, import, delete). The dash pauses logging while it is open.
+BasicDialog {
+    id: root
+    objectName: "logsDialog"
+    fullScreen: true
+    title: "Логи"
+
+    readonly property real ps: AppStyle.pixelScale
+    readonly property bool isOnline: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
+    property var deviceFiles: kernel ? kernel.logsFilesList : []
+    property var localFiles: kernel ? kernel.localLogsFilesList : []
+    property bool wasOnline: isOnline
+    // The device index being downloaded, -1 when none.
+    property int downloading: -1
+
+    readonly property string clearQuestion: "Удалить все файлы логов на Ardix?"
+    readonly property string deleteQuestion: "Вы действительно хотите удалить файл лога?"
+
+    function send(command, parameter) {
+        if (kernel)
+            kernel.sendToArdixQueue(ArdixEnums.CommandMessage, command, parameter)
+    }
+    function ask(props, handlers) {
+        return window && typeof window.createDialog === "function" ? window.createDialog(props, handlers) : null
+    }
+
+    Component.onCompleted: {
+        if (window)
+            window.isLogDialogOn = true
+        if (isOnline)
+            send(ArdixEnums.GetLogFilesList, 1)
+    }
+    Component.onDestruction: {
+        if (window)
+            window.isLogDialogOn = false
+        if (isOnline)
+            send(ArdixEnums.GetLogFilesList, 0)
+    }
+
+    onIsOnlineChanged: {
+        if (isOnline) {
+            // The list is asked for a moment after the link settles.
+            if (window && window.logListRequestTimer)
+                window.logListRequestTimer.restart()
+            else
+                send(ArdixEnums.GetLogFilesList, 1)
+        } else if (wasOnline) {
+            downloading = -1
+            progressMove(100)
+            destroyBasicDialog(true)
+        }
+        wasOnline = isOnline
+    }
+
+    Connections {
+        target: root.kernel
+        ignoreUnknownSignals: true
+        function onLogsFileListUpdateSignal() { root.deviceFiles = root.kernel.logsFilesList }
+        function onLocalLogsFileListUpdateSignal() { root.localFiles = root.kernel.localLogsFilesList }
+        function onProgressMoving(progress) {
+            if (root.downloading < 0)
+                return
+            root.progressMove(progress)
+            if (progress >= 100)
+                root.downloading = -1
+        }
+    }
+    Connections {
+        target: root.window
+        ignoreUnknownSignals: true
+        function onApplicationSuspended() { root.destroyBasicDialog(true) }
+    }
+
+    // A file name from the log's start, safe on every file system.
+    function proposedName(index) {
+        const f = deviceFiles[index]
+        const when = f && f.startDate !== "" ? f.startDate + "_" + f.startTime : String(index + 1)
+        return ("log_" + when).replace(/[\\/:*?"<>|\s]+/g, "_")
+    }
+
+    function askDownload(index) {
+        if (downloading >= 0)
+            return
+        ask({ dialogTitle: "Введите имя файла", dialogText: proposedName(index), isTextInput: true, isCancelBtnVisible: true },
+            function(dialog) { root.download(index, dialog.dialogText) })
+    }
+
+    function download(index, name) {
+        if (!kernel || !isOnline)
+            return
+        downloading = index
+        kernel.logNameToSave = String(name).replace(/[\\/:*?"<>|]+/g, "_")
+        send(ArdixEnums.GetLogFile, index)
+        progressMove(1)
+    }
+
+    function askClear() {
+        ask({ dialogTitle: "Внимание", dialogText: clearQuestion, acceptBtnText: "Удалить", acceptBtnColor: "#975a5a",
+              isCancelBtnVisible: true },
+            function() {
+                root.send(ArdixEnums.ClearLogs, 0)
+                refreshTimer.restart()
+            })
+    }
+
+    function openLaps(path) {
+        if (window && typeof window.showLapsLogDialog === "function")
+            window.showLapsLogDialog(path, false)
+    }
+
+    function askDelete(path) {
+        ask({ dialogTitle: "Внимание", dialogText: deleteQuestion, acceptBtnText: "Удалить", acceptBtnColor: "#975a5a",
+              isCancelBtnVisible: true },
+            function() { if (root.kernel) root.kernel.deleteFileWithAbsolutePath(path) })
+    }
+
+    // Imports several files; the names already in the store are reported together.
+    function importFiles(urls) {
+        if (!kernel)
+            return ""
+        let refused = ""
+        for (const url of urls)
+            refused += kernel.importElog(url.toString())
+        if (refused !== "" && window)
+            window.infoDialog("Файлы\n" + refused + "уже присутсвуют, их импорт отменен")
+        return refused
+    }
+
+    Timer {
+        id: refreshTimer
+        interval: 1000
+        onTriggered: root.send(ArdixEnums.GetLogFilesList, 1)
+    }
+
+    FileDialog {
+        id: importDialog
+        title: "Выберите файлы логов"
+        fileMode: FileDialog.OpenFiles
+        nameFilters: ["Ardix log file (*.elog)"]
+        currentFolder: StandardPaths.writableLocation(StandardPaths.DocumentsLocation)
+        onAccepted: root.importFiles(selectedFiles)
+    }
+
+    Row {
+        id: columns
+        anchors.fill: parent
+        anchors.margins: 14 * root.ps
+        spacing: 14 * root.ps
+        readonly property real columnWidth: (width - spacing) / 2
+
+        LogListPanel {
+            id: devicePanel
+            objectName: "deviceLogs"
+            width: columns.columnWidth
+            height: parent.height
+            title: "Ardix"
+            iconSource: "qrc:/ARDIX/images/icons/dash_device.svg"
+            emptyText: root.isOnline ? "Файлов логов нет" : "нет связи с Ardix"
+            model: root.isOnline ? root.deviceFiles : []
+            delegate: DeviceLogRow {
+                width: devicePanel.listWidth
+                busy: root.downloading === index
+                enabled: root.downloading < 0
+                onDownload: root.askDownload(index)
+            }
+            footer: Component { Row {
+                spacing: 10 * root.ps
+                FlatButton {
+                    objectName: "clearDeviceLogs"
+                    height: 50 * root.ps
+                    width: devicePanel.width * 0.62
+                    enabled: root.isOnline && root.downloading < 0 && root.deviceFiles.length > 0
+                    color: "#975a5a"
+                    text: "удалить все файлы на Ardix"
+                    onClicked: root.askClear()
+                }
+                FlatButton {
+                    objectName: "logsSettingsButton"
+                    height: 50 * root.ps
+                    width: devicePanel.width * 0.38 - 10 * root.ps
+                    text: "Настройки"
+                    onClicked: if (root.window) root.window.showLogsSettingsDialog()
+                }
+            } }
+        }
+
+        LogListPanel {
+            id: localPanel
+            objectName: "localLogs"
+            width: columns.columnWidth
+            height: parent.height
+            title: "На компьютере"
+            iconSource: "qrc:/ARDIX/images/icons/computer.svg"
+            emptyText: "Скачайте лог с Ardix\nили импортируйте файл"
+            model: root.localFiles
+            delegate: LocalLogRow {
+                width: localPanel.listWidth
+                onOpen: root.openLaps(modelData.apath)
+                onRemove: root.askDelete(modelData.apath)
+            }
+            footer: Component { FlatButton {
+                objectName: "importLogs"
+                height: 50 * root.ps
+                width: localPanel.width
+                text: "Импорт"
+                onClicked: importDialog.open()
+            } }
+        }
+    }
+}

@@ -1,0 +1,111 @@
+import QtQuick
+import QtQuick.Shapes
+import ARDIX 1.0
+import "LapTexts.js" as LapTexts
+
+// Time lost (up) or gained (down) along the lap against the log's best lap: every lap in grey,
+// the chosen lap in yellow.
+Rectangle {
+    id: root
+    property var plot: null
+    property int lap: -1
+    readonly property real ps: AppStyle.pixelScale
+    readonly property bool ready: plot !== null && plot.ready
+    readonly property bool hasData: ready && plot.maxDistance > 0
+    color: "#151515"
+    border.color: "#333"
+    Accessible.role: Accessible.Graphic
+    Accessible.name: "Разница с лучшим кругом"
+
+    Text {
+        id: caption
+        x: 10 * root.ps
+        y: 6 * root.ps
+        text: "РАЗНИЦА С ЛУЧШИМ КРУГОМ"
+        color: "#b0b3b8"
+        font.pixelSize: AppStyle.basicFontSize * 0.85
+    }
+    Text {
+        objectName: "finalDelta"
+        anchors.right: parent.right
+        anchors.rightMargin: 10 * root.ps
+        y: caption.y
+        visible: root.hasData && root.plot.hasDelta(root.lap)
+        text: root.ready ? LapTexts.deltaText(root.plot.finalDeltaMs(root.lap)) : ""
+        color: root.ready && root.plot.finalDeltaMs(root.lap) > 0 ? "#ff8c90" : "#7fdc8a"
+        font.pixelSize: AppStyle.basicFontSize
+    }
+
+    Item {
+        id: area
+        x: 56 * root.ps
+        y: caption.y + caption.height + 6 * root.ps
+        width: parent.width - x - 10 * root.ps
+        height: parent.height - y - 26 * root.ps
+        visible: root.hasData
+
+        Rectangle { width: parent.width; height: 1; y: parent.height / 2; color: "#6b6f76" }
+        Rectangle { width: parent.width; height: 1; y: 0; color: "#2a2a2a" }
+        Rectangle { width: parent.width; height: 1; y: parent.height - 1; color: "#2a2a2a" }
+        Text {
+            anchors.right: parent.left; anchors.rightMargin: 6 * root.ps; y: -height / 2
+            text: root.ready ? LapTexts.deltaText(root.plot.deltaRangeMs) : ""
+            color: "#ff8c90"; font.pixelSize: AppStyle.basicFontSize * 0.75
+        }
+        Text {
+            anchors.right: parent.left; anchors.rightMargin: 6 * root.ps; y: parent.height / 2 - height / 2
+            text: "0"
+            color: "#b0b3b8"; font.pixelSize: AppStyle.basicFontSize * 0.75
+        }
+        Text {
+            anchors.right: parent.left; anchors.rightMargin: 6 * root.ps; y: parent.height - height / 2
+            text: root.ready ? LapTexts.deltaText(-root.plot.deltaRangeMs) : ""
+            color: "#7fdc8a"; font.pixelSize: AppStyle.basicFontSize * 0.75
+        }
+        Text {
+            anchors.top: parent.bottom; anchors.topMargin: 4 * root.ps
+            text: "0 м"
+            color: "#b0b3b8"; font.pixelSize: AppStyle.basicFontSize * 0.75
+        }
+        Text {
+            anchors.top: parent.bottom; anchors.topMargin: 4 * root.ps; anchors.right: parent.right
+            text: root.ready ? Math.round(root.plot.maxDistance) + " м" : ""
+            color: "#b0b3b8"; font.pixelSize: AppStyle.basicFontSize * 0.75
+        }
+
+        Repeater {
+            model: root.ready ? root.plot.lapCount : 0
+            delegate: Shape {
+                required property int index
+                anchors.fill: parent
+                visible: index !== root.lap && root.plot.hasDelta(index)
+                ShapePath {
+                    strokeColor: "#7a7e85"
+                    strokeWidth: 1.5
+                    fillColor: "transparent"
+                    PathPolyline { path: root.plot.deltaPath(index, area.width, area.height) }
+                }
+            }
+        }
+        Shape {
+            anchors.fill: parent
+            ShapePath {
+                strokeColor: "#f2c94c"
+                strokeWidth: 2.5
+                fillColor: "transparent"
+                joinStyle: ShapePath.RoundJoin
+                PathPolyline { path: root.ready ? root.plot.deltaPath(root.lap, area.width, area.height) : [] }
+            }
+        }
+    }
+    Text {
+        anchors.centerIn: parent
+        width: parent.width * 0.9
+        visible: !root.hasData
+        text: root.plot && root.plot.loading ? "..." : "нужно два круга и больше"
+        color: "#6b6f76"
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        font.pixelSize: AppStyle.basicFontSize
+    }
+}
