@@ -37,7 +37,7 @@ for t in "${targets[@]}"; do
       [ -f "$a" ] && echo "reproducer ($t): $(base64 -w0 "$a")"
     done
   else
-    grep -a "^#.*DONE\|stat::number_of_executed_units" "$work/$t.log" | tail -n 2
+    { grep -a "^#.*DONE\|stat::number_of_executed_units" "$work/$t.log" || true; } | tail -n 2
   fi
 done
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The whole test suite on a fresh Debian 12 machine: installs what is missing, builds, runs CTest.
+# The whole test suite on a fresh Debian 12 machine: installs what is missing, builds, runs CTest, then
+# a short run of each fuzz target.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -7,3 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ARDIX_BUILD_DIR:-$root/build}"
 # Every test gets isolated folders and loopback addresses from CTest (cmake/ArdixTesting.cmake).
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+# Then each fuzz target briefly on its seeds, in its own clang build: a crash, undefined behaviour or a
+# broken check in any of them fails the run.
+ARDIX_WITH_FUZZ=1 "$root/scripts/install-deps.sh"
+"$root/scripts/fuzz-smoke.sh" 15

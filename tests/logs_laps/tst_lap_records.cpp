@@ -22,6 +22,8 @@ private Q_SLOTS:
     void crc32WordsVectors();
     void startLineRecordLayout();
     void startLineRejects();
+    void startLineForeignNames_data();
+    void startLineForeignNames();
     void startLineFileRoundTrip();
     void refLapLayout();
     void serviceReferenceLap();
@@ -65,6 +67,49 @@ void TestLapRecords::startLineRejects()
     QVERIFY(!parseStartLine(bytes.left(75)));
     bytes[61] = char(bytes[61] ^ 1);
     QVERIFY(!parseStartLine(bytes)); // checksum no longer matches
+}
+
+// A record written elsewhere: the name field's 60 bytes as given, the rest zero, a valid checksum.
+static QByteArray foreignStartLine(const QByteArray &nameField)
+{
+    QByteArray bytes(kStartLineRecordSize, '\0');
+    bytes.replace(0, int(nameField.size()), nameField);
+    auto *p = reinterpret_cast<uchar *>(bytes.data());
+    qToLittleEndian<quint32>(crc32Words(p, kStartLineCrcOffset), p + kStartLineCrcOffset);
+    return bytes;
+}
+
+void TestLapRecords::startLineForeignNames_data()
+{
+    QTest::addColumn<QByteArray>("nameField");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("60 letters, no terminator") << QByteArray(60, 'A') << QString(59, QLatin1Char('A'));
+    QTest::newRow("30 Cyrillic letters, no terminator")
+        << QString(30, QChar(0x0416)).toUtf8() << QString(29, QChar(0x0416));
+    // A bad byte reads as U+FFFD, three bytes: it no longer fits after 57 others.
+    QTest::newRow("bad byte at the end") << QByteArray(57, 'a') + "\xB4" << QString(57, QLatin1Char('a'));
+    QTest::newRow("bad byte that fits") << QByteArray("ab\xB4") << QStringLiteral("ab\uFFFD");
+    // Short mixed text repeated over the whole field, bad bytes included.
+    const QByteArray unit = QByteArray("\xD0\xA1\xD1\x82\xD0\xB0\xD1\x80/\xB4" "B");
+    QByteArray repeated;
+    while (repeated.size() < 60)
+        repeated += unit;
+    QTest::newRow("repeated text with bad bytes")
+        << repeated.left(60)
+        << QStringLiteral("Стар/\uFFFDBСтар/\uFFFDBСтар/\uFFFDBСтар/\uFFFDBСта");
+}
+
+void TestLapRecords::startLineForeignNames()
+{
+    QFETCH(QByteArray, nameField);
+    QFETCH(QString, name);
+    const auto parsed = parseStartLine(foreignStartLine(nameField));
+    QVERIFY(parsed);
+    QCOMPARE(parsed->name, name);
+    // What was read is what a file written from it holds.
+    const auto again = parseStartLine(packStartLine(*parsed));
+    QVERIFY(again);
+    QCOMPARE(again->name, name);
 }
 
 void TestLapRecords::startLineFileRoundTrip()

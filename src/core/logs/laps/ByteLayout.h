@@ -49,8 +49,11 @@ void loadRecord(R &record, const ByteField<R> (&table)[N], const uchar *block)
             [&](auto member) {
                 using T = std::remove_cv_t<std::remove_reference_t<decltype(record.*member)>>;
                 if constexpr (std::is_same_v<T, QString>) {
+                    // Only what the field can hold: a text that fills it without a terminator, or
+                    // whose bad bytes grow into replacement characters, is cut as packing cuts it.
                     const auto *chars = reinterpret_cast<const char *>(p);
-                    record.*member = QString::fromUtf8(chars, int(qstrnlen(chars, uint(f.size))));
+                    const QString text = QString::fromUtf8(chars, int(qstrnlen(chars, uint(f.size))));
+                    record.*member = QString::fromUtf8(utf8Cut(text, f.size - 1));
                 } else {
                     record.*member = qFromLittleEndian<T>(p);
                 }
