@@ -266,32 +266,42 @@ BasicDialog {
                     readonly property real buttonWidth: 180 * root.ps
                     readonly property real buttonHeight: 55 * root.ps
 
-                    FlatButton {
-                        objectName: "downloadButton"
+                    // Each button keeps its slot, so the columns line up from row to row.
+                    Item {
                         width: buttons.buttonWidth
                         height: buttons.buttonHeight
-                        text: row.modelData.downloaded ? "Загружено" : "Загрузить"
-                        color: row.modelData.downloaded ? "#9a9a9a" : "#2385b2"
-                        enabled: !row.modelData.downloaded
-                        onClicked: root.download(row.modelData)
+                        FlatButton {
+                            objectName: "downloadButton"
+                            anchors.fill: parent
+                            text: row.modelData.downloaded ? "Загружено" : "Загрузить"
+                            color: row.modelData.downloaded ? "#9a9a9a" : "#2385b2"
+                            enabled: !row.modelData.downloaded
+                            onClicked: root.download(row.modelData)
+                        }
                     }
-                    FlatButton {
-                        objectName: "installButton"
-                        visible: row.modelData.downloaded || row.modelData.installed
+                    Item {
                         width: buttons.buttonWidth
                         height: buttons.buttonHeight
-                        text: row.modelData.installed ? "Установлено" : "Установить"
-                        color: row.modelData.installed ? "#67AA43" : "#454545"
-                        onClicked: root.install(row.modelData)
+                        FlatButton {
+                            objectName: "installButton"
+                            anchors.fill: parent
+                            visible: row.modelData.downloaded || row.modelData.installed
+                            text: row.modelData.installed ? "Установлено" : "Установить"
+                            color: row.modelData.installed ? "#67AA43" : "#454545"
+                            onClicked: root.install(row.modelData)
+                        }
                     }
-                    FlatButton {
-                        objectName: "deleteButton"
-                        visible: row.modelData.downloaded
+                    Item {
                         width: buttons.buttonWidth
                         height: buttons.buttonHeight
-                        text: "Удалить"
-                        color: "#fc5a5a"
-                        onClicked: root.remove(row.modelData)
+                        FlatButton {
+                            objectName: "deleteButton"
+                            anchors.fill: parent
+                            visible: row.modelData.downloaded
+                            text: "Удалить"
+                            color: "#fc5a5a"
+                            onClicked: root.remove(row.modelData)
+                        }
                     }
                 }
             }

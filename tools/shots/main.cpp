@@ -7,12 +7,15 @@
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "simcore/device/DeviceSimulator.h"
+#include "simcore/device/SimFirmwareServer.h"
+#include "update/FirmwareCatalog.h"
 #include "ui/InterfaceFont.h"
 #include "ui/InterfaceTypes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlExpression>
@@ -48,12 +51,14 @@ const Shot kDashShots[] = {
     {"message_number", "ardix.createDialog({dialogTitle: 'Порог', isIntInput: true, intValue: 120, intFrom: 0, intTo: 250, isCancelBtnVisible: true})", 700},
     {"popup", "popUp.show('есть связь')", 1000},
     {"not_available", "ardix.openNotAvailable('Логи')", 700},
+    {"update", "ardix.openSettings().openPage('dialogs/UpdateDialog.qml', { parentDevice: 0 })", 2500},
 };
 
 const Shot kPdmShots[] = {
     {"main", "true", 300},
     {"settings_menu", "ardix.openSettings()", 900},
     {"sync_password", "ardixKernel.showSyncDiaglog(true)", 900},
+    {"update", "ardix.openSettings().openPage('dialogs/UpdateDialog.qml', { parentDevice: 4 })", 2500},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)
@@ -92,6 +97,22 @@ int main(int argc, char *argv[])
     if (!sim.start()) {
         std::fprintf(stderr, "ardix-shots: the simulator could not listen on loopback\n");
         return 1;
+    }
+    // The firmware catalogue for the update page, with the stable file of this device already
+    // downloaded so that its row shows every button.
+    SimFirmwareServer firmwareServer;
+    if (!firmwareServer.listen(0)) {
+        std::fprintf(stderr, "ardix-shots: the firmware server could not listen on loopback\n");
+        return 1;
+    }
+    qputenv("ARDIX_FIRMWARE_URL", "http://127.0.0.1:" + QByteArray::number(firmwareServer.port()) + "/firmware/");
+    QDir().mkpath(FirmwareCatalog::localFolder());
+    for (const SimFirmwareServer::File &f : firmwareServer.files()) {
+        if (f.name.startsWith(pdm ? QStringLiteral("pdmFirmware_S") : QStringLiteral("firmware_S"))) {
+            QFile file(FirmwareCatalog::localFolder() + f.name);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(f.bytes);
+        }
     }
     qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
     qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim.port()));
