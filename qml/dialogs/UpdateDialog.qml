@@ -39,9 +39,11 @@ BasicDialog {
             kernel.webServerFileListRequest()
     }
 
-    // The download the page has seen start; a second notice while it is still named means its
-    // reply failed (the kernel keeps the name then), and the page must not stay blocked by it.
-    property string seenDownload: ""
+    // The file this page asked for, while the kernel still names it as downloading. A failed reply
+    // leaves the kernel's name set, so a quiet spell longer than the kernel's own stall limit
+    // ends the wait: the page never stays blocked.
+    property string activeDownload: ""
+    readonly property int downloadQuietMs: 9000
     // The device's version the rows were built against; a new one (after a flash) asks again.
     property string seenVersion: ""
 
@@ -63,12 +65,21 @@ BasicDialog {
         if (flashing)
             return
         const downloading = kernel.downloadingFileName
-        if (downloading !== "" && downloading !== seenDownload && kernel.availableFirmwares.length > 0) {
-            seenDownload = downloading
+        if (activeDownload !== "" && downloading !== "" && downloading.endsWith(activeDownload))
             return
-        }
-        seenDownload = ""
+        endDownloadWait()
+    }
+
+    function endDownloadWait() {
+        activeDownload = ""
+        downloadQuiet.stop()
         progressMove(100)
+    }
+
+    Timer {
+        id: downloadQuiet
+        interval: root.downloadQuietMs
+        onTriggered: root.endDownloadWait()
     }
 
     function startLoading() {
@@ -77,6 +88,8 @@ BasicDialog {
     }
 
     function download(row) {
+        activeDownload = row.fileName
+        downloadQuiet.restart()
         startLoading()
         kernel.webServerDownloadFile(row.fileName, row.letter)
     }
@@ -110,6 +123,8 @@ BasicDialog {
         function onProgressMoving(progress) {
             if (progress >= 100)
                 root.flashing = false
+            if (root.activeDownload !== "")
+                downloadQuiet.restart()
             root.progressMove(progress)
         }
         // Every ending of a flash says something (a refused file says only that).
