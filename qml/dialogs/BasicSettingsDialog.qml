@@ -304,7 +304,7 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.Settings_Updates
                 title: "Обновление прошивки Ardix"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/UpdateDialog.qml", { parentDevice: ArdixEnums.Device_Ardix7 })
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_ModuleDigitalInputs

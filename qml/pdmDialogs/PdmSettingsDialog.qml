@@ -321,7 +321,7 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Update
                 title: "Обновление прошивки PDM"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/UpdateDialog.qml", { parentDevice: ArdixEnums.Device_Pmx })
             }
             SettingsRow {
                 objectName: "row_PdmSettings_Password"

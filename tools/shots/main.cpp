@@ -7,12 +7,15 @@
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "simcore/device/DeviceSimulator.h"
+#include "simcore/device/SimFirmwareServer.h"
+#include "update/FirmwareCatalog.h"
 #include "ui/InterfaceFont.h"
 #include "ui/InterfaceTypes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlExpression>
@@ -80,6 +83,7 @@ const Shot kDashShots[] = {
     {"laps_second_lap", "(function() { const d = ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath, false); d.selectedLap = 1; return true })()", 1500},
     {"laps_not_a_log", "ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'not_a_log.elog').apath, false)", 900},
     {"wifi", "ardix.openSettings().openPage('dialogs/Wifi.qml', { parentDevice: 0 })", 1200},
+    {"update", "ardix.openSettings().openPage('dialogs/UpdateDialog.qml', { parentDevice: 0 })", 2500},
 };
 
 const Shot kPdmShots[] = {
@@ -104,6 +108,7 @@ const Shot kPdmShots[] = {
     {"pdm_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},
     {"wifi", "ardix.openSettings().openPage('dialogs/Wifi.qml', { parentDevice: 4 })", 1200},
+    {"update", "ardix.openSettings().openPage('dialogs/UpdateDialog.qml', { parentDevice: 4 })", 2500},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)
@@ -143,6 +148,22 @@ int main(int argc, char *argv[])
     if (!sim.start()) {
         std::fprintf(stderr, "ardix-shots: the simulator could not listen on loopback\n");
         return 1;
+    }
+    // The firmware catalogue for the update page, with the stable file of this device already
+    // downloaded so that its row shows every button.
+    SimFirmwareServer firmwareServer;
+    if (!firmwareServer.listen(0)) {
+        std::fprintf(stderr, "ardix-shots: the firmware server could not listen on loopback\n");
+        return 1;
+    }
+    qputenv("ARDIX_FIRMWARE_URL", "http://127.0.0.1:" + QByteArray::number(firmwareServer.port()) + "/firmware/");
+    QDir().mkpath(FirmwareCatalog::localFolder());
+    for (const SimFirmwareServer::File &f : firmwareServer.files()) {
+        if (f.name.startsWith(pdm ? QStringLiteral("pdmFirmware_S") : QStringLiteral("firmware_S"))) {
+            QFile file(FirmwareCatalog::localFolder() + f.name);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(f.bytes);
+        }
     }
     qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
     qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim.port()));

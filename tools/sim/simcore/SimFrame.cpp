@@ -1,5 +1,7 @@
 #include "simcore/SimFrame.h"
 
+#include <array>
+
 namespace {
 
 void putU32(QByteArray &b, int at, quint32 v)
@@ -22,12 +24,24 @@ namespace SimCodec {
 
 quint32 wordCrc(const QByteArray &bytes)
 {
+    // A word is folded in MSB first, 32 shifts of the register, taken a byte (8 shifts) at a
+    // time from a table: the bitwise loop cost the boot loader about a millisecond per packet.
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 b = 0; b < 256; ++b) {
+            quint32 c = b << 24;
+            for (int bit = 0; bit < 8; ++bit)
+                c = (c & 0x80000000u) ? (c << 1) ^ 0x04C11DB7u : (c << 1);
+            t[b] = c;
+        }
+        return t;
+    }();
     quint32 c = 0xFFFFFFFFu;
     const int words = int(bytes.size() / 4);
     for (int i = 0; i < words; ++i) {
         c ^= getU32(bytes, i * 4);
-        for (int bit = 0; bit < 32; ++bit)
-            c = (c & 0x80000000u) ? (c << 1) ^ 0x04C11DB7u : (c << 1);
+        for (int step = 0; step < 4; ++step)
+            c = (c << 8) ^ table[c >> 24];
     }
     return c;
 }

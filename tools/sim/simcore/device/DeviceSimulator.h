@@ -95,6 +95,8 @@ public:
     void setBootPacketTimeoutMs(int ms) { m_opt.bootPacketTimeoutMs = ms; }
     // Packets whose checksums were sound but did not match the expected file.
     int packetMismatches() const { return m_packetMismatches; }
+    // Time the boot loader's delayed answers really waited, summed: a loaded machine wakes late.
+    qint64 bootAnswerWaitNs() const { return m_bootAnswerWaitNs; }
 
     FaultInjector &faults() { return m_faults; }
 
@@ -162,6 +164,7 @@ private:
     QByteArray m_firmware;
     QList<FlashFault> m_flashFaults;
     int m_packetMismatches = 0;
+    qint64 m_bootAnswerWaitNs = 0;
     std::function<void(const QString &)> m_trace;
 
     struct Out

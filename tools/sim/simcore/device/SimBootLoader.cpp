@@ -146,7 +146,9 @@ void SimBootLoader::onLine(const QByteArray &line)
 
 void SimBootLoader::answer(bool good, quint32 index, bool last)
 {
-    const auto go = [this, good, index, last] {
+    const qint64 asked = m_dev.m_clock.nsecsElapsed();
+    const auto go = [this, good, index, last, asked] {
+        m_dev.m_bootAnswerWaitNs += m_dev.m_clock.nsecsElapsed() - asked;
         sendAnswer(good, index);
         if (last)
             finish();

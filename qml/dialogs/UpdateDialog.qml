@@ -1,0 +1,335 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+import "UpdateRows.js" as UpdateRows
+
+// Firmware of the dash and of the PDM: what is installed, the change history, the files of the
+// catalogue with their download, install and delete buttons.
+BasicDialog {
+    id: root
+    objectName: "updateDialog"
+    fullScreen: true
+    title: "Загружайте и устанавливайте обновления"
+    headerIcon: "qrc:/ARDIX/images/icons/cloud.svg"
+    extraButton: "refresh"
+
+    property int parentDevice: ArdixEnums.Device_Ardix7
+
+    readonly property real ps: AppStyle.pixelScale
+    readonly property int status: kernel ? kernel.ardixStatus : MyDefines.ardixOffline
+    readonly property bool offline: status === MyDefines.ardixOffline
+    readonly property bool linked: status === MyDefines.ardixOnline || status === MyDefines.ardixBootOnline
+    // Offline the user picks the device; linked the page follows the device on the link.
+    property bool pickedPdm: parentDevice === ArdixEnums.Device_Pmx
+    readonly property bool showsPdm: offline ? pickedPdm
+                                             : !(kernel && (kernel.deviceId === ArdixEnums.Device_Ardix7
+                                                            || kernel.deviceId === ArdixEnums.Device_Ardix7Boot))
+    property var rows: []
+    // From the install accept to the flash's closing text: the link drops and comes back on the
+    // way, and those refreshes must not end the progress view.
+    property bool flashing: false
+
+    readonly property string installText: "На установку обновления может понадобится несколько минут.\n\nВо время установки не отключайте питание.\n\nВы уверены что хотите продолжить?"
+    readonly property string connectFirstText: "Для установки обновления, подключитесь к устройству\nиспользуя WiFi"
+
+    onShowsPdmChanged: refresh()
+    onExtraButtonClicked: {
+        if (kernel)
+            kernel.webServerFileListRequest()
+    }
+
+    // The file this page asked for, while the kernel still names it as downloading. A failed reply
+    // leaves the kernel's name set, so a quiet spell longer than the kernel's own stall limit
+    // ends the wait: the page never stays blocked.
+    property string activeDownload: ""
+    readonly property int downloadQuietMs: 9000
+    // The device's version the rows were built against; a new one (after a flash) asks again.
+    property string seenVersion: ""
+
+    function currentVersion() {
+        return kernel ? (showsPdm ? kernel.pdmCurrFirmwareVersion : kernel.currFirmwareVersion) : ""
+    }
+
+    function refresh() {
+        if (!kernel)
+            return
+        rows = UpdateRows.rows(kernel.availableFirmwares, showsPdm ? "pdmFirmware" : "firmware")
+        const version = currentVersion()
+        if (version !== seenVersion) {
+            seenVersion = version
+            // A flash clears the version until the device reports its new one.
+            if (version !== "" && !flashing)
+                kernel.webServerFileListRequest()
+        }
+        if (flashing)
+            return
+        const downloading = kernel.downloadingFileName
+        if (activeDownload !== "" && downloading !== "" && downloading.endsWith(activeDownload))
+            return
+        endDownloadWait()
+    }
+
+    function endDownloadWait() {
+        activeDownload = ""
+        downloadQuiet.stop()
+        progressMove(100)
+    }
+
+    Timer {
+        id: downloadQuiet
+        interval: root.downloadQuietMs
+        onTriggered: root.endDownloadWait()
+    }
+
+    function startLoading() {
+        isLoading = true
+        loadingProgressValue = 0
+    }
+
+    function download(row) {
+        activeDownload = row.fileName
+        downloadQuiet.restart()
+        startLoading()
+        kernel.webServerDownloadFile(row.fileName, row.letter)
+    }
+
+    function install(row) {
+        if (!linked) {
+            if (window)
+                window.infoDialog(connectFirstText)
+            return
+        }
+        const go = function() {
+            flashing = true
+            startLoading()
+            kernel.flashFirmware(row.fileName)
+        }
+        if (window && typeof window.createDialog === "function")
+            window.createDialog({ dialogTitle: "Внимание", dialogText: installText, acceptBtnText: "Установить",
+                                  isCancelBtnVisible: true }, { accepted: go })
+        else
+            go()
+    }
+
+    function remove(row) {
+        startLoading()
+        kernel.deleteLocalFile(row.fileName)
+    }
+
+    Connections {
+        target: root.kernel
+        ignoreUnknownSignals: true
+        function onProgressMoving(progress) {
+            if (progress >= 100)
+                root.flashing = false
+            if (root.activeDownload !== "")
+                downloadQuiet.restart()
+            root.progressMove(progress)
+        }
+        // Every ending of a flash says something (a refused file says only that).
+        function onShowInfoMessage(text) {
+            root.flashing = false
+            root.refresh()
+        }
+        function onAvailableFirmwaresChanged() { root.refresh() }
+        function onDeviceIdChanged() { root.refresh() }
+        function onArdixStatusChangedSignal() { root.refresh() }
+    }
+
+    Component.onCompleted: {
+        rows = kernel ? UpdateRows.rows(kernel.availableFirmwares, showsPdm ? "pdmFirmware" : "firmware") : []
+        seenVersion = currentVersion()
+        const localOnly = linked && kernel.downloadingFileName === "" && !kernel.isServerOnline
+        if (kernel && !localOnly)
+            startLoading()
+        if (kernel)
+            kernel.webServerFileListRequest()
+    }
+
+    Item {
+        anchors.fill: parent
+        visible: !root.isLoading
+
+        Rectangle {
+            id: top
+            objectName: "updateTop"
+            width: parent.width
+            height: root.window && root.window.isMobile ? root.contentArea.height * 0.45 : 210 * root.ps
+            color: "#d3d2d7"
+
+            Column {
+                id: versionColumn
+                x: 25 * root.ps
+                y: 20 * root.ps
+                width: Math.max(versionLabel.implicitWidth, 260 * root.ps)
+                spacing: 8 * root.ps
+                Text {
+                    id: versionLabel
+                    text: "Текущая версия"
+                    color: "#4a4a4a"
+                    font.pixelSize: AppStyle.basicFontSize
+                }
+                Text {
+                    objectName: "currentVersion"
+                    text: root.kernel ? (root.showsPdm ? root.kernel.pdmCurrFirmwareVersion : root.kernel.currFirmwareVersion) : ""
+                    color: "#1A1A1A"
+                    font.pixelSize: AppStyle.basicTitleSize * 1.4
+                }
+                MyComboBox {
+                    objectName: "deviceCombo"
+                    width: 200 * root.ps
+                    accessibleName: "Устройство"
+                    enabled: root.offline
+                    model: [{ text: "Ardix" }, { text: "PDM" }]
+                    currentIndex: root.showsPdm ? 1 : 0
+                    onActivated: (index) => root.pickedPdm = index === 1
+                }
+            }
+
+            Rectangle {
+                anchors.left: versionColumn.right
+                anchors.leftMargin: 25 * root.ps
+                anchors.right: parent.right
+                anchors.rightMargin: 25 * root.ps
+                anchors.top: parent.top
+                anchors.topMargin: 15 * root.ps
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 15 * root.ps
+                color: "white"
+                border.color: AppStyle.borderColor
+                border.width: 1
+                clip: true
+
+                Flickable {
+                    id: historyFlick
+                    anchors.fill: parent
+                    anchors.margins: 10 * root.ps
+                    contentHeight: historyText.implicitHeight
+                    boundsBehavior: Flickable.StopAtBounds
+                    ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+                    Text {
+                        id: historyText
+                        objectName: "historyText"
+                        width: historyFlick.width - 12 * root.ps
+                        textFormat: Text.RichText
+                        wrapMode: Text.WordWrap
+                        color: "#1A1A1A"
+                        font.pixelSize: AppStyle.basicFontSize * 0.85
+                        text: root.kernel ? (root.showsPdm ? root.kernel.pdmUpdatesHistory : root.kernel.updatesHistory) : ""
+                    }
+                }
+            }
+        }
+
+        ListView {
+            id: list
+            objectName: "firmwareList"
+            anchors.top: top.bottom
+            anchors.bottom: parent.bottom
+            width: parent.width
+            clip: true
+            model: root.rows
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+            delegate: Rectangle {
+                id: row
+                required property var modelData
+                required property int index
+                objectName: "firmwareRow_" + modelData.fileName
+                width: list.width
+                height: AppStyle.basicRowHeight * 1.25
+                color: "#F4F5F7"
+                border.color: "#dedede"
+
+                Column {
+                    anchors.left: parent.left
+                    anchors.leftMargin: 25 * root.ps
+                    anchors.right: buttons.left
+                    anchors.rightMargin: 15 * root.ps
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 4 * root.ps
+                    Text {
+                        width: parent.width
+                        text: row.modelData.channel
+                        color: "#2385b2"
+                        font.pixelSize: AppStyle.basicFontSize * 0.85
+                        elide: Text.ElideRight
+                    }
+                    Text {
+                        width: parent.width
+                        text: row.modelData.versionText
+                        color: "#1A1A1A"
+                        font.pixelSize: AppStyle.basicFontSize
+                        elide: Text.ElideRight
+                    }
+                    Text {
+                        width: parent.width
+                        text: row.modelData.size
+                        color: "#6a6a6a"
+                        font.pixelSize: AppStyle.basicFontSize * 0.85
+                    }
+                }
+
+                Row {
+                    id: buttons
+                    anchors.right: parent.right
+                    anchors.rightMargin: 20 * root.ps
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 12 * root.ps
+                    readonly property real buttonWidth: 180 * root.ps
+                    readonly property real buttonHeight: 55 * root.ps
+
+                    // Each button keeps its slot, so the columns line up from row to row.
+                    Item {
+                        width: buttons.buttonWidth
+                        height: buttons.buttonHeight
+                        FlatButton {
+                            objectName: "downloadButton"
+                            anchors.fill: parent
+                            text: row.modelData.downloaded ? "Загружено" : "Загрузить"
+                            color: row.modelData.downloaded ? "#9a9a9a" : "#2385b2"
+                            enabled: !row.modelData.downloaded
+                            onClicked: root.download(row.modelData)
+                        }
+                    }
+                    Item {
+                        width: buttons.buttonWidth
+                        height: buttons.buttonHeight
+                        FlatButton {
+                            objectName: "installButton"
+                            anchors.fill: parent
+                            visible: row.modelData.downloaded || row.modelData.installed
+                            text: row.modelData.installed ? "Установлено" : "Установить"
+                            color: row.modelData.installed ? "#67AA43" : "#454545"
+                            onClicked: root.install(row.modelData)
+                        }
+                    }
+                    Item {
+                        width: buttons.buttonWidth
+                        height: buttons.buttonHeight
+                        FlatButton {
+                            objectName: "deleteButton"
+                            anchors.fill: parent
+                            visible: row.modelData.downloaded
+                            text: "Удалить"
+                            color: "#fc5a5a"
+                            onClicked: root.remove(row.modelData)
+                        }
+                    }
+                }
+            }
+        }
+
+        Text {
+            anchors.top: top.bottom
+            anchors.topMargin: 40 * root.ps
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: list.count === 0
+            text: "Нет файлов прошивки для этого устройства"
+            color: "#6a6a6a"
+            font.pixelSize: AppStyle.basicFontSize
+        }
+    }
+}
