@@ -191,7 +191,7 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.Settings_LampsConfig
                 title: "Настройка значков индикаторов(лампы)"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/LampsConfigDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_Keypad"
@@ -278,7 +278,7 @@ BasicDialog {
                 showNewBadge: AppSettings.ardix_actions_new_cnt < 5
                 onClicked: {
                     AppSettings.ardix_actions_new_cnt += 1
-                    root.openNotAvailable(title)
+                    root.StackView.view.openPage("dialogs/ActionsConfigDialog.qml")
                 }
             }
             SettingsRow {
