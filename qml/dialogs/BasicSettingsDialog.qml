@@ -189,6 +189,7 @@ BasicDialog {
                 onClicked: root.openNotAvailable(title)
             }
             SettingsRow {
+                objectName: "row_Settings_LampsConfig"
                 rowId: ArdixEnums.Settings_LampsConfig
                 title: "Настройка значков индикаторов(лампы)"
                 onClicked: root.StackView.view.openPage("dialogs/LampsConfigDialog.qml")

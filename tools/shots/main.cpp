@@ -48,6 +48,9 @@ const Shot kDashShots[] = {
     {"message_number", "ardix.createDialog({dialogTitle: 'Порог', isIntInput: true, intValue: 120, intFrom: 0, intTo: 250, isCancelBtnVisible: true})", 700},
     {"popup", "popUp.show('есть связь')", 1000},
     {"not_available", "ardix.openNotAvailable('Логи')", 700},
+    {"page_lamps", "ardix.openSettings().openPage('dialogs/LampsConfigDialog.qml')", 900},
+    {"page_actions", "ardix.openSettings().openPage('dialogs/ActionsConfigDialog.qml')", 900},
+    {"page_gear_inputs", "ardix.openSettings().openPage('dialogs/GearDigitalInputsDialog.qml')", 900},
 };
 
 const Shot kPdmShots[] = {
