@@ -181,12 +181,12 @@ BasicDialog {
                 objectName: "row_Settings_Warnings"
                 rowId: ArdixEnums.Settings_Warnings
                 title: "Предупреждения"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/SensorsByInputType.qml", { setWarnings: true })
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_SensorsInputConfig
                 title: "Настройка данных всех показателей"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/AllSensorsConfigDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_LampsConfig"
@@ -208,7 +208,7 @@ BasicDialog {
                 objectName: "row_Settings_Ecu"
                 rowId: ArdixEnums.Settings_Ecu
                 title: "Связь с Ecu, CAN 1 или RS232"
-                onClicked: if (ecuCombo.currentIndex > 0) root.openNotAvailable(title)
+                onClicked: if (ecuCombo.currentIndex > 0) root.StackView.view.openPage("dialogs/SensorsByInputType.qml", { setEcu: true })
                 MenuComboBox {
                     id: ecuCombo
                     objectName: "ecuCombo"

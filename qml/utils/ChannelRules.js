@@ -36,13 +36,14 @@ function holdsInput(source, input) {
 
 // The first owner of dash input `input` other than the skipped lamp and action (-1: none skipped):
 // { kind: "sensor" | "lamp" | "action", name, text } or null. `ctx` holds sensors, customSensors,
-// lamps (indexed by lamp index), actions and lampsInfo.
+// lamps (indexed by lamp index), actions, lampsInfo and optionally skipSensor (a sensor that may
+// keep its own input).
 function inputOwner(ctx, input, skipLamp, skipAction) {
     const sensorLists = [ctx.sensors || [], ctx.customSensors || []]
     for (const list of sensorLists) {
         for (let i = 0; i < list.length; ++i) {
             const s = list[i]
-            if (s && s.inputDataSource === InputSourceFrequency && s.inputSourceIndex === input)
+            if (s && s !== ctx.skipSensor && s.inputDataSource === InputSourceFrequency && s.inputSourceIndex === input)
                 return { kind: "sensor", name: s.sensorName, text: " — занят датчиком: " + s.sensorName }
         }
     }

@@ -51,6 +51,9 @@ const Shot kDashShots[] = {
     {"page_lamps", "ardix.openSettings().openPage('dialogs/LampsConfigDialog.qml')", 900},
     {"page_actions", "ardix.openSettings().openPage('dialogs/ActionsConfigDialog.qml')", 900},
     {"page_gear_inputs", "ardix.openSettings().openPage('dialogs/GearDigitalInputsDialog.qml')", 900},
+    {"page_all_sensors", "ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml')", 900},
+    {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
+    {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
 };
 
 const Shot kPdmShots[] = {
