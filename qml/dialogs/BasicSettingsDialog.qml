@@ -285,7 +285,7 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.Settings_Outputs
                 title: "Выходы для вентиляторов и прочего"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/OutputPortConfigDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_UserSensors

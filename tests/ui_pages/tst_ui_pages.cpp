@@ -215,6 +215,50 @@ private slots:
         QMetaObject::invokeMethod(settings, "closeStack");
         closeHost();
     }
+
+    // An on-temperature above its range stays red and never reaches the device; a valid one does.
+    void outputPortKeepsBadNumbersOut()
+    {
+        Rig r;
+        waitSynced(r);
+        QVERIFY(openHost(r.kernel.get()));
+        QQuickItem *settings = openSettings();
+        QVERIFY(settings);
+        QVariant page;
+        QMetaObject::invokeMethod(settings, "openPage", Q_RETURN_ARG(QVariant, page),
+                                  Q_ARG(QVariant, QStringLiteral("dialogs/OutputPortConfigDialog.qml")), Q_ARG(QVariant, QVariantMap()));
+        auto *outputs = qobject_cast<QQuickItem *>(page.value<QObject *>());
+        QVERIFY(outputs);
+        QTest::qWait(300);
+        QQuickItem *port = findItem(outputs, QStringLiteral("portRow_0"));
+        QVERIFY(port);
+        QQuickItem *onField = findItem(port, QStringLiteral("onField"));
+        QVERIFY(onField && onField->isEnabled()); // port 1 is a fan by default
+        const QByteArray before = r.sim.dashBlock().mid(FansAt, 5);
+
+        const auto type = [&](const char *text) {
+            QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centreOf(onField));
+            QVERIFY(onField->hasActiveFocus());
+            QMetaObject::invokeMethod(onField, "selectAll");
+            for (const char *c = text; *c; ++c)
+                QTest::keyClick(m_window.get(), *c);
+            QTest::keyClick(m_window.get(), Qt::Key_Return);
+        };
+        type("300");
+        QVERIFY(!onField->property("textValid").toBool());
+        QQuickItem *apply = findItem(outputs, QStringLiteral("applyButtonRight"));
+        QVERIFY(apply && !apply->isVisible());
+
+        type("105");
+        QVERIFY(onField->property("textValid").toBool());
+        QTRY_VERIFY(apply->isVisible());
+        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centreOf(apply));
+        QByteArray expected = before;
+        expected[2] = char(105);
+        QTRY_COMPARE_WITH_TIMEOUT(r.sim.dashBlock().mid(FansAt, 5), expected, 3000);
+        QMetaObject::invokeMethod(settings, "closeStack");
+        closeHost();
+    }
 };
 
 int main(int argc, char *argv[])

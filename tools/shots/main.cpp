@@ -53,6 +53,7 @@ const Shot kDashShots[] = {
     {"page_gear_inputs", "ardix.openSettings().openPage('dialogs/GearDigitalInputsDialog.qml')", 900},
     {"page_all_sensors", "ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml')", 900},
     {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
+    {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},
     {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
 };
 

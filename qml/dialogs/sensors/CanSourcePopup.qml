@@ -22,7 +22,15 @@ BasicDialog {
     // Chosen once on open: enabling the input must not move the page to another one.
     property int inputIndex: -1
     readonly property var input: inputIndex >= 0 && customCan ? customCan.canAnalogInputs[inputIndex] : null
-    Component.onCompleted: inputIndex = findInput()
+    Component.onCompleted: {
+        inputIndex = findInput()
+        // A fresh input starts as a plain copy of its byte, not as a division by zero.
+        if (input && !input.isInputEnabled) {
+            input.dataValueMultiplier = 1
+            input.dataValueDivider = 1
+            input.dataMask = 0xFFFF
+        }
+    }
     readonly property var flag: function() { root.page.extra.setCustomCanHasChanges(true) }
 
     function findInput() {
@@ -84,6 +92,8 @@ BasicDialog {
                 wrapMode: Text.WordWrap
             }
 
+            Label { text: root.title; font.pixelSize: AppStyle.basicTitleSize; font.capitalization: Font.AllUppercase }
+            Item { width: 1; height: 1 }
             Label { text: "Фильтр" }
             MyComboBox {
                 id: filterCombo
