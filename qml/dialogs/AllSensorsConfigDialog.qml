@@ -95,8 +95,9 @@ BasicDialog {
     }
 
     function openSpeedCalibration(input) {
-        if (window && typeof window.createObjectFrom === "function")
-            window.createObjectFrom("dialogs/SpeedGpsCalibrationDialog.qml", { kernel: kernel, window: window, inputIndex: input })
+        // The GPS calibration dialog comes with a later version of the client.
+        if (window && typeof window.openNotAvailable === "function")
+            window.openNotAvailable("Калибровка по GPS")
     }
 
     Connections {
