@@ -181,17 +181,18 @@ BasicDialog {
                 objectName: "row_Settings_Warnings"
                 rowId: ArdixEnums.Settings_Warnings
                 title: "Предупреждения"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/SensorsByInputType.qml", { setWarnings: true })
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_SensorsInputConfig
                 title: "Настройка данных всех показателей"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/AllSensorsConfigDialog.qml")
             }
             SettingsRow {
+                objectName: "row_Settings_LampsConfig"
                 rowId: ArdixEnums.Settings_LampsConfig
                 title: "Настройка значков индикаторов(лампы)"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/LampsConfigDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_Keypad"
@@ -207,7 +208,7 @@ BasicDialog {
                 objectName: "row_Settings_Ecu"
                 rowId: ArdixEnums.Settings_Ecu
                 title: "Связь с Ecu, CAN 1 или RS232"
-                onClicked: if (ecuCombo.currentIndex > 0) root.openNotAvailable(title)
+                onClicked: if (ecuCombo.currentIndex > 0) root.StackView.view.openPage("dialogs/SensorsByInputType.qml", { setEcu: true })
                 MenuComboBox {
                     id: ecuCombo
                     objectName: "ecuCombo"
@@ -278,13 +279,13 @@ BasicDialog {
                 showNewBadge: AppSettings.ardix_actions_new_cnt < 5
                 onClicked: {
                     AppSettings.ardix_actions_new_cnt += 1
-                    root.openNotAvailable(title)
+                    root.StackView.view.openPage("dialogs/ActionsConfigDialog.qml")
                 }
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_Outputs
                 title: "Выходы для вентиляторов и прочего"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/OutputPortConfigDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_UserSensors

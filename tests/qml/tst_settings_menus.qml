@@ -167,15 +167,16 @@ Item {
 
         function test_laterPageOpensNotAvailableAndBackReturns() {
             const s = openSettings(ArdixEnums.Device_Ardix7)
-            clickRow(findChild(s.currentItem, "row_Settings_Warnings"))
+            clickRow(findChild(s.currentItem, "row_Settings_Keypad"))
             tryCompare(s, "depth", 2)
             tryCompare(s, "busy", false)
-            compare(s.currentItem.title, "Предупреждения")
+            compare(s.currentItem.title, "Кейпад")
             compare(findChild(s.currentItem, "notAvailableText").text,
                     "Этот раздел появится в одной из следующих версий клиента")
             keyClick(Qt.Key_Escape)
             tryCompare(s, "depth", 1)
             verify(!closed())
+            AppSettings.ardix_keypad_new_cnt = 0
         }
 
         function test_keypadRowCountsVisits() {

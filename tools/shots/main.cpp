@@ -84,6 +84,13 @@ const Shot kDashShots[] = {
     {"laps_not_a_log", "ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'not_a_log.elog').apath, false)", 900},
     {"wifi", "ardix.openSettings().openPage('dialogs/Wifi.qml', { parentDevice: 0 })", 1200},
     {"update", "ardix.openSettings().openPage('dialogs/UpdateDialog.qml', { parentDevice: 0 })", 2500},
+    {"page_lamps", "ardix.openSettings().openPage('dialogs/LampsConfigDialog.qml')", 900},
+    {"page_actions", "ardix.openSettings().openPage('dialogs/ActionsConfigDialog.qml')", 900},
+    {"page_gear_inputs", "ardix.openSettings().openPage('dialogs/GearDigitalInputsDialog.qml')", 900},
+    {"page_all_sensors", "ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml')", 900},
+    {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
+    {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},
+    {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
 };
 
 const Shot kPdmShots[] = {

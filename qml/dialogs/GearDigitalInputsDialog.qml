@@ -1,0 +1,9 @@
+import QtQuick
+import ARDIX 1.0
+
+// The gear read from digital inputs: one input per gear position.
+LampsConfigDialog {
+    objectName: "gearDigitalInputsDialog"
+    title: "Настройка передач"
+    gearLamps: true
+}

@@ -1,0 +1,154 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+
+// One check box per sensor: with setWarnings whether its warning is on; with setEcu whether it is
+// read from the ECU (taking a sensor away from another source asks first).
+BasicDialog {
+    id: root
+    objectName: "sensorsByInputType"
+    fullScreen: true
+    property bool setWarnings: false
+    property bool setEcu: false
+
+    readonly property var dash: DevSettings.dash
+    readonly property int ecuProtocol: dash ? dash.commonSettings.currEcuProtocol : 0
+    readonly property string ecuName: kernel && ecuProtocol < kernel.ecuList_Ardix.length
+                                      ? kernel.ecuList_Ardix[ecuProtocol].name : ""
+    readonly property real ps: AppStyle.pixelScale
+    // Re-read when new settings arrive.
+    property int revision: 0
+
+    title: setWarnings ? "Активируйте и настройте предупреждения по желаемым показателям"
+                       : "Показатели от ECU: " + ecuName
+
+    applyButtonRight.visible: dash !== null && dash.hasChanges
+    onAccepted: if (kernel) kernel.applyNewArdixSettings()
+
+    // Taken on open and when new settings arrive, so that an edit never rebuilds the list.
+    property var shownSensors: []
+    Component.onCompleted: shownSensors = sensorsShown()
+    onRevisionChanged: shownSensors = sensorsShown()
+
+    function sensorsShown() {
+        if (!dash)
+            return []
+        const out = []
+        if (setWarnings) {
+            for (const id of dash.getActiveSensorsList()) {
+                const s = sensor(id)
+                if (s && s.isWarningPermit)
+                    out.push(s)
+            }
+        } else {
+            for (const s of dash.sensors.concat(dash.customSensors)) {
+                if (s.sensorName !== "" && s.ecuProtocolsSupport.indexOf(ecuProtocol) >= 0)
+                    out.push(s)
+            }
+        }
+        return out
+    }
+
+    function sensor(id) {
+        return kernel ? kernel.getSensor(id) : (id >= 100 ? dash.customSensors[id - 100] : dash.sensors[id])
+    }
+
+    function takeFromEcu(s, on) {
+        if (!on) {
+            s.inputDataSource = ArdixEnums.InputSourceNo
+            dash.setSensorHasChanges(s.sensorID)
+            return
+        }
+        if (s.inputDataSource === ArdixEnums.InputSourceNo || s.inputDataSource === ArdixEnums.InputSourceEcu
+                || !window || typeof window.createDialog !== "function") {
+            s.inputDataSource = ArdixEnums.InputSourceEcu
+            dash.setSensorHasChanges(s.sensorID)
+            return
+        }
+        window.createDialog({ dialogText: "Показатель \"" + s.sensorName + "\" сейчас получает данные: "
+                                          + s.dataSourceName + "\n\nБрать его от ECU?",
+                              isCancelBtnVisible: true },
+                            { accepted: function() {
+                                s.inputDataSource = ArdixEnums.InputSourceEcu
+                                root.dash.setSensorHasChanges(s.sensorID)
+                            } })
+    }
+
+    Connections {
+        target: root.kernel
+        ignoreUnknownSignals: true
+        function onNewConfigDownloadedFromArdix() { root.revision += 1 }
+    }
+
+    Text {
+        anchors.centerIn: parent
+        visible: list.count === 0
+        width: parent.width * 0.8
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        text: root.setWarnings ? "Нет активных показателей с предупреждениями"
+                               : "Выбранный протокол ECU не передает ни одного показателя"
+        color: "#1A1A1A"
+        font.pixelSize: AppStyle.basicTitleSize
+    }
+
+    ListView {
+        id: list
+        anchors.fill: parent
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        spacing: 2
+        model: root.shownSensors
+        ScrollBar.vertical: ScrollBar { policy: list.contentHeight > list.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+        delegate: Rectangle {
+            id: sensorRow
+            required property var modelData
+            required property int index
+            objectName: "sensorRow_" + modelData.sensorID
+            width: list.width - 14 * root.ps
+            height: Math.round(AppStyle.basicRowHeight * 0.9)
+            color: index % 2 ? "#ECEDEF" : "#F4F5F7"
+            Text {
+                anchors.left: parent.left
+                anchors.leftMargin: 20 * root.ps
+                anchors.right: check.left
+                anchors.verticalCenter: parent.verticalCenter
+                text: sensorRow.modelData.sensorName
+                color: "#1A1A1A"
+                elide: Text.ElideRight
+                font.pixelSize: AppStyle.basicFontSize
+            }
+            Text {
+                anchors.right: check.left
+                anchors.rightMargin: 20 * root.ps
+                anchors.verticalCenter: parent.verticalCenter
+                visible: root.setEcu && !check.checked && sensorRow.modelData.inputDataSource !== ArdixEnums.InputSourceNo
+                text: sensorRow.modelData.dataSourceName
+                color: "#6a6d73"
+                font.pixelSize: AppStyle.basicFontSize * 0.85
+            }
+            CheckBoxNuvo {
+                id: check
+                objectName: "sensorCheck"
+                anchors.right: parent.right
+                anchors.rightMargin: 20 * root.ps
+                anchors.verticalCenter: parent.verticalCenter
+                width: 260 * root.ps
+                text: root.setWarnings ? "предупреждение" : "от ECU"
+                Accessible.name: sensorRow.modelData.sensorName + ": " + text
+                // Warnings bind to their bit; the ECU choice may ask first, so it is written by hand.
+                target: root.setWarnings ? sensorRow.modelData : null
+                property: root.setWarnings ? "isWarningEnable" : ""
+                changeFlag: function() { root.dash.setSensorHasChanges(sensorRow.modelData.sensorID) }
+                checked: root.setEcu && sensorRow.modelData.inputDataSource === ArdixEnums.InputSourceEcu
+                onToggled: {
+                    if (root.setEcu) {
+                        root.takeFromEcu(sensorRow.modelData, checked)
+                        checked = Qt.binding(() => sensorRow.modelData.inputDataSource === ArdixEnums.InputSourceEcu)
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,71 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../../myComponents"
+import "../../utils/SensorSources.js" as Sources
+
+// The calibration tables that fit one analog input; choosing one binds the sensor to the input.
+BasicDialog {
+    id: root
+    objectName: "analogTablesPopup"
+    property var page: null
+    property var sensor: null
+    property int input: 0
+    title: "Тарировка"
+    backgroundItemWidth: 700 * AppStyle.pixelScale
+    backgroundItemHeight: 520 * AppStyle.pixelScale
+
+    // The preset names have no change signal: read once.
+    property var presetNames: []
+    Component.onCompleted: presetNames = sensor ? sensor.analogGroupListNames : []
+    readonly property var tables: sensor && page ? Sources.tablesFor(sensor, input, presetNames, page.dash.customAnalogSensors) : []
+
+    function choose(t) {
+        sensor.inputDataSource = t.source
+        sensor.analogTableID = t.tableId
+        sensor.inputSourceIndex = input
+        page.dash.setSensorHasChanges(sensor.sensorID)
+        destroyBasicDialog()
+    }
+
+    Text {
+        anchors.centerIn: parent
+        visible: root.tables.length === 0
+        text: "Нет ни одной доступной тарировки"
+        color: "#1A1A1A"
+        font.pixelSize: AppStyle.basicTitleSize
+    }
+    ListView {
+        id: list
+        anchors.fill: parent
+        anchors.margins: 10 * AppStyle.pixelScale
+        clip: true
+        spacing: 4
+        model: root.tables
+        ScrollBar.vertical: ScrollBar {}
+        delegate: Rectangle {
+            required property var modelData
+            required property int index
+            readonly property bool current: root.sensor && root.sensor.inputSourceIndex === root.input
+                                            && root.sensor.inputDataSource === modelData.source
+                                            && root.sensor.analogTableID === modelData.tableId
+            objectName: "table_" + index
+            width: list.width
+            height: AppStyle.basicRowHeight * 0.75
+            color: mouse.pressed ? "white" : current ? "#d5e8f2" : "#e6e8eb"
+            radius: 4
+            Accessible.role: Accessible.Button
+            Accessible.name: modelData.text
+            Text {
+                anchors.fill: parent
+                anchors.leftMargin: 12 * AppStyle.pixelScale
+                verticalAlignment: Text.AlignVCenter
+                text: modelData.text
+                color: "#1A1A1A"
+                elide: Text.ElideRight
+                font.pixelSize: AppStyle.basicFontSize
+            }
+            MouseArea { id: mouse; anchors.fill: parent; onClicked: root.choose(modelData) }
+        }
+    }
+}
