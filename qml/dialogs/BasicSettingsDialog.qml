@@ -293,6 +293,7 @@ BasicDialog {
                 onClicked: root.openNotAvailable(title)
             }
             SettingsRow {
+                objectName: "row_Settings_UserGauges"
                 rowId: ArdixEnums.Settings_UserGauges
                 title: "Пользовательские показатели"
                 onClicked: root.openNotAvailable(title)

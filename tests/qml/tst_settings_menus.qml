@@ -167,16 +167,15 @@ Item {
 
         function test_laterPageOpensNotAvailableAndBackReturns() {
             const s = openSettings(ArdixEnums.Device_Ardix7)
-            clickRow(findChild(s.currentItem, "row_Settings_Keypad"))
+            clickRow(findChild(s.currentItem, "row_Settings_UserGauges"))
             tryCompare(s, "depth", 2)
             tryCompare(s, "busy", false)
-            compare(s.currentItem.title, "Кейпад")
+            compare(s.currentItem.title, "Пользовательские показатели")
             compare(findChild(s.currentItem, "notAvailableText").text,
                     "Этот раздел появится в одной из следующих версий клиента")
             keyClick(Qt.Key_Escape)
             tryCompare(s, "depth", 1)
             verify(!closed())
-            AppSettings.ardix_keypad_new_cnt = 0
         }
 
         function test_keypadRowCountsVisits() {
