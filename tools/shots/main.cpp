@@ -40,6 +40,16 @@ struct Shot
     " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: ardixKernel.hideBusy() }', dialogLayer);" \
     " for (let i = 0; i < 10 && ardixKernel.curSkinMode !== " #N "; ++i) ardixKernel.changeSkinMode();"
 
+// A CAN setup worth looking at: two filters (one multiplexed), two inputs on them, a message with data.
+#define SHOTS_CAN(C) "(function(c) { const m = c.canInMessages; m[0].isMessageEnabled = true; m[1].isMessageEnabled = true;" \
+    " m[1].isFrameSet = true; m[1].canId = 0x18FF50E5; m[1].isIdExtended = true; const d = c.canDigitalInputs;" \
+    " d[0].isInputEnabled = true; d[0].inputName = 'Кнопка руля'; d[0].dataMask = 4; d[1].isInputEnabled = true;" \
+    " d[1].canInMessageIndex = 1; const a = c.canAnalogInputs; a[0].isInputEnabled = true; a[0].isSize16Bit = true;" \
+    " a[0].dataValueMultiplier = 1; a[0].dataValueDivider = 10; if (a[0].inputName !== undefined) a[0].inputName = 'Давление';" \
+    " const o = c.canOutMessages[0]; o.isMessageEnabled = true; const u = o.userData; u[0].inChannelType = 6; u[0].constantData = 100;" \
+    " u[0].dataSize = 1; u[1].inChannelType = " SHOTS_CAN_SOURCE "; u[1].dataByteIndex = 1; return true })(" C ");"
+#define SHOTS_CAN_SOURCE "(c.canAnalogInputs.length > 16 ? ArdixEnums.ChannelType_ArdixCanSensorsData : ArdixEnums.ChannelType_PdmOutputState)"
+
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
     "(function() { for (let i = dialogLayer.children.length - 1; i >= 0; --i) dialogLayer.children[i].destroy();"
@@ -71,6 +81,10 @@ const Shot kDashShots[] = {
     {"dialog_rpm", SHOTS_MAIN " ardix.showRpmWarningDialog()", 2300},
     {"dialog_oil", SHOTS_MAIN " ardix.oilPressureWarningDialogShow()", 2300},
     {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
+    {"dash_can_in", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanInputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
+    {"dash_can_di", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanDigitalInputsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
+    {"dash_can_out", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
+    {"dash_can_out_data", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputDataDialog.qml', { parentDev: ArdixEnums.Device_Ardix7, messageIndex: 0 })", 900},
 };
 
 const Shot kPdmShots[] = {
@@ -94,6 +108,11 @@ const Shot kPdmShots[] = {
     {"pdm_password", "ardixKernel.showPdmSettingsPasswordDialog(true)", 700},
     {"pdm_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},
+    {"pdm_can_in", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanInputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_di", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanDigitalInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_ai", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanAnalogInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_out", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_out_data", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputDataDialog.qml', { parentDev: ArdixEnums.Device_Pmx, messageIndex: 0 })", 900},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)
