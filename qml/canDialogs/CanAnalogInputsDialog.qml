@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "../pdmDialogs"
 import "CanRules.js" as CanRules
 
 // Values decoded from received messages: where they sit in the frame, their size and byte order,
@@ -46,7 +47,7 @@ CanPage {
                     target: card.input; property: "isInputEnabled"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 },
-                InputField {
+                NameField {
                     visible: root.isPdm
                     objectName: "canAiName_" + card.index
                     width: 300 * root.ps

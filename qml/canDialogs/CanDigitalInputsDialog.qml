@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "../pdmDialogs"
 import "CanRules.js" as CanRules
 
 // Bits of received messages used as digital inputs: which message, which byte, the mask, and what
@@ -39,7 +40,7 @@ CanPage {
                     target: card.input; property: "isInputEnabled"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 },
-                InputField {
+                NameField {
                     objectName: "canDiName_" + card.index
                     width: 300 * root.ps
                     maximumLength: 31

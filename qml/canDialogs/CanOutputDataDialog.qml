@@ -28,8 +28,9 @@ CanPage {
     function setSource(item, type) {
         if (!item || item.inChannelType === type)
             return
+        const offered = channels(type)
         item.inChannelType = type
-        item.inChannel = 0
+        item.inChannel = offered.length > 0 ? offered[0].value : 0
         item.dataSize = CanRules.isBitSource(type) ? 0 : 2
         if (item.dataValueMultiplier === 0 && item.dataValueDivider === 0) {
             item.dataValueMultiplier = 1
@@ -87,6 +88,7 @@ CanPage {
                     width: 330 * root.ps
                     accessibleName: "Канал данных " + (card.index + 1)
                     model: root.channels(card.type)
+                    focusHighlight: currentIndex < 0
                     target: card.item; property: "inChannel"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }

@@ -70,7 +70,7 @@ CanPage {
                 MyComboBox {
                     width: 110 * root.ps
                     accessibleName: "Длина сообщения " + (card.index + 1)
-                    model: CanRules.rangeEntries(1, 8)
+                    model: CanRules.rangeEntries(0, 8)
                     target: card.message; property: "frameSize"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
