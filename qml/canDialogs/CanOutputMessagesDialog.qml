@@ -46,7 +46,8 @@ CanPage {
                     verticalAlignment: Text.AlignVCenter
                     color: "#5c6670"
                     font.pixelSize: AppStyle.basicFontSize * 0.9
-                    text: card.message ? "данных: " + (card.message.userData.map(d => d.inChannelType), CanRules.usedItems(card.message)) : ""
+                    text: card.message ? CanRules.idText(card.message.canId, root.isHex(card.index)) + (card.message.isIdExtended ? " (29 бит)" : "")
+                                        + "   данных: " + (card.message.userData.map(d => d.inChannelType), CanRules.usedItems(card.message)) : ""
                 }
             ]
             CanField {

@@ -7,8 +7,8 @@ seconds="${1:-600}"
 cmake --build "$build" --target ardix-sim pdm_live_soak >/dev/null
 
 work="$(mktemp -d)"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$TMPDIR"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
 sim="$(find "$build" -name ardix-sim -type f -perm -u+x | head -n1)"
 "$sim" --role pdm --port 0 --web-port 0 >"$work/sim.log" 2>&1 &
 simPid=$!
