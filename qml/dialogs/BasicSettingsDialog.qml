@@ -257,7 +257,7 @@ BasicDialog {
                     fontSize: AppStyle.basicFontSize
                     text: "  Фильтры"
                     accessibleName: "Can 1 прием: фильтры"
-                    onClicked: root.openNotAvailable("Can 1 прием: фильтры")
+                    onClicked: if (root.StackView.view) root.StackView.view.openPage("canDialogs/CanInputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
                 }
                 FlatButton {
                     width: 170 * root.ps
@@ -265,13 +265,13 @@ BasicDialog {
                     fontSize: AppStyle.basicFontSize
                     text: "  Цифровые\n  входы(биты)"
                     accessibleName: "Can 1 прием: цифровые входы"
-                    onClicked: root.openNotAvailable("Can 1 прием: цифровые входы")
+                    onClicked: if (root.StackView.view) root.StackView.view.openPage("canDialogs/CanDigitalInputsDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
                 }
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_CanBus_Transmit
                 title: "Can 1 передача"
-                onClicked: root.openNotAvailable(title)
+                onClicked: if (root.StackView.view) root.StackView.view.openPage("canDialogs/CanOutputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_ArdixActions

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "../pdmDialogs"
 import "../utils/PdmFunctionChoices.js" as Choices
 import "../utils/PdmDialogs.js" as Dialogs
 
@@ -88,7 +89,7 @@ BasicDialog {
                 color: "#1A1A1A"
                 font.pixelSize: AppStyle.basicFontSize
             }
-            InputField {
+            NameField {
                 id: nameField
                 objectName: "buttonNameField_" + row.index
                 anchors.left: number.right

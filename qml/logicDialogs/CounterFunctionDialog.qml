@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "../pdmDialogs"
 import "../utils/PdmFunctionChoices.js" as Choices
 
 // One counter: its range and start value, the channels that count it up and down, and what
@@ -71,7 +72,7 @@ BasicDialog {
             Row {
                 spacing: 12 * root.ps
                 Label { text: "Счетчик"; width: 200 * root.ps }
-                InputField {
+                NameField {
                     objectName: "counterNameField"
                     width: 420 * root.ps
                     maximumLength: 39

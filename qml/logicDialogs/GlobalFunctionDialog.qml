@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "../pdmDialogs"
 
 // One global function: its name and the conditions it joins with AND / OR.
 BasicDialog {
@@ -48,7 +49,7 @@ BasicDialog {
                     color: "#1A1A1A"
                     font.pixelSize: AppStyle.basicFontSize
                 }
-                InputField {
+                NameField {
                     objectName: "functionNameField"
                     width: 460 * root.ps
                     maximumLength: 39

@@ -47,7 +47,7 @@ BasicDialog {
             clickable: false
             title: "Вход #" + (index + 1) + "   пин " + ((root.description.inputsPins || [])[index] || "")
                    + (index === root.description.bootInputIndex ? "  (загрузчик)" : "")
-            InputField {
+            NameField {
                 objectName: "inputNameField_" + row.index
                 width: 330 * root.ps
                 maximumLength: 31

@@ -67,7 +67,7 @@ BasicDialog {
             Row {
                 spacing: 14 * root.ps
                 Label { text: "Имя выхода"; width: 230 * root.ps }
-                InputField {
+                NameField {
                     id: nameField
                     objectName: "outputNameField"
                     width: 420 * root.ps
@@ -87,12 +87,14 @@ BasicDialog {
             }
 
             Section { text: "Токи и перезапуски" }
-            Flow {
+            // A grid, so that the fields line up in columns at every width.
+            Grid {
                 width: parent.width
                 spacing: 14 * root.ps
+                columns: Math.max(1, Math.floor((width + spacing) / (334 * root.ps)))
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Макс. ток, А"; width: 230 * root.ps }
+                    Label { text: "Макс. ток, А"; width: 200 * root.ps }
                     IntTextField {
                         objectName: "maxCurrentField"
                         width: 110 * root.ps
@@ -113,7 +115,7 @@ BasicDialog {
                 }
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Пусковой ток, А"; width: 230 * root.ps }
+                    Label { text: "Пусковой ток, А"; width: 200 * root.ps }
                     IntTextField {
                         width: 110 * root.ps
                         intFrom: 0; intTo: 250
@@ -133,7 +135,7 @@ BasicDialog {
                 }
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Перезапусков"; width: 230 * root.ps }
+                    Label { text: "Перезапусков"; width: 200 * root.ps }
                     IntTextField {
                         width: 110 * root.ps
                         intFrom: 0; intTo: 250

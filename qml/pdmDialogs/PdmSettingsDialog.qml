@@ -276,9 +276,9 @@ BasicDialog {
                 title: "Can прием  ->"
                 clickable: false
                 Repeater {
-                    model: [{ text: "CAN Фильтры", page: "Can прием: фильтры" },
-                            { text: "CAN Цифровые\nвходы(биты)", page: "Can прием: цифровые входы" },
-                            { text: "Прием\nданных", page: "Can прием: прием данных" }]
+                    model: [{ text: "CAN Фильтры", page: "Can прием: фильтры", file: "CanInputMessagesDialog.qml" },
+                            { text: "CAN Цифровые\nвходы(биты)", page: "Can прием: цифровые входы", file: "CanDigitalInputsDialog.qml" },
+                            { text: "Прием\nданных", page: "Can прием: прием данных", file: "CanAnalogInputsDialog.qml" }]
                     FlatButton {
                         required property var modelData
                         width: 190 * root.ps
@@ -286,14 +286,14 @@ BasicDialog {
                         fontSize: AppStyle.basicFontSize
                         text: modelData.text
                         accessibleName: modelData.page
-                        onClicked: root.openNotAvailable(modelData.page)
+                        onClicked: root.openPage("canDialogs/" + modelData.file, { parentDev: ArdixEnums.Device_Pmx })
                     }
                 }
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_CanOutput
                 title: "Can передача"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.openPage("canDialogs/CanOutputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Pmx })
             }
             SettingsRow {
                 objectName: "row_PdmSettings_Pwm"

@@ -1,6 +1,8 @@
 // The PDM pages against the in-process simulated PDM: a condition added to an output reaches the
 // device and the live view follows the device's inputs; global functions show their usage before
-// they go; a password set from its dialog guards the device's settings.
+// they go; a password set from its dialog guards the device's settings; CAN messages edited on
+// the shared CAN pages reach the dash's and the PDM's blocks, each identifier in the notation
+// the user chose.
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "simcore/device/DeviceSimulator.h"
@@ -34,12 +36,24 @@ constexpr int OutputRecord = 92;
 constexpr int FunctionsAt = 7040;
 constexpr int FunctionRecord = 88;
 
+// Where the CAN records sit in each device's block.
+struct CanLayout
+{
+    int inMessagesAt;
+    int outMessagesAt;
+};
+constexpr CanLayout PdmCan{30464, 30464 + 64};
+constexpr int DashExtraAt = 16588;
+constexpr CanLayout DashCan{DashExtraAt + 428, DashExtraAt + 556};
+constexpr int OutMessageRecord = 200;
+constexpr int InMessageRecord = 8;
+
 struct PdmRig
 {
-    PdmRig()
+    explicit PdmRig(SimRole role = SimRole::Pdm)
     {
         SimOptions options;
-        options.role = SimRole::Pdm;
+        options.role = role;
         sim = std::make_unique<DeviceSimulator>(options);
         if (!sim->start())
             qFatal("the simulator could not listen on loopback");
@@ -81,12 +95,26 @@ struct PdmRig
     }
     bool waitOnline()
     {
-        return QTest::qWaitFor([this] { return eval("ardixKernel.ardixStatus === 1 && DevSettings.pdm !== null").toBool(); }, 8000);
+        return QTest::qWaitFor([this] { return eval("ardixKernel.ardixStatus === 1 && DevSettings.pdm !== null"
+                                                     " && DevSettings.dash !== null").toBool(); }, 8000);
     }
     QObject *openPage(const QString &file, const QString &props = "{}")
     {
-        eval("ardix.openSettings().openPage('" + file + "', " + props + ")");
-        return nullptr;
+        return eval("ardix.openSettings().openPage('" + file + "', " + props + ")").value<QObject *>();
+    }
+    QQuickItem *findIn(QObject *under, const QString &name) { return findItem(qobject_cast<QQuickItem *>(under), name); }
+    // Types `text` into a field and leaves it, as Enter or Tab would.
+    void type(QObject *field, const QString &text)
+    {
+        QVERIFY2(field, qPrintable(text));
+        field->setProperty("text", text);
+        QMetaObject::invokeMethod(field, "textEdited");
+        QMetaObject::invokeMethod(field, "editingFinished");
+    }
+    void check(QObject *box)
+    {
+        QVERIFY(box);
+        eval("toggle(); toggled()", box);
     }
 
     std::unique_ptr<DeviceSimulator> sim;
@@ -95,6 +123,11 @@ struct PdmRig
 };
 
 quint8 byteAt(const QByteArray &b, int at) { return quint8(b.at(at)); }
+quint32 u32At(const QByteArray &b, int at)
+{
+    return quint8(b.at(at)) | quint8(b.at(at + 1)) << 8 | quint8(b.at(at + 2)) << 16 | quint32(quint8(b.at(at + 3))) << 24;
+}
+quint16 u16At(const QByteArray &b, int at) { return quint16(quint8(b.at(at)) | quint8(b.at(at + 1)) << 8); }
 } // namespace
 
 class TestUiPdm : public QObject
@@ -162,8 +195,14 @@ private slots:
         QObject *lamp = rig.find("inputLamp_1");
         QVERIFY(lamp);
         const bool first = lamp->property("on").toBool();
-        QTRY_VERIFY_WITH_TIMEOUT(lamp->property("on").toBool() != first, 8000);
-        QTRY_VERIFY_WITH_TIMEOUT(lamp->property("on").toBool() == first, 8000);
+        QObject *output = rig.find("outputLamp_0");
+        QVERIFY(output);
+        // The device switches output 1 on its own condition: the lamp follows input 2 both ways
+        // (after the condition's 100 ms on-delay and the next real-time message).
+        for (bool wanted : {!first, first}) {
+            QTRY_VERIFY_WITH_TIMEOUT(lamp->property("on").toBool() == wanted, 8000);
+            QTRY_COMPARE_WITH_TIMEOUT(output->property("on").toBool(), wanted, 1500);
+        }
 
         rig.eval("destroyBasicDialog()", live);
         QTRY_VERIFY(!rig.eval("ardixKernel.isPdmRealtimeModeOn").toBool());
@@ -219,6 +258,109 @@ private slots:
         QTRY_COMPARE(rig.eval("entries", page).toList().size(), 1);
         QCOMPARE(rig.eval(QStringLiteral("DevSettings.pdm.functions[%1].configBits").arg(fn)).toInt(), 0);
         QCOMPARE(rig.eval(QStringLiteral("DevSettings.pdm.functions[%1].listIndex").arg(counter)).toInt(), 0);
+    }
+
+    void aCanMessageEditedOnItsPagesReachesTheDevice_data()
+    {
+        QTest::addColumn<int>("device");
+        QTest::addColumn<int>("inAt");
+        QTest::addColumn<int>("outAt");
+        QTest::addColumn<QString>("formatKey");
+        QTest::newRow("dash") << 0 << DashCan.inMessagesAt << DashCan.outMessagesAt << "canInputMessagesIdFormatIsHexDash";
+        QTest::newRow("pdm") << 4 << PdmCan.inMessagesAt << PdmCan.outMessagesAt << "canInputMessagesIdFormatIsHex";
+    }
+    void aCanMessageEditedOnItsPagesReachesTheDevice()
+    {
+        QFETCH(int, device);
+        QFETCH(int, inAt);
+        QFETCH(int, outAt);
+        QFETCH(QString, formatKey);
+        const bool isPdm = device == 4;
+        QSettings().setValue("lastDeviceIdSelected", device);
+        PdmRig rig(isPdm ? SimRole::Pdm : SimRole::Dash);
+        QVERIFY(rig.waitOnline());
+        const QString props = QStringLiteral("{ parentDev: %1 }").arg(device);
+
+        // Filter 2: on, identifier typed in hex, then shown and typed in decimal.
+        QObject *filters = rig.openPage("canDialogs/CanInputMessagesDialog.qml", props);
+        QVERIFY(filters);
+        QObject *card = nullptr;
+        QTRY_VERIFY((card = rig.find("canInMessage_1")) != nullptr);
+        rig.check(rig.findIn(card, "canInEnabled_1"));
+        QObject *idField = rig.findIn(card, "canInId_1");
+        rig.type(rig.findIn(idField, "canIdHexField"), "1f5");
+        QCOMPARE(rig.eval("messages[1].canId", filters).toInt(), 0x1F5);
+        QVERIFY(rig.eval("flagOwner.customCanHasChanges", filters).toBool());
+        QMetaObject::invokeMethod(rig.findIn(idField, "canIdFormatButton"), "clicked");
+        QTRY_VERIFY(!idField->property("isHex").toBool());
+        QCOMPARE(rig.findIn(idField, "canIdDecField")->property("text").toString(), QStringLiteral("501"));
+        rig.type(rig.findIn(idField, "canIdDecField"), "1000");
+        rig.type(rig.findIn(idField, "canIdDecField"), "4000"); // above 0x7FF: red, not taken
+        QCOMPARE(rig.eval("messages[1].canId", filters).toInt(), 1000);
+        QCOMPARE(rig.eval("AppSettings." + formatKey).toList(), QVariantList({true, false}));
+
+        // Transmitted message 1: on, every 250 ms, carrying a constant in its first item.
+        rig.eval("StackView.view.pop()", filters);
+        QObject *out = rig.openPage("canDialogs/CanOutputMessagesDialog.qml", props);
+        QVERIFY(out);
+        QTRY_VERIFY((card = rig.find("canOutMessage_0")) != nullptr);
+        rig.check(rig.findIn(card, "canOutEnabled_0"));
+        rig.type(rig.findIn(card, "canOutRate_0"), "250");
+        QMetaObject::invokeMethod(rig.findIn(card, "canOutDataButton_0"), "clicked");
+        QObject *data = nullptr;
+        QTRY_VERIFY((data = rig.find("canOutputDataDialog")) != nullptr);
+        rig.eval("setSource(items[0], ArdixEnums.ChannelType_Constant)", data);
+        QObject *item = nullptr;
+        QTRY_VERIFY((item = rig.find("canOutData_0")) != nullptr);
+        QCOMPARE(rig.eval("items[0].dataSize", data).toInt(), 2);
+        rig.eval("apply()", data);
+
+        QTRY_COMPARE_WITH_TIMEOUT(u32At(isPdm ? rig.sim->pdmBlock() : rig.sim->dashBlock(), inAt + InMessageRecord), 1000u, 8000);
+        const QByteArray block = isPdm ? rig.sim->pdmBlock() : rig.sim->dashBlock();
+        QVERIFY(byteAt(block, inAt + InMessageRecord + 4) & 0x40);  // filter 2 on
+        QVERIFY(!(byteAt(block, inAt + 4) & 0x40));                  // filter 1 untouched
+        QVERIFY(byteAt(block, outAt + 4) & 0x01);                     // message 1 on
+        QCOMPARE(u16At(block, outAt + 6), quint16(250));
+        QCOMPARE(byteAt(block, outAt + 8), quint8(6));                // a constant
+        QCOMPARE(byteAt(block, outAt + 10) & 0x0F, 2);                // as 16 bits
+        QCOMPARE(byteAt(block, outAt + OutMessageRecord + 4) & 0x01, 0);
+
+        // The notation is remembered: the filters page opens filter 2 in decimal, filter 1 in hex.
+        rig.eval("StackView.view.pop(); StackView.view.pop()", data);
+        QObject *again = rig.openPage("canDialogs/CanInputMessagesDialog.qml", props);
+        QTRY_VERIFY((card = rig.find("canInMessage_1")) != nullptr);
+        QVERIFY(!rig.findIn(card, "canInId_1")->property("isHex").toBool());
+        QCOMPARE(rig.findIn(rig.findIn(card, "canInId_1"), "canIdDecField")->property("text").toString(), QStringLiteral("1000"));
+        QVERIFY(rig.findIn(rig.find("canInMessage_0"), "canInId_0")->property("isHex").toBool());
+        QVERIFY(again);
+    }
+
+    void pdmCanInputsReachTheDevice()
+    {
+        PdmRig rig;
+        QVERIFY(rig.waitOnline());
+        constexpr int AnalogAt = 30464 + 1664, AnalogRecord = 48, DigitalAt = 30464 + 2432, DigitalRecord = 36;
+        QObject *page = rig.openPage("canDialogs/CanDigitalInputsDialog.qml", "{ parentDev: ArdixEnums.Device_Pmx }");
+        QObject *card = nullptr;
+        QTRY_VERIFY((card = rig.find("canDigitalInput_2")) != nullptr);
+        rig.check(rig.findIn(card, "canDiEnabled_2"));
+        rig.type(rig.findIn(card, "canDiName_2"), "Кнопка руля");
+        rig.type(rig.findIn(card, "canDiMask_2"), "0x1C");
+        rig.eval("StackView.view.pop()", page);
+        page = rig.openPage("canDialogs/CanAnalogInputsDialog.qml", "{ parentDev: ArdixEnums.Device_Pmx }");
+        QTRY_VERIFY((card = rig.find("canAnalogInput_0")) != nullptr);
+        rig.check(rig.findIn(card, "canAiEnabled_0"));
+        rig.eval("setFormat(inputs[0], 3)", page); // 16 bit, signed
+        rig.type(rig.findIn(card, "canAiMultiplier_0"), "-12");
+        rig.eval("apply()", page);
+
+        QTRY_COMPARE_WITH_TIMEOUT(byteAt(rig.sim->pdmBlock(), DigitalAt + 2 * DigitalRecord + 34), quint8(0x1C), 8000);
+        const QByteArray block = rig.sim->pdmBlock();
+        QVERIFY(byteAt(block, DigitalAt + 2 * DigitalRecord + 32) & 0x10);
+        QCOMPARE(block.mid(DigitalAt + 2 * DigitalRecord, 21), QStringLiteral("Кнопка руля").toUtf8());
+        QVERIFY(byteAt(block, AnalogAt + 33) & 0x40);
+        QCOMPARE(byteAt(block, AnalogAt + 34) & 0x0C, 0x0C);
+        QCOMPARE(qint16(u16At(block, AnalogAt + 44)), qint16(-12));
     }
 
     void aPasswordSetFromItsDialogGuardsTheDevice()

@@ -45,6 +45,16 @@ struct Shot
     " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: ardixKernel.hideBusy() }', dialogLayer);" \
     " for (let i = 0; i < 10 && ardixKernel.curSkinMode !== " #N "; ++i) ardixKernel.changeSkinMode();"
 
+// A CAN setup worth looking at: two filters (one multiplexed), two inputs on them, a message with data.
+#define SHOTS_CAN(C) "(function(c) { const m = c.canInMessages; m[0].isMessageEnabled = true; m[1].isMessageEnabled = true;" \
+    " m[1].isFrameSet = true; m[1].canId = 0x18FF50E5; m[1].isIdExtended = true; const d = c.canDigitalInputs;" \
+    " d[0].isInputEnabled = true; d[0].inputName = 'Кнопка руля'; d[0].dataMask = 4; d[1].isInputEnabled = true;" \
+    " d[1].canInMessageIndex = 1; const a = c.canAnalogInputs; a[0].isInputEnabled = true; a[0].isSize16Bit = true;" \
+    " a[0].dataValueMultiplier = 1; a[0].dataValueDivider = 10; if (a[0].inputName !== undefined) a[0].inputName = 'Давление';" \
+    " const o = c.canOutMessages[0]; o.isMessageEnabled = true; const u = o.userData; u[0].inChannelType = 6; u[0].constantData = 100;" \
+    " u[0].dataSize = 1; u[1].inChannelType = " SHOTS_CAN_SOURCE "; u[1].dataByteIndex = 1; return true })(" C ");"
+#define SHOTS_CAN_SOURCE "(c.canAnalogInputs.length > 16 ? ArdixEnums.ChannelType_ArdixCanSensorsData : ArdixEnums.ChannelType_PdmOutputState)"
+
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
     "(function() { for (let i = dialogLayer.children.length - 1; i >= 0; --i) dialogLayer.children[i].destroy();"
@@ -91,6 +101,10 @@ const Shot kDashShots[] = {
     {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
     {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},
     {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
+    {"dash_can_in", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanInputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
+    {"dash_can_di", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanDigitalInputsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
+    {"dash_can_out", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
+    {"dash_can_out_data", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputDataDialog.qml', { parentDev: ArdixEnums.Device_Ardix7, messageIndex: 0 })", 900},
 };
 
 const Shot kPdmShots[] = {
@@ -116,6 +130,11 @@ const Shot kPdmShots[] = {
     {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},
     {"wifi", "ardix.openSettings().openPage('dialogs/Wifi.qml', { parentDevice: 4 })", 1200},
     {"update", "ardix.openSettings().openPage('dialogs/UpdateDialog.qml', { parentDevice: 4 })", 2500},
+    {"pdm_can_in", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanInputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_di", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanDigitalInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_ai", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanAnalogInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_out", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
+    {"pdm_can_out_data", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputDataDialog.qml', { parentDev: ArdixEnums.Device_Pmx, messageIndex: 0 })", 900},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)

@@ -391,7 +391,7 @@ void DeviceSimulator::sendRealtime()
         m_realtime.stop();
         return;
     }
-    QByteArray block = m_live.realtimeBlock(int(m_clock.elapsed() - m_realtimeStart));
+    QByteArray block = m_live.realtimeBlock(int(m_clock.elapsed() - m_realtimeStart), 2500, m_store.pdm);
     put<quint32>(block, 0, get<quint32>(m_store.pdm, SimSettings::PdmSerialOffset));
     if (m_faults.takeBadRealtime())
         block.chop(4);

@@ -6,6 +6,7 @@
 
 namespace {
 
+using SimBytes::get;
 using SimBytes::put;
 
 // Offsets of the real-time block.
@@ -32,6 +33,67 @@ enum RealtimeOffset : int {
 };
 static_assert(EcuSensorsAt + 64 == PdmLiveData::RealtimeSize, "real-time block ends with the ECU sensors");
 
+// The parts of the PDM settings block the device's logic reads.
+namespace Settings {
+constexpr int BlockSize = 40960;
+constexpr int OutputsAt = 4096;
+constexpr int OutputRecord = 92;
+constexpr int OutputFunctionsCount = 47;
+constexpr int OutputOperators = 48;  // uint16, bit k set: child k OR child k + 1, else AND
+constexpr int OutputOrder = 50;      // uint8[16] child function ids, 0 = empty
+constexpr int FunctionsAt = 7040;
+constexpr int FunctionRecord = 88;
+constexpr int FunctionConfigBits = 40;
+constexpr int FunctionChannelType = 44;
+constexpr int FunctionChannel = 45;
+constexpr int FunctionTrueDelay = 48;
+constexpr int FunctionFalseDelay = 50;
+constexpr int FunctionConstValue = 52;
+constexpr int FunctionConstMax = 56;
+constexpr int FunctionConstMin = 58;
+constexpr int FunctionCount = 60;
+constexpr int FunctionOperator = 61;
+constexpr int FunctionOperators = 62;
+constexpr int FunctionOrder = 64;
+constexpr int MaxChildren = 16;
+} // namespace Settings
+
+// Function configuration bits.
+enum FunctionBit : quint32 {
+    InvertBit = 1u << 0,
+    CounterBit = 1u << 1,
+    GlobalBit = 1u << 6,
+    MinutesBit = 1u << 12,
+};
+
+// What a condition reads.
+enum ChannelType : quint8 {
+    NoChannel = 0,
+    DigitalInput = 1,
+    OutputState = 3,
+    OutputCurrent = 4,
+    Constant = 6,
+    GlobalFunction = 7,
+    CanDigitalInput = 28,
+};
+
+// How a condition judges what it reads.
+enum Operator : quint8 {
+    IfTrue = 0,
+    IfFalse = 1,
+    IfEqual = 2,
+    IfNotEqual = 3,
+    IfLessThan = 4,
+    IfLessThanOrEqual = 5,
+    IfGreaterThan = 6,
+    IfGreaterThanOrEqual = 7,
+    IfFlash = 11,
+    IfHysteresis = 12,
+    IfToggle = 15,
+};
+
+constexpr int MaxGlobalNesting = 4;
+
 // Steady load of each output in 0.01 A when on.
 int outputLoad(int o)
 {
@@ -44,7 +106,137 @@ int outputLoad(int o)
 
 } // namespace
 
-QByteArray PdmLiveData::realtimeBlock(int ms, double rpm)
+bool PdmLiveData::evaluateChildren(const QByteArray &settings, int countAt, int opsAt, int orderAt,
+                                   const LiveState &in, int ms, int depth)
+{
+    using namespace Settings;
+    const int count = std::min<int>(get<quint8>(settings, countAt), MaxChildren);
+    const quint16 ops = get<quint16>(settings, opsAt);
+    bool result = false;
+    bool first = true;
+    for (int k = 0; k < count; ++k) {
+        const int id = get<quint8>(settings, orderAt + k);
+        if (id == 0 || id >= Functions)
+            continue;
+        const bool v = evaluateFunction(settings, id, in, ms, depth);
+        if (first)
+            result = v;
+        else if ((ops >> (k - 1)) & 1)
+            result = result || v;
+        else
+            result = result && v;
+        first = false;
+    }
+    return result;
+}
+
+bool PdmLiveData::evaluateFunction(const QByteArray &settings, int id, const LiveState &in, int ms, int depth)
+{
+    using namespace Settings;
+    if (m_evaluated[id])
+        return m_value[id];
+    const int at = FunctionsAt + id * FunctionRecord;
+    const quint32 bits = get<quint32>(settings, at + FunctionConfigBits);
+    bool value = false;
+    if (bits == 0 || (bits & CounterBit)) {
+        value = false;
+    } else if (bits & GlobalBit) {
+        value = depth < MaxGlobalNesting
+                && evaluateChildren(settings, at + FunctionCount, at + FunctionOperators, at + FunctionOrder, in, ms, depth + 1);
+    } else {
+        const quint8 type = get<quint8>(settings, at + FunctionChannelType);
+        const quint8 channel = get<quint8>(settings, at + FunctionChannel);
+        const quint8 op = get<quint8>(settings, at + FunctionOperator);
+        const int unit = (bits & MinutesBit) ? 60000 : 1;
+        const int onDelay = get<quint16>(settings, at + FunctionTrueDelay) * unit;
+        const int offDelay = get<quint16>(settings, at + FunctionFalseDelay) * unit;
+        int reading = 0;
+        switch (type) {
+        case DigitalInput: reading = channel < 32 ? int((in.inputs >> channel) & 1) : 0; break;
+        case OutputState: reading = channel < 32 ? int((in.outputs >> channel) & 1) : 0; break;
+        case OutputCurrent: reading = channel < Outputs ? in.currents[channel] : 0; break;
+        case Constant: reading = channel != 0; break;
+        case CanDigitalInput: reading = channel < 32 ? int((in.canDi >> channel) & 1) : 0; break;
+        case GlobalFunction:
+            reading = depth < MaxGlobalNesting && channel < Functions && evaluateFunction(settings, channel, in, ms, depth + 1);
+            break;
+        default: break;
+        }
+        const int limit = get<quint16>(settings, at + FunctionConstValue);
+        Debounce &d = m_debounce[id];
+        bool raw = false;
+        switch (op) {
+        case IfTrue: raw = reading != 0; break;
+        case IfFalse: raw = reading == 0; break;
+        case IfEqual: raw = reading == limit; break;
+        case IfNotEqual: raw = reading != limit; break;
+        case IfLessThan: raw = reading < limit; break;
+        case IfLessThanOrEqual: raw = reading <= limit; break;
+        case IfGreaterThan: raw = reading > limit; break;
+        case IfGreaterThanOrEqual: raw = reading >= limit; break;
+        case IfHysteresis:
+            raw = d.state ? reading >= get<quint16>(settings, at + FunctionConstMin)
+                          : reading > get<quint16>(settings, at + FunctionConstMax);
+            break;
+        case IfToggle:
+            if (reading != 0 && !d.raw)
+                d.toggled = !d.toggled;
+            d.raw = reading != 0;
+            raw = d.toggled;
+            break;
+        case IfFlash: {
+            const int period = std::max(1, onDelay + offDelay);
+            value = reading != 0 && (ms % period) < std::max(1, onDelay);
+            break;
+        }
+        default: raw = reading != 0; break;
+        }
+        if (op != IfFlash) {
+            if ((bits & InvertBit) && op != IfToggle)
+                raw = !raw;
+            // The on and off delays: the raw value must hold that long before the state follows.
+            if (raw == d.state) {
+                d.since = -1;
+            } else {
+                if (d.since < 0)
+                    d.since = ms;
+                if (ms - d.since >= (raw ? onDelay : offDelay)) {
+                    d.state = raw;
+                    d.since = -1;
+                }
+            }
+            value = d.state;
+        }
+    }
+    m_evaluated[id] = true;
+    m_value[id] = value;
+    if (value)
+        m_functionsState[id / 32] |= 1u << (id % 32);
+    return value;
+}
+
+quint32 PdmLiveData::applyConditions(const QByteArray &settings, quint32 outputs, const LiveState &in, int ms)
+{
+    using namespace Settings;
+    m_evaluated.fill(false);
+    m_functionsState.fill(0);
+    for (int o = 0; o < Outputs; ++o) {
+        const int at = OutputsAt + o * OutputRecord;
+        if (get<quint8>(settings, at + OutputFunctionsCount) == 0)
+            continue;
+        if (evaluateChildren(settings, at + OutputFunctionsCount, at + OutputOperators, at + OutputOrder, in, ms, 0))
+            outputs |= 1u << o;
+        else
+            outputs &= ~(1u << o);
+    }
+    // Global functions show their state even when no output uses them.
+    for (int id = 1; id < Functions; ++id)
+        if (get<quint32>(settings, FunctionsAt + id * FunctionRecord + FunctionConfigBits) & GlobalBit)
+            evaluateFunction(settings, id, in, ms, 0);
+    return outputs;
+}
+
+QByteArray PdmLiveData::realtimeBlock(int ms, double rpm, const QByteArray &settings)
 {
     QByteArray b(RealtimeSize, '\0');
     const double t = ms / 1000.0;
@@ -74,6 +266,16 @@ QByteArray PdmLiveData::realtimeBlock(int ms, double rpm)
     if (fan)
         outputs |= 1u << 2;
     outputs |= 3u << 28;
+    const quint32 canDi = blink ? 0x2 : 0x0;
+    const bool hasSettings = settings.size() >= Settings::BlockSize;
+    if (hasSettings) {
+        // Outputs with conditions switch on this cycle's inputs and the previous cycle's outputs.
+        std::array<quint16, Outputs> lastCurrents{};
+        for (int o = 0; o < Outputs; ++o)
+            lastCurrents[o] = (m_lastOutputs >> o) & 1 ? quint16(outputLoad(o)) : 0;
+        outputs = applyConditions(settings, outputs, LiveState{inputs, m_lastOutputs, canDi, lastCurrents.data()}, ms);
+        m_lastOutputs = outputs;
+    }
     put<quint32>(b, OutputsStateAt, outputs);
     put<quint32>(b, OvercurrentAt, 0);
     put<quint32>(b, FaultAt, (int(t / 20) % 3 == 2) ? (1u << 20) : 0);
@@ -97,13 +299,18 @@ QByteArray PdmLiveData::realtimeBlock(int ms, double rpm)
     put<quint8>(b, PwmDutiesAt + 28, quint8(40 + std::lround(30 * (1 + std::sin(t / 4)))));
     put<quint8>(b, PwmDutiesAt + 29, 100);
 
-    quint32 functions = 0x5;
-    if (blink)
-        functions |= 1u << 3;
-    put<quint32>(b, FunctionsStateAt, functions);
+    if (hasSettings) {
+        for (int i = 0; i < 8; ++i)
+            put<quint32>(b, FunctionsStateAt + 4 * i, m_functionsState[i]);
+    } else {
+        quint32 functions = 0x5;
+        if (blink)
+            functions |= 1u << 3;
+        put<quint32>(b, FunctionsStateAt, functions);
+    }
     put<quint8>(b, CountersAt, quint8(int(t / 5) % 256));
     put<quint32>(b, PdmFlagsAt, 0x3);
-    put<quint32>(b, CanDiAt, blink ? 0x2 : 0x0);
+    put<quint32>(b, CanDiAt, canDi);
     for (int i = 0; i < 16; ++i)
         put<qint16>(b, CanAiAt + 2 * i, qint16(std::lround(100 * std::sin(t / 3 + i))));
     put<qint16>(b, EcuSensorsAt, qint16(std::lround(rpm)));

@@ -1,0 +1,10 @@
+import QtQuick
+import ARDIX 1.0
+
+// A caption in front of an editor on the CAN pages.
+Text {
+    color: "#1A1A1A"
+    font.pixelSize: AppStyle.basicFontSize
+    verticalAlignment: Text.AlignVCenter
+    height: AppStyle.textInputHeight
+}

@@ -1,0 +1,128 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+import "CanRules.js" as CanRules
+
+// The CAN messages the device listens to (its filters): identifier, length, multiplexing and the
+// time after which their inputs count as lost.
+CanPage {
+    id: root
+    objectName: "canInputMessagesDialog"
+    title: "Настройка CAN фильтров"
+
+    readonly property var messages: can ? can.canInMessages : []
+    readonly property string formatKey: CanRules.formatKey(isPdm, false)
+    readonly property var hexFormats: AppSettings[formatKey]
+
+    function isHex(i) { return CanRules.isHexAt(hexFormats, i) }
+    function setHex(i, v) { AppSettings[formatKey] = CanRules.withHexAt(hexFormats, i, v) }
+
+    // The frame-number mask of the first eight messages lives in a byte list of its own.
+    function frameMask(i) {
+        const m = can ? can.canInMessagesFrameIdMask : []
+        return i < m.length ? m[i] : 0xFF
+    }
+    function setFrameMask(i, v) {
+        const m = can.canInMessagesFrameIdMask
+        if (i >= m.length || m[i] === v)
+            return
+        m[i] = v
+        can.canInMessagesFrameIdMask = m
+        changed()
+    }
+
+    ListView {
+        id: list
+        anchors.fill: parent
+        clip: true
+        model: root.messages.length
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+        delegate: CanCard {
+            id: card
+            required property int index
+            readonly property var message: root.messages[index]
+            objectName: "canInMessage_" + index
+            number: index + 1
+            active: message ? message.isMessageEnabled : false
+            headerData: [
+                CheckBoxNuvo {
+                    objectName: "canInEnabled_" + card.index
+                    text: "Активен"
+                    target: card.message; property: "isMessageEnabled"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                },
+                Text {
+                    height: AppStyle.checkboxHeight
+                    verticalAlignment: Text.AlignVCenter
+                    color: "#5c6670"
+                    font.pixelSize: AppStyle.basicFontSize * 0.9
+                    text: card.message ? (card.message.canId, card.message.isIdExtended, card.message.getCanIdStr()) : ""
+                }
+            ]
+            CanField {
+                caption: "CAN ID"
+                CanIdField {
+                    objectName: "canInId_" + card.index
+                    message: card.message
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    isHex: root.isHex(card.index)
+                    accessibleName: "CAN ID сообщения " + (card.index + 1)
+                    onFormatToggled: (toHex) => root.setHex(card.index, toHex)
+                }
+            }
+            CheckBoxNuvo {
+                text: "29 бит (Ext.)"
+                target: card.message; property: "isIdExtended"
+                flagTarget: root.flagOwner; changeFlag: root.changeFlag
+            }
+            CanField {
+                caption: "длина"
+                MyComboBox {
+                    width: 110 * root.ps
+                    accessibleName: "Длина сообщения " + (card.index + 1)
+                    model: CanRules.rangeEntries(0, 8)
+                    target: card.message; property: "frameSize"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                }
+            }
+            CanField {
+                caption: "таймаут, мс"
+                IntTextField {
+                    width: 120 * root.ps
+                    intFrom: 0; intTo: 65535
+                    target: card.message; property: "timeoutMillis"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    Accessible.name: "Таймаут сообщения " + (card.index + 1)
+                }
+            }
+            CheckBoxNuvo {
+                text: "Мультиплекс (номер кадра в байте)"
+                target: card.message; property: "isFrameSet"
+                flagTarget: root.flagOwner; changeFlag: root.changeFlag
+            }
+            CanField {
+                visible: card.message ? card.message.isFrameSet : false
+                caption: "номер кадра"
+                MyComboBox {
+                    width: 140 * root.ps
+                    accessibleName: "Байт номера кадра " + (card.index + 1)
+                    model: CanRules.byteEntries(8)
+                    target: card.message; property: "frameIdPosition"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                }
+            }
+            CanField {
+                visible: (card.message ? card.message.isFrameSet : false) && card.index < 8
+                caption: "маска"
+                HexTextField {
+                    width: 110 * root.ps
+                    intFrom: 0; intTo: 0xFF
+                    intValue: root.frameMask(card.index)
+                    Accessible.name: "Маска номера кадра " + (card.index + 1)
+                    onEditingFinished: if (isValid) root.setFrameMask(card.index, intValue)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,187 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+import "CanRules.js" as CanRules
+import "../utils/PdmFunctionChoices.js" as Choices
+
+// What one transmitted message carries: up to 16 values, each from a source of the device, placed
+// at a byte (and bit) of the frame and scaled on the way out.
+CanPage {
+    id: root
+    objectName: "canOutputDataDialog"
+    title: "Настройка передачи данных по Can"
+
+    property int messageIndex: 0
+    readonly property var message: can && messageIndex < can.canOutMessages.length ? can.canOutMessages[messageIndex] : null
+    readonly property var items: message ? message.userData : []
+    readonly property var sources: CanRules.outputSources(isPdm)
+    headerInfoText: message ? "сообщение #" + (messageIndex + 1) + "  " + CanRules.idText(message.canId, true) : ""
+
+    function channels(type) {
+        if (type === ArdixEnums.ChannelType_DisabledFunction || type === ArdixEnums.ChannelType_Constant)
+            return []
+        return isPdm ? Choices.channels(DevSettings.pdm, kernel, type, -1, -1)
+                     : CanRules.dashChannels(DevSettings.dash, kernel, type)
+    }
+    // A new source starts at its first channel, as a bit when it is one, else as a 16-bit value.
+    function setSource(item, type) {
+        if (!item || item.inChannelType === type)
+            return
+        const offered = channels(type)
+        item.inChannelType = type
+        item.inChannel = offered.length > 0 ? offered[0].value : 0
+        item.dataSize = CanRules.isBitSource(type) ? 0 : 2
+        if (item.dataValueMultiplier === 0 && item.dataValueDivider === 0) {
+            item.dataValueMultiplier = 1
+            item.dataValueDivider = 1
+        }
+        changed()
+    }
+    function remove(i) {
+        if (!message)
+            return
+        message.removeUserDataAt(i)
+        changed()
+    }
+
+    ListView {
+        id: list
+        anchors.fill: parent
+        clip: true
+        model: root.items.length
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+        delegate: CanCard {
+            id: card
+            required property int index
+            readonly property var item: root.items[index]
+            readonly property int type: item ? item.inChannelType : 0
+            readonly property bool isBit: item ? item.dataSize === 0 : false
+            objectName: "canOutData_" + index
+            number: index + 1
+            active: type !== ArdixEnums.ChannelType_DisabledFunction
+            headerData: [
+                MyComboBox {
+                    objectName: "canOutDataSource_" + card.index
+                    width: 330 * root.ps
+                    accessibleName: "Источник данных " + (card.index + 1)
+                    model: root.sources
+                    currentIndex: root.sources.findIndex(s => s.value === card.type)
+                    onActivated: (i) => root.setSource(card.item, root.sources[i].value)
+                },
+                FlatButton {
+                    visible: card.active
+                    width: 150 * root.ps
+                    height: AppStyle.comboHeight
+                    fontSize: AppStyle.basicFontSize * 0.9
+                    color: "#975a5a"
+                    text: "УДАЛИТЬ"
+                    accessibleName: "Удалить данные " + (card.index + 1)
+                    onClicked: root.remove(card.index)
+                }
+            ]
+            CanField {
+                visible: card.type !== ArdixEnums.ChannelType_Constant
+                caption: "канал"
+                MyComboBox {
+                    objectName: "canOutDataChannel_" + card.index
+                    width: 330 * root.ps
+                    accessibleName: "Канал данных " + (card.index + 1)
+                    model: root.channels(card.type)
+                    focusHighlight: currentIndex < 0
+                    target: card.item; property: "inChannel"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                }
+            }
+            CanField {
+                visible: card.type === ArdixEnums.ChannelType_Constant
+                caption: "значение"
+                IntTextField {
+                    width: 120 * root.ps
+                    intFrom: -32768; intTo: 32767
+                    target: card.item; property: "constantData"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    Accessible.name: "Константа данных " + (card.index + 1)
+                }
+            }
+            CanField {
+                caption: "размер"
+                MyComboBox {
+                    objectName: "canOutDataSize_" + card.index
+                    width: 130 * root.ps
+                    accessibleName: "Размер данных " + (card.index + 1)
+                    model: CanRules.dataSizes
+                    target: card.item; property: "dataSize"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                }
+            }
+            CanField {
+                caption: "байт"
+                MyComboBox {
+                    objectName: "canOutDataByte_" + card.index
+                    width: 140 * root.ps
+                    accessibleName: "Байт данных " + (card.index + 1)
+                    model: CanRules.byteEntries(8)
+                    target: card.item; property: "dataByteIndex"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                }
+            }
+            CanField {
+                visible: card.isBit
+                caption: "бит"
+                MyComboBox {
+                    width: 100 * root.ps
+                    accessibleName: "Бит данных " + (card.index + 1)
+                    model: CanRules.rangeEntries(0, 7)
+                    target: card.item; property: "dataBitIndex"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                }
+            }
+            CheckBoxNuvo {
+                visible: !card.isBit
+                text: "со знаком"
+                target: card.item; property: "isSignedValue"
+                flagTarget: root.flagOwner; changeFlag: root.changeFlag
+            }
+            CheckBoxNuvo {
+                visible: card.item ? card.item.dataSize === 2 : false
+                text: "MS first, старший байт первый"
+                target: card.item; property: "isSwapBytes"
+                flagTarget: root.flagOwner; changeFlag: root.changeFlag
+            }
+            CanField {
+                visible: !card.isBit && card.type !== ArdixEnums.ChannelType_Constant
+                caption: "множитель"
+                IntTextField {
+                    width: 110 * root.ps
+                    intFrom: -32768; intTo: 32767
+                    target: card.item; property: "dataValueMultiplier"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    Accessible.name: "Множитель данных " + (card.index + 1)
+                }
+            }
+            CanField {
+                visible: !card.isBit && card.type !== ArdixEnums.ChannelType_Constant
+                caption: "делитель"
+                IntTextField {
+                    width: 110 * root.ps
+                    intFrom: -32768; intTo: 32767
+                    target: card.item; property: "dataValueDivider"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    Accessible.name: "Делитель данных " + (card.index + 1)
+                }
+            }
+            CanField {
+                visible: !card.isBit && card.type !== ArdixEnums.ChannelType_Constant
+                caption: "оффсет"
+                IntTextField {
+                    width: 110 * root.ps
+                    intFrom: -32768; intTo: 32767
+                    target: card.item; property: "dataValueOffset"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    Accessible.name: "Оффсет данных " + (card.index + 1)
+                }
+            }
+        }
+    }
+}

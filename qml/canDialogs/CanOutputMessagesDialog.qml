@@ -1,0 +1,101 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+import "CanRules.js" as CanRules
+
+// The CAN messages the device sends: identifier, length and period; their contents are set on
+// the data page of each message.
+CanPage {
+    id: root
+    objectName: "canOutputMessagesDialog"
+    title: "Настройка передачи Can пакетов"
+
+    readonly property var messages: can ? can.canOutMessages : []
+    readonly property string formatKey: CanRules.formatKey(isPdm, true)
+    readonly property var hexFormats: AppSettings[formatKey]
+
+    function isHex(i) { return CanRules.isHexAt(hexFormats, i) }
+    function setHex(i, v) { AppSettings[formatKey] = CanRules.withHexAt(hexFormats, i, v) }
+    function openData(i) {
+        return openPage("canDialogs/CanOutputDataDialog.qml", { parentDev: parentDev, messageIndex: i })
+    }
+
+    ListView {
+        id: list
+        anchors.fill: parent
+        clip: true
+        model: root.messages.length
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+        delegate: CanCard {
+            id: card
+            required property int index
+            readonly property var message: root.messages[index]
+            objectName: "canOutMessage_" + index
+            number: index + 1
+            active: message ? message.isMessageEnabled : false
+            headerData: [
+                CheckBoxNuvo {
+                    objectName: "canOutEnabled_" + card.index
+                    text: "Активен"
+                    target: card.message; property: "isMessageEnabled"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                },
+                Text {
+                    height: AppStyle.checkboxHeight
+                    verticalAlignment: Text.AlignVCenter
+                    color: "#5c6670"
+                    font.pixelSize: AppStyle.basicFontSize * 0.9
+                    text: card.message ? CanRules.idText(card.message.canId, root.isHex(card.index)) + (card.message.isIdExtended ? " (29 бит)" : "")
+                                        + "   данных: " + (card.message.userData.map(d => d.inChannelType), CanRules.usedItems(card.message)) : ""
+                }
+            ]
+            CanField {
+                caption: "CAN ID"
+                CanIdField {
+                    objectName: "canOutId_" + card.index
+                    message: card.message
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    isHex: root.isHex(card.index)
+                    accessibleName: "CAN ID передачи " + (card.index + 1)
+                    onFormatToggled: (toHex) => root.setHex(card.index, toHex)
+                }
+            }
+            CheckBoxNuvo {
+                text: "29 бит (Ext.)"
+                target: card.message; property: "isIdExtended"
+                flagTarget: root.flagOwner; changeFlag: root.changeFlag
+            }
+            CanField {
+                caption: "длина"
+                MyComboBox {
+                    width: 110 * root.ps
+                    accessibleName: "Длина сообщения " + (card.index + 1)
+                    model: CanRules.rangeEntries(0, 8)
+                    target: card.message; property: "frameSize"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                }
+            }
+            CanField {
+                caption: "период, мс"
+                IntTextField {
+                    objectName: "canOutRate_" + card.index
+                    width: 120 * root.ps
+                    intFrom: 1; intTo: 65535
+                    target: card.message; property: "rateMillis"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    Accessible.name: "Период передачи " + (card.index + 1)
+                }
+            }
+            FlatButton {
+                objectName: "canOutDataButton_" + card.index
+                width: 200 * root.ps
+                height: AppStyle.textInputHeight
+                fontSize: AppStyle.basicFontSize
+                text: "ДАННЫЕ  ->"
+                accessibleName: "Данные сообщения " + (card.index + 1)
+                onClicked: root.openData(card.index)
+            }
+        }
+    }
+}
