@@ -2,6 +2,7 @@
 #include "ui/AppAddresses.h"
 #include "ui/DeviceWebName.h"
 #include "ui/PdmLogicPreview.h"
+#include "ui/SettingsHistoryModel.h"
 #include "ui/SkinGeometry.h"
 #include "ui/WindowLayoutHelper.h"
 
@@ -14,4 +15,5 @@ void registerInterfaceTypes()
     qmlRegisterType<AppAddresses>("ARDIX", 1, 0, "AppAddresses");
     qmlRegisterSingletonType<SkinGeometry>("ARDIX", 1, 0, "SkinGeometry", [](QQmlEngine *, QJSEngine *) -> QObject * { return new SkinGeometry; });
     qmlRegisterType<PdmLogicPreview>("ARDIX", 1, 0, "PdmLogicPreview");
+    qmlRegisterType<SettingsHistoryModel>("ARDIX", 1, 0, "SettingsHistoryModel");
 }
