@@ -35,7 +35,7 @@ BasicDialog {
         pdm: root.pdm
     }
 
-    function open(index) {
+    function openVersion(index) {
         selected = index
         diffList.rows = history.compare(index)
         diffList.positionViewAtBeginning()
@@ -87,7 +87,7 @@ BasicDialog {
             objectName: "historyRow_" + index
             width: list.width
             title: modelData.time + "   " + modelData.sourceText
-            onClicked: root.open(index)
+            onClicked: root.openVersion(index)
             Text {
                 anchors.verticalCenter: parent ? parent.verticalCenter : undefined
                 text: row.modelData.diffCount === 0 ? "совпадает с текущими" : DiffTexts.differences(row.modelData.diffCount)

@@ -51,6 +51,7 @@ Item {
     function update(isExtra) {
         extra = !!isExtra
         busy = false
+        refreshDifferences()
         retryTimer.stop()
         closeQuestion()
         visible = true
