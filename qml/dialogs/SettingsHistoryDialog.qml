@@ -92,7 +92,7 @@ BasicDialog {
                 anchors.verticalCenter: parent ? parent.verticalCenter : undefined
                 text: row.modelData.diffCount === 0 ? "совпадает с текущими" : DiffTexts.differences(row.modelData.diffCount)
                 color: row.modelData.diffCount === 0 ? "#2f6b36" : "#5b5e63"
-                font.pixelSize: AppStyle.basicFontSize * 0.85
+                font.pixelSize: AppStyle.basicFontSize * 0.95
             }
         }
     }

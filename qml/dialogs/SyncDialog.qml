@@ -192,7 +192,7 @@ Item {
     }
 
     // The device's block only arrives once the user chose to download it: the list shows the
-    // client's settings against what was last read from this device, and says so.
+    // client's settings against the last ones read from or written to this device, and says so.
     SettingsHistoryModel {
         id: history
         kernel: root.kernel
@@ -274,12 +274,12 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 color: "#c8ccd2"
-                font.pixelSize: AppStyle.basicFontSize * 0.8
+                font.pixelSize: AppStyle.basicFontSize
                 text: !root.differences.known
-                      ? "Настройки этого устройства ещё не читались этим клиентом: какие поля отличаются, станет видно после скачивания."
+                      ? "Этот клиент ещё не обменивался настройками с этим устройством: какие поля отличаются, станет видно после скачивания."
                       : root.differences.count === 0
-                        ? "С последнего чтения с устройства (" + root.differences.time + ") настройки в этом клиенте не менялись: отличия внесены на самом устройстве или другим клиентом."
-                        : "С последнего чтения с устройства (" + root.differences.time + ") в этом клиенте изменено: "
+                        ? "С последнего обмена настройками с устройством (" + root.differences.time + ") в этом клиенте ничего не менялось: изменены настройки на самом устройстве."
+                        : "С последнего обмена настройками с устройством (" + root.differences.time + ") в этом клиенте изменено: "
                           + DiffTexts.differences(root.differences.count)
             }
             SettingsDiffList {

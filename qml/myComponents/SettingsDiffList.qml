@@ -13,7 +13,7 @@ ListView {
     property string afterTitle: ""
     // Light rows inside the settings pages, dark ones over the black sync question.
     property bool light: true
-    property real fontSize: AppStyle.basicFontSize * 0.8
+    property real fontSize: AppStyle.basicFontSize * 0.95
     readonly property real ps: AppStyle.pixelScale
     readonly property color ink: light ? "#1A1A1A" : "white"
     readonly property color dim: light ? "#5b5e63" : "#a9adb3"

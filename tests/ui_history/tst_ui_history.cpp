@@ -181,7 +181,8 @@ private slots:
     }
     void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n')))); }
 
-    // The device holds what the client last read from it; the client's own settings are its
+    // The device holds what the client last read from it (an older file load does not count as the
+    // device's); the client's own settings are its
     // defaults. The question lists every differing field with both values, and its two buttons
     // stay on screen with a list longer than the window.
     void theSyncQuestionListsTheDifferences()
@@ -189,7 +190,8 @@ private slots:
         const QByteArray onDevice = dashBlock({2, "Paddock", 900});
         SettingsHistory history(SettingsHistory::defaultFolder());
         Rig rig(onDevice);
-        QVERIFY(history.record(rig.serial, BlockKind::Dash, Source::ReadFromDevice, onDevice, hoursAgo(1)));
+        QVERIFY(history.record(rig.serial, BlockKind::Dash, Source::ReadFromDevice, onDevice, hoursAgo(2)));
+        QVERIFY(history.record(rig.serial, BlockKind::Dash, Source::LoadedFromFile, dashBlock({1, "", 0}), hoursAgo(1)));
         QVERIFY(rig.window);
         QVERIFY(rig.waitOnline());
         const QString d = rig.dialog("syncDialog") + "[0]";
@@ -202,7 +204,7 @@ private slots:
         QVERIFY(rig.eval(d + ".differences.rows.some(r => r.field === 'userLabel' && r.before === '\"Paddock\"')").toBool());
         QVERIFY(rig.item("syncDifferencesCaption"));
         QVERIFY(rig.item("syncDifferencesCaption")->property("text").toString().startsWith(
-            QStringLiteral("С последнего чтения с устройства (")));
+            QStringLiteral("С последнего обмена настройками с устройством (")));
 
         for (const QSize size : {rig.window->size(), QSize(896, 560)}) {
             rig.window->resize(size);

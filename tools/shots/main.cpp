@@ -71,6 +71,21 @@ const Shot kDashShots[] = {
     {"dialog_rpm", SHOTS_MAIN " ardix.showRpmWarningDialog()", 2300},
     {"dialog_oil", SHOTS_MAIN " ardix.oilPressureWarningDialogShow()", 2300},
     {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
+    // The settings history: keep a file of the settings as they are, go offline, change a few, then ask
+    // the sync question again as a reconnection would (what changed since the last exchange).
+    {"history_sync", "ardixKernel.exportFile(StandardPaths.writableLocation(StandardPaths.TempLocation) + '/shot.ardix7',"
+                     " ArdixEnums.Device_Ardix7, ArdixEnums.Settings_FileType); ardixKernel.killAllInfoMessageDialogs();"
+                     " ardixKernel.goWifiOffline(); const c = DevSettings.dash.commonSettings; c.can1BaudId = 1; c.gearsCount = 5;"
+                     " c.diffRatio = 4100; c.lcdPwmDuty = 60; c.fuelLevelApproxTime = 7; DevSettings.dash.commonSettingsHasChanges = true;"
+                     " ardixKernel.applyNewArdixSettings(true);"
+                     " Qt.createQmlObject('import QtQuick; Timer { interval: 1500; running: true; onTriggered: {"
+                     " ardixKernel.hideBusy(); ardixKernel.killAllInfoMessageDialogs(); ardixKernel.showSyncDiaglog(false) } }', dialogLayer)", 2500},
+    {"history_page", "ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: false })", 900},
+    {"history_compare", "(function() { const p = ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: false });"
+                        " p.openVersion(p.snapshots.length - 1); return true })()", 900},
+    {"history_file_preview", "ardix.createObjectFrom('dialogs/SettingsFilePreviewDialog.qml', { kernel: ardixKernel, window: ardix,"
+                             " fileUrl: StandardPaths.writableLocation(StandardPaths.TempLocation) + '/shot.ardix7',"
+                             " deviceId: ArdixEnums.Device_Ardix7, fileType: ArdixEnums.Settings_FileType })", 900},
 };
 
 const Shot kPdmShots[] = {
@@ -93,7 +108,7 @@ const Shot kPdmShots[] = {
     {"pdm_counter", "ardix.createObjectFrom('logicDialogs/CounterFunctionDialog.qml', { thisFunctionId: 2, kernel: ardixKernel, window: ardix })", 900},
     {"pdm_password", "ardixKernel.showPdmSettingsPasswordDialog(true)", 700},
     {"pdm_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
-    {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},
+    {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},    {"pdm_history", "ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: true })", 900},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)

@@ -108,7 +108,8 @@ QVariantList SettingsHistoryModel::compare(int index) const
 QVariantMap SettingsHistoryModel::syncDifferences() const
 {
     for (const Snapshot &s : list()) {
-        if (s.source != Source::ReadFromDevice)
+        // A block written to the device is as much the device's as one read from it.
+        if (s.source == Source::LoadedFromFile)
             continue;
         const DiffResult diff = SettingsDiff::compare(kind(), s.block, currentBlock());
         return {{QStringLiteral("known"), true},

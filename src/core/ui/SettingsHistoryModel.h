@@ -37,8 +37,8 @@ public:
     // Snapshot `index` against the current block, as rows (see rowsOf).
     Q_INVOKABLE QVariantList compare(int index) const;
     // What the sync question is about. The device's block itself only arrives once the user chose
-    // to download it, so the nearest honest picture is the client's block against what was last
-    // read from this device: {known, time, count, rows}.
+    // to download it, so the nearest honest picture is the client's block against the last one read
+    // from or written to this device: {known, time, count, rows}.
     Q_INVOKABLE QVariantMap syncDifferences() const;
     // What loading the settings file `url` would change: {previewable, count, rows, pdm}. Not
     // previewable when the file is not a settings block (the store then reports it as it loads).
