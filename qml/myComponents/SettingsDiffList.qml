@@ -33,6 +33,14 @@ ListView {
     Accessible.name: "Отличия настроек"
     ScrollBar.vertical: ScrollBar { policy: root.contentHeight > root.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
 
+    // Nothing of the screen behind shows through the values.
+    Rectangle {
+        parent: root
+        z: -1
+        anchors.fill: parent
+        color: root.light ? "#F4F5F7" : "#111214"
+    }
+
     header: Rectangle {
         z: 2
         width: root.width

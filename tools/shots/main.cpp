@@ -72,14 +72,14 @@ const Shot kDashShots[] = {
     {"dialog_oil", SHOTS_MAIN " ardix.oilPressureWarningDialogShow()", 2300},
     {"mode0_en", SHOTS_MODE(0) " DevSettings.dash.commonSettings.isRu = 0; ardixKernel.configChangedSignal()", 2300},
     // The settings history: keep a file of the settings as they are, go offline, change a few, then ask
-    // the sync question again as a reconnection would (what changed since the last exchange).
+    // the sync question as a reconnection would (what changed since the last exchange), before the
+    // reconnection writes them.
     {"history_sync", "ardixKernel.exportFile(StandardPaths.writableLocation(StandardPaths.TempLocation) + '/shot.ardix7',"
                      " ArdixEnums.Device_Ardix7, ArdixEnums.Settings_FileType); ardixKernel.killAllInfoMessageDialogs();"
                      " ardixKernel.goWifiOffline(); const c = DevSettings.dash.commonSettings; c.can1BaudId = 1; c.gearsCount = 5;"
                      " c.diffRatio = 4100; c.lcdPwmDuty = 60; c.fuelLevelApproxTime = 7; DevSettings.dash.commonSettingsHasChanges = true;"
-                     " ardixKernel.applyNewArdixSettings(true);"
-                     " Qt.createQmlObject('import QtQuick; Timer { interval: 1500; running: true; onTriggered: {"
-                     " ardixKernel.hideBusy(); ardixKernel.killAllInfoMessageDialogs(); ardixKernel.showSyncDiaglog(false) } }', dialogLayer)", 2500},
+                     " ardixKernel.applyNewArdixSettings(true); ardixKernel.hideBusy(); ardixKernel.killAllInfoMessageDialogs();"
+                     " ardixKernel.showSyncDiaglog(false)", 500},
     {"history_page", "ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: false })", 900},
     {"history_compare", "(function() { const p = ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: false });"
                         " p.openVersion(p.snapshots.length - 1); return true })()", 900},
