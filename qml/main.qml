@@ -364,7 +364,8 @@ ApplicationWindow {
         onAccepted: {
             rememberFolder()
             if (isImport)
-                ardixKernel.loadDataFromFile(selectedFile.toString(), devId, fileType)
+                ardix.createObjectFrom("dialogs/SettingsFilePreviewDialog.qml", { kernel: ardixKernel, window: ardix,
+                                       fileUrl: selectedFile.toString(), deviceId: devId, fileType: fileType })
             else
                 ardixKernel.exportFile(selectedFile.toString(), devId, fileType)
         }
@@ -379,7 +380,10 @@ ApplicationWindow {
             dialogText: WindowFunctions.incomingFileText(fileInfo),
             isCancelBtnVisible: true
         }, {
-            accepted: function() { ardixKernel.loadDataFromFile(fileInfo.url, fileInfo.deviceId, fileInfo.fileType) },
+            accepted: function() {
+                ardix.createObjectFrom("dialogs/SettingsFilePreviewDialog.qml", { kernel: ardixKernel, window: ardix,
+                                       fileUrl: fileInfo.url, deviceId: fileInfo.deviceId, fileType: fileInfo.fileType })
+            },
             canceled: function() { ardixKernel.ios_stop_securityScope(fileInfo.url) }
         })
     }

@@ -410,6 +410,11 @@ BasicDialog {
                     onClicked: root.showLogoInfo()
                 }
             }
+            SettingsRow {
+                objectName: "row_Settings_History"
+                title: "История настроек"
+                onClicked: if (root.StackView.view) root.StackView.view.openPage("dialogs/SettingsHistoryDialog.qml", { pdm: false })
+            }
         }
     }
 }

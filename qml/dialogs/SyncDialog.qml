@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import Qt5Compat.GraphicalEffects
 import ARDIX 1.0
 import "../myComponents"
+import "../utils/DiffTexts.js" as DiffTexts
 
 // Asks which settings win when the device's differ from the client's: keep the device's (download
 // them) or erase them and write the client's. With `extra` it is the offer to reset a password
@@ -50,6 +51,7 @@ Item {
     function update(isExtra) {
         extra = !!isExtra
         busy = false
+        refreshDifferences()
         retryTimer.stop()
         closeQuestion()
         visible = true
@@ -147,6 +149,7 @@ Item {
     Keys.onBackPressed: if (extra) close()
 
     Component.onCompleted: {
+        refreshDifferences()
         if (!window) {
             embedded = true
             visible = false
@@ -188,6 +191,22 @@ Item {
         MessageDialog {}
     }
 
+    // The device's block only arrives once the user chose to download it: the list shows the
+    // client's settings against the last ones read from or written to this device, and says so.
+    SettingsHistoryModel {
+        id: history
+        kernel: root.kernel
+        pdm: root.isPdm
+    }
+    property var differences: ({ known: false, count: 0, rows: [] })
+    function refreshDifferences() { differences = history.syncDifferences() }
+    onVisibleChanged: if (visible) refreshDifferences()
+    onExtraChanged: refreshDifferences()
+    Connections {
+        target: history
+        function onSnapshotsChanged() { root.refreshDifferences() }
+    }
+
     Rectangle {
         anchors.fill: parent
         color: "black"
@@ -217,7 +236,7 @@ Item {
             Layout.rightMargin: margins
             // The long password text shrinks rather than push the buttons off the window.
             Layout.preferredHeight: Math.min(titleMeasure.implicitHeight,
-                                             layout.height - sidesMinimumHeight - progressRow.height - 2 * layout.spacing)
+                                             layout.height - sidesMinimumHeight - progressRow.height - diffPanel.height - 3 * layout.spacing)
             readonly property real sidesMinimumHeight: 230 * root.ps
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
@@ -235,6 +254,43 @@ Item {
                 wrapMode: Text.WordWrap
                 font: title.font
                 text: title.text
+            }
+        }
+
+        Column {
+            id: diffPanel
+            objectName: "syncDifferences"
+            visible: !root.extra
+            Layout.fillWidth: true
+            // Compact: the two buttons below stay on screen however long the list is.
+            Layout.preferredHeight: visible ? Math.min(implicitHeight, layout.height * 0.3) : 0
+            clip: true
+            spacing: 4 * root.ps
+
+            Label {
+                id: diffCaption
+                objectName: "syncDifferencesCaption"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                color: "#c8ccd2"
+                font.pixelSize: AppStyle.basicFontSize
+                text: !root.differences.known
+                      ? "Этот клиент ещё не обменивался настройками с этим устройством: какие поля отличаются, станет видно после скачивания."
+                      : root.differences.count === 0
+                        ? "С последнего обмена настройками с устройством (" + root.differences.time + ") в этом клиенте ничего не менялось; что изменено на устройстве, станет видно после скачивания."
+                        : "С последнего обмена настройками с устройством (" + root.differences.time + ") в этом клиенте изменено: "
+                          + DiffTexts.differences(root.differences.count)
+            }
+            SettingsDiffList {
+                id: syncDiffList
+                width: parent.width
+                visible: root.differences.count > 0
+                height: visible ? Math.min(contentHeight, layout.height * 0.3 - diffCaption.height - parent.spacing) : 0
+                light: false
+                rows: root.differences.rows || []
+                beforeTitle: "на устройстве"
+                afterTitle: "в этом клиенте"
             }
         }
 

@@ -357,6 +357,11 @@ BasicDialog {
                 title: "Сохранить настройки PDM в файл"
                 onClicked: root.showFile(false)
             }
+            SettingsRow {
+                objectName: "row_PdmSettings_History"
+                title: "История настроек"
+                onClicked: root.openPage("dialogs/SettingsHistoryDialog.qml", { pdm: true })
+            }
         }
     }
 }

@@ -132,6 +132,9 @@ private slots:
         rig.eval("ardix.showFileDialog(ArdixEnums.Device_Ardix7, ArdixEnums.Settings_FileType, true, '')");
         QCOMPARE(rig.eval("fileDialog.title").toString(), QStringLiteral("Выберите файл"));
         rig.eval("fileDialog.selectedFile = '" + url + "'; fileDialog.accept()");
+        // The file shows what it changes first; loading it is the user's choice.
+        QTRY_COMPARE(rig.dialogs("d.objectName === 'settingsFilePreview'"), 1);
+        rig.eval("Array.prototype.filter.call(dialogLayer.children, d => d.objectName === 'settingsFilePreview')[0].load()");
         QTRY_COMPARE_WITH_TIMEOUT(rig.eval("DevSettings.dash.commonSettings.can1BaudId").toInt(), baud, 3000);
     }
 

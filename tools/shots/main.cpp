@@ -105,6 +105,21 @@ const Shot kDashShots[] = {
     {"dash_can_di", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanDigitalInputsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
     {"dash_can_out", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
     {"dash_can_out_data", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputDataDialog.qml', { parentDev: ArdixEnums.Device_Ardix7, messageIndex: 0 })", 900},
+    // The settings history: keep a file of the settings as they are, go offline, change a few, then ask
+    // the sync question as a reconnection would (what changed since the last exchange), before the
+    // reconnection writes them.
+    {"history_sync", "ardixKernel.exportFile(StandardPaths.writableLocation(StandardPaths.TempLocation) + '/shot.ardix7',"
+                     " ArdixEnums.Device_Ardix7, ArdixEnums.Settings_FileType); ardixKernel.killAllInfoMessageDialogs();"
+                     " ardixKernel.goWifiOffline(); const c = DevSettings.dash.commonSettings; c.can1BaudId = 1; c.gearsCount = 5;"
+                     " c.diffRatio = 4100; c.lcdPwmDuty = 60; c.fuelLevelApproxTime = 7; DevSettings.dash.commonSettingsHasChanges = true;"
+                     " ardixKernel.applyNewArdixSettings(true); ardixKernel.hideBusy(); ardixKernel.killAllInfoMessageDialogs();"
+                     " ardixKernel.showSyncDiaglog(false)", 500},
+    {"history_page", "ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: false })", 900},
+    {"history_compare", "(function() { const p = ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: false });"
+                        " p.openVersion(p.snapshots.length - 1); return true })()", 900},
+    {"history_file_preview", "ardix.createObjectFrom('dialogs/SettingsFilePreviewDialog.qml', { kernel: ardixKernel, window: ardix,"
+                             " fileUrl: StandardPaths.writableLocation(StandardPaths.TempLocation) + '/shot.ardix7',"
+                             " deviceId: ArdixEnums.Device_Ardix7, fileType: ArdixEnums.Settings_FileType })", 900},
 };
 
 const Shot kPdmShots[] = {
@@ -135,6 +150,7 @@ const Shot kPdmShots[] = {
     {"pdm_can_ai", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanAnalogInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_can_out", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_can_out_data", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputDataDialog.qml', { parentDev: ArdixEnums.Device_Pmx, messageIndex: 0 })", 900},
+    {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},    {"pdm_history", "ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: true })", 900},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)

@@ -120,6 +120,7 @@ public:
     int ardixStatus() const;
     int deviceId() const;
     QList<TheSensorConfig *> circuit_sensors() const { return m_circuitSensors; }
+    settingsHistory::SnapshotRecorder *snapshotRecorder() const { return m_history.get(); }
     QVariantList availableFirmwares() const;
     void setAvailableFirmwares(const QVariantList &value);
     QString updatesHistory() const;

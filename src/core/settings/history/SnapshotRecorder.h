@@ -20,6 +20,7 @@ public:
     SnapshotRecorder(SettingsHistory history, DeviceBlocks blocks);
 
     SettingsHistory &history() { return m_history; }
+    const DeviceBlocks &blocks() const { return m_blocks; }
 
     // The current block of `kind`, as it stands now.
     void keep(settingsDiff::BlockKind kind, Source source);
