@@ -80,6 +80,12 @@ BasicDialog {
             width: parent.width
             spacing: 12 * root.ps
 
+            Text {
+                objectName: "titleText"
+                text: root.title.toUpperCase()
+                color: "#1A1A1A"
+                font.pixelSize: AppStyle.basicTitleSize
+            }
             Row {
                 spacing: 12 * root.ps
                 Label { width: 300 * root.ps; height: AppStyle.comboHeight; text: "Источник" }

@@ -53,6 +53,15 @@ BasicDialog {
         }
     }
 
+    Text {
+        objectName: "titleText"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 24 * root.ps
+        text: root.title.toUpperCase()
+        color: "#1A1A1A"
+        font.pixelSize: AppStyle.basicTitleSize
+    }
+
     Column {
         anchors.centerIn: parent
         spacing: 18 * root.ps

@@ -91,6 +91,10 @@ const Shot kDashShots[] = {
     {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
     {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},
     {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
+    {"dialog_brightness", "ardix.showBrightnessDialog()", 900},
+    {"dialog_trip", "ardix.showTripConfigDialog()", 2500},
+    {"dialog_gears", "(function() { DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceCalculated; return ardix.gearSettingsDialogShow() })()", 900},
+    {"dialog_speed_gps", "ardix.createObjectFrom('dialogs/SpeedGpsCalibrationDialog.qml', { kernel: ardixKernel, window: ardix, input: 0 })", 900},
 };
 
 const Shot kPdmShots[] = {
