@@ -292,11 +292,15 @@ ApplicationWindow {
     function oilPressureWarningDialogShow() {
         return createObjectFrom("dialogs/OilPressureWarningDialog.qml", { kernel: ardixKernel, window: ardix })
     }
-    function gearSettingsDialogShow() { openNotAvailable("Передачи") }
+    function gearSettingsDialogShow() {
+        return createObjectFrom("dialogs/GearSettingsDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
     function showLogsSettingsDialog() {
         return createObjectFrom("dialogs/LogsSettingsDialog.qml", { kernel: ardixKernel, window: ardix })
     }
-    function showTripConfigDialog() { openNotAvailable("Пробег") }
+    function showTripConfigDialog() {
+        return createObjectFrom("dialogs/TripConfigDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
     function showLapsLogDialog(logPath, isExternalFile) {
         return createObjectFrom("dialogs/LapsLogDialog.qml", { kernel: ardixKernel, window: ardix, logPath: logPath,
                                                                isExternalFile: isExternalFile })
@@ -306,7 +310,9 @@ ApplicationWindow {
             return null
         return createObjectFrom("dialogs/LogsDialog.qml", { kernel: ardixKernel, window: ardix })
     }
-    function showBrightnessDialog() { openNotAvailable("Яркость") }
+    function showBrightnessDialog() {
+        return createObjectFrom("dialogs/lightPwmDialog.qml", { kernel: ardixKernel, window: ardix })
+    }
     function showPdmRealtimeDialog() {
         return createObjectFrom("pdmDialogs/PdmRealtimeDataDialog.qml", { kernel: ardixKernel, window: ardix })
     }

@@ -95,9 +95,8 @@ BasicDialog {
     }
 
     function openSpeedCalibration(input) {
-        // The GPS calibration dialog comes with a later version of the client.
-        if (window && typeof window.openNotAvailable === "function")
-            window.openNotAvailable("Калибровка по GPS")
+        if (window && typeof window.createObjectFrom === "function")
+            window.createObjectFrom("dialogs/SpeedGpsCalibrationDialog.qml", { kernel: kernel, window: window, input: input })
     }
 
     Connections {

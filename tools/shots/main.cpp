@@ -120,6 +120,10 @@ const Shot kDashShots[] = {
     {"history_file_preview", "ardix.createObjectFrom('dialogs/SettingsFilePreviewDialog.qml', { kernel: ardixKernel, window: ardix,"
                              " fileUrl: StandardPaths.writableLocation(StandardPaths.TempLocation) + '/shot.ardix7',"
                              " deviceId: ArdixEnums.Device_Ardix7, fileType: ArdixEnums.Settings_FileType })", 900},
+    {"dialog_brightness", "ardix.showBrightnessDialog()", 900},
+    {"dialog_trip", "ardix.showTripConfigDialog()", 2500},
+    {"dialog_gears", "(function() { DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceCalculated; return ardix.gearSettingsDialogShow() })()", 900},
+    {"dialog_speed_gps", "ardix.createObjectFrom('dialogs/SpeedGpsCalibrationDialog.qml', { kernel: ardixKernel, window: ardix, input: 0 })", 900},
 };
 
 const Shot kPdmShots[] = {

@@ -1,0 +1,313 @@
+// The small dash dialogs (brightness, trip counters, gears, speed calibration) over the real kernel
+// and the simulated dash: what the user does reaches the device, and what the device answers shows.
+#include "E2eRig.h"
+
+#include "app/ProcessLocale.h"
+#include "app/TypeRegistration.h"
+#include "settings/ArdixEnums.h"
+#include "settings/dash/ArdixSettings.h"
+
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QtEndian>
+
+using namespace e2e;
+
+namespace {
+
+constexpr int CommonOffset = 5880;
+constexpr int LcdPwmAt = CommonOffset + 252;
+constexpr int TripAAt = CommonOffset + 260;
+constexpr int GearRatiosAt = CommonOffset + 304;
+constexpr int SimTrip = 123450; // the simulated odometer, 0.1 km
+
+QStringList g_qmlWarnings;
+QtMessageHandler g_previous = nullptr;
+
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool fromQml = (context.file && QByteArray(context.file).contains(".qml")) || message.contains(QLatin1String(".qml"));
+    if (type != QtDebugMsg && type != QtInfoMsg && fromQml)
+        g_qmlWarnings << message;
+    g_previous(type, context, message);
+}
+
+// What the dialogs use of the main window: its trip request timer and its message boxes.
+const char *const HostQml = R"(
+import QtQuick
+import QtQuick.Window
+import ARDIX 1.0
+
+Window {
+    id: win
+    color: "black"
+    visible: true
+    property var kernel: null
+    property bool isMobile: false
+    property bool isBusyOnScreen: false
+    property var messages: []
+    onWidthChanged: AppStyle.appWindowWidth = width
+    function createDialog(props, handlers) { messages.push(props.dialogText || ""); return null }
+    function infoDialog(text) { messages.push(text); return null }
+    property alias tripRequestTimer: tripRequestTimer
+    Timer {
+        id: tripRequestTimer
+        interval: 1000
+        onTriggered: kernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetTrip, 0)
+    }
+    function open(file, props) {
+        DevSettings.dash = kernel.currentArdixSettings
+        const c = Qt.createComponent("qrc:/ARDIX/qml/dialogs/" + file)
+        if (c.status !== Component.Ready)
+            console.warn(c.errorString())
+        props.kernel = kernel
+        props.window = win
+        return c.createObject(win.contentItem, props)
+    }
+}
+)";
+
+QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+    if (!root)
+        return nullptr;
+    if (root->objectName() == name)
+        return root;
+    const QList<QQuickItem *> children = root->childItems();
+    for (QQuickItem *child : children)
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    return nullptr;
+}
+
+QPoint centreOf(QQuickItem *item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+quint16 u16At(const QByteArray &block, int at)
+{
+    return qFromLittleEndian<quint16>(block.constData() + at);
+}
+
+quint32 u32At(const QByteArray &block, int at)
+{
+    return qFromLittleEndian<quint32>(block.constData() + at);
+}
+
+int countReceived(const DeviceSimulator &sim, int command)
+{
+    int n = 0;
+    for (const SimFrame &f : sim.received())
+        if (f.action == 1 && f.type == command)
+            ++n;
+    return n;
+}
+
+} // namespace
+
+class TestUiSmallPages : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QQmlEngine> m_engine;
+    std::unique_ptr<QQuickWindow> m_window;
+
+    bool openHost(ArdixKernel *kernel)
+    {
+        m_engine = std::make_unique<QQmlEngine>();
+        QQmlComponent component(m_engine.get());
+        component.setData(HostQml, QUrl(QStringLiteral("qrc:/ui_small_pages_test/Host.qml")));
+        m_window.reset(qobject_cast<QQuickWindow *>(component.create()));
+        if (!m_window) {
+            qWarning().noquote() << component.errorString();
+            return false;
+        }
+        m_window->setProperty("kernel", QVariant::fromValue<QObject *>(kernel));
+        m_window->resize(1280, 760);
+        return QTest::qWaitForWindowExposed(m_window.get());
+    }
+
+    void closeHost()
+    {
+        m_window.reset();
+        m_engine.reset();
+    }
+
+    QQuickItem *open(const QString &file, const QVariantMap &props = {})
+    {
+        QVariant dialog;
+        QMetaObject::invokeMethod(m_window.get(), "open", Q_RETURN_ARG(QVariant, dialog), Q_ARG(QVariant, file),
+                                  Q_ARG(QVariant, props));
+        QTest::qWait(300);
+        return qobject_cast<QQuickItem *>(dialog.value<QObject *>());
+    }
+
+    void click(QQuickItem *item) { QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centreOf(item)); }
+
+    void type(QQuickItem *field, const char *text)
+    {
+        click(field);
+        QVERIFY(field->hasActiveFocus());
+        QMetaObject::invokeMethod(field, "selectAll");
+        for (const char *c = text; *c; ++c)
+            QTest::keyClick(m_window.get(), *c);
+        QTest::keyClick(m_window.get(), Qt::Key_Return);
+    }
+
+    static QObject *common(Rig &r)
+    {
+        return r.kernel->currentArdixSettings()->commonSettings();
+    }
+
+    static void waitSynced(Rig &r)
+    {
+        r.sim.setDashBlock(storedDashBlock());
+        QSignalSpy synced(r.kernel.get(), &ArdixKernel::syncCompletedSignal);
+        QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, 8000);
+        QVERIFY(r.waitOnline());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication();
+        registerArdixTypes();
+        g_previous = qInstallMessageHandler(collect);
+    }
+
+    void cleanupTestCase()
+    {
+        qInstallMessageHandler(g_previous);
+        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
+    }
+
+    // A step of the screen brightness is sent to the dash at once; "Сохранить" stores it there.
+    void brightnessReachesTheDevice()
+    {
+        Rig r;
+        waitSynced(r);
+        QVERIFY(openHost(r.kernel.get()));
+        QQuickItem *dialog = open(QStringLiteral("lightPwmDialog.qml"));
+        QVERIFY(dialog);
+        QQuickItem *slider = findItem(dialog, QStringLiteral("lcdSlider"));
+        QVERIFY(slider);
+        const int before = common(r)->property("lcdPwmDuty").toInt();
+        QVERIFY(before < 100);
+        r.sim.clearReceived();
+
+        slider->forceActiveFocus();
+        QTest::keyClick(m_window.get(), Qt::Key_Right);
+        QCOMPARE(common(r)->property("lcdPwmDuty").toInt(), before + 1);
+        QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::SetLcdPwm) == 1, 3000);
+        for (const SimFrame &f : r.sim.received())
+            if (f.type == ArdixEnums::SetLcdPwm)
+                QCOMPARE(int(f.parameter), before + 1);
+
+        QQuickItem *save = findItem(dialog, QStringLiteral("saveButton"));
+        QVERIFY(save && save->isVisible());
+        click(save);
+        QTRY_COMPARE_WITH_TIMEOUT(int(quint8(r.sim.dashBlock().at(LcdPwmAt))), before + 1, 4000);
+        closeHost();
+    }
+
+    // The trips show the device's odometer against their reset points, and follow it while open;
+    // a reset stores the current odometer reading on the device.
+    void tripShowsAndResetsTheDeviceCounter()
+    {
+        Rig r;
+        waitSynced(r);
+        QVERIFY(openHost(r.kernel.get()));
+        r.sim.clearReceived();
+        QQuickItem *dialog = open(QStringLiteral("TripConfigDialog.qml"));
+        QVERIFY(dialog);
+        QQuickItem *value = findItem(dialog, QStringLiteral("tripAValue"));
+        QVERIFY(value);
+        QCOMPARE(value->property("text").toString(), QStringLiteral("--- км"));
+        const quint32 resetAt = common(r)->property("tripA").toUInt();
+        QVERIFY(resetAt < quint32(SimTrip));
+        const QString expected = QString::number((SimTrip - resetAt) / 10.0, 'f', 1) + QStringLiteral(" км");
+        QTRY_COMPARE_WITH_TIMEOUT(value->property("text").toString(), expected, 4000);
+        QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::GetTrip) >= 2, 5000);
+
+        click(findItem(dialog, QStringLiteral("tripAReset")));
+        QCOMPARE(value->property("text").toString(), QStringLiteral("0.0 км"));
+        QTRY_COMPARE_WITH_TIMEOUT(u32At(r.sim.dashBlock(), TripAAt), quint32(SimTrip), 4000);
+
+        // Closed, the dialog leaves no request running.
+        QMetaObject::invokeMethod(dialog, "destroyBasicDialog", Q_ARG(QVariant, true));
+        QTest::qWait(300);
+        QVERIFY(!m_window->property("tripRequestTimer").value<QObject *>()->property("running").toBool());
+        closeHost();
+    }
+
+    // Typed ratios are stored × 1000 rounded (1.955 is 1954.99… in floating point), a ratio with
+    // too many decimals is not taken, and a calibration answer replaces the gear's ratio.
+    void gearRatiosStoreRoundedAndFollowCalibration()
+    {
+        Rig r;
+        waitSynced(r);
+        QVERIFY(openHost(r.kernel.get()));
+        QObject *gear = r.kernel->currentArdixSettings()->sensors().value(ArdixEnums::Gear_index);
+        QVERIFY(gear);
+        gear->setProperty("inputDataSource", int(ArdixEnums::InputSourceCalculated));
+        QQuickItem *dialog = open(QStringLiteral("GearSettingsDialog.qml"));
+        QVERIFY(dialog);
+        const QByteArray device = r.sim.dashBlock();
+
+        QQuickItem *first = findItem(findItem(dialog, QStringLiteral("gearRow_0")), QStringLiteral("ratioField"));
+        QQuickItem *second = findItem(findItem(dialog, QStringLiteral("gearRow_1")), QStringLiteral("ratioField"));
+        QVERIFY(first && second);
+        type(first, "4.35");
+        type(second, "1.9555");
+        QVERIFY(!second->property("textValid").toBool());
+        QVariantList ratios = common(r)->property("gearRatios").toList();
+        QCOMPARE(ratios.at(0).toInt(), 4350);
+        QCOMPARE(ratios.at(1).toInt(), int(u16At(device, GearRatiosAt + 2)));
+        type(second, "1.955");
+        QCOMPARE(common(r)->property("gearRatios").toList().at(1).toInt(), 1955);
+
+        // The device measures gear 1 and answers with its own ratio for it.
+        click(findItem(findItem(dialog, QStringLiteral("gearRow_0")), QStringLiteral("calibrateButton")));
+        const int measured = u16At(device, GearRatiosAt);
+        QTRY_COMPARE_WITH_TIMEOUT(common(r)->property("gearRatios").toList().at(0).toInt(), measured, 4000);
+        QCOMPARE(first->property("text").toString(), QString::number(measured / 1000.0, 'f', 3));
+
+        click(findItem(dialog, QStringLiteral("saveButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(u16At(r.sim.dashBlock(), GearRatiosAt + 2)), 1955, 4000);
+        closeHost();
+    }
+
+    // "Калибровать" asks the device for the input's correction and the answer is what the input keeps.
+    void speedCalibrationTakesTheDeviceCorrection()
+    {
+        Rig r;
+        waitSynced(r);
+        QVERIFY(openHost(r.kernel.get()));
+        QQuickItem *dialog = open(QStringLiteral("SpeedGpsCalibrationDialog.qml"), {{QStringLiteral("input"), 1}});
+        QVERIFY(dialog);
+        r.sim.clearReceived();
+        click(findItem(dialog, QStringLiteral("calibrateButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::SpeedSensor_2_GpsCalibration) == 1, 3000);
+        QObject *extra = r.kernel->currentArdixSettings()->extra();
+        QVERIFY(extra);
+        QTRY_COMPARE_WITH_TIMEOUT(extra->property("inputCaptureCorrection").toList().at(1).toInt(), 1026, 4000);
+        QCOMPARE(findItem(dialog, QStringLiteral("factorText"))->property("text").toString(), QStringLiteral("Коеффициент: 1.026"));
+        QVERIFY(r.kernel->currentArdixSettings()->property("extraSettingsHasChanges").toBool());
+        closeHost();
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+    QGuiApplication app(argc, argv);
+    applyProcessLocale();
+    TestUiSmallPages test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_ui_small_pages.moc"
