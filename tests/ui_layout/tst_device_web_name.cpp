@@ -42,7 +42,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("name");
-        QTest::newRow("name and more") << QByteArray("Ardix 7 Track:192.168.4.1:1") << QString("Ardix 7 Track");
+        QTest::newRow("name and more") << QByteArray("Ardix 7 Track:ap:1") << QString("Ardix 7 Track");
         QTest::newRow("cyrillic name") << QByteArray("Машина:x") << QString("Машина");
         QTest::newRow("no colon") << QByteArray("Ardix") << QString();
         QTest::newRow("an html page") << QByteArray("<div>a:b</div>") << QString();
