@@ -1,5 +1,6 @@
 // The main scene loads offscreen with the kernel and the registered types, without a single
 // QML warning.
+#include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "ui/InterfaceTypes.h"
@@ -16,12 +17,6 @@ namespace {
 QStringList g_messages;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_messages << message;
-    g_previous(type, context, message);
-}
 } // namespace
 
 class TestMainQml : public QObject
@@ -30,7 +25,7 @@ class TestMainQml : public QObject
 private slots:
     void loadsWithoutWarnings()
     {
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_messages);
         {
             QQmlApplicationEngine engine;
             registerArdixTypes();

@@ -1,6 +1,7 @@
 // The window against the in-process simulated device: it connects and shows it, its file dialogs
 // round-trip a settings file, its guards and helpers behave, a PDM that connects takes the
 // interface, and nothing of it prints a QML warning.
+#include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "simcore/device/DeviceSimulator.h"
@@ -21,12 +22,6 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings << message;
-    g_previous(type, context, message);
-}
 
 // One simulated device on loopback and the client's window dialling it.
 struct WindowRig
@@ -87,7 +82,7 @@ private slots:
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_warnings);
     }
     void init()
     {

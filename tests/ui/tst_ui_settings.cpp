@@ -1,6 +1,7 @@
 // The settings stack over the real kernel connected to the simulated dash: a change made in a
 // menu row and applied from the header reaches the device's block. With ARDIX_SCREENSHOT_DIR set,
 // the menus are also rendered at both window widths into that folder, for people to look at.
+#include "WarningLog.h"
 #include "E2eRig.h"
 
 #include "app/ProcessLocale.h"
@@ -27,13 +28,6 @@ constexpr int MenuWidth = 75;
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    const bool fromQml = (context.file && QByteArray(context.file).contains(".qml")) || message.contains(QLatin1String(".qml"));
-    if (type != QtDebugMsg && type != QtInfoMsg && fromQml)
-        g_qmlWarnings << message;
-    g_previous(type, context, message);
-}
 
 // A window that offers what the settings pages call on the main window.
 const char *const HostQml = R"(
@@ -129,7 +123,7 @@ private slots:
     void initTestCase()
     {
         setUpApplication();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
     }
 
     void cleanupTestCase()

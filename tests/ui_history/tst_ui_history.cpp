@@ -1,6 +1,7 @@
 // The settings history in the window, against the in-process simulated dash: the sync question lists
 // what differs from what was last read from the device, a kept version restores (and reaches the
 // device), and a settings file shows what it changes first and changes nothing when cancelled.
+#include "WarningLog.h"
 #include "app/ArdixKernel.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
@@ -36,12 +37,6 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings << message;
-    g_previous(type, context, message);
-}
 
 // The client's defaults with fields of the common record changed.
 struct DashEdit
@@ -172,7 +167,7 @@ private slots:
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_warnings);
     }
     void init()
     {

@@ -2,6 +2,7 @@
 // listed, downloaded with a progress bar into the local store, opened with its laps, map and
 // delta plot, and exported; the WiFi name and pass phrase change on the device's page; a file
 // that is not a log and a page that misbehaves are reported and leave the windows usable.
+#include "WarningLog.h"
 #include "E2eRig.h"
 
 #include "app/ProcessLocale.h"
@@ -28,13 +29,6 @@ namespace {
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    const bool fromQml = (context.file && QByteArray(context.file).contains(".qml")) || message.contains(QLatin1String(".qml"));
-    if (type != QtDebugMsg && type != QtInfoMsg && fromQml)
-        g_qmlWarnings << message;
-    g_previous(type, context, message);
-}
 
 // What the windows call on the main window, recorded; dialogs open in its content item.
 const char *const HostQml = R"(
@@ -154,7 +148,7 @@ private slots:
     void initTestCase()
     {
         setUpApplication();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
         m_engine = std::make_unique<QQmlEngine>();
         registerArdixTypes();
         registerInterfaceTypes();

@@ -1,5 +1,6 @@
 // The dash settings pages over the real kernel connected to the simulated dash: what a user
 // chooses on a page and applies from the header is what the device's block holds afterwards.
+#include "WarningLog.h"
 #include "E2eRig.h"
 
 #include "app/ProcessLocale.h"
@@ -26,13 +27,6 @@ constexpr int FansAt = CommonOffset + 356;     // three output ports of five byt
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    const bool fromQml = (context.file && QByteArray(context.file).contains(".qml")) || message.contains(QLatin1String(".qml"));
-    if (type != QtDebugMsg && type != QtInfoMsg && fromQml)
-        g_qmlWarnings << message;
-    g_previous(type, context, message);
-}
 
 // A window offering what the pages call on the main window; it records the messages shown.
 const char *const HostQml = R"(
@@ -159,7 +153,7 @@ private slots:
     {
         setUpApplication();
         registerArdixTypes();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
     }
 
     void cleanupTestCase()

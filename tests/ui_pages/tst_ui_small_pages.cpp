@@ -1,5 +1,6 @@
 // The small dash dialogs (brightness, trip counters, gears, speed calibration) over the real kernel
 // and the simulated dash: what the user does reaches the device, and what the device answers shows.
+#include "WarningLog.h"
 #include "E2eRig.h"
 
 #include "app/ProcessLocale.h"
@@ -28,13 +29,6 @@ constexpr int SimTrip = 123450; // the simulated odometer, 0.1 km
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    const bool fromQml = (context.file && QByteArray(context.file).contains(".qml")) || message.contains(QLatin1String(".qml"));
-    if (type != QtDebugMsg && type != QtInfoMsg && fromQml)
-        g_qmlWarnings << message;
-    g_previous(type, context, message);
-}
 
 // What the dialogs use of the main window: its trip request timer and its message boxes.
 const char *const HostQml = R"(
@@ -177,7 +171,7 @@ private slots:
     {
         setUpApplication();
         registerArdixTypes();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
     }
 
     void cleanupTestCase()

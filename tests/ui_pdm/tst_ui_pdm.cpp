@@ -3,6 +3,7 @@
 // they go; a password set from its dialog guards the device's settings; CAN messages edited on
 // the shared CAN pages reach the dash's and the PDM's blocks, each identifier in the notation
 // the user chose.
+#include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "simcore/device/DeviceSimulator.h"
@@ -24,12 +25,6 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings << message;
-    g_previous(type, context, message);
-}
 
 constexpr int OutputsAt = 4096;
 constexpr int OutputRecord = 92;
@@ -138,7 +133,7 @@ private slots:
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_warnings);
     }
     void init()
     {

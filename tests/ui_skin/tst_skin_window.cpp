@@ -1,6 +1,7 @@
 // The replica in the window against the in-process simulated dash: every edit made on it (a cell's
 // sensor, a warning threshold, the shift lamps, the oil pressure bands, the cell count, the mode's
 // switches) lands in the dash's own settings block, the five modes cycle, and no QML warning shows.
+#include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "simcore/device/DeviceSimulator.h"
@@ -22,12 +23,6 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings << message;
-    g_previous(type, context, message);
-}
 
 // Offsets in the dash block.
 constexpr int kSensorRecords = 2040;
@@ -108,7 +103,7 @@ private slots:
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_warnings);
     }
     void init()
     {

@@ -1,6 +1,7 @@
 // A user opens the update page from the settings menu of the dash or of the PDM, downloads the
 // stable firmware of the catalogue, installs it with progress, and the device then reports the
 // new version; the page's rows follow the catalogue. No QML warning may be printed.
+#include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "simcore/device/DeviceSimulator.h"
@@ -26,12 +27,6 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        g_warnings << message;
-    g_previous(type, context, message);
-}
 
 // Finds an item below `from` by a predicate over its properties (JS, in the window's context).
 constexpr char FindJs[] = R"(
@@ -121,7 +116,7 @@ private slots:
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = qInstallMessageHandler(collect);
+        g_previous = ArdixTest::collectWarnings(&g_warnings);
     }
     void init() { g_warnings.clear(); }
     void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n')))); }
