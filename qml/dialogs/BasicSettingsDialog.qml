@@ -311,7 +311,7 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.Settings_ModuleDigitalInputs
                 title: "Модуль расширения логических входов"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/ButtonsSetupDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_ModuleGPS"
