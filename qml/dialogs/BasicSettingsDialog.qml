@@ -309,6 +309,7 @@ BasicDialog {
                 onClicked: root.StackView.view.openPage("dialogs/UpdateDialog.qml", { parentDevice: ArdixEnums.Device_Ardix7 })
             }
             SettingsRow {
+                objectName: "row_Settings_ModuleDigitalInputs"
                 rowId: ArdixEnums.Settings_ModuleDigitalInputs
                 title: "Модуль расширения логических входов"
                 onClicked: root.StackView.view.openPage("dialogs/ButtonsSetupDialog.qml")
