@@ -84,13 +84,13 @@ BasicDialog {
             onChoicesChanged: sync()
             Component.onCompleted: sync()
 
-            // The chosen lamp's picture, as on the dash.
+            // The chosen lamp's picture, as on the dash; nothing for an unused input.
             Rectangle {
                 id: iconBox
                 width: 100 * root.ps
                 height: parent.height
                 radius: 4
-                color: "#1a1a1a"
+                color: inputRow.lamp !== null ? "#1a1a1a" : "transparent"
                 Image {
                     anchors.centerIn: parent
                     visible: inputRow.lamp !== null && inputRow.lamp.icon !== ""
