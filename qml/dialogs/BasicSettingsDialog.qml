@@ -290,13 +290,13 @@ BasicDialog {
             SettingsRow {
                 rowId: ArdixEnums.Settings_UserSensors
                 title: "Пользовательские датчики"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/CustomAnalogSensorDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_UserGauges"
                 rowId: ArdixEnums.Settings_UserGauges
                 title: "Пользовательские показатели"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/UserCustomSensorDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_Wifi
