@@ -47,8 +47,15 @@ BasicDialog {
             ask({ dialogText: "Нужно быть подключенным к Ardix" })
     }
 
-    Component.onCompleted: requestRawInputs()
+    // Asked once on open, then again whenever the link comes back.
+    property bool opened: false
+    Component.onCompleted: {
+        opened = true
+        requestRawInputs()
+    }
     onIsConnectedChanged: {
+        if (!opened)
+            return
         if (isConnected)
             requestRawInputs()
         else
