@@ -61,6 +61,11 @@ struct Shot
 #define SHOTS_RELOAD_AFTER "Qt.createQmlObject('import QtQuick; import ARDIX 1.0; Timer { interval: 1200; running: true;" \
     " onTriggered: { DevSettings.dash.reloadFromStruct(); destroy() } }', ardix);"
 
+// A few inputs of the expansion module in use, some inverted: lamps with and without a picture.
+#define SHOTS_MODULE_INPUTS "(function(c) { const v = c.input16ChannelModuleSettings.slice(); v[0] = ArdixEnums.Lamp_Launch;" \
+    " v[1] = ArdixEnums.Lamp_DCCD_AutoMode | 0x80; v[2] = ArdixEnums.Lamp_LeftTurn; v[3] = ArdixEnums.Lamp_Gear_Neutral;" \
+    " v[4] = ArdixEnums.Lamp_User1 | 0x80; c.input16ChannelModuleSettings = v; return true })(DevSettings.dash.commonSettings);"
+
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
     "(function() { for (let i = dialogLayer.children.length - 1; i >= 0; --i) dialogLayer.children[i].destroy();"
@@ -103,6 +108,12 @@ const Shot kDashShots[] = {
     {"page_lamps", "ardix.openSettings().openPage('dialogs/LampsConfigDialog.qml')", 900},
     {"page_actions", "ardix.openSettings().openPage('dialogs/ActionsConfigDialog.qml')", 900},
     {"page_gear_inputs", "ardix.openSettings().openPage('dialogs/GearDigitalInputsDialog.qml')", 900},
+    {"page_module_inputs", SHOTS_MODULE_INPUTS " ardix.openSettings().openPage('dialogs/ButtonsSetupDialog.qml')", 900},
+    {"page_module_inputs_choice", SHOTS_MODULE_INPUTS " (function() { const p = ardix.openSettings().openPage('dialogs/ButtonsSetupDialog.qml');"
+                                  " const find = (i, n) => { if (i.objectName === n) return i; for (let k = 0; k < i.children.length; ++k) {"
+                                  " const f = find(i.children[k], n); if (f) return f } return null };"
+                                  " const t = Qt.createQmlObject('import QtQuick; Timer { interval: 500; running: true }', dialogLayer);"
+                                  " t.triggered.connect(function() { find(find(p, 'inputRow_5'), 'functionCombo').popup.open() }); return true })()", 1400},
     {"page_all_sensors", "ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml')", 900},
     {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
     {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},
@@ -119,6 +130,11 @@ const Shot kDashShots[] = {
     {"page_user_gauges_empty", "(function() { " SHOTS_FRESH SHOTS_RELOAD_AFTER " for (const s of DevSettings.dash.customSensors) { s.customShortName = ''; s.setupCustomSens() }"
                                " ardix.openSettings().openPage('dialogs/UserCustomSensorDialog.qml'); return true })()", 900},
     {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
+    {"page_ecu", "(function() { DevSettings.dash.setCurrEcu(3); return ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setEcu: true }) })()", 900},
+    {"page_all_sensors_frequency", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.frequencyPopupComponent, { input: 0 }); return true })()", 900},
+    {"page_all_sensors_tables", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.tablesPopupComponent, { sensor: DevSettings.dash.sensors[ArdixEnums.WaterTemp_index], input: 6 }); return true })()", 900},
+    {"dash_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
+    {"dash_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7, keypadIndex: 0 })", 900},
     {"dash_can_in", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanInputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
     {"dash_can_di", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanDigitalInputsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
     {"dash_can_out", SHOTS_CAN("DevSettings.dash.extra.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
@@ -172,7 +188,7 @@ const Shot kPdmShots[] = {
     {"pdm_can_ai", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanAnalogInputsDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_can_out", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputMessagesDialog.qml', { parentDev: ArdixEnums.Device_Pmx })", 900},
     {"pdm_can_out_data", SHOTS_CAN("DevSettings.pdm.customCan") " ardix.openSettings().openPage('canDialogs/CanOutputDataDialog.qml', { parentDev: ArdixEnums.Device_Pmx, messageIndex: 0 })", 900},
-    {"pdm_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Pmx, keypadIndex: 0 })", 900},    {"pdm_history", "ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: true })", 900},
+    {"pdm_history", "ardix.openSettings().openPage('dialogs/SettingsHistoryDialog.qml', { pdm: true })", 900},
 };
 
 QVariant evaluate(QQmlContext *context, QObject *scope, const QString &js)
