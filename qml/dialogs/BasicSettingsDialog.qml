@@ -288,6 +288,7 @@ BasicDialog {
                 onClicked: root.StackView.view.openPage("dialogs/OutputPortConfigDialog.qml")
             }
             SettingsRow {
+                objectName: "row_Settings_UserSensors"
                 rowId: ArdixEnums.Settings_UserSensors
                 title: "Пользовательские датчики"
                 onClicked: root.StackView.view.openPage("dialogs/CustomAnalogSensorDialog.qml")
