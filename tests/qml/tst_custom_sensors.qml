@@ -175,6 +175,14 @@ Item {
             compare(tank.tableSize, 3)
             verify(dash.customAnalogSensorsHasChanges)
             tryVerify(() => findChild(editor, "point_2") !== null)
+
+            // A table in volts chosen after one in ohms shows its points with the volts' decimals.
+            const volts = dash.customAnalogSensors[5]
+            volts.sensorType = ArdixEnums.Table5V_CustomAnalogType
+            volts.tableSize = 4
+            volts.setPoint(0, 1, 1.25)
+            page.current = 5
+            compare(child(child(editor, "point_0"), "inputField").text, "1.250")
         }
 
         // The linear type shows its coefficients; retyping the stored float marks nothing.

@@ -125,7 +125,7 @@ const Shot kDashShots[] = {
                                  " t.tableSize = 6; t.rangeTolerance = 150; for (let i = 0; i < 6; ++i) { t.setPoint(i, 0, i + 1); t.setPoint(i, 1, 0.5 + 0.75 * i) }"
                                  " const p = ardix.openSettings().openPage('dialogs/CustomAnalogSensorDialog.qml'); p.current = 2; return true })()", 1500},
     {"page_user_gauges", "(function() { " SHOTS_FRESH " const p = ardix.openSettings().openPage('dialogs/UserCustomSensorDialog.qml'); p.addSensor();"
-                         " const s = DevSettings.dash.customSensors[0]; s.customShortName = 'Давление в тормозах'; s.analogGroup = 1; s.unitsID = 3; p.sensorEdited(s);"
+                         " const s = DevSettings.dash.customSensors[0]; s.customShortName = 'Тормоза'; s.analogGroup = 1; s.unitsID = 3; p.sensorEdited(s);"
                          " p.addSensor(); ardix.contentItem.forceActiveFocus(); return true })()", 1200},
     {"page_user_gauges_empty", "(function() { " SHOTS_FRESH SHOTS_RELOAD_AFTER " for (const s of DevSettings.dash.customSensors) { s.customShortName = ''; s.setupCustomSens() }"
                                " ardix.openSettings().openPage('dialogs/UserCustomSensorDialog.qml'); return true })()", 900},

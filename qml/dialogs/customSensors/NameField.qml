@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import ARDIX 1.0
 import "../../myComponents"
 import "../../utils/InputRules.js" as Rules
@@ -20,6 +21,9 @@ InputField {
     leftPadding: 10 * AppStyle.pixelScale
     font.pixelSize: height * 0.42
     Accessible.name: placeholderText
+    ToolTip.visible: !textValid && activeFocus
+    ToolTip.text: "Слишком длинное название: помещается " + maxBytes + " латинских или "
+                  + Math.floor(maxBytes / 2) + " русских букв"
 
     // Only what the user typed is written: a name changed elsewhere (new settings from the device)
     // while the field holds the focus is not overwritten by the stale text on leaving it.
