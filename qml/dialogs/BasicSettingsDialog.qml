@@ -288,15 +288,16 @@ BasicDialog {
                 onClicked: root.StackView.view.openPage("dialogs/OutputPortConfigDialog.qml")
             }
             SettingsRow {
+                objectName: "row_Settings_UserSensors"
                 rowId: ArdixEnums.Settings_UserSensors
                 title: "Пользовательские датчики"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/CustomAnalogSensorDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_UserGauges"
                 rowId: ArdixEnums.Settings_UserGauges
                 title: "Пользовательские показатели"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/UserCustomSensorDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_Wifi

@@ -165,12 +165,23 @@ Item {
             compare(stubWindow.dialogs.length, 0)
         }
 
-        function test_laterPageOpensNotAvailableAndBackReturns() {
+        function test_rowPushesItsPageAndBackReturns() {
             const s = openSettings(ArdixEnums.Device_Ardix7)
             clickRow(findChild(s.currentItem, "row_Settings_UserGauges"))
             tryCompare(s, "depth", 2)
             tryCompare(s, "busy", false)
-            compare(s.currentItem.title, "Пользовательские показатели")
+            compare(s.currentItem.title, "добавить свои показатели и настроить их")
+            keyClick(Qt.Key_Escape)
+            tryCompare(s, "depth", 1)
+            verify(!closed())
+        }
+
+        function test_laterPageOpensNotAvailableAndBackReturns() {
+            const s = openSettings(ArdixEnums.Device_Ardix7)
+            s.openNotAvailable("Логи")
+            tryCompare(s, "depth", 2)
+            tryCompare(s, "busy", false)
+            compare(s.currentItem.title, "Логи")
             compare(findChild(s.currentItem, "notAvailableText").text,
                     "Этот раздел появится в одной из следующих версий клиента")
             keyClick(Qt.Key_Escape)

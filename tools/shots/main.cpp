@@ -55,6 +55,12 @@ struct Shot
     " u[0].dataSize = 1; u[1].inChannelType = " SHOTS_CAN_SOURCE "; u[1].dataByteIndex = 1; return true })(" C ");"
 #define SHOTS_CAN_SOURCE "(c.canAnalogInputs.length > 16 ? ArdixEnums.ChannelType_ArdixCanSensorsData : ArdixEnums.ChannelType_PdmOutputState)"
 
+// The custom sensor shots edit the settings: each starts from the stored block, and the last one
+// puts it back after its picture so that the later shots see the device's settings.
+#define SHOTS_FRESH "DevSettings.dash.reloadFromStruct();"
+#define SHOTS_RELOAD_AFTER "Qt.createQmlObject('import QtQuick; import ARDIX 1.0; Timer { interval: 1200; running: true;" \
+    " onTriggered: { DevSettings.dash.reloadFromStruct(); destroy() } }', ardix);"
+
 // A few inputs of the expansion module in use, some inverted: lamps with and without a picture.
 #define SHOTS_MODULE_INPUTS "(function(c) { const v = c.input16ChannelModuleSettings.slice(); v[0] = ArdixEnums.Lamp_Launch;" \
     " v[1] = ArdixEnums.Lamp_DCCD_AutoMode | 0x80; v[2] = ArdixEnums.Lamp_LeftTurn; v[3] = ArdixEnums.Lamp_Gear_Neutral;" \
@@ -111,6 +117,18 @@ const Shot kDashShots[] = {
     {"page_all_sensors", "ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml')", 900},
     {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
     {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},
+    {"page_custom_analog", "(function() { " SHOTS_FRESH " const f = DevSettings.dash.sensors[ArdixEnums.FuelLevel_index]; f.inputDataSource = ArdixEnums.InputSourceCustomAnalog;"
+                           " f.analogTableID = 0; f.inputSourceIndex = 6; ardix.openSettings().openPage('dialogs/CustomAnalogSensorDialog.qml'); return true })()", 1500},
+    {"page_custom_analog_linear", "(function() { " SHOTS_FRESH " const t = DevSettings.dash.customAnalogSensors[1]; t.name = 'Давление турбины'; t.sensorType = ArdixEnums.Linear5V_CustomAnalogType;"
+                                  " t.linearA = 62.5; t.linearB = -31.25; const p = ardix.openSettings().openPage('dialogs/CustomAnalogSensorDialog.qml'); p.current = 1; return true })()", 1500},
+    {"page_custom_analog_range", "(function() { " SHOTS_FRESH " const t = DevSettings.dash.customAnalogSensors[2]; t.name = 'Положение КПП'; t.sensorType = ArdixEnums.RangeTable_CustomAnalogType;"
+                                 " t.tableSize = 6; t.rangeTolerance = 150; for (let i = 0; i < 6; ++i) { t.setPoint(i, 0, i + 1); t.setPoint(i, 1, 0.5 + 0.75 * i) }"
+                                 " const p = ardix.openSettings().openPage('dialogs/CustomAnalogSensorDialog.qml'); p.current = 2; return true })()", 1500},
+    {"page_user_gauges", "(function() { " SHOTS_FRESH " const p = ardix.openSettings().openPage('dialogs/UserCustomSensorDialog.qml'); p.addSensor();"
+                         " const s = DevSettings.dash.customSensors[0]; s.customShortName = 'Тормоза'; s.analogGroup = 1; s.unitsID = 3; p.sensorEdited(s);"
+                         " p.addSensor(); ardix.contentItem.forceActiveFocus(); return true })()", 1200},
+    {"page_user_gauges_empty", "(function() { " SHOTS_FRESH SHOTS_RELOAD_AFTER " for (const s of DevSettings.dash.customSensors) { s.customShortName = ''; s.setupCustomSens() }"
+                               " ardix.openSettings().openPage('dialogs/UserCustomSensorDialog.qml'); return true })()", 900},
     {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
     {"page_ecu", "(function() { DevSettings.dash.setCurrEcu(3); return ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setEcu: true }) })()", 900},
     {"page_all_sensors_frequency", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.frequencyPopupComponent, { input: 0 }); return true })()", 900},

@@ -29,6 +29,26 @@ public:
         m_analogTable = QList<QList<float>>(kTablePoints, QList<float>(2, 0.0f));
     }
 
+    // One coordinate of one point (column 0 the output value, 1 the input), so that the interface
+    // reads and edits a point without copying the nested table through a variant.
+    Q_INVOKABLE float point(int index, int column) const
+    {
+        if (index < 0 || index >= m_analogTable.size() || column < 0 || column >= m_analogTable[index].size())
+            return 0.0f;
+        return m_analogTable[index][column];
+    }
+    // True when the point really changed (and dataChanged was emitted).
+    Q_INVOKABLE bool setPoint(int index, int column, float value)
+    {
+        if (index < 0 || index >= m_analogTable.size() || column < 0 || column >= m_analogTable[index].size())
+            return false;
+        if (m_analogTable[index][column] == value)
+            return false;
+        m_analogTable[index][column] = value;
+        Q_EMIT dataChanged();
+        return true;
+    }
+
 Q_SIGNALS:
     void dataChanged();
 };

@@ -1,0 +1,241 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../../myComponents"
+import "CustomSensorRules.js" as Custom
+
+// One user table: its name, how it converts the input (linear or by points) and who reads it.
+Flickable {
+    id: editor
+    property var dash: null
+    property var sensor: null
+    property int index: 0
+    property var users: []
+
+    readonly property real ps: AppStyle.pixelScale
+    readonly property int type: sensor ? sensor.sensorType : 0
+    readonly property real labelWidth: 190 * ps
+    readonly property string unit: Custom.inputUnit(type)
+    // Points are read through an invokable: this counter makes their fields follow the table.
+    property int tableRevision: 0
+    Connections {
+        target: editor.sensor
+        function onDataChanged() { editor.tableRevision += 1 }
+    }
+
+    function markChanged() {
+        if (dash)
+            dash.customAnalogSensorsHasChanges = true
+    }
+    // Floats are compared as the device stores them, so retyping a value marks nothing.
+    function setLinear(property, value) {
+        if (!sensor || Math.fround(value) === Math.fround(sensor[property]))
+            return
+        sensor[property] = value
+        markChanged()
+    }
+    function setPoint(point, column, value) {
+        if (sensor && sensor.setPoint(point, column, value))
+            markChanged()
+    }
+
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    contentWidth: width
+    contentHeight: body.height + 20 * ps
+    ScrollBar.vertical: ScrollBar { policy: editor.contentHeight > editor.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+
+    Column {
+        id: body
+        x: 16 * editor.ps
+        y: 10 * editor.ps
+        width: editor.width - 40 * editor.ps
+        spacing: 10 * editor.ps
+
+        Text {
+            text: "Датчик #" + (editor.index + 1)
+            color: "#1A1A1A"
+            font.pixelSize: AppStyle.basicTitleSize
+        }
+        Row {
+            spacing: 10 * editor.ps
+            Text {
+                width: editor.labelWidth
+                anchors.verticalCenter: parent.verticalCenter
+                text: "Название"
+                color: "#1A1A1A"
+                font.pixelSize: AppStyle.basicFontSize
+            }
+            NameField {
+                objectName: "analogNameField"
+                width: Math.min(380 * editor.ps, body.width - editor.labelWidth - 10 * editor.ps)
+                placeholderText: "Название датчика"
+                maxBytes: Custom.AnalogNameBytes
+                target: editor.sensor
+                property: "name"
+                flagTarget: editor.dash
+                changeFlag: "customAnalogSensorsHasChanges"
+            }
+        }
+        Row {
+            spacing: 10 * editor.ps
+            Text {
+                width: editor.labelWidth
+                anchors.verticalCenter: parent.verticalCenter
+                text: "Тип"
+                color: "#1A1A1A"
+                font.pixelSize: AppStyle.basicFontSize
+            }
+            MyComboBox {
+                objectName: "analogTypeCombo"
+                width: Math.min(380 * editor.ps, body.width - editor.labelWidth - 10 * editor.ps)
+                accessibleName: "Тип датчика"
+                model: Custom.types
+                target: editor.sensor
+                property: "sensorType"
+                flagTarget: editor.dash
+                changeFlag: "customAnalogSensorsHasChanges"
+            }
+        }
+        Text {
+            objectName: "usersText"
+            width: body.width
+            wrapMode: Text.WordWrap
+            text: editor.users.length > 0 ? "Используется: " + editor.users.join(", ")
+                                          : "Не используется ни одним показателем"
+            color: editor.users.length > 0 ? "#1f6f99" : "#5a5d63"
+            font.pixelSize: AppStyle.basicFontSize * 0.9
+        }
+
+        // Linear: y = a * x + b.
+        Column {
+            objectName: "linearBox"
+            visible: editor.type === Custom.Linear5V_CustomAnalogType
+            spacing: 8 * editor.ps
+            Text {
+                text: "y = a * x + b,   x — напряжение на входе, В"
+                color: "#1A1A1A"
+                font.pixelSize: AppStyle.basicFontSize
+            }
+            Row {
+                spacing: 10 * editor.ps
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "a"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                RealField {
+                    objectName: "linearAField"
+                    width: 200 * editor.ps
+                    floatDec: 4
+                    placeholderText: "a"
+                    shown: editor.sensor ? editor.sensor.linearA : 0
+                    onCommitted: (value) => editor.setLinear("linearA", value)
+                }
+            }
+            Row {
+                spacing: 10 * editor.ps
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "b"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                RealField {
+                    objectName: "linearBField"
+                    width: 200 * editor.ps
+                    floatDec: 4
+                    placeholderText: "b"
+                    shown: editor.sensor ? editor.sensor.linearB : 0
+                    onCommitted: (value) => editor.setLinear("linearB", value)
+                }
+            }
+        }
+
+        Text {
+            visible: editor.type === Custom.CanData_CustomAnalogType || editor.type === Custom.Disabled_CustomAnalogType
+            width: body.width
+            wrapMode: Text.WordWrap
+            text: editor.type === Custom.Disabled_CustomAnalogType
+                  ? "Датчик выключен: выберите тип, чтобы настроить пересчет"
+                  : "Значение приходит по CAN: источник задается в «Настройка данных всех показателей»"
+            color: "#5a5d63"
+            font.pixelSize: AppStyle.basicFontSize * 0.9
+        }
+
+        // Tables: points of (value, input).
+        Column {
+            objectName: "tableBox"
+            visible: Custom.usesTable(editor.type)
+            spacing: 8 * editor.ps
+            width: body.width
+
+            Row {
+                spacing: 10 * editor.ps
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Точек в таблице"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                MySpinBox {
+                    objectName: "tableSizeSpin"
+                    minimumValue: Custom.MinTableSize
+                    maximumValue: Custom.MaxTableSize
+                    target: editor.sensor
+                    property: "tableSize"
+                    flagTarget: editor.dash
+                    changeFlag: "customAnalogSensorsHasChanges"
+                }
+            }
+            Row {
+                visible: editor.type === Custom.RangeTable_CustomAnalogType
+                spacing: 10 * editor.ps
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Допуск ±, мВ"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                IntTextField {
+                    objectName: "toleranceField"
+                    width: 160 * editor.ps
+                    intTo: 65535
+                    target: editor.sensor
+                    property: "rangeTolerance"
+                    flagTarget: editor.dash
+                    changeFlag: "customAnalogSensorsHasChanges"
+                }
+            }
+            Text {
+                visible: editor.type === Custom.ManualCalibration_CustomAnalogType
+                width: body.width
+                wrapMode: Text.WordWrap
+                text: "Входы калибруются кнопками «мин» и «макс» в «Настройка данных всех показателей»"
+                color: "#5a5d63"
+                font.pixelSize: AppStyle.basicFontSize * 0.9
+            }
+            Row {
+                spacing: 10 * editor.ps
+                Text { width: 60 * editor.ps; text: "№"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+                Text { width: 200 * editor.ps; text: "Значение"; horizontalAlignment: Text.AlignHCenter; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+                Text { width: 200 * editor.ps; text: "Вход, " + editor.unit; horizontalAlignment: Text.AlignHCenter; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+            }
+            Repeater {
+                model: editor.sensor ? Math.max(Custom.MinTableSize, Math.min(Custom.MaxTableSize, editor.sensor.tableSize)) : 0
+                delegate: Row {
+                    id: pointRow
+                    required property int index
+                    objectName: "point_" + index
+                    spacing: 10 * editor.ps
+                    Text {
+                        width: 60 * editor.ps
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: pointRow.index + 1
+                        color: "#1A1A1A"
+                        font.pixelSize: AppStyle.basicFontSize
+                    }
+                    RealField {
+                        objectName: "valueField"
+                        width: 200 * editor.ps
+                        floatDec: 3
+                        placeholderText: "Точка " + (pointRow.index + 1) + ": значение"
+                        shown: editor.sensor ? (editor.tableRevision, editor.sensor.point(pointRow.index, 0)) : 0
+                        onCommitted: (value) => editor.setPoint(pointRow.index, 0, value)
+                    }
+                    RealField {
+                        objectName: "inputField"
+                        width: 200 * editor.ps
+                        floatFrom: 0
+                        floatTo: editor.type === Custom.TableResistance_CustomAnalogType ? 9999999 : 5
+                        floatDec: editor.type === Custom.TableResistance_CustomAnalogType ? 1 : 3
+                        placeholderText: "Точка " + (pointRow.index + 1) + ": вход"
+                        shown: editor.sensor ? (editor.tableRevision, editor.sensor.point(pointRow.index, 1)) : 0
+                        onCommitted: (value) => editor.setPoint(pointRow.index, 1, value)
+                    }
+                }
+            }
+        }
+    }
+}
