@@ -18,6 +18,8 @@ InputField {
     property var changeFlag: ""
 
     signal validFloatEntered(real value)
+    // A typed, valid value once the user is done with it (bound or not).
+    signal valueCommitted(real value)
 
     readonly property var parsed: Rules.parseFloatText(text, floatFrom, floatTo, floatDec)
     textValid: parsed.valid
@@ -32,10 +34,11 @@ InputField {
             floatValue = Rules.fromRaw(boundValue, scale)
         text = Rules.floatText(floatValue, floatDec)
     }
-    onFloatValueChanged: if (!activeFocus) text = Rules.floatText(floatValue, floatDec)
+    onFloatValueChanged: if (!activeFocus || !edited) text = Rules.floatText(floatValue, floatDec)
     onActiveFocusChanged: if (!activeFocus && parsed.valid) text = Rules.floatText(floatValue, floatDec)
 
     onTextEdited: {
+        edited = true
         if (text.indexOf(",") >= 0) {
             const pos = cursorPosition
             text = text.replace(",", ".")
@@ -49,7 +52,11 @@ InputField {
     // The setting is written once the user is done (Enter, Tab, a click elsewhere), and only a
     // valid text: a half-typed number never reaches the device.
     onEditingFinished: {
-        if (parsed.valid && target && property !== "")
+        if (!edited || !parsed.valid)
+            return
+        edited = false
+        if (target && property !== "")
             Rules.commit(target, property, Rules.toRaw(parsed.value, scale), flagTarget, changeFlag)
+        valueCommitted(parsed.value)
     }
 }

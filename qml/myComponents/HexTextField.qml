@@ -28,10 +28,11 @@ InputField {
             intValue = boundValue
         text = Rules.hexText(intValue)
     }
-    onIntValueChanged: if (!activeFocus) text = Rules.hexText(intValue)
+    onIntValueChanged: if (!activeFocus || !edited) text = Rules.hexText(intValue)
     onActiveFocusChanged: if (!activeFocus && parsed.valid) text = Rules.hexText(intValue)
 
     onTextEdited: {
+        edited = true
         if (text.length > 0 && !/^0[xX]/.test(text)) {
             const pos = cursorPosition
             text = "0x" + text.replace(/^[xX]/, "")
@@ -45,7 +46,10 @@ InputField {
     // The setting is written once the user is done (Enter, Tab, a click elsewhere), and only a
     // valid text: a half-typed number never reaches the device.
     onEditingFinished: {
-        if (parsed.valid && target && property !== "")
+        if (!edited || !parsed.valid)
+            return
+        edited = false
+        if (target && property !== "")
             Rules.commit(target, property, parsed.value, flagTarget, changeFlag)
     }
 }

@@ -8,6 +8,10 @@ TextField {
     id: field
     property bool textValid: true
     property bool isBad: false
+    // Set by typing and cleared once the typed value is written: a field writes only what the user
+    // typed, so a value that changed elsewhere while the field had the focus is not overwritten by
+    // the stale text when the focus leaves.
+    property bool edited: false
 
     implicitWidth: 200 * AppStyle.pixelScale
     implicitHeight: AppStyle.textInputHeight

@@ -31,10 +31,11 @@ InputField {
             intValue = Math.round(Rules.fromRaw(boundValue, scale))
         text = intValue
     }
-    onIntValueChanged: if (!activeFocus) text = intValue
+    onIntValueChanged: if (!activeFocus || !edited) text = intValue
     onActiveFocusChanged: if (!activeFocus && parsed.valid) text = intValue
 
     onTextEdited: {
+        edited = true
         if (!parsed.valid)
             return
         intValue = parsed.value
@@ -43,7 +44,10 @@ InputField {
     // The setting is written once the user is done (Enter, Tab, a click elsewhere), and only a
     // valid text: a half-typed number never reaches the device.
     onEditingFinished: {
-        if (parsed.valid && target && property !== "")
+        if (!edited || !parsed.valid)
+            return
+        edited = false
+        if (target && property !== "")
             Rules.commit(target, property, Rules.toRaw(parsed.value, scale), flagTarget, changeFlag)
     }
 }

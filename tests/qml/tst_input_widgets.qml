@@ -100,6 +100,29 @@ TestCase {
         compare(f.text, "77")
     }
 
+    // A field that only holds the focus writes nothing when it loses it: a value that arrived
+    // meanwhile (new settings from the device) shows and stays.
+    function test_focusedFieldsKeepValuesThatArriveMeanwhile_data() {
+        return [
+            { tag: "int", component: intField, property: "limit", arrived: 77, shown: "77" },
+            { tag: "float", component: floatField, property: "scaled", arrived: 990, shown: "9.90" },
+            { tag: "hex", component: hexField, property: "canId", arrived: 0x7E8, shown: "0x7E8" },
+        ]
+    }
+    function test_focusedFieldsKeepValuesThatArriveMeanwhile(data) {
+        const f = createTemporaryObject(data.component, testCase, { target: settings, property: data.property,
+                                                                    scale: data.tag === "float" ? 100 : 1, floatDec: 2,
+                                                                    intTo: 0x7FF, flagTarget: settings,
+                                                                    changeFlag: "groupHasChanges" })
+        f.forceActiveFocus()
+        settings[data.property] = data.arrived
+        compare(f.text, data.shown)
+        keyClick(Qt.Key_Tab)
+        f.focus = false
+        compare(settings[data.property], data.arrived)
+        compare(settings.groupHasChanges, false)
+    }
+
     function test_boundFloatStoresScaledRaw() {
         const f = createTemporaryObject(floatField, testCase, { target: settings, property: "scaled", scale: 100,
                                                                  floatFrom: 0, floatTo: 100, floatDec: 2,

@@ -27,7 +27,6 @@ InputField {
 
     // Only what the user typed is written: a name changed elsewhere (new settings from the device)
     // while the field holds the focus is not overwritten by the stale text on leaving it.
-    property bool edited: false
     onTextEdited: edited = true
 
     readonly property var boundValue: target && property !== "" ? target[property] : undefined

@@ -4,9 +4,8 @@ import "../../myComponents"
 import "../../utils/InputRules.js" as Rules
 
 // A decimal field over a float value (a coefficient or a table point): shows `shown` and reports
-// a valid entry through `committed`, leaving the write to the page, since the shared field stores
-// integers. An invalid text stays red and reports nothing; leaving the field without typing
-// reports nothing either, so a value that changed meanwhile is not overwritten.
+// a typed, valid entry through `committed`, leaving the write to the page, since the shared field
+// stores integers.
 FloatTextField {
     id: field
     property real shown: 0
@@ -17,12 +16,5 @@ FloatTextField {
     Binding { target: field; property: "floatValue"; value: field.shown }
     // A table switched between volts and ohms shows its points with the new decimals.
     onFloatDecChanged: if (!activeFocus) text = Rules.floatText(floatValue, floatDec)
-    property bool edited: false
-    onTextEdited: edited = true
-    onEditingFinished: {
-        if (!edited || !parsed.valid)
-            return
-        edited = false
-        field.committed(parsed.value)
-    }
+    onValueCommitted: (value) => field.committed(value)
 }
