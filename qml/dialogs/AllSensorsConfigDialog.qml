@@ -112,6 +112,8 @@ BasicDialog {
     Component { id: frequencyPopup; FrequencyInputPopup {} }
     Component { id: canPopup; CanSourcePopup {} }
     readonly property alias canPopupComponent: canPopup
+    readonly property alias frequencyPopupComponent: frequencyPopup
+    readonly property alias tablesPopupComponent: tablesPopup
 
     ListView {
         id: list

@@ -4,13 +4,11 @@
 #include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
-#include "simcore/device/DeviceSimulator.h"
+#include "ClientWindow.h"
 #include "ui/InterfaceTypes.h"
 
 #include <QGuiApplication>
-#include <QQmlApplicationEngine>
-#include <QQmlContext>
-#include <QQmlExpression>
+
 #include <QQuickWindow>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -22,45 +20,11 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-
 // One simulated device on loopback and the client's window dialling it.
-struct WindowRig
+struct WindowRig : ArdixTest::ClientWindow
 {
-    explicit WindowRig(SimRole role)
-    {
-        SimOptions options;
-        options.role = role;
-        sim = std::make_unique<DeviceSimulator>(options);
-        if (!sim->start())
-            qFatal("the simulator could not listen on loopback");
-        qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
-        qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim->port()));
-        qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(sim->webPort()));
-        engine = std::make_unique<QQmlApplicationEngine>();
-        engine->load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
-        if (!engine->rootObjects().isEmpty())
-            window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    }
-    ~WindowRig()
-    {
-        engine.reset();
-        sim.reset();
-    }
-
-    QVariant eval(const QString &js)
-    {
-        QQmlExpression expression(qmlContext(window), window, js);
-        const QVariant v = expression.evaluate();
-        if (expression.hasError())
-            qWarning() << "expression failed:" << js << expression.error().toString();
-        return v;
-    }
-    bool waitOnline() { return QTest::qWaitFor([this] { return eval("ardixKernel.ardixStatus === 1").toBool(); }, 8000); }
+    explicit WindowRig(SimRole role) : ClientWindow(role) { load(); }
     int dialogs(const QString &filter) { return eval("Array.prototype.filter.call(dialogLayer.children, d => " + filter + ").length").toInt(); }
-
-    std::unique_ptr<DeviceSimulator> sim;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
 };
 
 void resetStore(int lastDevice)

@@ -12,13 +12,11 @@
 #include "settings/history/SnapshotRecorder.h"
 #include "settings/persistence/DashBlockDefaults.h"
 #include "settings/persistence/SettingsEnvelope.h"
-#include "simcore/device/DeviceSimulator.h"
+#include "ClientWindow.h"
 #include "ui/InterfaceTypes.h"
 
 #include <QGuiApplication>
-#include <QQmlApplicationEngine>
-#include <QQmlContext>
-#include <QQmlExpression>
+
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -36,7 +34,6 @@ using settingsHistory::Source;
 namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
-
 
 // The client's defaults with fields of the common record changed.
 struct DashEdit
@@ -75,59 +72,22 @@ QString fieldLines(const settingsDiff::DiffResult &diff)
 
 const char kFieldLinesJs[] = ".filter(r => !r.header).map(r => r.field + '|' + r.before + '|' + r.after).join('\\n')";
 
-struct Rig
+struct Rig : ArdixTest::ClientWindow
 {
     // `deviceBlock` is what the simulated dash holds when the window connects.
     explicit Rig(const QByteArray &deviceBlock)
     {
-        SimOptions options;
-        options.role = SimRole::Dash;
-        sim = std::make_unique<DeviceSimulator>(options);
-        if (!sim->start())
-            qFatal("the simulator could not listen on loopback");
         sim->setDashBlock(deviceBlock);
-        serial = options.serial;
-        qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
-        qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim->port()));
-        qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(sim->webPort()));
-        engine = std::make_unique<QQmlApplicationEngine>();
-        engine->load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
-        if (!engine->rootObjects().isEmpty())
-            window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-        if (window)
+        serial = SimOptions().serial;
+        if (load())
             kernel = qobject_cast<ArdixKernel *>(eval("ardixKernel").value<QObject *>());
     }
-    ~Rig()
-    {
-        engine.reset();
-        sim.reset();
-    }
-
-    QVariant eval(const QString &js)
-    {
-        QQmlExpression expression(qmlContext(window), window, js);
-        const QVariant v = expression.evaluate();
-        if (expression.hasError())
-            qWarning() << "expression failed:" << js << expression.error().toString();
-        return v;
-    }
-    bool waitOnline() { return QTest::qWaitFor([this] { return eval("ardixKernel.ardixStatus === 1").toBool(); }, 8000); }
     QString dialog(const QString &objectName)
     {
         return "Array.prototype.filter.call(dialogLayer.children, d => d.objectName === '" + objectName + "')";
     }
     QByteArray clientBlock() const { return kernel->snapshotRecorder()->blocks().block(BlockKind::Dash); }
-    // By the visual tree: delegates of views are not QObject children.
-    QQuickItem *item(const char *objectName) const { return find(window->contentItem(), QLatin1String(objectName)); }
-    static QQuickItem *find(QQuickItem *from, QLatin1String name)
-    {
-        if (from->objectName() == name)
-            return from;
-        for (QQuickItem *child : from->childItems())
-            if (QQuickItem *found = find(child, name))
-                return found;
-        return nullptr;
-    }
+    QQuickItem *item(const char *objectName) const { return ClientWindow::item(QLatin1String(objectName)); }
     // The item lies wholly inside the window.
     bool onScreen(const char *objectName) const
     {
@@ -138,9 +98,6 @@ struct Rig
         return r.top() >= 0 && r.bottom() <= window->height() && r.left() >= 0 && r.right() <= window->width();
     }
 
-    std::unique_ptr<DeviceSimulator> sim;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
     ArdixKernel *kernel = nullptr;
     uint serial = 0;
 };

@@ -1,5 +1,6 @@
 // The small dash dialogs (brightness, trip counters, gears, speed calibration) over the real kernel
 // and the simulated dash: what the user does reaches the device, and what the device answers shows.
+#include "PageHost.h"
 #include "WarningLog.h"
 #include "E2eRig.h"
 
@@ -9,14 +10,13 @@
 #include "settings/dash/ArdixSettings.h"
 
 #include <QGuiApplication>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QtEndian>
 
 using namespace e2e;
+using ArdixTest::findItem;
 
 namespace {
 
@@ -29,59 +29,6 @@ constexpr int SimTrip = 123450; // the simulated odometer, 0.1 km
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-
-// What the dialogs use of the main window: its trip request timer and its message boxes.
-const char *const HostQml = R"(
-import QtQuick
-import QtQuick.Window
-import ARDIX 1.0
-
-Window {
-    id: win
-    color: "black"
-    visible: true
-    property var kernel: null
-    property bool isMobile: false
-    property bool isBusyOnScreen: false
-    property var messages: []
-    onWidthChanged: AppStyle.appWindowWidth = width
-    function createDialog(props, handlers) { messages.push(props.dialogText || ""); return null }
-    function infoDialog(text) { messages.push(text); return null }
-    property alias tripRequestTimer: tripRequestTimer
-    Timer {
-        id: tripRequestTimer
-        interval: 1000
-        onTriggered: kernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetTrip, 0)
-    }
-    function open(file, props) {
-        DevSettings.dash = kernel.currentArdixSettings
-        const c = Qt.createComponent("qrc:/ARDIX/qml/dialogs/" + file)
-        if (c.status !== Component.Ready)
-            console.warn(c.errorString())
-        props.kernel = kernel
-        props.window = win
-        return c.createObject(win.contentItem, props)
-    }
-}
-)";
-
-QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    if (!root)
-        return nullptr;
-    if (root->objectName() == name)
-        return root;
-    const QList<QQuickItem *> children = root->childItems();
-    for (QQuickItem *child : children)
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    return nullptr;
-}
-
-QPoint centreOf(QQuickItem *item)
-{
-    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-}
 
 quint16 u16At(const QByteArray &block, int at)
 {
@@ -108,50 +55,7 @@ class TestUiSmallPages : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QQmlEngine> m_engine;
-    std::unique_ptr<QQuickWindow> m_window;
-
-    bool openHost(ArdixKernel *kernel)
-    {
-        m_engine = std::make_unique<QQmlEngine>();
-        QQmlComponent component(m_engine.get());
-        component.setData(HostQml, QUrl(QStringLiteral("qrc:/ui_small_pages_test/Host.qml")));
-        m_window.reset(qobject_cast<QQuickWindow *>(component.create()));
-        if (!m_window) {
-            qWarning().noquote() << component.errorString();
-            return false;
-        }
-        m_window->setProperty("kernel", QVariant::fromValue<QObject *>(kernel));
-        m_window->resize(1280, 760);
-        return QTest::qWaitForWindowExposed(m_window.get());
-    }
-
-    void closeHost()
-    {
-        m_window.reset();
-        m_engine.reset();
-    }
-
-    QQuickItem *open(const QString &file, const QVariantMap &props = {})
-    {
-        QVariant dialog;
-        QMetaObject::invokeMethod(m_window.get(), "open", Q_RETURN_ARG(QVariant, dialog), Q_ARG(QVariant, file),
-                                  Q_ARG(QVariant, props));
-        QTest::qWait(300);
-        return qobject_cast<QQuickItem *>(dialog.value<QObject *>());
-    }
-
-    void click(QQuickItem *item) { QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, centreOf(item)); }
-
-    void type(QQuickItem *field, const char *text)
-    {
-        click(field);
-        QVERIFY(field->hasActiveFocus());
-        QMetaObject::invokeMethod(field, "selectAll");
-        for (const char *c = text; *c; ++c)
-            QTest::keyClick(m_window.get(), *c);
-        QTest::keyClick(m_window.get(), Qt::Key_Return);
-    }
+    ArdixTest::PageHost m_host;
 
     static QObject *common(Rig &r)
     {
@@ -185,8 +89,8 @@ private slots:
     {
         Rig r;
         waitSynced(r);
-        QVERIFY(openHost(r.kernel.get()));
-        QQuickItem *dialog = open(QStringLiteral("lightPwmDialog.qml"));
+        QVERIFY(m_host.open(r.kernel.get()));
+        QQuickItem *dialog = m_host.openDialog(QStringLiteral("lightPwmDialog.qml"));
         QVERIFY(dialog);
         QQuickItem *slider = findItem(dialog, QStringLiteral("lcdSlider"));
         QVERIFY(slider);
@@ -195,7 +99,7 @@ private slots:
         r.sim.clearReceived();
 
         slider->forceActiveFocus();
-        QTest::keyClick(m_window.get(), Qt::Key_Right);
+        QTest::keyClick(m_host.window(), Qt::Key_Right);
         QCOMPARE(common(r)->property("lcdPwmDuty").toInt(), before + 1);
         QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::SetLcdPwm) == 1, 3000);
         for (const SimFrame &f : r.sim.received())
@@ -204,9 +108,9 @@ private slots:
 
         QQuickItem *save = findItem(dialog, QStringLiteral("saveButton"));
         QVERIFY(save && save->isVisible());
-        click(save);
+        m_host.click(save);
         QTRY_COMPARE_WITH_TIMEOUT(int(quint8(r.sim.dashBlock().at(LcdPwmAt))), before + 1, 4000);
-        closeHost();
+        m_host.close();
     }
 
     // The trips show the device's odometer against their reset points, and follow it while open;
@@ -215,9 +119,9 @@ private slots:
     {
         Rig r;
         waitSynced(r);
-        QVERIFY(openHost(r.kernel.get()));
+        QVERIFY(m_host.open(r.kernel.get()));
         r.sim.clearReceived();
-        QQuickItem *dialog = open(QStringLiteral("TripConfigDialog.qml"));
+        QQuickItem *dialog = m_host.openDialog(QStringLiteral("TripConfigDialog.qml"));
         QVERIFY(dialog);
         QQuickItem *value = findItem(dialog, QStringLiteral("tripAValue"));
         QVERIFY(value);
@@ -228,15 +132,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(value->property("text").toString(), expected, 4000);
         QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::GetTrip) >= 2, 5000);
 
-        click(findItem(dialog, QStringLiteral("tripAReset")));
+        m_host.click(findItem(dialog, QStringLiteral("tripAReset")));
         QCOMPARE(value->property("text").toString(), QStringLiteral("0.0 км"));
         QTRY_COMPARE_WITH_TIMEOUT(u32At(r.sim.dashBlock(), TripAAt), quint32(SimTrip), 4000);
 
         // Closed, the dialog leaves no request running.
         QMetaObject::invokeMethod(dialog, "destroyBasicDialog", Q_ARG(QVariant, true));
         QTest::qWait(300);
-        QVERIFY(!m_window->property("tripRequestTimer").value<QObject *>()->property("running").toBool());
-        closeHost();
+        QVERIFY(!m_host.window()->property("tripRequestTimer").value<QObject *>()->property("running").toBool());
+        m_host.close();
     }
 
     // Typed ratios are stored × 1000 rounded (1.955 is 1954.99… in floating point), a ratio with
@@ -245,35 +149,35 @@ private slots:
     {
         Rig r;
         waitSynced(r);
-        QVERIFY(openHost(r.kernel.get()));
+        QVERIFY(m_host.open(r.kernel.get()));
         QObject *gear = r.kernel->currentArdixSettings()->sensors().value(ArdixEnums::Gear_index);
         QVERIFY(gear);
         gear->setProperty("inputDataSource", int(ArdixEnums::InputSourceCalculated));
-        QQuickItem *dialog = open(QStringLiteral("GearSettingsDialog.qml"));
+        QQuickItem *dialog = m_host.openDialog(QStringLiteral("GearSettingsDialog.qml"));
         QVERIFY(dialog);
         const QByteArray device = r.sim.dashBlock();
 
         QQuickItem *first = findItem(findItem(dialog, QStringLiteral("gearRow_0")), QStringLiteral("ratioField"));
         QQuickItem *second = findItem(findItem(dialog, QStringLiteral("gearRow_1")), QStringLiteral("ratioField"));
         QVERIFY(first && second);
-        type(first, "4.35");
-        type(second, "1.9555");
+        QVERIFY(m_host.type(first, "4.35"));
+        QVERIFY(m_host.type(second, "1.9555"));
         QVERIFY(!second->property("textValid").toBool());
         QVariantList ratios = common(r)->property("gearRatios").toList();
         QCOMPARE(ratios.at(0).toInt(), 4350);
         QCOMPARE(ratios.at(1).toInt(), int(u16At(device, GearRatiosAt + 2)));
-        type(second, "1.955");
+        QVERIFY(m_host.type(second, "1.955"));
         QCOMPARE(common(r)->property("gearRatios").toList().at(1).toInt(), 1955);
 
         // The device measures gear 1 and answers with its own ratio for it.
-        click(findItem(findItem(dialog, QStringLiteral("gearRow_0")), QStringLiteral("calibrateButton")));
+        m_host.click(findItem(findItem(dialog, QStringLiteral("gearRow_0")), QStringLiteral("calibrateButton")));
         const int measured = u16At(device, GearRatiosAt);
         QTRY_COMPARE_WITH_TIMEOUT(common(r)->property("gearRatios").toList().at(0).toInt(), measured, 4000);
         QCOMPARE(first->property("text").toString(), QString::number(measured / 1000.0, 'f', 3));
 
-        click(findItem(dialog, QStringLiteral("saveButton")));
+        m_host.click(findItem(dialog, QStringLiteral("saveButton")));
         QTRY_COMPARE_WITH_TIMEOUT(int(u16At(r.sim.dashBlock(), GearRatiosAt + 2)), 1955, 4000);
-        closeHost();
+        m_host.close();
     }
 
     // "Калибровать" asks the device for the input's correction and the answer is what the input keeps.
@@ -281,18 +185,18 @@ private slots:
     {
         Rig r;
         waitSynced(r);
-        QVERIFY(openHost(r.kernel.get()));
-        QQuickItem *dialog = open(QStringLiteral("SpeedGpsCalibrationDialog.qml"), {{QStringLiteral("input"), 1}});
+        QVERIFY(m_host.open(r.kernel.get()));
+        QQuickItem *dialog = m_host.openDialog(QStringLiteral("SpeedGpsCalibrationDialog.qml"), {{QStringLiteral("input"), 1}});
         QVERIFY(dialog);
         r.sim.clearReceived();
-        click(findItem(dialog, QStringLiteral("calibrateButton")));
+        m_host.click(findItem(dialog, QStringLiteral("calibrateButton")));
         QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::SpeedSensor_2_GpsCalibration) == 1, 3000);
         QObject *extra = r.kernel->currentArdixSettings()->extra();
         QVERIFY(extra);
         QTRY_COMPARE_WITH_TIMEOUT(extra->property("inputCaptureCorrection").toList().at(1).toInt(), 1026, 4000);
         QCOMPARE(findItem(dialog, QStringLiteral("factorText"))->property("text").toString(), QStringLiteral("Коеффициент: 1.026"));
         QVERIFY(r.kernel->currentArdixSettings()->property("extraSettingsHasChanges").toBool());
-        closeHost();
+        m_host.close();
     }
 };
 

@@ -6,14 +6,13 @@
 #include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
-#include "simcore/device/DeviceSimulator.h"
+#include "ClientWindow.h"
+#include "PageHost.h"
 #include "simcore/device/SimSettingsBlocks.h"
 #include "ui/InterfaceTypes.h"
 
 #include <QGuiApplication>
-#include <QQmlApplicationEngine>
-#include <QQmlContext>
-#include <QQmlExpression>
+
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -24,7 +23,6 @@
 namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
-
 
 constexpr int OutputsAt = 4096;
 constexpr int OutputRecord = 92;
@@ -43,51 +41,10 @@ constexpr CanLayout DashCan{DashExtraAt + 428, DashExtraAt + 556};
 constexpr int OutMessageRecord = 200;
 constexpr int InMessageRecord = 8;
 
-struct PdmRig
+struct PdmRig : ArdixTest::ClientWindow
 {
-    explicit PdmRig(SimRole role = SimRole::Pdm)
-    {
-        SimOptions options;
-        options.role = role;
-        sim = std::make_unique<DeviceSimulator>(options);
-        if (!sim->start())
-            qFatal("the simulator could not listen on loopback");
-        qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
-        qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim->port()));
-        qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(sim->webPort()));
-        engine = std::make_unique<QQmlApplicationEngine>();
-        engine->load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
-        if (!engine->rootObjects().isEmpty())
-            window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    }
-    ~PdmRig()
-    {
-        engine.reset();
-        sim.reset();
-    }
-    // Evaluates js with `scope` (the window by default) as its scope object.
-    QVariant eval(const QString &js, QObject *scope = nullptr)
-    {
-        QObject *s = scope ? scope : window;
-        QQmlExpression expression(qmlContext(s), s, js);
-        const QVariant v = expression.evaluate();
-        if (expression.hasError())
-            qWarning() << "expression failed:" << js << expression.error().toString();
-        return v;
-    }
-    QObject *find(const QString &name) { return findItem(window->contentItem(), name); }
-    static QQuickItem *findItem(QQuickItem *item, const QString &name)
-    {
-        if (!item)
-            return nullptr;
-        if (item->objectName() == name)
-            return item;
-        const QList<QQuickItem *> children = item->childItems();
-        for (QQuickItem *child : children)
-            if (QQuickItem *found = findItem(child, name))
-                return found;
-        return nullptr;
-    }
+    explicit PdmRig(SimRole role = SimRole::Pdm) : ClientWindow(role) { load(); }
+    QObject *find(const QString &name) { return item(name); }
     bool waitOnline()
     {
         return QTest::qWaitFor([this] { return eval("ardixKernel.ardixStatus === 1 && DevSettings.pdm !== null"
@@ -97,7 +54,7 @@ struct PdmRig
     {
         return eval("ardix.openSettings().openPage('" + file + "', " + props + ")").value<QObject *>();
     }
-    QQuickItem *findIn(QObject *under, const QString &name) { return findItem(qobject_cast<QQuickItem *>(under), name); }
+    QQuickItem *findIn(QObject *under, const QString &name) { return ArdixTest::findItem(qobject_cast<QQuickItem *>(under), name); }
     // Types `text` into a field and leaves it, as Enter or Tab would.
     void type(QObject *field, const QString &text)
     {
@@ -111,10 +68,6 @@ struct PdmRig
         QVERIFY(box);
         eval("toggle(); toggled()", box);
     }
-
-    std::unique_ptr<DeviceSimulator> sim;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
 };
 
 quint8 byteAt(const QByteArray &b, int at) { return quint8(b.at(at)); }

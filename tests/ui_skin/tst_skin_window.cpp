@@ -4,13 +4,11 @@
 #include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
-#include "simcore/device/DeviceSimulator.h"
+#include "ClientWindow.h"
 #include "ui/InterfaceTypes.h"
 
 #include <QGuiApplication>
-#include <QQmlApplicationEngine>
-#include <QQmlContext>
-#include <QQmlExpression>
+
 #include <QQuickWindow>
 #include <QSettings>
 #include <QSignalSpy>
@@ -23,7 +21,6 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-
 // Offsets in the dash block.
 constexpr int kSensorRecords = 2040;
 constexpr int kSensorRecordSize = 60;
@@ -34,40 +31,13 @@ constexpr int kOilLevels = kCommon + 592;
 constexpr int kModesEnabled = 1;
 constexpr int kMode0Cells = 3;
 
-struct Rig
+struct Rig : ArdixTest::ClientWindow
 {
-    Rig()
-    {
-        SimOptions options;
-        options.role = SimRole::Dash;
-        sim = std::make_unique<DeviceSimulator>(options);
-        if (!sim->start())
-            qFatal("the simulator could not listen on loopback");
-        qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
-        qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim->port()));
-        qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(sim->webPort()));
-        engine = std::make_unique<QQmlApplicationEngine>();
-        engine->load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
-        if (!engine->rootObjects().isEmpty())
-            window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    }
-    ~Rig()
-    {
-        engine.reset();
-        sim.reset();
-    }
-    QVariant eval(const QString &js)
-    {
-        QQmlExpression expression(qmlContext(window), window, js);
-        const QVariant v = expression.evaluate();
-        if (expression.hasError())
-            qWarning() << "expression failed:" << js << expression.error().toString();
-        return v;
-    }
+    Rig() { load(); }
     // Connected and the first synchronisation behind us.
     bool ready()
     {
-        if (!QTest::qWaitFor([this] { return eval("ardixKernel.ardixStatus === 1").toBool(); }, 8000))
+        if (!waitOnline())
             return false;
         QTest::qWait(1500);
         eval("for (let i = dialogLayer.children.length - 1; i >= 0; --i) dialogLayer.children[i].destroy();"
@@ -78,10 +48,6 @@ struct Rig
     bool hasDialog(const QString &name) { return eval(dialog(name) + " !== undefined").toBool(); }
     quint8 byteAt(int offset) { return quint8(sim->dashBlock().at(offset)); }
     quint16 wordAt(int offset) { return qFromLittleEndian<quint16>(sim->dashBlock().constData() + offset); }
-
-    std::unique_ptr<DeviceSimulator> sim;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
 };
 
 void resetStore()

@@ -4,7 +4,7 @@
 #include "WarningLog.h"
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
-#include "simcore/device/DeviceSimulator.h"
+#include "ClientWindow.h"
 #include "simcore/device/SimFirmwareServer.h"
 #include "settings/ArdixEnums.h"
 #include "ui/InterfaceTypes.h"
@@ -13,8 +13,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
-#include <QQmlExpression>
+
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSettings>
@@ -27,7 +26,6 @@ namespace {
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 
-
 // Finds an item below `from` by a predicate over its properties (JS, in the window's context).
 constexpr char FindJs[] = R"(
 function find(from, pred) {
@@ -39,9 +37,9 @@ function find(from, pred) {
     return null
 })";
 
-struct Rig
+struct Rig : ArdixTest::ClientWindow
 {
-    explicit Rig(SimRole role)
+    explicit Rig(SimRole role) : ClientWindow(role)
     {
         QSettings store;
         store.clear();
@@ -53,34 +51,14 @@ struct Rig
 
         if (!server.listen(0))
             qFatal("the firmware server could not listen on loopback");
-        SimOptions options;
-        options.role = role;
-        sim = std::make_unique<DeviceSimulator>(options);
-        if (!sim->start())
-            qFatal("the simulator could not listen on loopback");
-        qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
-        qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim->port()));
-        qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(sim->webPort()));
         qputenv("ARDIX_FIRMWARE_URL", "http://127.0.0.1:" + QByteArray::number(server.port()) + "/firmware/");
-        engine = std::make_unique<QQmlApplicationEngine>();
-        engine->load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
-        if (!engine->rootObjects().isEmpty())
-            window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
+        load();
     }
-    ~Rig()
-    {
-        engine.reset();
-        sim.reset();
-    }
+    ~Rig() override { engine.reset(); } // before the server it may still be talking to
 
     QVariant eval(const QString &js)
     {
-        QQmlExpression expression(qmlContext(window), window,
-                                  QStringLiteral("(function() { %1; return (%2) })()").arg(QLatin1String(FindJs), js));
-        const QVariant v = expression.evaluate();
-        if (expression.hasError())
-            qWarning() << "expression failed:" << js << expression.error().toString();
-        return v;
+        return ClientWindow::eval(QStringLiteral("(function() { %1; return (%2) })()").arg(QLatin1String(FindJs), js));
     }
     // The update page, once open.
     QString page() const { return QStringLiteral("find(dialogLayer, i => i.objectName === 'updateDialog')"); }
@@ -94,9 +72,6 @@ struct Rig
     }
 
     SimFirmwareServer server;
-    std::unique_ptr<DeviceSimulator> sim;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
 };
 
 QString stableFile(const SimFirmwareServer &server, const QString &type)

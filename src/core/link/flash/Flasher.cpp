@@ -156,14 +156,7 @@ void Flasher::pdmResend(bool timeout, uint parameter)
     m_port.startWatchdog();
     if (timeout && ++m_timeouts >= PdmTimeoutsBeforeFailing) {
         m_port.redial();
-        m_lastPacketGrace = false;
-        m_port.setArdixStatus(ardixOffline);
-        m_port.stopWatchdog();
-        m_port.restartKeepOnline();
-        Q_EMIT flashingEnded();
-        Q_EMIT progressMoving(100);
-        show(FlashText::Failed);
-        clearFlashingState();
+        failFlashing();
         return;
     }
     prepareInto(m_index);
@@ -431,10 +424,10 @@ void Flasher::wifi_flashingTimeout()
         m_lastPacketGrace = true;
         return;
     }
-    failFromWatchdog();
+    failFlashing();
 }
 
-void Flasher::failFromWatchdog()
+void Flasher::failFlashing()
 {
     m_lastPacketGrace = false;
     m_port.setArdixStatus(ardixOffline);

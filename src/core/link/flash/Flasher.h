@@ -71,7 +71,7 @@ private:
     void waitForPreparation();
     void emitProgress();
     void success();
-    void failFromWatchdog();
+    void failFlashing();
     void clearFlashingState();
     void show(const char *text);
     bool reflashing() const;

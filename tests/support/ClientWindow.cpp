@@ -1,0 +1,60 @@
+#include "ClientWindow.h"
+#include "PageHost.h"
+
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlExpression>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+
+namespace ArdixTest {
+
+ClientWindow::ClientWindow(SimRole role)
+{
+    SimOptions options;
+    options.role = role;
+    sim = std::make_unique<DeviceSimulator>(options);
+    if (!sim->start())
+        qFatal("the simulator could not listen on loopback");
+    qputenv("ARDIX_DEVICE_HOST", "127.0.0.1");
+    qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim->port()));
+    qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(sim->webPort()));
+}
+
+ClientWindow::~ClientWindow()
+{
+    engine.reset();
+    sim.reset();
+}
+
+bool ClientWindow::load()
+{
+    engine = std::make_unique<QQmlApplicationEngine>();
+    engine->load(QUrl(QStringLiteral("qrc:/ARDIX/qml/main.qml")));
+    if (!engine->rootObjects().isEmpty())
+        window = qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
+    return window != nullptr;
+}
+
+QVariant ClientWindow::eval(const QString &js, QObject *scope) const
+{
+    QObject *s = scope ? scope : window;
+    QQmlExpression expression(qmlContext(s), s, js);
+    const QVariant v = expression.evaluate();
+    if (expression.hasError())
+        qWarning() << "expression failed:" << js << expression.error().toString();
+    return v;
+}
+
+bool ClientWindow::waitOnline(int ms) const
+{
+    return QTest::qWaitFor([this] { return eval(QStringLiteral("ardixKernel.ardixStatus === 1")).toBool(); }, ms);
+}
+
+QQuickItem *ClientWindow::item(const QString &objectName) const
+{
+    return findItem(window ? window->contentItem() : nullptr, objectName);
+}
+
+} // namespace ArdixTest
