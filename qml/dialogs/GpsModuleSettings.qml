@@ -74,11 +74,11 @@ BasicDialog {
             return
         window.createDialog({ dialogTitle: "Внимание", dialogText: "Удалить лучший круг из памяти Ardix?",
                               acceptBtnText: "Удалить", acceptBtnColor: "#975a5a", isCancelBtnVisible: true },
-                            function() {
+                            { accepted: function() {
                                 // Asking again right after shows what the dash keeps now.
                                 if (root.sendCommand(ArdixEnums.EraseRefLap))
                                     root.kernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetRefLap, 0)
-                            })
+                            } })
     }
 
     function startLineFromRefLap() {
@@ -99,6 +99,24 @@ BasicDialog {
 
     function coordText(value, dec) {
         return Number(value).toFixed(dec)
+    }
+
+    // Tab through the page: the focused editor scrolls into view.
+    Connections {
+        target: root.Window.window
+        function onActiveFocusItemChanged() {
+            const item = root.Window.activeFocusItem
+            let p = item ? item.parent : null
+            while (p && p !== columns)
+                p = p.parent
+            if (!p)
+                return
+            const y = item.mapToItem(columns, 0, 0).y
+            if (y < flick.contentY)
+                flick.contentY = y
+            else if (y + item.height > flick.contentY + flick.height)
+                flick.contentY = Math.min(y + item.height - flick.height, flick.contentHeight - flick.height)
+        }
     }
 
     Connections {
@@ -210,6 +228,7 @@ BasicDialog {
                         RangeRow {
                             required property int index
                             objectName: "speedRange_" + index
+                            pairIndex: index
                             gps: root.gps; dash: root.dash
                             listName: "userSpeedRanges"
                             label: "Разгон " + (index + 1)
@@ -222,6 +241,7 @@ BasicDialog {
                         RangeRow {
                             required property int index
                             objectName: "distanceRange_" + index
+                            pairIndex: index
                             gps: root.gps; dash: root.dash
                             listName: "userDistanceRanges"
                             label: "Дистанция " + (index + 1)

@@ -9,22 +9,22 @@ Row {
     property var gps: null
     property var dash: null
     property string listName: ""
-    property int index: 0
+    property int pairIndex: 0
     property string label: ""
     property string units: ""
     property int maxValue: 500
     readonly property real ps: AppStyle.pixelScale
 
-    readonly property var pair: gps && listName !== "" && index < gps[listName].length ? gps[listName][index] : [0, 0]
+    readonly property var pair: gps && listName !== "" && pairIndex < gps[listName].length ? gps[listName][pairIndex] : [0, 0]
     readonly property bool inverted: pair[1] !== 0 && pair[0] >= pair[1]
 
     function setValue(which, value) {
         if (!gps)
             return
         const all = Array.from(gps[listName], p => Array.from(p))
-        if (all[index][which] === value)
+        if (all[pairIndex][which] === value)
             return
-        all[index][which] = value
+        all[pairIndex][which] = value
         gps[listName] = all
         if (dash)
             dash.commonSettingsHasChanges = true
