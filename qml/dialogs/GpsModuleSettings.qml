@@ -252,7 +252,7 @@ BasicDialog {
                     Row {
                         spacing: 10 * root.ps
                         Caption { width: 170 * root.ps; height: AppStyle.textInputHeight; text: "Торможение" }
-                        Caption { height: AppStyle.textInputHeight; text: "с" }
+                        Caption { width: 28 * root.ps; height: AppStyle.textInputHeight; text: "с" }
                         IntTextField {
                             objectName: "brakingField"
                             width: 100 * root.ps

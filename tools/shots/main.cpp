@@ -133,6 +133,10 @@ const Shot kDashShots[] = {
     {"page_gps_ref_lap", "(function() { ardixKernel.findLapsInLog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath);"
                          " ardixKernel.setRefLapLogFileData(); ardixKernel.killAllInfoMessageDialogs();"
                          " ardix.openSettings().openPage('dialogs/GpsModuleSettings.qml'); return true })()", 900},
+    {"page_gps_end", "(function() { const p = ardix.openSettings().openPage('dialogs/GpsModuleSettings.qml');"
+                     " const t = Qt.createQmlObject('import QtQuick; Timer { interval: 400; running: true }', p);"
+                     " t.triggered.connect(function() { const f = p.contentArea.children[0]; f.contentY = f.contentHeight - f.height });"
+                     " return true })()", 1200},
     {"gps_hint", "ardix.openSettings().currentItem.showGpsHint()", 900},
 };
 

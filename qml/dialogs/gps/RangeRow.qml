@@ -39,7 +39,7 @@ Row {
     }
 
     Caption { width: 170 * root.ps; text: root.label; elide: Text.ElideRight }
-    Caption { text: "от" }
+    Caption { width: 28 * root.ps; text: "от" }
     IntTextField {
         objectName: "fromField"
         width: 100 * root.ps
