@@ -314,9 +314,10 @@ BasicDialog {
                 onClicked: root.StackView.view.openPage("dialogs/UpdateDialog.qml", { parentDevice: ArdixEnums.Device_Ardix7 })
             }
             SettingsRow {
+                objectName: "row_Settings_ModuleDigitalInputs"
                 rowId: ArdixEnums.Settings_ModuleDigitalInputs
                 title: "Модуль расширения логических входов"
-                onClicked: root.openNotAvailable(title)
+                onClicked: root.StackView.view.openPage("dialogs/ButtonsSetupDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_ModuleGPS"

@@ -4,6 +4,7 @@ import ARDIX 1.0
 import "../myComponents"
 import "channels"
 import "../utils/ChannelRules.js" as Channels
+import "../utils/ModuleInputRules.js" as ModuleInputs
 
 // The dash's warning lamps, each bound to an input channel.
 BaseChannelConfigDialog {
@@ -38,8 +39,8 @@ BaseChannelConfigDialog {
             lampIndex: modelData.lampIndex
             rowKey: "lamp" + modelData.lampIndex
             name: modelData.lampName
-            iconSource: ""
-            iconText: "#" + modelData.lampIndex
+            iconSource: modelData.icon
+            iconText: ModuleInputs.lampLabel(modelData.lampIndex, modelData.icon)
             channelTypes: root.channelTypes
         }
     }

@@ -46,6 +46,29 @@ MenuComboBox {
             Rules.commit(target, property, entryValue(index), flagTarget, changeFlag)
     }
 
+    function entryDisabled(i) {
+        const e = Array.isArray(model) ? model[i] : undefined
+        return typeof e === "object" && e !== null && !!e.disabled
+    }
+    // The arrow keys of a closed combo step over entries that cannot be chosen, so that a keyboard
+    // user is never held on one; the open list keeps its own keys.
+    function stepKey(direction, event) {
+        if (popup.visible) {
+            event.accepted = false
+            return
+        }
+        event.accepted = true
+        for (let i = currentIndex + direction; i >= 0 && i < count; i += direction) {
+            if (!entryDisabled(i)) {
+                currentIndex = i
+                activated(i)
+                return
+            }
+        }
+    }
+    Keys.onUpPressed: (event) => stepKey(-1, event)
+    Keys.onDownPressed: (event) => stepKey(1, event)
+
     // Disabled entries (e.g. an input already in use) are shown but cannot be chosen.
     delegate: ItemDelegate {
         required property int index

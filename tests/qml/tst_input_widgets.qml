@@ -156,4 +156,21 @@ TestCase {
         compare(settings.baud, 0)
         compare(settings.groupHasChanges, true)
     }
+
+    // The arrow keys step over a disabled entry in both directions, and stop at the ends.
+    function test_comboKeysStepOverDisabledEntries() {
+        const c = createTemporaryObject(combo, testCase, {
+            model: [{ text: "Нет", value: 0 }, { text: "Занят", value: 1, disabled: true }, { text: "Вход 3", value: 2 }],
+            target: settings, property: "baud", flagTarget: settings, changeFlag: "groupHasChanges" })
+        settings.baud = 0
+        c.forceActiveFocus()
+        keyClick(Qt.Key_Down)
+        compare(c.currentIndex, 2)
+        compare(settings.baud, 2)
+        keyClick(Qt.Key_Down)
+        compare(c.currentIndex, 2)
+        keyClick(Qt.Key_Up)
+        compare(c.currentIndex, 0)
+        compare(settings.baud, 0)
+    }
 }

@@ -1,4 +1,5 @@
-// The small dash dialogs (brightness, trip counters, gears, speed calibration) over the real kernel
+// The small dash pages (brightness, trip counters, gears, speed calibration, the expansion module's
+// inputs) over the real kernel
 // and the simulated dash: what the user does reaches the device, and what the device answers shows.
 #include "PageHost.h"
 #include "WarningLog.h"
@@ -24,6 +25,8 @@ constexpr int CommonOffset = 5880;
 constexpr int LcdPwmAt = CommonOffset + 252;
 constexpr int TripAAt = CommonOffset + 260;
 constexpr int GearRatiosAt = CommonOffset + 304;
+constexpr int ModuleInputsAt = CommonOffset + 576;
+constexpr int ModuleInputInverted = 0x80;
 constexpr int SimTrip = 123450; // the simulated odometer, 0.1 km
 
 QStringList g_qmlWarnings;
@@ -196,6 +199,45 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(extra->property("inputCaptureCorrection").toList().at(1).toInt(), 1026, 4000);
         QCOMPARE(findItem(dialog, QStringLiteral("factorText"))->property("text").toString(), QStringLiteral("Коеффициент: 1.026"));
         QVERIFY(r.kernel->currentArdixSettings()->property("extraSettingsHasChanges").toBool());
+        m_host.close();
+    }
+
+    // An input of the expansion module bound to the launch lamp, inverted, from the dash menu: after
+    // "Применить" the device holds the lamp in the input's byte with the inversion bit.
+    void moduleInputReachesTheDevice()
+    {
+        Rig r;
+        waitSynced(r);
+        QVERIFY(m_host.open(r.kernel.get()));
+        QQuickItem *settings = m_host.openSettings();
+        QVERIFY(settings);
+        QQuickItem *page = m_host.clickRow(settings, QStringLiteral("row_Settings_ModuleDigitalInputs"));
+        QVERIFY(page);
+        QCOMPARE(page->objectName(), QStringLiteral("buttonsSetupDialog"));
+        QCOMPARE(int(quint8(r.sim.dashBlock().at(ModuleInputsAt + 2))), 0);
+
+        QQuickItem *row = findItem(page, QStringLiteral("inputRow_2"));
+        QVERIFY(row);
+        QQuickItem *combo = findItem(row, QStringLiteral("functionCombo"));
+        QVERIFY(combo);
+        const QVariantList entries = combo->property("model").toList();
+        int launch = -1;
+        for (int i = 0; i < entries.size(); ++i)
+            if (entries.at(i).toMap().value(QStringLiteral("value")).toInt() == ArdixEnums::Lamp_Launch)
+                launch = i;
+        QVERIFY(launch > 0);
+        m_host.stepDown(combo, launch - combo->property("currentIndex").toInt());
+        QCOMPARE(combo->property("displayText").toString(), QStringLiteral("Лампа Launch control"));
+        m_host.click(findItem(row, QStringLiteral("invertCheck")));
+
+        QQuickItem *apply = findItem(page, QStringLiteral("applyButtonRight"));
+        QVERIFY(apply && apply->isVisible());
+        m_host.click(apply);
+        QTRY_COMPARE_WITH_TIMEOUT(int(quint8(r.sim.dashBlock().at(ModuleInputsAt + 2))),
+                                  ArdixEnums::Lamp_Launch | ModuleInputInverted, 4000);
+        // The other inputs are untouched.
+        for (int channel : {0, 1, 3, 15})
+            QCOMPARE(int(quint8(r.sim.dashBlock().at(ModuleInputsAt + channel))), 0);
         m_host.close();
     }
 };

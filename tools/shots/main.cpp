@@ -55,6 +55,11 @@ struct Shot
     " u[0].dataSize = 1; u[1].inChannelType = " SHOTS_CAN_SOURCE "; u[1].dataByteIndex = 1; return true })(" C ");"
 #define SHOTS_CAN_SOURCE "(c.canAnalogInputs.length > 16 ? ArdixEnums.ChannelType_ArdixCanSensorsData : ArdixEnums.ChannelType_PdmOutputState)"
 
+// A few inputs of the expansion module in use, some inverted: lamps with and without a picture.
+#define SHOTS_MODULE_INPUTS "(function(c) { const v = c.input16ChannelModuleSettings.slice(); v[0] = ArdixEnums.Lamp_Launch;" \
+    " v[1] = ArdixEnums.Lamp_DCCD_AutoMode | 0x80; v[2] = ArdixEnums.Lamp_LeftTurn; v[3] = ArdixEnums.Lamp_Gear_Neutral;" \
+    " v[4] = ArdixEnums.Lamp_User1 | 0x80; c.input16ChannelModuleSettings = v; return true })(DevSettings.dash.commonSettings);"
+
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
     "(function() { for (let i = dialogLayer.children.length - 1; i >= 0; --i) dialogLayer.children[i].destroy();"
@@ -97,6 +102,12 @@ const Shot kDashShots[] = {
     {"page_lamps", "ardix.openSettings().openPage('dialogs/LampsConfigDialog.qml')", 900},
     {"page_actions", "ardix.openSettings().openPage('dialogs/ActionsConfigDialog.qml')", 900},
     {"page_gear_inputs", "ardix.openSettings().openPage('dialogs/GearDigitalInputsDialog.qml')", 900},
+    {"page_module_inputs", SHOTS_MODULE_INPUTS " ardix.openSettings().openPage('dialogs/ButtonsSetupDialog.qml')", 900},
+    {"page_module_inputs_choice", SHOTS_MODULE_INPUTS " (function() { const p = ardix.openSettings().openPage('dialogs/ButtonsSetupDialog.qml');"
+                                  " const find = (i, n) => { if (i.objectName === n) return i; for (let k = 0; k < i.children.length; ++k) {"
+                                  " const f = find(i.children[k], n); if (f) return f } return null };"
+                                  " const t = Qt.createQmlObject('import QtQuick; Timer { interval: 500; running: true }', dialogLayer);"
+                                  " t.triggered.connect(function() { find(find(p, 'inputRow_5'), 'functionCombo').popup.open() }); return true })()", 1400},
     {"page_all_sensors", "ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml')", 900},
     {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
     {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},

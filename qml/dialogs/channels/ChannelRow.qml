@@ -144,8 +144,8 @@ Rectangle {
             anchors.centerIn: parent
             visible: row.iconSource === ""
             text: row.iconText
-            color: "#9a9da3"
-            font.pixelSize: AppStyle.basicFontSize
+            color: "white"
+            font.pixelSize: AppStyle.basicTitleSize
         }
     }
 

@@ -1,4 +1,5 @@
 #include "simcore/device/SimFirmwareServer.h"
+#include "simcore/device/SimHttp.h"
 
 #include <QCryptographicHash>
 #include <QHostAddress>
@@ -17,14 +18,13 @@ QByteArray versionField(const QByteArray &v) { return v.left(2) + "." + v.mid(2,
 QByteArray httpReply(int status, const QByteArray &body, const QByteArray &type = "text/html; charset=utf-8")
 {
     const QByteArray reason = status == 200 ? "OK" : status == 404 ? "Not Found" : "Service Unavailable";
-    return "HTTP/1.1 " + QByteArray::number(status) + " " + reason + "\r\nContent-Type: " + type
-           + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    return SimHttp::reply(status, reason, body, type, "HTTP/1.1");
 }
 } // namespace
 
 SimFirmwareServer::SimFirmwareServer(QObject *parent) : QObject(parent), m_server(new QTcpServer(this))
 {
-    connect(m_server, &QTcpServer::newConnection, this, &SimFirmwareServer::onConnection);
+    SimHttp::serve(m_server, this, MaxRequest, [this](QTcpSocket *s, const QByteArray &request) { onRequest(s, request); });
     const int dash3 = SimFirmware::DashHeaderSize + 2 * SimFirmware::DashPayload + 7001;
     const int pdm4 = SimFirmware::PdmHeaderSize + 3 * SimFirmware::PdmPayload + 5003;
     addFile(SimFirmware::Kind::Dash, "S186", dash3);
@@ -108,34 +108,19 @@ QPair<int, QByteArray> SimFirmwareServer::answer(const QByteArray &target) const
     return {404, "not found"};
 }
 
-void SimFirmwareServer::onConnection()
+void SimFirmwareServer::onRequest(QTcpSocket *s, const QByteArray &request)
 {
-    while (QTcpSocket *s = m_server->nextPendingConnection()) {
-        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QTcpSocket::readyRead, this, [this, s] {
-            QByteArray buf = s->property("buf").toByteArray() + s->readAll();
-            if (buf.size() > MaxRequest) {
-                s->abort();
-                return;
-            }
-            if (!buf.contains("\r\n\r\n")) {
-                s->setProperty("buf", buf);
-                return;
-            }
-            const QList<QByteArray> start = buf.left(buf.indexOf("\r\n")).split(' ');
-            const QByteArray target = start.size() >= 2 ? start[1] : QByteArray("/");
-            m_requests.append(target);
-            const auto [status, body] = answer(target);
-            const bool isFile = status == 200 && QUrl(QString::fromUtf8(target)).path().endsWith(QLatin1String(".bin"));
-            const QByteArray reply = httpReply(status, body, isFile ? "application/octet-stream" : "text/html; charset=utf-8");
-            if (m_stall && isFile) {
-                // Half now, the rest never: the client gives up on the stalled download.
-                s->write(reply.left(reply.size() / 2));
-                QTimer::singleShot(StallPauseMs, s, [s] { s->abort(); });
-                return;
-            }
-            s->write(reply);
-            s->disconnectFromHost();
-        });
+    const QByteArray target = SimHttp::target(request);
+    m_requests.append(target);
+    const auto [status, body] = answer(target);
+    const bool isFile = status == 200 && QUrl(QString::fromUtf8(target)).path().endsWith(QLatin1String(".bin"));
+    const QByteArray reply = httpReply(status, body, isFile ? "application/octet-stream" : "text/html; charset=utf-8");
+    if (m_stall && isFile) {
+        // Half now, the rest never: the client gives up on the stalled download.
+        s->write(reply.left(reply.size() / 2));
+        QTimer::singleShot(StallPauseMs, s, [s] { s->abort(); });
+        return;
     }
+    s->write(reply);
+    s->disconnectFromHost();
 }

@@ -11,6 +11,7 @@
 #include <QString>
 
 class QTcpServer;
+class QTcpSocket;
 
 class SimFirmwareServer : public QObject
 {
@@ -49,7 +50,7 @@ public:
     static QString fileName(SimFirmware::Kind kind, const QByteArray &version, const QByteArray &bytes);
 
 private:
-    void onConnection();
+    void onRequest(QTcpSocket *socket, const QByteArray &request);
 
     QTcpServer *m_server;
     QList<File> m_files;

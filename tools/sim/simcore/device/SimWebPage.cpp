@@ -1,6 +1,7 @@
 #include "simcore/device/SimWebPage.h"
 
 #include "simcore/device/SimDeviceStore.h"
+#include "simcore/device/SimHttp.h"
 
 #include <QHostAddress>
 #include <QTcpServer>
@@ -15,9 +16,7 @@ constexpr auto NewConfigValue = "0x2ffff";
 
 QByteArray reply(int status, const QByteArray &reason, const QByteArray &body)
 {
-    return "HTTP/1.0 " + QByteArray::number(status) + " " + reason
-           + "\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(body.size())
-           + "\r\nConnection: close\r\n\r\n" + body;
+    return SimHttp::reply(status, reason, body);
 }
 
 } // namespace
@@ -25,7 +24,13 @@ QByteArray reply(int status, const QByteArray &reason, const QByteArray &body)
 SimWebPage::SimWebPage(SimDeviceStore &store, std::function<void()> onChanged)
     : m_store(store), m_onChanged(std::move(onChanged)), m_server(new QTcpServer(this))
 {
-    connect(m_server, &QTcpServer::newConnection, this, &SimWebPage::onConnection);
+    SimHttp::serve(m_server, this, MaxRequest, [this](QTcpSocket *s, const QByteArray &request) {
+        bool changed = false;
+        s->write(answer(m_store, request, &changed));
+        s->disconnectFromHost();
+        if (changed && m_onChanged)
+            m_onChanged();
+    });
 }
 
 bool SimWebPage::listen(quint16 port)
@@ -40,19 +45,8 @@ quint16 SimWebPage::port() const
 
 int SimWebPage::completeLength(const QByteArray &buf)
 {
-    const int end = int(buf.indexOf("\r\n\r\n"));
-    if (end < 0)
-        return 0;
-    int length = 0;
-    for (const QByteArray &line : buf.left(end).split('\n')) {
-        const QByteArray l = line.trimmed();
-        if (l.toLower().startsWith("content-length:"))
-            length = l.mid(15).trimmed().toInt();
-    }
-    const int total = end + 4 + std::max(0, length);
-    return buf.size() >= total ? total : 0;
+    return SimHttp::completeLength(buf);
 }
-
 QByteArray SimWebPage::answer(SimDeviceStore &store, const QByteArray &request, bool *changed)
 {
     if (changed)
@@ -78,28 +72,4 @@ QByteArray SimWebPage::answer(SimDeviceStore &store, const QByteArray &request, 
         return reply(200, "OK", "OK");
     }
     return reply(404, "Not Found", "not found");
-}
-
-void SimWebPage::onConnection()
-{
-    while (QTcpSocket *s = m_server->nextPendingConnection()) {
-        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QTcpSocket::readyRead, this, [this, s] {
-            QByteArray buf = s->property("buf").toByteArray() + s->readAll();
-            if (buf.size() > MaxRequest) {
-                s->abort();
-                return;
-            }
-            const int len = completeLength(buf);
-            if (!len) {
-                s->setProperty("buf", buf);
-                return;
-            }
-            bool changed = false;
-            s->write(answer(m_store, buf.left(len), &changed));
-            s->disconnectFromHost();
-            if (changed && m_onChanged)
-                m_onChanged();
-        });
-    }
 }

@@ -25,8 +25,6 @@ public:
     static int completeLength(const QByteArray &buf);
 
 private:
-    void onConnection();
-
     SimDeviceStore &m_store;
     std::function<void()> m_onChanged;
     QTcpServer *m_server;
