@@ -16,9 +16,10 @@ BasicDialog {
     readonly property bool isConnected: kernel !== null && kernel.ardixStatus === ArdixEnums.ardixOnline
     readonly property real ps: AppStyle.pixelScale
 
-    // Pictures of the GPS module hint, shown when the module is switched on; none are shipped
-    // yet, so the hint is skipped.
-    property var gpsHintPictures: []
+    // How to fit the GPS module, shown when it is switched on.
+    property var gpsHintPictures: ["qrc:/ARDIX/images/hints/gps_hints/gps_hint_1.png",
+                                   "qrc:/ARDIX/images/hints/gps_hints/gps_hint_2.png",
+                                   "qrc:/ARDIX/images/hints/gps_hints/gps_hint_3.png"]
 
     readonly property var canSpeedNames: ["CAN 1: Не используется", "CAN 1: 125 kbps", "CAN 1: 250 kbps",
                                           "CAN 1: 500 kbps", "CAN 1: 1 Mbit/s"]
@@ -92,16 +93,20 @@ BasicDialog {
             showGpsHint()
     }
 
+    function openGpsPage() {
+        const view = root.StackView.view
+        return view ? view.openPage("dialogs/GpsModuleSettings.qml") : null
+    }
+
+    // The hint goes above the settings stack; however it is closed, the module's page follows.
     function showGpsHint() {
-        const c = Qt.createComponent("../myComponents/BasicSimpleDialog.qml")
-        const hint = c.createObject(window ? window.contentItem : root, {})
+        const view = root.StackView.view
+        const c = Qt.createComponent("gps/GpsHintDialog.qml")
+        const hint = c.createObject(view ? view.parent : (window ? window.contentItem : root), { pictures: gpsHintPictures })
         if (!hint)
-            return
-        hint.hidden.connect(function() { root.openNotAvailable("Модуль GPS, CAN 2") })
-        const row = Qt.createQmlObject('import QtQuick; Row { anchors.centerIn: parent }', hint.contentItem)
-        for (const src of gpsHintPictures)
-            Qt.createQmlObject('import QtQuick; Image { fillMode: Image.PreserveAspectFit; source: "' + src + '"; '
-                               + 'height: parent.parent.height; width: parent.parent.width / 3 }', row)
+            return null
+        hint.hidden.connect(function() { if (view) view.openPage("dialogs/GpsModuleSettings.qml") })
+        return hint
     }
 
     // 0 sensors take both exhaust temperatures off the module, 1 puts the first on it, 2 and more
@@ -321,7 +326,7 @@ BasicDialog {
                 title: "Модуль GPS, CAN 2"
                 onClicked: {
                     if (gpsCheck.checked)
-                        root.openNotAvailable(title)
+                        root.openGpsPage()
                     else
                         root.setGpsModule(true)
                 }

@@ -158,6 +158,15 @@ const Shot kDashShots[] = {
     {"dialog_trip", "ardix.showTripConfigDialog()", 2500},
     {"dialog_gears", "(function() { DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceCalculated; return ardix.gearSettingsDialogShow() })()", 900},
     {"dialog_speed_gps", "ardix.createObjectFrom('dialogs/SpeedGpsCalibrationDialog.qml', { kernel: ardixKernel, window: ardix, input: 0 })", 900},
+    {"page_gps", "ardix.openSettings().openPage('dialogs/GpsModuleSettings.qml')", 900},
+    {"page_gps_ref_lap", "(function() { ardixKernel.findLapsInLog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath);"
+                         " ardixKernel.setRefLapLogFileData(); ardixKernel.killAllInfoMessageDialogs();"
+                         " ardix.openSettings().openPage('dialogs/GpsModuleSettings.qml'); return true })()", 900},
+    {"page_gps_end", "(function() { const p = ardix.openSettings().openPage('dialogs/GpsModuleSettings.qml');"
+                     " const t = Qt.createQmlObject('import QtQuick; Timer { interval: 400; running: true }', p);"
+                     " t.triggered.connect(function() { const f = p.contentArea.children[0]; f.contentY = f.contentHeight - f.height });"
+                     " return true })()", 1200},
+    {"gps_hint", "ardix.openSettings().currentItem.showGpsHint()", 900},
 };
 
 const Shot kPdmShots[] = {

@@ -1,0 +1,425 @@
+import QtQuick
+import QtQuick.Controls
+import ARDIX 1.0
+import "../myComponents"
+import "gps"
+
+// The GPS module on CAN 2: how its accelerometer is mounted, the acceleration and braking runs the
+// dash times, the start line of lap timing and the reference lap the dash compares laps with.
+// Calibrations and the reference lap live on the dash, so those buttons need a connection.
+BasicDialog {
+    id: root
+    objectName: "gpsModuleSettings"
+    fullScreen: true
+    title: "Модуль GPS, CAN 2"
+
+    readonly property var dash: DevSettings.dash
+    readonly property var gps: dash ? dash.commonSettings.gpsAccelerationMeasureSettings : null
+    readonly property real ps: AppStyle.pixelScale
+    readonly property bool isConnected: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
+    readonly property string notConnectedText: "Нужно быть подключенным к Ardix"
+    readonly property int maxSpeed: 500      // km/h
+    readonly property int maxDistance: 10000 // m
+    readonly property string refLapFileName: "refLap"
+
+    // Read again when the device sends a lap and when the start line changes (the lap's start
+    // point is compared with it).
+    property int refLapRevision: 0
+    readonly property var refLap: {
+        refLapRevision
+        if (gps) {
+            gps.startPointLat
+            gps.startPointLon
+            gps.startPointCourse
+        }
+        return kernel && typeof kernel.getRefLapInfo === "function" ? kernel.getRefLapInfo() : ({ isLapExist: false })
+    }
+    readonly property bool hasRefLap: refLap.isLapExist === true
+    // Set once the dash has sent its accelerometer readings while the page is open.
+    property bool accCalibrated: false
+
+    applyButtonRight.visible: dash !== null && dash.hasChanges
+    onAccepted: if (kernel) kernel.applyNewArdixSettings()
+
+    function tell(text) {
+        if (window && typeof window.createDialog === "function")
+            window.createDialog({ dialogText: text })
+        else if (window && typeof window.infoDialog === "function")
+            window.infoDialog(text)
+    }
+
+    // A command for the dash, or the reason it cannot go.
+    function sendCommand(command) {
+        if (!isConnected) {
+            tell(notConnectedText)
+            return false
+        }
+        kernel.sendToArdixQueue(ArdixEnums.CommandMessage, command, 0)
+        return true
+    }
+
+    function calibrateStartLine() { sendCommand(ArdixEnums.StartLineCalibration) }
+    function calibrateAccelerometer() {
+        accCalibrated = false
+        sendCommand(ArdixEnums.AccelerometerCalibration)
+    }
+    function loadRefLapFromDevice() { sendCommand(ArdixEnums.GetRefLap) }
+
+    function eraseRefLap() {
+        if (!isConnected) {
+            tell(notConnectedText)
+            return
+        }
+        if (!window || typeof window.createDialog !== "function")
+            return
+        window.createDialog({ dialogTitle: "Внимание", dialogText: "Удалить лучший круг из памяти Ardix?",
+                              acceptBtnText: "Удалить", acceptBtnColor: "#975a5a", isCancelBtnVisible: true },
+                            { accepted: function() {
+                                // Asking again right after shows what the dash keeps now.
+                                if (root.sendCommand(ArdixEnums.EraseRefLap))
+                                    root.kernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetRefLap, 0)
+                            } })
+    }
+
+    function startLineFromRefLap() {
+        if (kernel && hasRefLap)
+            kernel.applyStartLineFromRefLap()
+    }
+
+    function showFile(fileType, isImport, name) {
+        if (window && typeof window.showFileDialog === "function")
+            window.showFileDialog(ArdixEnums.Device_Ardix7, fileType, isImport, name)
+    }
+
+    function setStartPointName(text) {
+        const name = text.trim()
+        if (gps && name.length > 0 && name !== gps.startPointName)
+            gps.startPointName = name
+    }
+
+    function coordText(value, dec) {
+        return Number(value).toFixed(dec)
+    }
+
+    // Tab through the page: the focused editor scrolls into view.
+    Connections {
+        target: root.Window.window
+        function onActiveFocusItemChanged() {
+            const item = root.Window.activeFocusItem
+            let p = item ? item.parent : null
+            while (p && p !== columns)
+                p = p.parent
+            if (!p)
+                return
+            const y = item.mapToItem(columns, 0, 0).y
+            if (y < flick.contentY)
+                flick.contentY = y
+            else if (y + item.height > flick.contentY + flick.height)
+                flick.contentY = Math.min(y + item.height - flick.height, flick.contentHeight - flick.height)
+        }
+    }
+
+    Connections {
+        target: root.kernel
+        ignoreUnknownSignals: true
+        function onRefLapDataRecieved() { root.refLapRevision++ }
+        function onAccelerometerCalibrationDataRecieved() { root.accCalibrated = true }
+    }
+
+    component Caption: Text {
+        color: "#1A1A1A"
+        font.pixelSize: AppStyle.basicFontSize
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+    component Bit: CheckBoxNuvo {
+        width: parent.width
+        target: root.gps; property: "configBits"
+        flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
+    }
+    component PageButton: FlatButton {
+        height: AppStyle.textInputHeight
+        fontSize: AppStyle.basicFontSize
+    }
+
+    Flickable {
+        id: flick
+        anchors.fill: parent
+        anchors.margins: 12 * root.ps
+        contentHeight: columns.height
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: flick.contentHeight > flick.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+
+        Row {
+            id: columns
+            readonly property real columnWidth: (flick.width - spacing - 14 * root.ps) / 2
+            spacing: 12 * root.ps
+
+            Column {
+                width: columns.columnWidth
+                spacing: 12 * root.ps
+
+                GpsGroup {
+                    width: parent.width
+                    title: "Модуль и акселерометр"
+                    Bit {
+                        objectName: "rollOutCheck"
+                        text: "Старт замера после отката 30 см (1 фут)"
+                        bit: ArdixEnums.GpsModule_IsOneFootRollOut
+                    }
+                    Bit {
+                        objectName: "accXInvertedCheck"
+                        text: "Ось X инвертирована"
+                        bit: ArdixEnums.GpsModule_IsAccXInverted
+                    }
+                    Bit {
+                        objectName: "accYInvertedCheck"
+                        text: "Ось Y инвертирована"
+                        bit: ArdixEnums.GpsModule_IsAccYInverted
+                    }
+                    Bit {
+                        objectName: "accZInvertedCheck"
+                        text: "Ось Z инвертирована"
+                        bit: ArdixEnums.GpsModule_IsAccZInverted
+                    }
+                    Bit {
+                        objectName: "accXYSwapedCheck"
+                        text: "Поменять местами оси X и Y"
+                        bit: ArdixEnums.GpsModule_IsAccXYSwaped
+                    }
+                }
+
+                GpsGroup {
+                    width: parent.width
+                    title: "Калибровка акселерометра"
+                    Caption {
+                        width: parent.width
+                        wrapMode: Text.WordWrap
+                        elide: Text.ElideNone
+                        text: "Автомобиль стоит на ровной площадке, двигатель можно не глушить"
+                    }
+                    Row {
+                        spacing: 16 * root.ps
+                        Caption {
+                            objectName: "accValuesText"
+                            width: parent.parent.width - calibrateAccButton.width - parent.spacing
+                            height: AppStyle.textInputHeight
+                            text: root.gps ? "X: " + root.gps.accXCalibrationValue + "    Y: " + root.gps.accYCalibrationValue
+                                             + "    Z: " + root.gps.accZCalibrationValue
+                                           : ""
+                            color: root.accCalibrated ? "#2f8f3a" : "#1A1A1A"
+                        }
+                        PageButton {
+                            id: calibrateAccButton
+                            objectName: "calibrateAccButton"
+                            width: 220 * root.ps
+                            text: "Калибровать"
+                            onClicked: root.calibrateAccelerometer()
+                        }
+                    }
+                }
+
+                GpsGroup {
+                    width: parent.width
+                    title: "Замеры разгона и торможения"
+                    Repeater {
+                        model: 4
+                        RangeRow {
+                            required property int index
+                            objectName: "speedRange_" + index
+                            pairIndex: index
+                            gps: root.gps; dash: root.dash
+                            listName: "userSpeedRanges"
+                            label: "Разгон " + (index + 1)
+                            units: "км/ч"
+                            maxValue: root.maxSpeed
+                        }
+                    }
+                    Repeater {
+                        model: 3
+                        RangeRow {
+                            required property int index
+                            objectName: "distanceRange_" + index
+                            pairIndex: index
+                            gps: root.gps; dash: root.dash
+                            listName: "userDistanceRanges"
+                            label: "Дистанция " + (index + 1)
+                            units: "м"
+                            maxValue: root.maxDistance
+                        }
+                    }
+                    Row {
+                        spacing: 10 * root.ps
+                        Caption { width: 170 * root.ps; height: AppStyle.textInputHeight; text: "Торможение" }
+                        Caption { width: 28 * root.ps; height: AppStyle.textInputHeight; text: "с" }
+                        IntTextField {
+                            objectName: "brakingField"
+                            width: 100 * root.ps
+                            intTo: root.maxSpeed
+                            placeholderText: "Торможение с"
+                            target: root.gps; property: "userBreakingSpeed"
+                            flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
+                        }
+                        Caption { height: AppStyle.textInputHeight; text: "км/ч до 0" }
+                    }
+                }
+            }
+
+            Column {
+                width: columns.columnWidth
+                spacing: 12 * root.ps
+
+                GpsGroup {
+                    width: parent.width
+                    title: "Стартовая линия"
+                    Row {
+                        spacing: 10 * root.ps
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Название" }
+                        InputField {
+                            objectName: "startNameField"
+                            width: parent.parent.width - 160 * root.ps
+                            maximumLength: 59
+                            placeholderText: "Название стартовой линии"
+                            Accessible.name: placeholderText
+                            text: root.gps ? root.gps.startPointName : ""
+                            onEditingFinished: {
+                                root.setStartPointName(text)
+                                if (root.gps && text.trim().length === 0)
+                                    text = root.gps.startPointName
+                            }
+                        }
+                    }
+                    Row {
+                        spacing: 10 * root.ps
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Широта" }
+                        CoordinateField {
+                            objectName: "latField"
+                            width: 220 * root.ps
+                            placeholderText: "Широта"
+                            floatFrom: -90; floatTo: 90
+                            gps: root.gps; dash: root.dash; name: "startPointLat"
+                        }
+                        Caption { height: AppStyle.textInputHeight; text: "°" }
+                    }
+                    Row {
+                        spacing: 10 * root.ps
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Долгота" }
+                        CoordinateField {
+                            objectName: "lonField"
+                            width: 220 * root.ps
+                            placeholderText: "Долгота"
+                            gps: root.gps; dash: root.dash; name: "startPointLon"
+                        }
+                        Caption { height: AppStyle.textInputHeight; text: "°" }
+                    }
+                    Row {
+                        spacing: 10 * root.ps
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Курс" }
+                        CoordinateField {
+                            objectName: "courseField"
+                            width: 220 * root.ps
+                            placeholderText: "Курс"
+                            floatFrom: 0; floatTo: 360; floatDec: 2
+                            gps: root.gps; dash: root.dash; name: "startPointCourse"
+                        }
+                        Caption { height: AppStyle.textInputHeight; text: "°" }
+                    }
+                    Caption {
+                        width: parent.width
+                        wrapMode: Text.WordWrap
+                        elide: Text.ElideNone
+                        text: "Проезжая стартовую линию по ходу движения, нажмите:"
+                    }
+                    PageButton {
+                        objectName: "calibrateStartButton"
+                        width: parent.width
+                        text: "Взять положение автомобиля"
+                        onClicked: root.calibrateStartLine()
+                    }
+                    Row {
+                        spacing: 10 * root.ps
+                        PageButton {
+                            objectName: "startImportButton"
+                            width: (parent.parent.width - parent.spacing) / 2
+                            text: "Загрузить из файла"
+                            onClicked: root.showFile(ArdixEnums.StartLine_FileType, true, "")
+                        }
+                        PageButton {
+                            objectName: "startExportButton"
+                            width: (parent.parent.width - parent.spacing) / 2
+                            text: "Сохранить в файл"
+                            onClicked: root.showFile(ArdixEnums.StartLine_FileType, false, root.gps ? root.gps.startPointName : "")
+                        }
+                    }
+                }
+
+                GpsGroup {
+                    width: parent.width
+                    title: "Лучший круг (эталон)"
+                    Caption {
+                        objectName: "refLapTimeText"
+                        width: parent.width
+                        text: root.hasRefLap ? "Время круга: " + root.refLap.lapTimeString : "Лучшего круга нет"
+                        font.pixelSize: AppStyle.basicTitleSize
+                    }
+                    Caption {
+                        objectName: "refLapFinishText"
+                        visible: root.hasRefLap
+                        width: parent.width
+                        text: root.hasRefLap ? "Финиш: " + root.refLap.finishDate + " " + root.refLap.finishTime : ""
+                    }
+                    Caption {
+                        objectName: "refLapStartText"
+                        visible: root.hasRefLap
+                        width: parent.width
+                        wrapMode: Text.WordWrap
+                        elide: Text.ElideNone
+                        text: root.refLap.isStartPointValid ? "Стартовая линия круга совпадает с текущей"
+                                                            : "Стартовая линия круга отличается от текущей"
+                        color: root.refLap.isStartPointValid ? "#2f8f3a" : "#c0392b"
+                    }
+                    PageButton {
+                        objectName: "refLapStartLineButton"
+                        visible: root.hasRefLap && !root.refLap.isStartPointValid
+                        width: parent.width
+                        text: "Взять стартовую линию из круга"
+                        onClicked: root.startLineFromRefLap()
+                    }
+                    Row {
+                        spacing: 10 * root.ps
+                        PageButton {
+                            objectName: "refLapGetButton"
+                            width: (parent.parent.width - parent.spacing) / 2
+                            text: "Загрузить с Ardix"
+                            onClicked: root.loadRefLapFromDevice()
+                        }
+                        PageButton {
+                            objectName: "refLapEraseButton"
+                            width: (parent.parent.width - parent.spacing) / 2
+                            color: "#975a5a"
+                            text: "Удалить на Ardix"
+                            onClicked: root.eraseRefLap()
+                        }
+                    }
+                    Row {
+                        spacing: 10 * root.ps
+                        PageButton {
+                            objectName: "refLapImportButton"
+                            width: (parent.parent.width - parent.spacing) / 2
+                            text: "Загрузить из файла"
+                            onClicked: root.showFile(ArdixEnums.RefLap_FileType, true, "")
+                        }
+                        PageButton {
+                            objectName: "refLapExportButton"
+                            width: (parent.parent.width - parent.spacing) / 2
+                            enabled: root.hasRefLap
+                            text: "Сохранить в файл"
+                            onClicked: root.showFile(ArdixEnums.RefLap_FileType, false, root.refLapFileName)
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
