@@ -284,10 +284,14 @@ int main(int argc, char *argv[])
         return 1;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     QQmlContext *context = qmlContext(window);
-    QTest::qWaitForWindowExposed(window);
+    if (!QTest::qWaitForWindowExposed(window)) {
+        std::fprintf(stderr, "the window was not shown\n");
+        return 1;
+    }
 
     // Connected, synchronised, pop-ups gone.
-    QTest::qWaitFor([&] { return evaluate(context, window, "ardixKernel.ardixStatus === 1").toBool(); }, 10000);
+    if (!QTest::qWaitFor([&] { return evaluate(context, window, "ardixKernel.ardixStatus === 1").toBool(); }, 10000))
+        std::fprintf(stderr, "not connected to the simulator: the shots show the offline window\n");
     QTest::qWait(1500);
     // Give the device the client's settings, as a user answering the sync question would, so that no sync
     // question covers the shots.
