@@ -24,10 +24,6 @@ StackView {
         return push(Qt.resolvedUrl(path), args)
     }
 
-    function openNotAvailable(title) {
-        return openPage("dialogs/NotAvailablePage.qml", { title: title })
-    }
-
     function closeStack() {
         if (closing)
             return

@@ -269,11 +269,6 @@ ApplicationWindow {
         return createObjectFrom("Settings.qml", { kernel: ardixKernel, window: ardix })
     }
 
-    // Pages that come with later versions of the client say so instead of pretending.
-    function openNotAvailable(title) {
-        return createObjectFrom("dialogs/NotAvailablePage.qml", { title: title, fullScreen: true })
-    }
-
     function modeMenuShow() {
         return createObjectFrom("dialogs/SkinModeSettingsDialog.qml", { kernel: ardixKernel, window: ardix })
     }

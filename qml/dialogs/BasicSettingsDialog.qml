@@ -44,14 +44,6 @@ BasicDialog {
         return window ? window.createDialog(props, handlers) : null
     }
 
-    function openNotAvailable(title) {
-        const view = root.StackView.view
-        if (view && typeof view.openNotAvailable === "function")
-            return view.openNotAvailable(title)
-        const c = Qt.createComponent("NotAvailablePage.qml")
-        return c.createObject(window ? window.contentItem : root.parent, { title: title, window: window, kernel: kernel })
-    }
-
     // Back with unapplied changes asks first.
     function customBackButtonAction() {
         if (!dash || !dash.hasChanges) {

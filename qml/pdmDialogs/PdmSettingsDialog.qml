@@ -39,14 +39,6 @@ BasicDialog {
         return window ? window.createDialog(props, handlers) : null
     }
 
-    function openNotAvailable(title) {
-        const view = root.StackView.view
-        if (view && typeof view.openNotAvailable === "function")
-            return view.openNotAvailable(title)
-        const c = Qt.createComponent("../dialogs/NotAvailablePage.qml")
-        return c.createObject(window ? window.contentItem : root.parent, { title: title, window: window, kernel: kernel })
-    }
-
     function openPage(path, props) {
         const view = root.StackView.view
         if (view && typeof view.openPage === "function")

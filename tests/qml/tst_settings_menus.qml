@@ -176,19 +176,6 @@ Item {
             verify(!closed())
         }
 
-        function test_laterPageOpensNotAvailableAndBackReturns() {
-            const s = openSettings(ArdixEnums.Device_Ardix7)
-            s.openNotAvailable("Логи")
-            tryCompare(s, "depth", 2)
-            tryCompare(s, "busy", false)
-            compare(s.currentItem.title, "Логи")
-            compare(findChild(s.currentItem, "notAvailableText").text,
-                    "Этот раздел появится в одной из следующих версий клиента")
-            keyClick(Qt.Key_Escape)
-            tryCompare(s, "depth", 1)
-            verify(!closed())
-        }
-
         function test_keypadRowCountsVisits() {
             AppSettings.ardix_keypad_new_cnt = 4
             const s = openSettings(ArdixEnums.Device_Ardix7)

@@ -82,7 +82,6 @@ const Shot kDashShots[] = {
     {"message_input", "ardix.createDialog({dialogTitle: 'Введите имя файла', dialogText: 'Paddock_settings', isTextInput: true, isCancelBtnVisible: true})", 700},
     {"message_number", "ardix.createDialog({dialogTitle: 'Порог', isIntInput: true, intValue: 120, intFrom: 0, intTo: 250, isCancelBtnVisible: true})", 700},
     {"popup", "popUp.show('есть связь')", 1000},
-    {"not_available", "ardix.openNotAvailable('Логи')", 700},
     // The replica's five modes and its dialogs.
     {"mode0", SHOTS_MODE(0), 2300},
     {"mode1", SHOTS_MODE(1), 2300},
