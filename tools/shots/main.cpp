@@ -64,7 +64,8 @@ struct Shot
 // A few inputs of the expansion module in use, some inverted: lamps with and without a picture.
 #define SHOTS_MODULE_INPUTS "(function(c) { const v = c.input16ChannelModuleSettings.slice(); v[0] = ArdixEnums.Lamp_Launch;" \
     " v[1] = ArdixEnums.Lamp_DCCD_AutoMode | 0x80; v[2] = ArdixEnums.Lamp_LeftTurn; v[3] = ArdixEnums.Lamp_Gear_Neutral;" \
-    " v[4] = ArdixEnums.Lamp_User1 | 0x80; c.input16ChannelModuleSettings = v; return true })(DevSettings.dash.commonSettings);"
+    " v[4] = ArdixEnums.Lamp_User1 | 0x80; c.input16ChannelModuleSettings = v; return true })(DevSettings.dash.commonSettings);" \
+    SHOTS_RELOAD_AFTER
 
 // Closes whatever the previous shot opened: every dynamic dialog, the selector, the pop-up.
 constexpr const char *kReset =
@@ -129,7 +130,7 @@ const Shot kDashShots[] = {
     {"page_user_gauges_empty", "(function() { " SHOTS_FRESH SHOTS_RELOAD_AFTER " for (const s of DevSettings.dash.customSensors) { s.customShortName = ''; s.setupCustomSens() }"
                                " ardix.openSettings().openPage('dialogs/UserCustomSensorDialog.qml'); return true })()", 900},
     {"page_warnings", "ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setWarnings: true })", 900},
-    {"page_ecu", "(function() { DevSettings.dash.setCurrEcu(3); return ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setEcu: true }) })()", 900},
+    {"page_ecu", "(function() { " SHOTS_RELOAD_AFTER " DevSettings.dash.setCurrEcu(3); return ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setEcu: true }) })()", 900},
     {"page_all_sensors_frequency", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.frequencyPopupComponent, { input: 0 }); return true })()", 900},
     {"page_all_sensors_tables", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.tablesPopupComponent, { sensor: DevSettings.dash.sensors[ArdixEnums.WaterTemp_index], input: 6 }); return true })()", 900},
     {"dash_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
