@@ -226,7 +226,15 @@ Item {
                 compare(dash.sensors[id].inputDataSource, ArdixEnums.InputSourceGpsModule)
             verify(check.checked)
             verify(dash.sensorsHasChanges)
-            // Switched on, the row opens the module's page.
+            // Switching it on shows how to fit the module; its button leads to the module's page.
+            const hint = findChild(s.parent, "gpsHintDialog")
+            verify(hint)
+            mouseClick(findChild(hint, "hintOkButton"))
+            tryCompare(s, "depth", 2)
+            compare(s.currentItem.title, "Модуль GPS, CAN 2")
+            s.pop(null, StackView.Immediate)
+            tryVerify(() => findChild(s.parent, "gpsHintDialog") === null, 1000)
+            // Once on, the row itself opens the page.
             clickRow(findChild(s.currentItem, "row_Settings_ModuleGPS"))
             tryCompare(s, "depth", 2)
             compare(s.currentItem.title, "Модуль GPS, CAN 2")
