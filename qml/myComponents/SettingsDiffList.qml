@@ -5,7 +5,7 @@ import "../utils/DiffTexts.js" as DiffTexts
 
 // What differs between two versions of a device's settings, field by field: one line per changed
 // record and, under it, the field with its value on each side. `rows` comes from
-// SettingsHistoryModel (header rows {title, change}; field rows {field, before, after}).
+// SettingsHistoryModel (header rows {title, change}; field rows {field, label, before, after}).
 ListView {
     id: root
     property var rows: []
@@ -89,7 +89,7 @@ ListView {
         color: isHeader ? (root.light ? "#e9ebee" : "#1d1f22") : "transparent"
         Accessible.role: Accessible.ListItem
         Accessible.name: isHeader ? modelData.title
-                                  : modelData.field + ": " + modelData.before + " → " + modelData.after
+                                  : (modelData.label || modelData.field) + ": " + modelData.before + " → " + modelData.after
 
         Text {
             visible: line.isHeader
@@ -115,9 +115,9 @@ ListView {
             spacing: root.gap
             Text {
                 width: root.nameWidth - root.gap
-                text: line.isHeader ? "" : line.modelData.field
+                text: line.isHeader ? "" : (line.modelData.label || line.modelData.field)
                 color: root.dim
-                wrapMode: Text.WrapAnywhere
+                wrapMode: Text.Wrap
                 maximumLineCount: 2
                 elide: Text.ElideRight
                 font.pixelSize: root.fontSize

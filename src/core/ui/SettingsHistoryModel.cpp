@@ -1,4 +1,5 @@
 #include "ui/SettingsHistoryModel.h"
+#include "ui/SettingsFieldLabels.h"
 
 #include "app/ArdixKernel.h"
 #include "settings/ArdixEnums.h"
@@ -178,6 +179,7 @@ QVariantList SettingsHistoryModel::rowsOf(const DiffResult &diff)
         for (const settingsDiff::FieldChange &f : r.fields)
             rows.append(QVariantMap{{QStringLiteral("header"), false},
                                     {QStringLiteral("field"), f.field},
+                                    {QStringLiteral("label"), settingsFieldLabel(f.field)},
                                     {QStringLiteral("before"), f.before},
                                     {QStringLiteral("after"), f.after}});
     }
