@@ -17,12 +17,18 @@ Rectangle {
     readonly property var pages: ["DashNuvoMain.qml", "DashNuvoRound.qml", "DashNuvoTable.qml",
                                   "DashNuvoPeaks.qml", "DashNuvoRazgon.qml"]
 
+    // A mode's page is built the first time it shows and kept: switching back and forth (the
+    // dash's button, the device's own switches) only changes which one is visible.
     function showMode(modeIndex) {
         const m = modeIndex >= 0 && modeIndex < pages.length ? modeIndex : 0
         mode = modeIndex
-        page.setSource("skins/dashNuvo/" + pages[m], { kernel: skin.kernel, window: skin.window, mode: m })
+        const loader = pageLoaders.itemAt(m)
+        if (loader && loader.status === Loader.Null)
+            loader.setSource("skins/dashNuvo/" + pages[m], { kernel: skin.kernel, window: skin.window, mode: m })
+        shownPage = m
         refreshCount()
     }
+    property int shownPage: -1
     function refreshCount() {
         if (!kernel || !DevSettings.dash || !DevSettings.dash.commonSettings)
             return
@@ -40,10 +46,24 @@ Rectangle {
         function onConfigChangedSignal() { skin.refreshCount() }
     }
 
-    Loader {
+    Item {
         id: page
         objectName: "skinPage"
         anchors.fill: parent
+        // The page on show.
+        readonly property Item item: {
+            const loader = skin.shownPage >= 0 ? pageLoaders.itemAt(skin.shownPage) : null
+            return loader ? loader.item : null
+        }
+        Repeater {
+            id: pageLoaders
+            model: skin.pages.length
+            Loader {
+                required property int index
+                anchors.fill: parent
+                visible: index === skin.shownPage
+            }
+        }
     }
 
     readonly property rect settingsIconRect: commonHeader.settingsIconRect

@@ -86,8 +86,11 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "bench_skin: %s\n", qPrintable(e.error().toString()));
         return v;
     };
-    QTest::qWaitForWindowExposed(window);
-    QTest::qWaitFor([&] { return eval("ardixKernel.ardixStatus === 1").toBool(); }, 10000);
+    if (!QTest::qWaitForWindowExposed(window)
+        || !QTest::qWaitFor([&] { return eval("ardixKernel.ardixStatus === 1").toBool(); }, 10000)) {
+        std::fprintf(stderr, "bench_skin: the window did not connect to the simulator\n");
+        return 1;
+    }
     QTest::qWait(3000);
     eval(kCloseDialogs);
     eval("ardix.isSyncDialogOn = false; ardix.isBusyOnScreen = false");
@@ -109,7 +112,8 @@ int main(int argc, char *argv[])
             js = QStringLiteral("(function(){ const benchProbe = Array.prototype.find.call(ardix.contentItem.children,"
                                 " c => c.objectName === 'benchProbe'); %1; return true })()").arg(js);
         eval(js);
-        QTest::qWaitFor([&] { return swapped; }, 5000);
+        if (!QTest::qWaitFor([&] { return swapped; }, 5000))
+            std::fprintf(stderr, "bench_skin: no frame within 5 s after \"%s\"\n", a.name);
         const double ms = timer.nsecsElapsed() / 1e6;
         QObject::disconnect(c);
         return ms;

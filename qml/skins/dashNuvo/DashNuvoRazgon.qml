@@ -17,12 +17,15 @@ SkinPage {
         property real time: 0     // hundredths of a second
         property real distance: 0 // metres
     }
+    // The sample run plays each time the page comes on show.
     ParallelAnimation {
+        id: sampleRun
         running: true
-        NumberAnimation { target: sample; property: "speed"; to: 170; duration: 4000 }
-        NumberAnimation { target: sample; property: "time"; to: 1000; duration: 4000 }
-        NumberAnimation { target: sample; property: "distance"; to: 200; duration: 4000 }
+        NumberAnimation { target: sample; property: "speed"; from: 0; to: 170; duration: 4000 }
+        NumberAnimation { target: sample; property: "time"; from: 0; to: 1000; duration: 4000 }
+        NumberAnimation { target: sample; property: "distance"; from: 0; to: 200; duration: 4000 }
     }
+    onVisibleChanged: if (visible) sampleRun.restart()
 
     Repeater {
         model: 3
