@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
 
@@ -93,6 +94,22 @@ public:
     bool waitOnline(int ms = 6000)
     {
         return waitFor([this] { return kernel->ardixStatus() == 1; }, ms);
+    }
+    // The device given the block the kernel keeps, and the synchronisation that follows behind us:
+    // a test then starts from settings both sides agree on.
+    bool syncWithStoredBlock()
+    {
+        sim.setDashBlock(storedDashBlock());
+        QSignalSpy synced(kernel.get(), &ArdixKernel::syncCompletedSignal);
+        return waitFor([&] { return synced.count() >= 1; }, 8000) && waitOnline();
+    }
+    // Frames of `type` the device received (action 1: commands, 0: data).
+    int received(int type, int action = 1) const
+    {
+        int n = 0;
+        for (const SimFrame &f : sim.received())
+            n += f.action == action && f.type == type;
+        return n;
     }
 
     DeviceSimulator sim;

@@ -67,15 +67,6 @@ QByteArray textAt(const QByteArray &block, int at, int size)
     return end < 0 ? field : field.left(end);
 }
 
-int countReceived(const DeviceSimulator &sim, int action, int type)
-{
-    int n = 0;
-    for (const SimFrame &f : sim.received())
-        if (f.action == action && f.type == type)
-            ++n;
-    return n;
-}
-
 } // namespace
 
 class TestUiCustomSensors : public QObject
@@ -83,14 +74,6 @@ class TestUiCustomSensors : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-
-    static void waitSynced(Rig &r)
-    {
-        r.sim.setDashBlock(storedDashBlock());
-        QSignalSpy synced(r.kernel.get(), &ArdixKernel::syncCompletedSignal);
-        QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, 8000);
-        QVERIFY(r.waitOnline());
-    }
 
     QQuickItem *openFromMenu(const char *row)
     {
@@ -126,7 +109,7 @@ private slots:
     void userTableReachesTheDevice()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         QQuickItem *page = openFromMenu("row_Settings_UserSensors");
         QVERIFY(page);
@@ -155,8 +138,8 @@ private slots:
         QCOMPARE(floatAt(block, at + AnalogTableAt + TablePointSize), 250.5f);
         QCOMPARE(floatAt(block, at + AnalogTableAt + TablePointSize + 4), 4.5f);
         QCOMPARE(floatAt(block, at + AnalogTableAt + 4), 0.0f);
-        QCOMPARE(countReceived(r.sim, 0, ArdixEnums::CustomAnalogSensorsData), 1);
-        QCOMPARE(countReceived(r.sim, 0, ArdixEnums::AllData), 0);
+        QCOMPARE(r.received(ArdixEnums::CustomAnalogSensorsData, 0), 1);
+        QCOMPARE(r.received(ArdixEnums::AllData, 0), 0);
         m_host.close();
     }
 
@@ -164,12 +147,12 @@ private slots:
     void rawInputsShowTheDeviceReadings()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         r.sim.clearReceived();
         QQuickItem *page = openFromMenu("row_Settings_UserSensors");
         QVERIFY(page);
-        QTRY_COMPARE_WITH_TIMEOUT(countReceived(r.sim, 1, ArdixEnums::GetArdixADCRawData), 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(r.received(ArdixEnums::GetArdixADCRawData, 1), 1, 3000);
 
         const QVariantMap inputs = r.kernel->ardixDescription().value(QStringLiteral("analogInputs")).toMap();
         const QStringList pins = inputs.value(QStringLiteral("pin")).toStringList();
@@ -190,7 +173,7 @@ private slots:
         QCOMPARE(list->property("count").toInt(), pins.size());
 
         m_host.click(findItem(page, QStringLiteral("rawRefreshButton")));
-        QTRY_COMPARE_WITH_TIMEOUT(countReceived(r.sim, 1, ArdixEnums::GetArdixADCRawData), 2, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(r.received(ArdixEnums::GetArdixADCRawData, 1), 2, 3000);
         QVERIFY(m_host.messages().isEmpty());
         m_host.close();
     }
@@ -200,7 +183,7 @@ private slots:
     void customGaugeReachesTheDevice()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         m_host.setAcceptQuestions(true);
         QQuickItem *page = openFromMenu("row_Settings_UserGauges");
@@ -225,7 +208,7 @@ private slots:
         const QObject *oilPressure = r.kernel->currentArdixSettings()->sensors().value(ArdixEnums::OilPressure_index);
         QCOMPARE(qFromLittleEndian<quint16>(block.constData() + at + SensorMaxPossibleAt),
                  quint16(oilPressure->property("maxPossibleValue").toUInt()));
-        QCOMPARE(countReceived(r.sim, 0, ArdixEnums::AllCustomSensorData), 1);
+        QCOMPARE(r.received(ArdixEnums::AllCustomSensorData, 0), 1);
 
         m_host.click(findItem(row, QStringLiteral("removeButton")));
         QTRY_VERIFY_WITH_TIMEOUT(!row->isVisible(), 2000);

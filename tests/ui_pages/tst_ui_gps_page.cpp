@@ -54,15 +54,6 @@ float f32At(const QByteArray &block, int at)
     return f;
 }
 
-int countReceived(const DeviceSimulator &sim, int command)
-{
-    int n = 0;
-    for (const SimFrame &f : sim.received())
-        if (f.action == 1 && f.type == command)
-            ++n;
-    return n;
-}
-
 QString textOf(QQuickItem *item) { return item ? item->property("text").toString() : QString(); }
 
 } // namespace
@@ -76,14 +67,6 @@ class TestUiGpsPage : public QObject
     static QObject *gps(Rig &r)
     {
         return r.kernel->currentArdixSettings()->commonSettings()->property("gpsAccelerationMeasureSettings").value<QObject *>();
-    }
-
-    static void waitSynced(Rig &r)
-    {
-        r.sim.setDashBlock(storedDashBlock());
-        QSignalSpy synced(r.kernel.get(), &ArdixKernel::syncCompletedSignal);
-        QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, 8000);
-        QVERIFY(r.waitOnline());
     }
 
     // Tall enough for the whole page: the clicks land where the user sees the controls.
@@ -119,7 +102,7 @@ private slots:
     void editsReachTheDeviceBlock()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QQuickItem *page = openPage(r);
         QVERIFY(page);
         const QByteArray before = r.sim.dashBlock();
@@ -154,13 +137,13 @@ private slots:
     void calibrationsShowWhatTheDashMeasured()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QQuickItem *page = openPage(r);
         QVERIFY(page);
         r.sim.clearReceived();
 
         press(findItem(page, QStringLiteral("calibrateStartButton")));
-        QTRY_COMPARE_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::StartLineCalibration), 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(r.received(ArdixEnums::StartLineCalibration), 1, 3000);
         const SimTrack::StartLine line = SimTrack::Circuit().startLine();
         QObject *settings = gps(r);
         QTRY_VERIFY_WITH_TIMEOUT(std::abs(settings->property("startPointLat").toDouble() - line.lat) < 2e-5, 4000);
@@ -188,7 +171,7 @@ private slots:
     void deviceButtonsOfflineSendNothing()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QQuickItem *page = openPage(r);
         QVERIFY(page);
         const char *const buttons[] = {"calibrateStartButton", "calibrateAccButton", "refLapGetButton", "refLapEraseButton"};
@@ -201,7 +184,7 @@ private slots:
         QTest::qWait(1500); // a few send-queue turns
         for (int command : {ArdixEnums::StartLineCalibration, ArdixEnums::AccelerometerCalibration,
                             ArdixEnums::GetRefLap, ArdixEnums::EraseRefLap})
-            QCOMPARE(countReceived(r.sim, command), 0);
+            QCOMPARE(r.received(command), 0);
         m_host.close();
     }
 };

@@ -27,7 +27,6 @@ constexpr int FansAt = CommonOffset + 356;     // three output ports of five byt
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-
 QByteArray lampRecord(const QByteArray &block, int lampIndex)
 {
     return block.mid(LampsAt + lampIndex * LampRecordSize, LampRecordSize);
@@ -40,13 +39,6 @@ class TestUiPages : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-
-    static void waitSynced(Rig &r)
-    {
-        r.sim.setDashBlock(storedDashBlock());
-        QSignalSpy synced(r.kernel.get(), &ArdixKernel::syncCompletedSignal);
-        QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, 8000);
-    }
 
 private slots:
     void initTestCase()
@@ -66,7 +58,7 @@ private slots:
     void lampBindingReachesTheDevice()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         QQuickItem *settings = m_host.openSettings();
         QVERIFY(settings);
@@ -115,7 +107,7 @@ private slots:
     void outputPortKeepsBadNumbersOut()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         QQuickItem *settings = m_host.openSettings();
         QVERIFY(settings);

@@ -32,7 +32,6 @@ constexpr int SimTrip = 123450; // the simulated odometer, 0.1 km
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-
 quint16 u16At(const QByteArray &block, int at)
 {
     return qFromLittleEndian<quint16>(block.constData() + at);
@@ -41,15 +40,6 @@ quint16 u16At(const QByteArray &block, int at)
 quint32 u32At(const QByteArray &block, int at)
 {
     return qFromLittleEndian<quint32>(block.constData() + at);
-}
-
-int countReceived(const DeviceSimulator &sim, int command)
-{
-    int n = 0;
-    for (const SimFrame &f : sim.received())
-        if (f.action == 1 && f.type == command)
-            ++n;
-    return n;
 }
 
 } // namespace
@@ -63,14 +53,6 @@ class TestUiSmallPages : public QObject
     static QObject *common(Rig &r)
     {
         return r.kernel->currentArdixSettings()->commonSettings();
-    }
-
-    static void waitSynced(Rig &r)
-    {
-        r.sim.setDashBlock(storedDashBlock());
-        QSignalSpy synced(r.kernel.get(), &ArdixKernel::syncCompletedSignal);
-        QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, 8000);
-        QVERIFY(r.waitOnline());
     }
 
 private slots:
@@ -91,7 +73,7 @@ private slots:
     void brightnessReachesTheDevice()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         QQuickItem *dialog = m_host.openDialog(QStringLiteral("lightPwmDialog.qml"));
         QVERIFY(dialog);
@@ -104,7 +86,7 @@ private slots:
         slider->forceActiveFocus();
         QTest::keyClick(m_host.window(), Qt::Key_Right);
         QCOMPARE(common(r)->property("lcdPwmDuty").toInt(), before + 1);
-        QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::SetLcdPwm) == 1, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(r.received(ArdixEnums::SetLcdPwm) == 1, 3000);
         for (const SimFrame &f : r.sim.received())
             if (f.type == ArdixEnums::SetLcdPwm)
                 QCOMPARE(int(f.parameter), before + 1);
@@ -121,7 +103,7 @@ private slots:
     void tripShowsAndResetsTheDeviceCounter()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         r.sim.clearReceived();
         QQuickItem *dialog = m_host.openDialog(QStringLiteral("TripConfigDialog.qml"));
@@ -133,7 +115,7 @@ private slots:
         QVERIFY(resetAt < quint32(SimTrip));
         const QString expected = QString::number((SimTrip - resetAt) / 10.0, 'f', 1) + QStringLiteral(" км");
         QTRY_COMPARE_WITH_TIMEOUT(value->property("text").toString(), expected, 4000);
-        QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::GetTrip) >= 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(r.received(ArdixEnums::GetTrip) >= 2, 5000);
 
         m_host.click(findItem(dialog, QStringLiteral("tripAReset")));
         QCOMPARE(value->property("text").toString(), QStringLiteral("0.0 км"));
@@ -151,7 +133,7 @@ private slots:
     void gearRatiosStoreRoundedAndFollowCalibration()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         QObject *gear = r.kernel->currentArdixSettings()->sensors().value(ArdixEnums::Gear_index);
         QVERIFY(gear);
@@ -187,13 +169,13 @@ private slots:
     void speedCalibrationTakesTheDeviceCorrection()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         QQuickItem *dialog = m_host.openDialog(QStringLiteral("SpeedGpsCalibrationDialog.qml"), {{QStringLiteral("input"), 1}});
         QVERIFY(dialog);
         r.sim.clearReceived();
         m_host.click(findItem(dialog, QStringLiteral("calibrateButton")));
-        QTRY_VERIFY_WITH_TIMEOUT(countReceived(r.sim, ArdixEnums::SpeedSensor_2_GpsCalibration) == 1, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(r.received(ArdixEnums::SpeedSensor_2_GpsCalibration) == 1, 3000);
         QObject *extra = r.kernel->currentArdixSettings()->extra();
         QVERIFY(extra);
         QTRY_COMPARE_WITH_TIMEOUT(extra->property("inputCaptureCorrection").toList().at(1).toInt(), 1026, 4000);
@@ -207,7 +189,7 @@ private slots:
     void moduleInputReachesTheDevice()
     {
         Rig r;
-        waitSynced(r);
+        QVERIFY(r.syncWithStoredBlock());
         QVERIFY(m_host.open(r.kernel.get()));
         QQuickItem *settings = m_host.openSettings();
         QVERIFY(settings);
