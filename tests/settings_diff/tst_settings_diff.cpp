@@ -5,6 +5,7 @@
 #include "settings/dash/DashSettingsImage.h"
 #include "settings/dash/ExtraLayout.h"
 #include "settings/diff/FieldValue.h"
+#include "settings/ArdixEnums.h"
 #include "settings/diff/SettingsDiff.h"
 #include "settings/layout/LittleEndian.h"
 #include "settings/persistence/DashBlockDefaults.h"
@@ -80,6 +81,9 @@ private Q_SLOTS:
         QTest::newRow("renamed analog sensor, sensor ids by name") << 7 << QStringList{
             QStringLiteral("Общие настройки | Запись логов | logTrigger1SourceId: 16 (Обороты двигателя) -> 17 (Скорость)"),
             QStringLiteral("Аналоговые датчики | Аналоговый датчик 1 «Топливо» | name: \"Бак\" -> \"Топливо\"")};
+        QTest::newRow("choices by name") << 8 << QStringList{
+            QStringLiteral("Датчики | Давление масла | inputDataSource: 1 (ECU) -> 2 (Аналоговый вход)"),
+            QStringLiteral("Общие настройки | Общие | can1BaudId: 3 (1 Mbit/s) -> -1 (не используется)")};
     }
 
     void dashEdits()
@@ -106,6 +110,10 @@ private Q_SLOTS:
         case 7:
             putText(after, dashLayout::kCustomAnalogOffset, QStringLiteral("Топливо").toUtf8());
             *at(after, kCommon + dashLayout::kLogsOffset + 8) = 17;
+            break;
+        case 8:
+            *at(after, kCommon + 1) = char(ArdixEnums::CanbusBaud_Disable);
+            *at(after, oil + 29) = ArdixEnums::InputSourceAnalog;
             break;
         }
         QCOMPARE(lines(SettingsDiff::compare(BlockKind::Dash, before, after)), expected);

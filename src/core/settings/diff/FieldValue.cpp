@@ -9,6 +9,7 @@
 
 #include <QMetaEnum>
 #include <cstring>
+#include <iterator>
 
 namespace settingsDiff {
 namespace {
@@ -47,6 +48,21 @@ bool holdsSensorId(const QString &name)
 {
     return name == QLatin1String("skinsPos") || name == QLatin1String("logTrigger1SourceId")
         || name == QLatin1String("logTrigger2SourceId") || name == QLatin1String("destinationSensId");
+}
+
+// A dash value that stands for a choice, by the choice's name (empty when it names none).
+QString dashChoiceName(const QString &name, int v)
+{
+    if (name == QLatin1String("inputDataSource"))
+        return ArdixCatalogue::inputSourceTitle(v);
+    if (name == QLatin1String("analogGroup"))
+        return ArdixCatalogue::analogGroupsNames().value(v);
+    if (name == QLatin1String("can1BaudId")) {
+        static const char *const speeds[] = {"не используется", "125 kbps", "250 kbps", "500 kbps", "1 Mbit/s"};
+        const int i = v - ArdixEnums::CanbusBaud_Disable;
+        return i >= 0 && i < int(std::size(speeds)) ? QString::fromUtf8(speeds[i]) : QString();
+    }
+    return {};
 }
 
 QString sensorNameOf(int id, const unsigned char *block, int blockSize)
@@ -165,6 +181,11 @@ QString displayValue(const ElementRef &e, const unsigned char *record, const uns
         if (v == 0 || sensor.isEmpty())
             return QString::number(qint64(v));
         return QStringLiteral("%1 (%2)").arg(qint64(v)).arg(sensor);
+    }
+    if (kind == BlockKind::Dash) {
+        const QString choice = dashChoiceName(name, int(v));
+        if (!choice.isEmpty())
+            return QStringLiteral("%1 (%2)").arg(qint64(v)).arg(choice);
     }
     if (name == QLatin1String("currEcuProtocol") || name == QLatin1String("ecuProtocol")) {
         if (const ArdixCatalogue::EcuProtocolInfo *ecu = ArdixCatalogue::ecuProtocolInfo(int(v)))
