@@ -25,17 +25,34 @@ Window {
     property bool isBusyOnScreen: false
     property bool isPdmSettingsOnScreen: false
     property bool isMobile: false
+    property bool isLogDialogOn: false
+    property var logListRequestTimer: null
     property bool acceptQuestions: false
+    property var questions: []
     property var messages: []
     property var fileDialogs: []
     onWidthChanged: AppStyle.appWindowWidth = width
+    // A question answered "yes"; its text is what the user leaves in it.
+    function accept(question) {
+        const dialog = { dialogText: question.props.dialogText }
+        if (typeof question.handlers === "function")
+            question.handlers(dialog)
+        else if (question.handlers && question.handlers.accepted)
+            question.handlers.accepted(dialog)
+    }
+    function acceptLast() { if (questions.length) accept(questions[questions.length - 1]) }
     function createDialog(props, handlers) {
+        const question = { props: props, handlers: handlers }
+        questions.push(question)
         messages.push(props.dialogText || "")
-        if (acceptQuestions && handlers && handlers.accepted)
-            Qt.callLater(handlers.accepted)
+        if (acceptQuestions)
+            Qt.callLater(function() { accept(question) })
         return null
     }
     function infoDialog(text) { messages.push(text); return null }
+    function showInfo(text, timeout, url) { messages.push(text) }
+    function showLogsSettingsDialog() {}
+    function showLapsLogDialog(path, external) { return open("LapsLogDialog.qml", { logPath: path, isExternalFile: external }) }
     function showFileDialog(devId, fileType, isImport, fileName) {
         fileDialogs.push({ devId: devId, fileType: fileType, isImport: isImport, fileName: fileName })
     }
@@ -94,6 +111,7 @@ PageHost::~PageHost()
 
 bool PageHost::open(QObject *kernel, QSize size)
 {
+    close();
     m_engine = std::make_unique<QQmlEngine>();
     QQmlComponent component(m_engine.get());
     component.setData(HostQml, QUrl(QStringLiteral("qrc:/page_host/Host.qml")));
@@ -169,6 +187,24 @@ void PageHost::stepDown(QQuickItem *combo, int steps)
 QStringList PageHost::messages() const
 {
     return m_window->property("messages").toStringList();
+}
+
+QObject *PageHost::openLapsLog(const QString &path, bool external)
+{
+    QVariant dialog;
+    QMetaObject::invokeMethod(m_window.get(), "showLapsLogDialog", Q_RETURN_ARG(QVariant, dialog), Q_ARG(QVariant, path),
+                              Q_ARG(QVariant, external));
+    return dialog.value<QObject *>();
+}
+
+int PageHost::questionCount() const
+{
+    return int(m_window->property("questions").toList().size());
+}
+
+void PageHost::acceptLastQuestion()
+{
+    QMetaObject::invokeMethod(m_window.get(), "acceptLast");
 }
 
 void PageHost::setAcceptQuestions(bool accept)

@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in for the main window under which a single page or the settings stack runs against a real
 // kernel: it offers what pages call on the window (question and information boxes, which it records,
-// file dialogs, the trip request timer) and drives the page the way a user does.
+// file dialogs, the trip and log timers, the laps window) and drives the page the way a user does.
 #include <QPoint>
 #include <QSize>
 #include <QStringList>
@@ -42,8 +42,14 @@ public:
     // A user's path through a combo: focus it and step down with the arrow key.
     void stepDown(QQuickItem *combo, int steps);
 
-    // Texts of the question and information boxes shown so far.
+    // The laps window over a log file, as the window opens it.
+    QObject *openLapsLog(const QString &path, bool external);
+
+    // Texts of the question and information boxes shown so far, in order.
     QStringList messages() const;
+    int questionCount() const;
+    // The last question answered "yes", with the text it holds.
+    void acceptLastQuestion();
     // Question boxes are accepted at once when set.
     void setAcceptQuestions(bool accept);
     // File dialogs asked for, as maps {devId, fileType, isImport, fileName}.

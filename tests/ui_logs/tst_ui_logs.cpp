@@ -2,6 +2,7 @@
 // listed, downloaded with a progress bar into the local store, opened with its laps, map and
 // delta plot, and exported; the WiFi name and pass phrase change on the device's page; a file
 // that is not a log and a page that misbehaves are reported and leave the windows usable.
+#include "PageHost.h"
 #include "WarningLog.h"
 #include "E2eRig.h"
 
@@ -12,10 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QQuickItem>
+#include <QPointer>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -29,65 +30,6 @@ namespace {
 QStringList g_qmlWarnings;
 QtMessageHandler g_previous = nullptr;
 
-
-// What the windows call on the main window, recorded; dialogs open in its content item.
-const char *const HostQml = R"(
-import QtQuick
-import QtQuick.Window
-import ARDIX 1.0
-
-Window {
-    id: win
-    width: 900; height: 515
-    color: "black"
-    visible: true
-    property var kernel: null
-    property bool isLogDialogOn: false
-    property bool isSyncDialogOn: false
-    property bool isBusyOnScreen: false
-    property bool isMobile: false
-    property var dialogs: []
-    property var infos: []
-    property var logListRequestTimer: null
-    onWidthChanged: AppStyle.appWindowWidth = width
-    function createDialog(props, handlers) { dialogs.push({ props: props, handlers: handlers }); return null }
-    function acceptLast() {
-        const d = dialogs[dialogs.length - 1]
-        const fake = { dialogText: d.props.dialogText }
-        if (typeof d.handlers === "function") d.handlers(fake); else if (d.handlers) d.handlers.accepted(fake)
-    }
-    function lastDialogText() { return dialogs.length ? dialogs[dialogs.length - 1].props.dialogText : "" }
-    function showInfo(text, timeout, url) { infos.push(text) }
-    function infoDialog(text) { infos.push(text) }
-    function lastInfo() { return infos.length ? infos[infos.length - 1] : "" }
-    function showFileDialog(devId, fileType, isImport, fileName) {}
-    function showLogsSettingsDialog() {}
-    function open(file, props) {
-        DevSettings.dash = kernel.currentArdixSettings
-        const c = Qt.createComponent("qrc:/ARDIX/qml/dialogs/" + file)
-        if (c.status !== Component.Ready) { console.warn(c.errorString()); return null }
-        return c.createObject(win.contentItem, Object.assign({ kernel: kernel, window: win }, props))
-    }
-    function showLapsLogDialog(path, external) { return open("LapsLogDialog.qml", { logPath: path, isExternalFile: external }) }
-}
-)";
-
-QObject *call(QObject *o, const char *method, const QVariant &a = {}, const QVariant &b = {})
-{
-    QVariant ret;
-    if (!b.isValid())
-        QMetaObject::invokeMethod(o, method, Q_RETURN_ARG(QVariant, ret), Q_ARG(QVariant, a));
-    else
-        QMetaObject::invokeMethod(o, method, Q_RETURN_ARG(QVariant, ret), Q_ARG(QVariant, a), Q_ARG(QVariant, b));
-    return ret.value<QObject *>();
-}
-
-QString callText(QObject *o, const char *method)
-{
-    QVariant ret;
-    QMetaObject::invokeMethod(o, method, Q_RETURN_ARG(QVariant, ret));
-    return ret.toString();
-}
 
 QString storeDir()
 {
@@ -124,39 +66,20 @@ class TestUiLogs : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QQmlEngine> m_engine;
-
-    std::unique_ptr<QQuickWindow> makeHost(ArdixKernel *kernel)
-    {
-        QQmlComponent component(m_engine.get());
-        component.setData(HostQml, QUrl(QStringLiteral("qrc:/ui_logs/Host.qml")));
-        auto *window = qobject_cast<QQuickWindow *>(component.create());
-        if (!window) {
-            qWarning().noquote() << component.errorString();
-            return nullptr;
-        }
-        window->setProperty("kernel", QVariant::fromValue<QObject *>(kernel));
-        return std::unique_ptr<QQuickWindow>(window);
-    }
-
-    static QObject *open(QQuickWindow *host, const char *file, const QVariantMap &props = {})
-    {
-        return call(host, "open", QString::fromLatin1(file), props);
-    }
+    ArdixTest::PageHost m_host;
 
 private slots:
     void initTestCase()
     {
         setUpApplication();
         g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
-        m_engine = std::make_unique<QQmlEngine>();
         registerArdixTypes();
         registerInterfaceTypes();
     }
 
     void cleanupTestCase()
     {
-        m_engine.reset();
+        m_host.close();
         qInstallMessageHandler(g_previous);
         QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
     }
@@ -165,20 +88,20 @@ private slots:
     {
         Rig r;
         QVERIFY(r.waitOnline());
-        auto host = makeHost(r.kernel.get());
-        QVERIFY(host);
-        QObject *logs = open(host.get(), "LogsDialog.qml");
+        const auto closeHost = qScopeGuard([this] { m_host.close(); }); // before the kernel goes
+        QVERIFY(m_host.open(r.kernel.get(), QSize(900, 515)));
+        QObject *logs = m_host.openDialog(QStringLiteral("LogsDialog.qml"));
         QVERIFY(logs);
-        QVERIFY(host->property("isLogDialogOn").toBool());
+        QVERIFY(m_host.window()->property("isLogDialogOn").toBool());
         QTRY_COMPARE_WITH_TIMEOUT(logs->property("deviceFiles").toList().size(), r.sim.logFiles().size(), 5000);
 
         // The user asks for the first file under the proposed name.
         QSignalSpy progress(logs, SIGNAL(progressMove(int)));
         QVERIFY(QMetaObject::invokeMethod(logs, "askDownload", Q_ARG(QVariant, 0)));
-        QCOMPARE(host->property("dialogs").toList().size(), 1);
-        const QString name = callText(host.get(), "lastDialogText");
+        QCOMPARE(m_host.questionCount(), 1);
+        const QString name = m_host.messages().constLast();
         QVERIFY2(name.startsWith(QLatin1String("log_")) && !name.contains(QLatin1Char(':')), qPrintable(name));
-        QMetaObject::invokeMethod(host.get(), "acceptLast");
+        m_host.acceptLastQuestion();
         const QString path = storeDir() + name + QStringLiteral(".elog");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path) && logs->property("downloading").toInt() < 0, 15000);
         QFile file(path);
@@ -194,7 +117,7 @@ private slots:
         QCOMPARE(logs->property("localFiles").toList().first().toMap().value("name").toString(), name + ".elog");
 
         // Opened in the laps window: laps, map and delta plot of the simulated circuit.
-        QObject *laps = call(host.get(), "showLapsLogDialog", path, false);
+        QObject *laps = m_host.openLapsLog(path, false);
         QVERIFY(laps);
         const QVariantMap result = laps->property("result").toMap();
         QVERIFY2(!result.contains("lapsError") && result.value("lapsCount").toInt() >= 2,
@@ -227,7 +150,7 @@ private slots:
         // Closing the logs window lets the dash log again.
         r.sim.clearReceived();
         QVERIFY(QMetaObject::invokeMethod(logs, "destroyBasicDialog", Q_ARG(QVariant, true)));
-        QTRY_VERIFY(!host->property("isLogDialogOn").toBool());
+        QTRY_VERIFY(!m_host.window()->property("isLogDialogOn").toBool());
         QTRY_VERIFY_WITH_TIMEOUT(!r.sim.framesOf(1, 26).isEmpty(), 3000);
         QCOMPARE(r.sim.framesOf(1, 26).constLast().parameter, 0u);
     }
@@ -235,18 +158,19 @@ private slots:
     void notALogLeavesTheWindowUsable()
     {
         Rig r;
-        auto host = makeHost(r.kernel.get());
+        const auto closeHost = qScopeGuard([this] { m_host.close(); }); // before the kernel goes
+        QVERIFY(m_host.open(r.kernel.get(), QSize(900, 515)));
         QTemporaryDir dir;
         const QString junk = dir.filePath("junk.elog");
         QFile f(junk);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a log at all") > 0);
         f.close();
 
-        QObject *laps = call(host.get(), "showLapsLogDialog", junk, true);
+        QObject *laps = m_host.openLapsLog(junk, true);
         QVERIFY(laps);
         // The reader's own message, then the window's.
         QCOMPARE(r.messages, QStringList{QStringLiteral("Похоже файл поврежден")});
-        QCOMPARE(callText(host.get(), "lastDialogText"), QStringLiteral("Не могу открыть файл, ошибка!"));
+        QCOMPARE(m_host.messages().constLast(), QStringLiteral("Не могу открыть файл, ошибка!"));
         QCOMPARE(laps->property("title").toString(), QString());
         auto *exportButton = laps->findChild<QQuickItem *>(QStringLiteral("exportLog"));
         auto *deleteButton = laps->findChild<QQuickItem *>(QStringLiteral("deleteLog"));
@@ -266,8 +190,9 @@ private slots:
         Rig r;
         QVERIFY(r.waitOnline());
         qputenv("ARDIX_DEVICE_WEB_PORT", QByteArray::number(r.sim.webPort()));
-        auto host = makeHost(r.kernel.get());
-        QObject *page = open(host.get(), "Wifi.qml", {{"parentDevice", 0}});
+        const auto closeHost = qScopeGuard([this] { m_host.close(); }); // before the kernel goes
+        QVERIFY(m_host.open(r.kernel.get(), QSize(900, 515)));
+        QObject *page = m_host.openDialog(QStringLiteral("Wifi.qml"), {{"parentDevice", 0}});
         QVERIFY(page);
         QTRY_VERIFY_WITH_TIMEOUT(page->property("editable").toBool(), 4000);
         auto *ssid = page->findChild<QQuickItem *>(QStringLiteral("ssidField"));
@@ -280,7 +205,7 @@ private slots:
         ssid->setProperty("text", QStringLiteral("  Paddock 7 "));
         pass->setProperty("text", QStringLiteral("abc 12345"));
         QMetaObject::invokeMethod(page, "save");
-        QCOMPARE(callText(host.get(), "lastInfo"), QStringLiteral("Пароль должен быть 8-10 знаков\nПароль не должен содержать пробелы"));
+        QCOMPARE(m_host.messages().constLast(), QStringLiteral("Пароль должен быть 8-10 знаков\nПароль не должен содержать пробелы"));
         QVERIFY(page->property("editable").toBool());
 
         pass->setProperty("text", QStringLiteral("Секрет_123"));
@@ -290,7 +215,7 @@ private slots:
         QCOMPARE(r.sim.wifiPassword(), QStringLiteral("Секрет_123"));
         QCOMPARE(r.kernel->ssidWifi(), QStringLiteral("Paddock 7"));
         QCOMPARE(r.kernel->passWifi(), QStringLiteral("Секрет_123"));
-        QCOMPARE(callText(host.get(), "lastInfo"),
+        QCOMPARE(m_host.messages().constLast(),
                  QStringLiteral("Новые параметры сохранены\nТеперь вы можете подключиться\n используя новое имя и пароль"));
         QVERIFY(!page->property("editable").toBool());
         qunsetenv("ARDIX_DEVICE_WEB_PORT");
@@ -314,8 +239,9 @@ private slots:
         if (!listening)
             bad.close(); // nothing listens there any more
         ArdixKernel kernel;
-        auto host = makeHost(&kernel);
-        QObject *page = open(host.get(), "Wifi.qml", {{"parentDevice", 4}, {"webPort", 0}});
+        const auto closeHost = qScopeGuard([this] { m_host.close(); }); // before the kernel goes
+        QVERIFY(m_host.open(&kernel, QSize(900, 515)));
+        QObject *page = m_host.openDialog(QStringLiteral("Wifi.qml"), {{"parentDevice", 4}, {"webPort", 0}});
         QVERIFY(page);
         page->setProperty("deviceHost", QStringLiteral("127.0.0.1"));
         page->setProperty("webPort", port);
@@ -323,7 +249,7 @@ private slots:
         QMetaObject::invokeMethod(page, "fill", Q_ARG(QVariant, QStringLiteral("PDM")), Q_ARG(QVariant, QStringLiteral("12345678")));
         QMetaObject::invokeMethod(page, "save");
         QTRY_COMPARE_WITH_TIMEOUT(page->property("lastStatus").toInt(), -1, 3000);
-        QCOMPARE(callText(host.get(), "lastInfo"), QStringLiteral("Ошибка (-1)"));
+        QCOMPARE(m_host.messages().constLast(), QStringLiteral("Ошибка (-1)"));
         QVERIFY(!page->property("editable").toBool());
         QCOMPARE(kernel.pdmSsidWifi(), QStringLiteral("PDM")); // what the page read, not what failed
     }
