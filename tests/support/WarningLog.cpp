@@ -1,6 +1,7 @@
 #include "WarningLog.h"
 
 #include <QByteArray>
+#include <QTest>
 
 namespace ArdixTest {
 namespace {
@@ -24,6 +25,16 @@ QtMessageHandler collectWarnings(QStringList *sink, bool qmlOnly)
     g_qmlOnly = qmlOnly;
     g_previous = qInstallMessageHandler(collect);
     return g_previous;
+}
+
+} // namespace ArdixTest
+
+namespace ArdixTest {
+
+void QmlWarningWatch::check()
+{
+    qInstallMessageHandler(m_previous);
+    QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join(QLatin1Char('\n'))));
 }
 
 } // namespace ArdixTest

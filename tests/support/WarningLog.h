@@ -10,3 +10,20 @@ namespace ArdixTest {
 QtMessageHandler collectWarnings(QStringList *sink, bool qmlOnly = false);
 
 } // namespace ArdixTest
+
+namespace ArdixTest {
+
+// The QML warnings of a whole test run: started in initTestCase, checked in cleanupTestCase, where any
+// warning fails the run with its text.
+class QmlWarningWatch
+{
+public:
+    void start() { m_previous = collectWarnings(&m_warnings, true); }
+    void check();
+
+private:
+    QStringList m_warnings;
+    QtMessageHandler m_previous = nullptr;
+};
+
+} // namespace ArdixTest

@@ -22,9 +22,6 @@ namespace {
 constexpr int CommonOffset = 5880; // the common settings record in the dash block
 constexpr int Can1BaudAt = CommonOffset + 1;
 
-QStringList g_qmlWarnings;
-QtMessageHandler g_previous = nullptr;
-
 } // namespace
 
 class TestUiSettings : public QObject
@@ -32,19 +29,19 @@ class TestUiSettings : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
+    ArdixTest::QmlWarningWatch m_warnings;
 
 private slots:
     void initTestCase()
     {
         setUpApplication();
         registerArdixTypes();
-        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
+        m_warnings.start();
     }
 
     void cleanupTestCase()
     {
-        qInstallMessageHandler(g_previous);
-        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
+        m_warnings.check();
     }
 
     void canSpeedRowReachesTheDevice()

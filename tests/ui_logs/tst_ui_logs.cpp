@@ -27,10 +27,6 @@ using namespace e2e;
 
 namespace {
 
-QStringList g_qmlWarnings;
-QtMessageHandler g_previous = nullptr;
-
-
 QString storeDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Ardix/");
@@ -67,12 +63,13 @@ class TestUiLogs : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
+    ArdixTest::QmlWarningWatch m_warnings;
 
 private slots:
     void initTestCase()
     {
         setUpApplication();
-        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
+        m_warnings.start();
         registerArdixTypes();
         registerInterfaceTypes();
     }
@@ -80,8 +77,7 @@ private slots:
     void cleanupTestCase()
     {
         m_host.close();
-        qInstallMessageHandler(g_previous);
-        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
+        m_warnings.check();
     }
 
     void logDownloadedOpenedAndExported()

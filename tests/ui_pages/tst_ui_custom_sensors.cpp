@@ -46,9 +46,6 @@ constexpr int TablePointSize = 8; // float output value, float input
 const char *const SimResistances[] = {"1.50 кОм", "3.30 кОм", "> 2 МОм", "98.00 кОм", "0.47 кОм"};
 constexpr int VoltageInputs = 6;
 
-QStringList g_qmlWarnings;
-QtMessageHandler g_previous = nullptr;
-
 int customAnalogAt(int index) { return CustomAnalogAt + index * CustomAnalogRecordSize; }
 int customSensorAt(int index) { return CustomSensorsAt + index * SensorRecordSize; }
 
@@ -74,6 +71,7 @@ class TestUiCustomSensors : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
+    ArdixTest::QmlWarningWatch m_warnings;
 
     QQuickItem *openFromMenu(const char *row)
     {
@@ -95,13 +93,12 @@ private slots:
     {
         setUpApplication();
         registerArdixTypes();
-        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
+        m_warnings.start();
     }
 
     void cleanupTestCase()
     {
-        qInstallMessageHandler(g_previous);
-        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
+        m_warnings.check();
     }
 
     // A second table named, switched to a 0-5 V table and given a point: only the custom analog

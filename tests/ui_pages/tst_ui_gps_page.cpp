@@ -40,9 +40,6 @@ constexpr qint16 SimAccY = 0x0012;
 
 const QString NotConnected = QStringLiteral("Нужно быть подключенным к Ardix");
 
-QStringList g_qmlWarnings;
-QtMessageHandler g_previous = nullptr;
-
 quint16 u16At(const QByteArray &block, int at) { return qFromLittleEndian<quint16>(block.constData() + at); }
 qint16 i16At(const QByteArray &block, int at) { return qFromLittleEndian<qint16>(block.constData() + at); }
 
@@ -63,6 +60,7 @@ class TestUiGpsPage : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
+    ArdixTest::QmlWarningWatch m_warnings;
 
     static QObject *gps(Rig &r)
     {
@@ -88,13 +86,12 @@ private slots:
     {
         setUpApplication();
         registerArdixTypes();
-        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
+        m_warnings.start();
     }
 
     void cleanupTestCase()
     {
-        qInstallMessageHandler(g_previous);
-        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
+        m_warnings.check();
     }
 
     // A bit, a range, the braking speed and the start line are written into the dash's block by

@@ -24,9 +24,6 @@ constexpr int LampRecordSize = 4;
 constexpr int CommonOffset = 5880;
 constexpr int FansAt = CommonOffset + 356;     // three output ports of five bytes
 
-QStringList g_qmlWarnings;
-QtMessageHandler g_previous = nullptr;
-
 QByteArray lampRecord(const QByteArray &block, int lampIndex)
 {
     return block.mid(LampsAt + lampIndex * LampRecordSize, LampRecordSize);
@@ -39,19 +36,19 @@ class TestUiPages : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
+    ArdixTest::QmlWarningWatch m_warnings;
 
 private slots:
     void initTestCase()
     {
         setUpApplication();
         registerArdixTypes();
-        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
+        m_warnings.start();
     }
 
     void cleanupTestCase()
     {
-        qInstallMessageHandler(g_previous);
-        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
+        m_warnings.check();
     }
 
     // A lamp bound to a dash input reaches the device; a second lamp cannot take the same input.

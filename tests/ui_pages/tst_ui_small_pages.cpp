@@ -29,9 +29,6 @@ constexpr int ModuleInputsAt = CommonOffset + 576;
 constexpr int ModuleInputInverted = 0x80;
 constexpr int SimTrip = 123450; // the simulated odometer, 0.1 km
 
-QStringList g_qmlWarnings;
-QtMessageHandler g_previous = nullptr;
-
 quint16 u16At(const QByteArray &block, int at)
 {
     return qFromLittleEndian<quint16>(block.constData() + at);
@@ -49,6 +46,7 @@ class TestUiSmallPages : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
+    ArdixTest::QmlWarningWatch m_warnings;
 
     static QObject *common(Rig &r)
     {
@@ -60,13 +58,12 @@ private slots:
     {
         setUpApplication();
         registerArdixTypes();
-        g_previous = ArdixTest::collectWarnings(&g_qmlWarnings, true);
+        m_warnings.start();
     }
 
     void cleanupTestCase()
     {
-        qInstallMessageHandler(g_previous);
-        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
+        m_warnings.check();
     }
 
     // A step of the screen brightness is sent to the dash at once; "Сохранить" stores it there.
