@@ -10,15 +10,12 @@
 #include <QGuiApplication>
 
 #include <QQuickWindow>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
 
 // One simulated device on loopback and the client's window dialling it.
 struct WindowRig : ArdixTest::ClientWindow
@@ -27,36 +24,26 @@ struct WindowRig : ArdixTest::ClientWindow
     int dialogs(const QString &filter) { return eval("Array.prototype.filter.call(dialogLayer.children, d => " + filter + ").length").toInt(); }
 };
 
-void resetStore(int lastDevice)
-{
-    QSettings store;
-    store.clear();
-    store.setValue("lastDeviceIdSelected", lastDevice);
-    store.setValue("deviceSelectorStartupShowCount", 50);
-    store.setValue("variableHeightDemoCnt", 3);
-    store.sync();
-}
 } // namespace
 
 class TestWindow : public QObject
 {
     Q_OBJECT
+    ArdixTest::WarningWatch m_warnings;
+
 private slots:
     void initTestCase()
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = ArdixTest::collectWarnings(&g_warnings);
+        m_warnings.start(false);
     }
     void init()
     {
-        g_warnings.clear();
-        resetStore(0);
+        m_warnings.clear();
+        ArdixTest::resetWindowStore();
     }
-    void cleanup()
-    {
-        QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
-    }
+    void cleanup() { m_warnings.verifyNone(); }
 
     void connectsAndShowsTheDevice()
     {

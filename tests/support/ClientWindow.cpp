@@ -6,9 +6,20 @@
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QTest>
 
 namespace ArdixTest {
+
+void resetWindowStore(int lastDevice)
+{
+    QSettings store;
+    store.clear();
+    store.setValue("lastDeviceIdSelected", lastDevice);
+    store.setValue("deviceSelectorStartupShowCount", 50);
+    store.setValue("variableHeightDemoCnt", 3);
+    store.sync();
+}
 
 ClientWindow::ClientWindow(SimRole role)
 {

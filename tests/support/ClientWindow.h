@@ -13,6 +13,10 @@ class QQuickWindow;
 
 namespace ArdixTest {
 
+// A fresh settings store for the window: the device it shows first, and the first-start
+// demonstrations (device selector, window height) already seen, so that nothing covers the screen.
+void resetWindowStore(int lastDevice = 0);
+
 class ClientWindow
 {
 public:

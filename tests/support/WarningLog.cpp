@@ -31,10 +31,15 @@ QtMessageHandler collectWarnings(QStringList *sink, bool qmlOnly)
 
 namespace ArdixTest {
 
-void QmlWarningWatch::check()
+void WarningWatch::verifyNone()
+{
+    QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join(QLatin1Char('\n'))));
+}
+
+void WarningWatch::check()
 {
     qInstallMessageHandler(m_previous);
-    QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join(QLatin1Char('\n'))));
+    verifyNone();
 }
 
 } // namespace ArdixTest

@@ -13,12 +13,16 @@ QtMessageHandler collectWarnings(QStringList *sink, bool qmlOnly = false);
 
 namespace ArdixTest {
 
-// The QML warnings of a whole test run: started in initTestCase, checked in cleanupTestCase, where any
-// warning fails the run with its text.
-class QmlWarningWatch
+// The warnings a test run prints (only those of QML files unless told otherwise). A run that fails on
+// any calls check() in cleanupTestCase; one that fails each test function on its own calls clear() in
+// init() and verifyNone() in cleanup().
+class WarningWatch
 {
 public:
-    void start() { m_previous = collectWarnings(&m_warnings, true); }
+    void start(bool qmlOnly = true) { m_previous = collectWarnings(&m_warnings, qmlOnly); }
+    void clear() { m_warnings.clear(); }
+    void verifyNone();
+    // Puts the previous handler back, then verifies.
     void check();
 
 private:

@@ -29,7 +29,7 @@ class TestUiSettings : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-    ArdixTest::QmlWarningWatch m_warnings;
+    ArdixTest::WarningWatch m_warnings;
 
 private slots:
     void initTestCase()

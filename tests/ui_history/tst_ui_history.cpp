@@ -19,7 +19,6 @@
 
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -32,8 +31,6 @@ using settingsHistory::SettingsHistory;
 using settingsHistory::Source;
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
 
 // The client's defaults with fields of the common record changed.
 struct DashEdit
@@ -102,36 +99,28 @@ struct Rig : ArdixTest::ClientWindow
     uint serial = 0;
 };
 
-void resetStore()
-{
-    QSettings store;
-    store.clear();
-    store.setValue("lastDeviceIdSelected", 0);
-    store.setValue("deviceSelectorStartupShowCount", 50);
-    store.setValue("variableHeightDemoCnt", 3);
-    store.sync();
-    QDir(SettingsHistory::defaultFolder()).removeRecursively();
-}
-
 QDateTime hoursAgo(int h) { return QDateTime::currentDateTimeUtc().addSecs(-3600 * h); }
 } // namespace
 
 class TestUiHistory : public QObject
 {
     Q_OBJECT
+    ArdixTest::WarningWatch m_warnings;
+
 private slots:
     void initTestCase()
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = ArdixTest::collectWarnings(&g_warnings);
+        m_warnings.start(false);
     }
     void init()
     {
-        g_warnings.clear();
-        resetStore();
+        m_warnings.clear();
+        ArdixTest::resetWindowStore();
+        QDir(SettingsHistory::defaultFolder()).removeRecursively();
     }
-    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n')))); }
+    void cleanup() { m_warnings.verifyNone(); }
 
     // The device holds what the client last read from it (an older file load does not count as the
     // device's); the client's own settings are its

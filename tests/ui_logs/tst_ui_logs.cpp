@@ -63,7 +63,7 @@ class TestUiLogs : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-    ArdixTest::QmlWarningWatch m_warnings;
+    ArdixTest::WarningWatch m_warnings;
 
 private slots:
     void initTestCase()

@@ -71,7 +71,7 @@ class TestUiCustomSensors : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-    ArdixTest::QmlWarningWatch m_warnings;
+    ArdixTest::WarningWatch m_warnings;
 
     QQuickItem *openFromMenu(const char *row)
     {

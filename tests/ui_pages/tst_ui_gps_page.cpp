@@ -60,7 +60,7 @@ class TestUiGpsPage : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-    ArdixTest::QmlWarningWatch m_warnings;
+    ArdixTest::WarningWatch m_warnings;
 
     static QObject *gps(Rig &r)
     {

@@ -36,7 +36,7 @@ class TestUiPages : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-    ArdixTest::QmlWarningWatch m_warnings;
+    ArdixTest::WarningWatch m_warnings;
 
 private slots:
     void initTestCase()

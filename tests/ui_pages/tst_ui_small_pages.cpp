@@ -46,7 +46,7 @@ class TestUiSmallPages : public QObject
     Q_OBJECT
 
     ArdixTest::PageHost m_host;
-    ArdixTest::QmlWarningWatch m_warnings;
+    ArdixTest::WarningWatch m_warnings;
 
     static QObject *common(Rig &r)
     {

@@ -8,6 +8,7 @@
 #include "app/TypeRegistration.h"
 #include "ClientWindow.h"
 #include "PageHost.h"
+#include "settings/ArdixEnums.h"
 #include "simcore/device/SimSettingsBlocks.h"
 #include "ui/InterfaceTypes.h"
 
@@ -21,8 +22,6 @@
 #include <memory>
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
 
 constexpr int OutputsAt = 4096;
 constexpr int OutputRecord = 92;
@@ -81,27 +80,21 @@ quint16 u16At(const QByteArray &b, int at) { return quint16(quint8(b.at(at)) | q
 class TestUiPdm : public QObject
 {
     Q_OBJECT
+    ArdixTest::WarningWatch m_warnings;
+
 private slots:
     void initTestCase()
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = ArdixTest::collectWarnings(&g_warnings);
+        m_warnings.start(false);
     }
     void init()
     {
-        g_warnings.clear();
-        QSettings store;
-        store.clear();
-        store.setValue("lastDeviceIdSelected", 4);
-        store.setValue("deviceSelectorStartupShowCount", 50);
-        store.setValue("variableHeightDemoCnt", 3);
-        store.sync();
+        m_warnings.clear();
+        ArdixTest::resetWindowStore(ArdixEnums::Device_Pmx);
     }
-    void cleanup()
-    {
-        QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
-    }
+    void cleanup() { m_warnings.verifyNone(); }
 
     void anOutputConditionReachesTheDeviceAndTheLiveViewFollowsInputs()
     {

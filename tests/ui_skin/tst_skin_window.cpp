@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 
 #include <QQuickWindow>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
@@ -18,8 +17,6 @@
 #include <memory>
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
 
 // Offsets in the dash block.
 constexpr int kSensorRecords = 2040;
@@ -50,33 +47,26 @@ struct Rig : ArdixTest::ClientWindow
     quint16 wordAt(int offset) { return qFromLittleEndian<quint16>(sim->dashBlock().constData() + offset); }
 };
 
-void resetStore()
-{
-    QSettings store;
-    store.clear();
-    store.setValue("lastDeviceIdSelected", 0);
-    store.setValue("deviceSelectorStartupShowCount", 50);
-    store.setValue("variableHeightDemoCnt", 3);
-    store.sync();
-}
 } // namespace
 
 class TestSkinWindow : public QObject
 {
     Q_OBJECT
+    ArdixTest::WarningWatch m_warnings;
+
 private slots:
     void initTestCase()
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = ArdixTest::collectWarnings(&g_warnings);
+        m_warnings.start(false);
     }
     void init()
     {
-        g_warnings.clear();
-        resetStore();
+        m_warnings.clear();
+        ArdixTest::resetWindowStore();
     }
-    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n')))); }
+    void cleanup() { m_warnings.verifyNone(); }
 
     void modesCycleThroughTheFivePages()
     {

@@ -16,15 +16,12 @@
 
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
 
 // Finds an item below `from` by a predicate over its properties (JS, in the window's context).
 constexpr char FindJs[] = R"(
@@ -41,12 +38,7 @@ struct Rig : ArdixTest::ClientWindow
 {
     explicit Rig(SimRole role) : ClientWindow(role)
     {
-        QSettings store;
-        store.clear();
-        store.setValue("lastDeviceIdSelected", role == SimRole::Pdm ? 4 : 0);
-        store.setValue("deviceSelectorStartupShowCount", 50);
-        store.setValue("variableHeightDemoCnt", 3);
-        store.sync();
+        ArdixTest::resetWindowStore(role == SimRole::Pdm ? ArdixEnums::Device_Pmx : ArdixEnums::Device_Ardix7);
         QDir(FirmwareCatalog::localFolder()).removeRecursively();
 
         if (!server.listen(0))
@@ -86,15 +78,17 @@ QString stableFile(const SimFirmwareServer &server, const QString &type)
 class TestUiUpdate : public QObject
 {
     Q_OBJECT
+    ArdixTest::WarningWatch m_warnings;
+
 private slots:
     void initTestCase()
     {
         registerArdixTypes();
         registerInterfaceTypes();
-        g_previous = ArdixTest::collectWarnings(&g_warnings);
+        m_warnings.start(false);
     }
-    void init() { g_warnings.clear(); }
-    void cleanup() { QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n')))); }
+    void init() { m_warnings.clear(); }
+    void cleanup() { m_warnings.verifyNone(); }
 
     void downloadAndInstall_data()
     {
