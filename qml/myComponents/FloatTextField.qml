@@ -4,7 +4,8 @@ import "../utils/InputRules.js" as Rules
 
 // A decimal number with at most floatDec decimals between floatFrom and floatTo; a comma counts as
 // a point. Bound to a setting stored as an integer × `scale` (e.g. 100), it writes the rounded raw
-// value only when the text is valid.
+// value only when the text is valid; bound to a 32-bit float setting (`float32`), it writes the value
+// as typed, and a value the float already holds changes nothing.
 InputField {
     id: root
     property real floatValue: 0.001
@@ -14,6 +15,7 @@ InputField {
     property var target: null
     property string property: ""
     property int scale: 1
+    property bool float32: false
     property var flagTarget: null
     property var changeFlag: ""
 
@@ -55,8 +57,12 @@ InputField {
         if (!edited || !parsed.valid)
             return
         edited = false
-        if (target && property !== "")
-            Rules.commit(target, property, Rules.toRaw(parsed.value, scale), flagTarget, changeFlag)
+        if (target && property !== "") {
+            if (!float32)
+                Rules.commit(target, property, Rules.toRaw(parsed.value, scale), flagTarget, changeFlag)
+            else if (Math.fround(parsed.value) !== Math.fround(target[property]))
+                Rules.commit(target, property, parsed.value, flagTarget, changeFlag)
+        }
         valueCommitted(parsed.value)
     }
 }

@@ -27,13 +27,6 @@ Flickable {
         if (dash)
             dash.customAnalogSensorsHasChanges = true
     }
-    // Floats are compared as the device stores them, so retyping a value marks nothing.
-    function setLinear(property, value) {
-        if (!sensor || Math.fround(value) === Math.fround(sensor[property]))
-            return
-        sensor[property] = value
-        markChanged()
-    }
     function setPoint(point, column, value) {
         if (sensor && sensor.setPoint(point, column, value))
             markChanged()
@@ -120,25 +113,33 @@ Flickable {
             Row {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "a"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
-                RealField {
+                FloatTextField {
                     objectName: "linearAField"
                     width: 200 * editor.ps
+                    floatFrom: -99999
+                    floatTo: 99999
                     floatDec: 4
                     placeholderText: "a"
-                    shown: editor.sensor ? editor.sensor.linearA : 0
-                    onCommitted: (value) => editor.setLinear("linearA", value)
+                    target: editor.sensor
+                    property: "linearA"
+                    float32: true
+                    changeFlag: function() { editor.markChanged() }
                 }
             }
             Row {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "b"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
-                RealField {
+                FloatTextField {
                     objectName: "linearBField"
                     width: 200 * editor.ps
+                    floatFrom: -99999
+                    floatTo: 99999
                     floatDec: 4
                     placeholderText: "b"
-                    shown: editor.sensor ? editor.sensor.linearB : 0
-                    onCommitted: (value) => editor.setLinear("linearB", value)
+                    target: editor.sensor
+                    property: "linearB"
+                    float32: true
+                    changeFlag: function() { editor.markChanged() }
                 }
             }
         }
