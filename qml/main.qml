@@ -7,6 +7,7 @@ import ARDIX 1.0
 import "myComponents"
 import "utils"
 import "utils/WindowFunctions.js" as WindowFunctions
+import "utils/Editing.js" as Editing
 
 // The one window: the kernel, the main menu, the main screen (dash replica or PDM screen), the
 // device selector and every surface the kernel drives by signals.
@@ -124,6 +125,8 @@ ApplicationWindow {
     onClosing: (close) => {
         if (closeGuard.allowClose)
             return
+        // A value still being typed counts as a change: it is written before the question is asked.
+        Editing.commitFocused(activeFocusItem)
         const dashChanged = DevSettings.dash && DevSettings.dash.hasChanges
         const pdmChanged = DevSettings.pdm && DevSettings.pdm.hasChanges
         if (!dashChanged && !pdmChanged)

@@ -51,17 +51,9 @@ CanPage {
                     visible: root.isPdm
                     objectName: "canAiName_" + card.index
                     width: 300 * root.ps
-                    maximumLength: 31
-                    horizontalAlignment: TextInput.AlignLeft
-                    placeholderText: "без имени"
-                    text: card.input && root.isPdm ? card.input.inputName : ""
-                    Accessible.name: "Имя CAN данных " + (card.index + 1)
-                    onEditingFinished: {
-                        if (!root.isPdm || !card.input || card.input.inputName === text.trim())
-                            return
-                        card.input.inputName = text.trim()
-                        root.changed()
-                    }
+                    label: "Имя CAN данных " + (card.index + 1)
+                    target: root.isPdm ? card.input : null; property: "inputName"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             ]
             CanField {
@@ -120,7 +112,7 @@ CanPage {
                     intFrom: 0; intTo: 0xFFFF
                     target: card.input; property: "dataMask"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Маска CAN данных " + (card.index + 1)
+                    label: "Маска CAN данных " + (card.index + 1)
                 }
             }
             CanField {
@@ -131,7 +123,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueMultiplier"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Множитель CAN данных " + (card.index + 1)
+                    label: "Множитель CAN данных " + (card.index + 1)
                 }
             }
             CanField {
@@ -141,7 +133,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueDivider"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Делитель CAN данных " + (card.index + 1)
+                    label: "Делитель CAN данных " + (card.index + 1)
                 }
             }
             CanField {
@@ -151,7 +143,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueOffset"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Оффсет CAN данных " + (card.index + 1)
+                    label: "Оффсет CAN данных " + (card.index + 1)
                 }
             }
             CanField {
@@ -169,7 +161,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueOnTimeout"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Значение при таймауте, данные " + (card.index + 1)
+                    label: "Значение при таймауте, данные " + (card.index + 1)
                 }
             }
         }

@@ -43,17 +43,9 @@ CanPage {
                 NameField {
                     objectName: "canDiName_" + card.index
                     width: 300 * root.ps
-                    maximumLength: 31
-                    horizontalAlignment: TextInput.AlignLeft
-                    placeholderText: "без имени"
-                    text: card.input ? card.input.inputName : ""
-                    Accessible.name: "Имя CAN входа " + (card.index + 1)
-                    onEditingFinished: {
-                        if (!card.input || card.input.inputName === text.trim())
-                            return
-                        card.input.inputName = text.trim()
-                        root.changed()
-                    }
+                    label: "Имя CAN входа " + (card.index + 1)
+                    target: card.input; property: "inputName"
+                    flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             ]
             CanField {
@@ -97,7 +89,7 @@ CanPage {
                     intFrom: 0; intTo: 0xFF
                     target: card.input; property: "dataMask"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Маска CAN входа " + (card.index + 1)
+                    label: "Маска CAN входа " + (card.index + 1)
                 }
             }
             CheckBoxNuvo {

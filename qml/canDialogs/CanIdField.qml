@@ -26,7 +26,7 @@ Row {
         intFrom: 0; intTo: root.idTo
         target: root.message; property: "canId"
         flagTarget: root.flagTarget; changeFlag: root.changeFlag
-        Accessible.name: root.accessibleName + " (hex)"
+        label: root.accessibleName
     }
     IntTextField {
         id: decField
@@ -36,14 +36,14 @@ Row {
         intFrom: 0; intTo: root.idTo
         target: root.message; property: "canId"
         flagTarget: root.flagTarget; changeFlag: root.changeFlag
-        Accessible.name: root.accessibleName
+        label: root.accessibleName
     }
     FlatButton {
         objectName: "canIdFormatButton"
         width: 80 * AppStyle.pixelScale
         height: AppStyle.textInputHeight
         fontSize: AppStyle.basicFontSize * 0.9
-        color: root.isHex ? "#2385b2" : "#6b7c88"
+        role: root.isHex ? "primary" : "stepper"
         text: root.isHex ? "HEX" : "DEC"
         accessibleName: root.isHex ? "Показать ID десятичным" : "Показать ID в HEX"
         onClicked: root.formatToggled(!root.isHex)

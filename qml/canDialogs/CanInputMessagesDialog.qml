@@ -93,7 +93,7 @@ CanPage {
                     intFrom: 0; intTo: 65535
                     target: card.message; property: "timeoutMillis"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Таймаут сообщения " + (card.index + 1)
+                    label: "Таймаут сообщения " + (card.index + 1)
                 }
             }
             CheckBoxNuvo {
@@ -119,8 +119,8 @@ CanPage {
                     width: 110 * root.ps
                     intFrom: 0; intTo: 0xFF
                     intValue: root.frameMask(card.index)
-                    Accessible.name: "Маска номера кадра " + (card.index + 1)
-                    onEditingFinished: if (isValid) root.setFrameMask(card.index, intValue)
+                    label: "Маска номера кадра " + (card.index + 1)
+                    onValueCommitted: (v) => root.setFrameMask(card.index, v)
                 }
             }
         }

@@ -101,7 +101,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "constantData"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Константа данных " + (card.index + 1)
+                    label: "Константа данных " + (card.index + 1)
                 }
             }
             CanField {
@@ -157,7 +157,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "dataValueMultiplier"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Множитель данных " + (card.index + 1)
+                    label: "Множитель данных " + (card.index + 1)
                 }
             }
             CanField {
@@ -168,7 +168,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "dataValueDivider"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Делитель данных " + (card.index + 1)
+                    label: "Делитель данных " + (card.index + 1)
                 }
             }
             CanField {
@@ -179,7 +179,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "dataValueOffset"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Оффсет данных " + (card.index + 1)
+                    label: "Оффсет данных " + (card.index + 1)
                 }
             }
         }

@@ -84,7 +84,7 @@ CanPage {
                     intFrom: 1; intTo: 65535
                     target: card.message; property: "rateMillis"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    Accessible.name: "Период передачи " + (card.index + 1)
+                    label: "Период передачи " + (card.index + 1)
                 }
             }
             FlatButton {

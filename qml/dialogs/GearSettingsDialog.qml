@@ -28,6 +28,8 @@ BasicDialog {
                                     { text: "Аналоговый датчик", value: ArdixEnums.InputSourceAnalog },
                                     { text: "CAN", value: ArdixEnums.InputSourceCustomCan }]
     readonly property bool calculated: gearSensor !== null && gearSensor.inputDataSource === ArdixEnums.InputSourceCalculated
+    // Cancel puts back the count, the ratios and the source as they were on open.
+    snapshotTargets: [dash, gearSensor, common]
     readonly property int shownGears: common ? Math.max(minGears, Math.min(maxGears, common.gearsCount)) : minGears
 
     onAccepted: {
@@ -103,6 +105,7 @@ BasicDialog {
                 Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Количество передач" }
                 MySpinBox {
                     objectName: "gearsCountBox"
+                    label: "Количество передач"
                     minimumValue: root.minGears
                     maximumValue: root.maxGears
                     target: root.common; property: "gearsCount"
@@ -115,6 +118,7 @@ BasicDialog {
                 Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Главная пара" }
                 FloatTextField {
                     objectName: "diffRatioField"
+                    label: "Главная пара"
                     width: 200 * root.ps
                     floatFrom: 0.001; floatTo: 65.535; floatDec: 3; scale: 1000
                     target: root.common; property: "diffRatio"
@@ -127,6 +131,7 @@ BasicDialog {
                 Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Длина окружности колеса" }
                 IntTextField {
                     objectName: "wheelField"
+                    label: "Длина окружности колеса"
                     width: 200 * root.ps
                     intFrom: 1; intTo: 10000000
                     target: root.common; property: "wheelCircleLenght"
@@ -139,9 +144,6 @@ BasicDialog {
                     id: gearRow
                     required property int index
                     objectName: "gearRow_" + index
-                    // Typing takes the field off its binding: a measured ratio must still show.
-                    readonly property int raw: root.common ? root.common.gearRatios[index] : 1000
-                    onRawChanged: ratioField.floatValue = raw / 1000
                     spacing: 12 * root.ps
                     Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Передача " + (gearRow.index + 1) }
                     FloatTextField {
@@ -149,8 +151,9 @@ BasicDialog {
                         objectName: "ratioField"
                         width: 200 * root.ps
                         floatFrom: 0.001; floatTo: 65.535; floatDec: 3
+                        label: "Передача " + (gearRow.index + 1)
                         floatValue: root.common ? root.common.gearRatios[gearRow.index] / 1000 : 1
-                        onEditingFinished: if (parsed.valid) root.setRatio(gearRow.index, Math.round(parsed.value * 1000))
+                        onValueCommitted: (v) => root.setRatio(gearRow.index, Math.round(v * 1000))
                     }
                     FlatButton {
                         objectName: "calibrateButton"

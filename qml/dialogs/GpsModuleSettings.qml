@@ -276,18 +276,15 @@ BasicDialog {
                     Row {
                         spacing: 10 * root.ps
                         Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Название" }
-                        InputField {
+                        TextSettingField {
                             objectName: "startNameField"
                             width: parent.parent.width - 160 * root.ps
-                            maximumLength: 59
-                            placeholderText: "Название стартовой линии"
-                            Accessible.name: placeholderText
-                            text: root.gps ? root.gps.startPointName : ""
-                            onEditingFinished: {
-                                root.setStartPointName(text)
-                                if (root.gps && text.trim().length === 0)
-                                    text = root.gps.startPointName
-                            }
+                            maxBytes: 59
+                            emptyAllowed: false
+                            label: "Название стартовой линии"
+                            placeholderText: label
+                            textValue: root.gps ? root.gps.startPointName : ""
+                            onValueCommitted: (v) => root.setStartPointName(v)
                         }
                     }
                     Row {

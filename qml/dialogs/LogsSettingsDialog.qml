@@ -18,27 +18,13 @@ BasicDialog {
     readonly property real ps: AppStyle.pixelScale
     readonly property var rates: [{ text: "10 Гц", value: 10 }, { text: "25 Гц", value: 25 }, { text: "50 Гц", value: 50 }]
     readonly property int maxPauseDelay: 60
-    readonly property var fieldNames: ["config", "rateHz", "maxFilesCount", "logFileSizeMB", "logPauseDelay",
-                                       "logTrigger1SourceId", "logTrigger2SourceId", "modules", "trigger1Value",
-                                       "trigger2Value", "stdSensors", "customSensors"]
-    property var saved: ({})
-    property bool savedFlag: false
+    snapshotTargets: [dash, logs]
 
     // The rate the dialog shows: 10 when the stored one is none of the offered rates.
     readonly property int shownRate: logs && (logs.rateHz === 10 || logs.rateHz === 25 || logs.rateHz === 50) ? logs.rateHz : 10
     readonly property var estimate: logs ? Estimate.estimate(logs.stdSensors, logs.customSensors, logs.modules, shownRate,
                                                              logs.logFileSizeMB, Math.max(2, logs.maxFilesCount))
                                          : Estimate.estimate(0, 0, 0, 10, 1, 2)
-
-    Component.onCompleted: {
-        if (!logs)
-            return
-        const copy = {}
-        for (const name of fieldNames)
-            copy[name] = logs[name]
-        saved = copy
-        savedFlag = dash.commonSettingsHasChanges
-    }
 
     function markChanged() {
         if (dash)
@@ -56,16 +42,6 @@ BasicDialog {
         if (kernel)
             kernel.applyNewArdixSettings()
         destroyBasicDialog()
-    }
-    onCanceled: restore()
-
-    function restore() {
-        if (!logs)
-            return
-        for (const name of fieldNames)
-            if (logs[name] !== saved[name])
-                logs[name] = saved[name]
-        dash.commonSettingsHasChanges = savedFlag
     }
 
     Connections {
@@ -190,6 +166,7 @@ BasicDialog {
                 FieldLabel { text: "макс. кол-во файлов" }
                 MySpinBox {
                     objectName: "maxFilesSpin"
+                    label: "макс. кол-во файлов"
                     minimumValue: 2; maximumValue: 20
                     target: root.logs; property: "maxFilesCount"
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
@@ -209,12 +186,14 @@ BasicDialog {
                 FieldLabel { text: "макс. размер файла" }
                 MySpinBox {
                     objectName: "fileSizeSpin"
+                    label: "макс. размер файла"
                     minimumValue: 1; maximumValue: 24; units: " Мб"
                     target: root.logs; property: "logFileSizeMB"
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }
                 FieldLabel { text: "пауза выкл." }
                 MySpinBox {
+                    label: "пауза выкл."
                     minimumValue: 1; maximumValue: root.maxPauseDelay; units: " сек"
                     target: root.logs; property: "logPauseDelay"
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
@@ -256,6 +235,8 @@ BasicDialog {
                         visible: !triggerRow.isFloat
                         width: 160 * root.ps
                         intFrom: 0; intTo: 65535
+                        label: "Триггер " + (triggerRow.index + 1)
+                        unit: triggerRow.sensor ? triggerRow.sensor.units : ""
                         target: root.logs; property: triggerRow.valueField
                         flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                     }
@@ -263,6 +244,8 @@ BasicDialog {
                         visible: triggerRow.isFloat
                         width: 160 * root.ps
                         floatFrom: 0; floatTo: 655.35; floatDec: 2; scale: 100
+                        label: "Триггер " + (triggerRow.index + 1)
+                        unit: triggerRow.sensor ? triggerRow.sensor.units : ""
                         target: root.logs; property: triggerRow.valueField
                         flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                     }

@@ -76,29 +76,22 @@ BasicDialog {
                     Column {
                         spacing: 4 * AppStyle.pixelScale
                         Text {
-                            text: index === 0 ? "до 1000" : (index + 1) * 1000
-                            color: "#1A1A1A"
+                            id: bandTitle
+                            text: (index === 0 ? "до 1000" : (index + 1) * 1000) + " об/мин"
+                            color: AppStyle.textColor
                             font.pixelSize: AppStyle.basicFontSize * 0.9
                         }
-                        TextField {
+                        FloatTextField {
                             objectName: "oilLevel" + index
-                            width: 110 * AppStyle.pixelScale
-                            height: AppStyle.textInputHeight
-                            horizontalAlignment: Text.AlignHCenter
+                            width: 150 * AppStyle.pixelScale
                             font.pixelSize: AppStyle.basicFontSize
-                            text: (dialog.levels[index] / 100).toFixed(2)
-                            color: acceptableInput ? "#1A1A1A" : "#d32f2f"
-                            validator: DoubleValidator { bottom: 0; top: 655.35; decimals: 2; notation: DoubleValidator.StandardNotation; locale: "C" }
-                            background: Rectangle {
-                                color: parent.acceptableInput ? "white" : "#fde7e7"
-                                border.color: parent.acceptableInput ? "#9a9da3" : "#d32f2f"
-                                radius: 4
-                            }
-                            onEditingFinished: {
-                                if (!acceptableInput)
-                                    return
+                            label: "Давление масла " + bandTitle.text
+                            unit: dialog.sensor ? dialog.sensor.units : ""
+                            floatFrom: 0; floatTo: 655.35; floatDec: 2
+                            floatValue: dialog.levels[index] / 100
+                            onValueCommitted: (v) => {
                                 const next = Array.from(dialog.levels)
-                                next[index] = Math.round(parseFloat(text) * 100)
+                                next[index] = Math.round(v * 100)
                                 dialog.levels = next
                             }
                         }

@@ -52,10 +52,12 @@ BasicDialog {
                 required property int index
                 readonly property var values: root.ports[index]
                 readonly property bool isFan: values[ArdixEnums.Output_Config] === ArdixEnums.Output_Fan
+                readonly property var sensor: root.dash ? root.dash.sensors[values[ArdixEnums.Output_SourceIndex]] : null
+                readonly property string unit: sensor ? sensor.units : ""
                 objectName: "portRow_" + index
                 width: parent.width
                 height: AppStyle.basicRowHeight * 1.5
-                color: "#ECEDEF"
+                color: AppStyle.rowColor
                 radius: 4
 
                 Text {
@@ -63,7 +65,7 @@ BasicDialog {
                     x: 14 * root.ps
                     y: 8 * root.ps
                     text: "Выход #" + (portRow.index + 1)
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicTitleSize
                 }
                 Row {
@@ -90,23 +92,27 @@ BasicDialog {
                         currentIndex: root.sensorChoices.findIndex(c => c.value === portRow.values[ArdixEnums.Output_SourceIndex])
                         onActivated: (i) => root.setPortValue(portRow.index, ArdixEnums.Output_SourceIndex, root.sensorChoices[i].value)
                     }
-                    Text { anchors.verticalCenter: parent.verticalCenter; text: "вкл."; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                    Text { anchors.verticalCenter: parent.verticalCenter; text: "вкл."; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                     IntTextField {
                         objectName: "onField"
-                        width: 110 * root.ps
+                        width: 150 * root.ps
                         enabled: portRow.isFan
+                        label: portTitle.text + ": вкл."
+                        unit: portRow.unit
                         intTo: 250
                         intValue: portRow.values[ArdixEnums.Output_OnValue]
-                        onEditingFinished: if (parsed.valid) root.setPortValue(portRow.index, ArdixEnums.Output_OnValue, parsed.value)
+                        onValueCommitted: (v) => root.setPortValue(portRow.index, ArdixEnums.Output_OnValue, v)
                     }
-                    Text { anchors.verticalCenter: parent.verticalCenter; text: "выкл."; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                    Text { anchors.verticalCenter: parent.verticalCenter; text: "выкл."; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                     IntTextField {
                         objectName: "offField"
-                        width: 110 * root.ps
+                        width: 150 * root.ps
                         enabled: portRow.isFan
+                        label: portTitle.text + ": выкл."
+                        unit: portRow.unit
                         intTo: 250
                         intValue: portRow.values[ArdixEnums.Output_OffValue_Interval]
-                        onEditingFinished: if (parsed.valid) root.setPortValue(portRow.index, ArdixEnums.Output_OffValue_Interval, parsed.value)
+                        onValueCommitted: (v) => root.setPortValue(portRow.index, ArdixEnums.Output_OffValue_Interval, v)
                     }
                 }
             }

@@ -90,7 +90,7 @@ BasicDialog {
             color: "#1A1A1A"
             font.pixelSize: AppStyle.basicFontSize
         }
-        ThresholdBox { id: box; labelWidth: 0; step: 50 }
+        ThresholdBox { id: box; labelWidth: 0; step: 50; label: "Лампы " + lamp.name; unit: "об/мин" }
     }
 
     Flickable {
@@ -111,6 +111,7 @@ BasicDialog {
             ThresholdBox {
                 objectName: "maximumBox"
                 label: "Максимальные обороты "
+                unit: "об/мин"
                 from: 3000; to: 15000; step: 1000
                 value: dialog.maximum
                 onValueModified: (v) => dialog.maximum = v

@@ -70,6 +70,7 @@ BasicDialog {
                 objectName: "upperBox"
                 visible: dialog.showUpper
                 label: dialog.isFuelPress ? "Допустимая разница с наддувом" : "Если значение выше"
+                unit: dialog.sensor ? dialog.sensor.units : ""
                 value: dialog.upper
                 to: dialog.sensor ? dialog.sensor.maxPossibleValue : 0
                 step: dialog.step
@@ -80,6 +81,7 @@ BasicDialog {
                 objectName: "lowerBox"
                 visible: dialog.showLower
                 label: dialog.isBoost ? "Мин. наддув для старта(зел. лампы)" : "Если значение ниже"
+                unit: dialog.sensor ? dialog.sensor.units : ""
                 value: dialog.lower
                 to: dialog.sensor ? dialog.sensor.maxPossibleValue : 0
                 step: dialog.step

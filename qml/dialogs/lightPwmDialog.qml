@@ -29,6 +29,22 @@ BasicDialog {
         destroyBasicDialog()
     }
 
+    // Cancel puts the settings back, and the dash too: every move was sent to it as it was made.
+    snapshotTargets: [dash, common]
+    property var moved: ({})
+    function noteMoved(name) { const m = Object.assign({}, moved); m[name] = true; moved = m }
+    onCanceled: {
+        if (!kernel || !common || snapshots.length < 2)
+            return
+        const opened = snapshots[1].values
+        const codes = { lcdPwmDuty: lcd, shiftLightPwmDuty: leds, lightSensorSensivity: sensor }
+        for (const name in codes)
+            if (moved[name])
+                kernel.setPwmDuty(opened[name], codes[name], 1)
+        // setPwmDuty marks the settings changed; the snapshot knows whether they were.
+        PropertySnapshot.restore(dash, snapshots[0].values)
+    }
+
     component Level: Row {
         id: level
         property string label: ""
@@ -70,13 +86,13 @@ BasicDialog {
             objectName: "lcd"
             label: "Мин. яркость экрана"
             value: root.common ? root.common.lcdPwmDuty : 0
-            onMoved: (v) => { if (root.kernel) root.kernel.setPwmDuty(v, root.lcd, 1) }
+            onMoved: (v) => { root.noteMoved("lcdPwmDuty"); if (root.kernel) root.kernel.setPwmDuty(v, root.lcd, 1) }
         }
         Level {
             objectName: "leds"
             label: "Мин. яркость светодиодов"
             value: root.common ? root.common.shiftLightPwmDuty : 0
-            onMoved: (v) => { if (root.kernel) root.kernel.setPwmDuty(v, root.leds, 1) }
+            onMoved: (v) => { root.noteMoved("shiftLightPwmDuty"); if (root.kernel) root.kernel.setPwmDuty(v, root.leds, 1) }
         }
         Level {
             objectName: "sensitivity"
@@ -84,7 +100,7 @@ BasicDialog {
             suffix: ""
             to: 255
             value: root.common ? root.common.lightSensorSensivity : 0
-            onMoved: (v) => { if (root.kernel) root.kernel.setPwmDuty(v, root.sensor, 1) }
+            onMoved: (v) => { root.noteMoved("lightSensorSensivity"); if (root.kernel) root.kernel.setPwmDuty(v, root.sensor, 1) }
         }
         Text {
             text: "Автонастройка"

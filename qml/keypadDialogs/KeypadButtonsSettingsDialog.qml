@@ -95,17 +95,21 @@ BasicDialog {
                 anchors.left: number.right
                 anchors.verticalCenter: parent.verticalCenter
                 width: 300 * root.ps
-                maximumLength: 31
-                horizontalAlignment: TextInput.AlignLeft
-                placeholderText: "без имени"
-                text: root.keypad ? root.keypad.buttonsNames[row.index] : ""
-                Accessible.name: "Имя кнопки " + (row.index + 1)
-                onEditingFinished: {
-                    const names = root.keypad.buttonsNames
-                    if (names[row.index] === text.trim())
+                textValue: root.keypad ? root.keypad.buttonsNames[row.index] : ""
+                label: "Имя кнопки " + (row.index + 1)
+                // The keypad is captured when typing starts: a name typed for one keypad stays its own.
+                property var typedKeypad: null
+                onTextEdited: if (typedKeypad === null) typedKeypad = root.keypad
+                onValueCommitted: (v) => {
+                    const keypad = typedKeypad || root.keypad
+                    typedKeypad = null
+                    if (!keypad)
                         return
-                    names[row.index] = text.trim()
-                    root.keypad.buttonsNames = names
+                    const names = keypad.buttonsNames
+                    if (names[row.index] === v)
+                        return
+                    names[row.index] = v
+                    keypad.buttonsNames = names
                     root.owner.keypadsHasChanges = true
                 }
             }

@@ -75,16 +75,12 @@ BasicDialog {
                 NameField {
                     objectName: "counterNameField"
                     width: 420 * root.ps
-                    maximumLength: 39
-                    horizontalAlignment: TextInput.AlignLeft
-                    text: root.func ? root.func.functionName : ""
-                    Accessible.name: "Имя счетчика"
-                    onEditingFinished: {
-                        if (!root.func || root.func.functionName === text.trim() || text.trim().length === 0)
-                            return
-                        root.func.functionName = text.trim()
-                        root.changed()
-                    }
+                    maxBytes: 39
+                    emptyAllowed: false
+                    placeholderText: ""
+                    target: root.func; property: "functionName"
+                    changeFlag: root.changed
+                    label: "Имя счетчика"
                 }
             }
             Row {

@@ -52,16 +52,12 @@ BasicDialog {
                 NameField {
                     objectName: "functionNameField"
                     width: 460 * root.ps
-                    maximumLength: 39
-                    horizontalAlignment: TextInput.AlignLeft
-                    text: root.func ? root.func.functionName : ""
-                    Accessible.name: "Имя функции"
-                    onEditingFinished: {
-                        if (!root.func || root.func.functionName === text.trim() || text.trim().length === 0)
-                            return
-                        root.func.functionName = text.trim()
-                        root.pdm.functionsHasChanges = true
-                    }
+                    maxBytes: 39
+                    emptyAllowed: false
+                    placeholderText: ""
+                    target: root.func; property: "functionName"
+                    flagTarget: root.pdm; changeFlag: "functionsHasChanges"
+                    label: "Имя функции"
                 }
             }
             Text {

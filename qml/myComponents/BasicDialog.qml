@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
+import "../utils/Editing.js" as Editing
 
 // The base of every page and dialog: a full-window item with its own overlay. Created outside the
 // settings stack it is modal and destroys itself; pushed into the stack it pops itself.
@@ -37,6 +38,9 @@ Item {
     property string headerIcon: ""
     // A short note at the right of the header, shown while the apply button is hidden.
     property string headerInfoText: ""
+    // Settings objects this dialog edits: their values on open are what Cancel puts back.
+    property var snapshotTargets: []
+    property var snapshots: []
 
     property alias header: header
     property alias backButton: backButton
@@ -75,6 +79,44 @@ Item {
         }
     }
 
+    // Every way out of the dialog goes through here first: the field being typed in is committed,
+    // and a field holding an invalid text stops the way with a message naming it and its range.
+    function commitEdits() {
+        Editing.commitFocused(root.Window.activeFocusItem)
+        const bad = Editing.firstInvalid(root)
+        if (!bad)
+            return true
+        if (root.window && typeof root.window.infoDialog === "function")
+            root.window.infoDialog(Editing.invalidMessage(bad))
+        bad.forceActiveFocus()
+        return false
+    }
+    // Apply, Save: only with every typed value written.
+    function accept() {
+        if (commitEdits())
+            root.accepted()
+    }
+    function takeSnapshots() {
+        const list = []
+        const targets = root.snapshotTargets || []
+        for (let i = 0; i < targets.length; ++i)
+            if (targets[i])
+                list.push({ target: targets[i], values: PropertySnapshot.take(targets[i]) })
+        root.snapshots = list
+    }
+    // Cancel: nothing typed is written, and what the dialog changed goes back.
+    function restoreSnapshots() {
+        Editing.discardAll(root)
+        for (let i = root.snapshots.length - 1; i >= 0; --i)
+            PropertySnapshot.restore(root.snapshots[i].target, root.snapshots[i].values)
+    }
+    function cancel() {
+        restoreSnapshots()
+        root.canceled()
+        if (root.destroyOnCancel)
+            root.destroyBasicDialog()
+    }
+
     function canClose() {
         return !(isLoading && loadingProgressValue > 0)
     }
@@ -93,6 +135,13 @@ Item {
     // What Back, Escape, the back button, the overlay and the corner icon do.
     function requestClose() {
         if (isLoading)
+            return false
+        // A dialog with a Cancel button is left by it: nothing half-typed is kept.
+        if (showDialogButtons && cancelButton.visible) {
+            cancel()
+            return true
+        }
+        if (!commitEdits())
             return false
         if (customBackButtonFunction && typeof root.customBackButtonAction === "function") {
             root.customBackButtonAction()
@@ -122,6 +171,7 @@ Item {
 
     opacity: 0
     Component.onCompleted: {
+        takeSnapshots()
         fadeIn.start()
         if (showWithAnimation)
             scaleIn.start()
@@ -233,9 +283,9 @@ Item {
                 visible: false
                 width: header.height * 3
                 height: header.height
-                color: enabled ? "#2385b2" : "#5c5c5c"
+                color: enabled ? AppStyle.primaryColor : AppStyle.disabledButtonColor
                 text: "Применить"
-                onClicked: root.accepted()
+                onClicked: root.accept()
             }
         }
     }
@@ -290,22 +340,18 @@ Item {
                 id: cancelButton
                 width: backgroundItem.width / 5
                 height: backgroundItem.width / 22
-                color: "#999"
-                textColor: "#111"
+                objectName: "cancelButton"
+                role: "secondary"
                 text: "Отмена"
-                onClicked: {
-                    root.canceled()
-                    if (root.destroyOnCancel)
-                        root.destroyBasicDialog()
-                }
+                onClicked: root.cancel()
             }
             FlatButton {
                 id: saveButton
                 width: backgroundItem.width / 5
                 height: backgroundItem.width / 22
-                color: "#2385b2"
+                objectName: "saveButton"
                 text: "Сохранить"
-                onClicked: root.accepted()
+                onClicked: root.accept()
             }
         }
     }

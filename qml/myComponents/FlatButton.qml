@@ -8,16 +8,18 @@ Rectangle {
     property string text: ""
     property string iconSource: ""
     property string accessibleName: text
-    property color textColor: "white"
+    property color textColor: AppStyle.buttonTextColor(role)
     property real fontSize: Math.max(10, Math.min(height * 0.45, AppStyle.basicTitleSize))
     property real iconScale: 0.6
+    // primary (the action a page is for), secondary (a way back), destructive, confirm, stepper
+    property string role: "primary"
     readonly property bool pressed: mouse.pressed
 
     signal clicked()
 
     implicitWidth: Math.max(label.implicitWidth + 30 * AppStyle.pixelScale, height)
     implicitHeight: 50 * AppStyle.pixelScale
-    color: "#2385b2"
+    color: AppStyle.buttonColor(role)
     opacity: enabled ? 1 : 0.6
     activeFocusOnTab: true
 
@@ -31,6 +33,12 @@ Rectangle {
             if (root.enabled)
                 root.clicked()
         }
+    }
+    // A button takes the focus when pressed, as a desktop button does: the field being typed in
+    // is left, and so commits its value, before the button acts.
+    function takeFocus() {
+        if (!root.activeFocus)
+            root.forceActiveFocus(Qt.MouseFocusReason)
     }
 
     Rectangle {
@@ -77,6 +85,7 @@ Rectangle {
         id: mouse
         anchors.fill: parent
         enabled: root.enabled
+        onPressed: root.takeFocus()
         onClicked: root.clicked()
     }
 }

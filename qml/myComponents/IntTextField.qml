@@ -3,8 +3,9 @@ import ARDIX 1.0
 import "../utils/InputRules.js" as Rules
 
 // A whole number between intFrom and intTo. Bound to one setting with `target` and `property`
-// (shown divided by `scale`), it writes the setting and raises `changeFlag` of `flagTarget` only
-// when the text is valid; an invalid text stays red and writes nothing.
+// (shown divided by `scale`), it writes the setting and raises `changeFlag` of `flagTarget`; a page
+// that writes by itself binds `intValue` and handles `valueCommitted`. An invalid text stays red
+// and writes nothing.
 InputField {
     id: root
     property int intValue: 0
@@ -12,42 +13,69 @@ InputField {
     property int intTo: 250
     property var target: null
     property string property: ""
-    property int scale: 1
+    property real scale: 1
     property var flagTarget: null
     property var changeFlag: ""
 
+    // Each valid text as it is typed, and the value once written.
     signal validIntEntered(int value)
+    signal valueCommitted(int value)
 
+    readonly property bool bound: target !== null && target !== undefined && property !== ""
+    // The record the typed text belongs to: a text typed for one record never lands in the next.
+    property var editTarget: null
     readonly property var parsed: Rules.parseIntText(text, intFrom, intTo)
     textValid: parsed.valid
+    rangeText: Rules.rangeText(intFrom, intTo, unit)
     inputMethodHints: Qt.ImhDigitsOnly
     validator: RegularExpressionValidator { regularExpression: root.intFrom < 0 ? /-?\d{0,10}/ : /\d{0,10}/ }
-    Accessible.name: placeholderText
 
-    readonly property var boundValue: target && property !== "" ? target[property] : undefined
-    onBoundValueChanged: if (boundValue !== undefined) intValue = Math.round(Rules.fromRaw(boundValue, scale))
-    Component.onCompleted: {
-        if (boundValue !== undefined)
+    readonly property var boundValue: bound ? target[property] : undefined
+    function show() {
+        if (bound && boundValue !== undefined)
             intValue = Math.round(Rules.fromRaw(boundValue, scale))
         text = intValue
     }
-    onIntValueChanged: if (!activeFocus || !edited) text = intValue
-    onActiveFocusChanged: if (!activeFocus && parsed.valid) text = intValue
+    onBoundValueChanged: if (!edited) show()
+    onIntValueChanged: if (!edited) text = intValue
+    onTargetChanged: {
+        if (edited)
+            commitEdit()
+        discardEdit()
+    }
+    Component.onCompleted: show()
 
     onTextEdited: {
-        edited = true
-        if (!parsed.valid)
-            return
-        intValue = parsed.value
-        validIntEntered(parsed.value)
+        if (!edited) {
+            edited = true
+            editTarget = target
+        }
+        // The text as it stands now, with the key just typed.
+        const p = Rules.parseIntText(text, intFrom, intTo)
+        if (p.valid) {
+            // A page that binds the value keeps its binding: only a bound field holds it itself.
+            if (bound)
+                intValue = p.value
+            validIntEntered(p.value)
+        }
     }
-    // The setting is written once the user is done (Enter, Tab, a click elsewhere), and only a
-    // valid text: a half-typed number never reaches the device.
-    onEditingFinished: {
-        if (!edited || !parsed.valid)
-            return
+    function commitEdit() {
+        if (!edited)
+            return true
+        const p = Rules.parseIntText(text, intFrom, intTo)
+        if (!p.valid)
+            return false
         edited = false
-        if (target && property !== "")
-            Rules.commit(target, property, Rules.toRaw(parsed.value, scale), flagTarget, changeFlag)
+        if (editTarget && property !== "")
+            Rules.commit(editTarget, property, Rules.toRaw(p.value, scale), flagTarget, changeFlag)
+        editTarget = null
+        valueCommitted(p.value)
+        show()
+        return true
+    }
+    function discardEdit() {
+        edited = false
+        editTarget = null
+        show()
     }
 }

@@ -3,7 +3,7 @@ import QtQuick.Controls
 import ARDIX 1.0
 
 // A number field with minus and plus buttons. The step is `smallStep` below `bigStepFrom` and
-// `bigStep` from there on. An out-of-range entry is marked red and not taken.
+// `bigStep` from there on. An out-of-range entry is marked red, not taken, and holds up apply.
 Row {
     id: root
     property int from: 0
@@ -39,39 +39,31 @@ Row {
         width: root.height
         height: root.height
         text: "\u2212"
-        accessibleName: "Уменьшить"
-        color: "#5a6068"
+        accessibleName: root.accessibleName + ": уменьшить"
+        role: "stepper"
         fontSize: root.height * 0.6
         enabled: root.value > root.from
         onClicked: root.commit(root.stepDown(root.value))
     }
-    TextField {
+    IntTextField {
         id: field
         width: 150 * AppStyle.pixelScale
         height: root.height
-        horizontalAlignment: Text.AlignHCenter
         font.pixelSize: AppStyle.basicFontSize
-        color: acceptableInput ? "#1A1A1A" : "#d32f2f"
-        text: root.value
-        inputMethodHints: Qt.ImhDigitsOnly
-        validator: IntValidator { bottom: root.from; top: root.to }
-        Accessible.name: root.accessibleName
-        background: Rectangle {
-            color: field.acceptableInput ? "white" : "#fde7e7"
-            border.color: !field.acceptableInput ? "#d32f2f" : (field.activeFocus ? "#2385b2" : "#9a9da3")
-            border.width: field.activeFocus || !field.acceptableInput ? 2 : 1
-            radius: 4
-        }
-        onEditingFinished: if (acceptableInput) root.commit(parseInt(text))
-        Keys.onUpPressed: root.commit(root.stepUp(root.value))
-        Keys.onDownPressed: root.commit(root.stepDown(root.value))
+        label: root.accessibleName
+        intFrom: root.from
+        intTo: root.to
+        intValue: root.value
+        onValueCommitted: (v) => root.commit(v)
+        Keys.onUpPressed: { commitEdit(); root.commit(root.stepUp(root.value)) }
+        Keys.onDownPressed: { commitEdit(); root.commit(root.stepDown(root.value)) }
     }
     FlatButton {
         width: root.height
         height: root.height
         text: "+"
-        accessibleName: "Увеличить"
-        color: "#5a6068"
+        accessibleName: root.accessibleName + ": увеличить"
+        role: "stepper"
         fontSize: root.height * 0.6
         enabled: root.value < root.to
         onClicked: root.commit(root.stepUp(root.value))
@@ -81,7 +73,7 @@ Row {
         anchors.verticalCenter: parent.verticalCenter
         leftPadding: 4 * AppStyle.pixelScale
         text: root.suffix
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
     }
 }

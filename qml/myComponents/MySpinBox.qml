@@ -5,9 +5,13 @@ import "../utils/InputRules.js" as Rules
 
 // A spin box with its unit. With pseudoFloat the value is an integer shown divided by
 // `precision` (e.g. 10 shows 123 as 12.3). Bound to one setting with `target` and `property`, it
-// writes the value and raises `changeFlag` of `flagTarget` whenever the user changes it.
+// writes the value and raises `changeFlag` of `flagTarget` whenever the user changes it; a page
+// that writes by itself binds `value` and handles `valueModified`. It always shows the setting (or
+// `value`): it never assigns either itself, so switching the record shown never leaves a stale number.
 Item {
     id: root
+    readonly property bool isEditor: true
+    property string label: ""
     property int value: 0
     property int minimumValue: 0
     property int maximumValue: 100
@@ -23,13 +27,52 @@ Item {
 
     signal valueModified(int value)
 
+    readonly property bool bound: target !== null && target !== undefined && property !== ""
+    readonly property var boundValue: bound ? target[property] : undefined
+    // What the spin box must show: the setting, or what the page binds.
+    readonly property int shown: bound && boundValue !== undefined ? boundValue : value
+    onShownChanged: spin.value = shown
+    Component.onCompleted: spin.value = shown
+
+    readonly property int decimals: pseudoFloat ? Math.round(Math.log(precision) / Math.LN10) : 0
+    function format(v) { return pseudoFloat ? (v / precision).toFixed(decimals) : String(v) }
+    function parse(text) {
+        const t = String(text).trim().replace(",", ".")
+        if (!/^-?\d+(\.\d*)?$/.test(t))
+            return NaN
+        return pseudoFloat ? Rules.toRaw(Number(t), precision) : Number(t)
+    }
+    readonly property string rangeText: Rules.rangeText(format(minimumValue), format(maximumValue), units)
+    readonly property bool typedPending: spin.contentItem.activeFocus && spin.contentItem.text !== format(spin.value)
+    readonly property bool textValid: {
+        const v = parse(spin.contentItem.text)
+        return !isNaN(v) && v >= minimumValue && v <= maximumValue
+    }
+    readonly property bool hasPendingInvalid: typedPending && !textValid
+
+    function write(v) {
+        if (bound)
+            Rules.commit(target, property, v, flagTarget, changeFlag)
+        valueModified(v)
+        spin.value = shown
+    }
+    // Takes what was typed into the box; false when it is out of range.
+    function commitEdit() {
+        if (!typedPending)
+            return true
+        const v = parse(spin.contentItem.text)
+        if (isNaN(v) || v < minimumValue || v > maximumValue)
+            return false
+        if (v !== shown)
+            write(v)
+        return true
+    }
+    // A cancelled page goes away with its spin boxes; nothing typed was written.
+    function discardEdit() {}
+
     implicitWidth: spin.implicitWidth + (units.length > 0 ? unitText.implicitWidth + 8 * AppStyle.pixelScale : 0)
     implicitHeight: AppStyle.spinboxHeight
     opacity: enabled ? 1 : 0.7
-
-    readonly property var boundValue: target && property !== "" ? target[property] : undefined
-    onBoundValueChanged: if (boundValue !== undefined) value = boundValue
-    Component.onCompleted: if (boundValue !== undefined) value = boundValue
 
     SpinBox {
         id: spin
@@ -39,32 +82,41 @@ Item {
         from: root.minimumValue
         to: root.maximumValue
         stepSize: root.spinStepSize
-        value: root.value
         editable: true
         font.pixelSize: height / 2.4
-        Accessible.name: root.units
+        Accessible.name: root.label !== "" ? root.label : root.units
+        Accessible.description: root.rangeText
 
-        readonly property int decimals: root.pseudoFloat ? Math.round(Math.log(root.precision) / Math.LN10) : 0
-        textFromValue: (v) => root.pseudoFloat ? (v / root.precision).toFixed(decimals) : String(v)
+        textFromValue: (v) => root.format(v)
         valueFromText: (text) => {
-            const t = text.replace(",", ".")
-            return root.pseudoFloat ? Rules.toRaw(Number(t), root.precision) : Number(t)
+            const v = root.parse(text)
+            if (isNaN(v) || v < root.minimumValue || v > root.maximumValue) {
+                // Said, not silently clamped: the box keeps its value and tells why.
+                root.rejectedText = text
+                rejectedTimer.restart()
+                return spin.value
+            }
+            root.rejectedText = ""
+            return v
         }
         validator: RegularExpressionValidator { regularExpression: root.pseudoFloat ? /-?\d{0,7}([.,]\d{0,3})?/ : /-?\d{0,9}/ }
 
-        onValueModified: {
-            root.value = value
-            if (root.target && root.property !== "")
-                Rules.commit(root.target, root.property, value, root.flagTarget, root.changeFlag)
-            root.valueModified(value)
-        }
+        ToolTip.visible: root.hasPendingInvalid || root.rejectedText !== ""
+        ToolTip.text: (root.rejectedText !== "" && !root.hasPendingInvalid ? root.rejectedText + " не принято: " : "")
+                      + root.rangeText
+        ToolTip.delay: 0
+
+        // The arrows and the wheel; a typed value goes through commitEdit when the box is left.
+        onValueModified: root.write(value)
     }
+    property string rejectedText: ""
+    Timer { id: rejectedTimer; interval: 4000; onTriggered: root.rejectedText = "" }
     Text {
         id: unitText
         anchors { left: spin.right; leftMargin: 8 * AppStyle.pixelScale; verticalCenter: parent.verticalCenter }
         visible: root.units.length > 0
         text: root.units
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
     }
 }

@@ -50,17 +50,9 @@ BasicDialog {
             NameField {
                 objectName: "inputNameField_" + row.index
                 width: 330 * root.ps
-                maximumLength: 31
-                horizontalAlignment: TextInput.AlignLeft
-                placeholderText: "без имени"
-                text: row.input ? row.input.inputName : ""
-                Accessible.name: "Имя входа " + (row.index + 1)
-                onEditingFinished: {
-                    if (!row.input || row.input.inputName === text.trim())
-                        return
-                    row.input.inputName = text.trim()
-                    root.pdm.inputsHasChanges = true
-                }
+                target: row.input; property: "inputName"
+                flagTarget: root.pdm; changeFlag: "inputsHasChanges"
+                label: "Имя входа " + (row.index + 1)
             }
             MyComboBox {
                 objectName: "inputModeCombo_" + row.index

@@ -71,17 +71,9 @@ BasicDialog {
                     id: nameField
                     objectName: "outputNameField"
                     width: 420 * root.ps
-                    maximumLength: 31
-                    horizontalAlignment: TextInput.AlignLeft
-                    placeholderText: "без имени"
-                    text: root.output ? root.output.outputName : ""
-                    Accessible.name: "Имя выхода"
-                    onEditingFinished: {
-                        if (!root.output || root.output.outputName === text.trim())
-                            return
-                        root.output.outputName = text.trim()
-                        root.pdm.outputsHasChanges = true
-                    }
+                    target: root.output; property: "outputName"
+                    flagTarget: root.pdm; changeFlag: "outputsHasChanges"
+                    label: "Имя выхода"
                 }
                 Label { text: "пин " + ((root.description.outputPins || [])[root.outputIndex] || ""); color: "#5b5e63" }
             }

@@ -66,3 +66,32 @@ function commit(target, property, value, flagTarget, flag) {
         flagTarget[flag] = true
     return true
 }
+
+// Bytes the text takes in a fixed UTF-8 field of the device (a Cyrillic letter takes two).
+function utf8Length(text) {
+    const s = String(text)
+    let n = 0
+    for (let i = 0; i < s.length; ++i) {
+        const c = s.charCodeAt(i)
+        if (c < 0x80)
+            n += 1
+        else if (c < 0x800)
+            n += 2
+        else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.length) {
+            n += 4
+            ++i
+        } else
+            n += 3
+    }
+    return n
+}
+
+// "от 0 до 250 °C": the range an editor accepts, as shown next to it and in messages.
+function rangeText(from, to, unit) {
+    return "от " + from + " до " + to + (unit ? " " + unit : "")
+}
+
+function bytesText(maxBytes) {
+    return "не длиннее " + maxBytes + " байт: " + maxBytes + " латинских или " + Math.floor(maxBytes / 2)
+            + " русских букв"
+}

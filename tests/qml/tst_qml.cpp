@@ -4,8 +4,33 @@
 #include "ui/InterfaceTypes.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QtQuickTest>
+
+// Types any text, Cyrillic included, as key presses into the window's focused item: Qt Quick
+// Test's keyClick takes Latin-1 characters only.
+class KeyTyper : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    Q_INVOKABLE void type(QQuickItem *item, const QString &text)
+    {
+        QQuickWindow *window = item ? item->window() : nullptr;
+        if (!window)
+            return;
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QCoreApplication::sendEvent(window, &press);
+            QCoreApplication::sendEvent(window, &release);
+        }
+    }
+};
 
 class Setup : public QObject
 {
@@ -25,8 +50,9 @@ public slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Ardix"));
         applyProcessLocale();
     }
-    void qmlEngineAvailable(QQmlEngine *)
+    void qmlEngineAvailable(QQmlEngine *engine)
     {
+        engine->rootContext()->setContextProperty(QStringLiteral("keyTyper"), new KeyTyper(engine));
         registerArdixTypes();
         registerInterfaceTypes();
     }

@@ -34,7 +34,7 @@ Row {
 
     component Caption: Text {
         anchors.verticalCenter: parent.verticalCenter
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
     }
 
@@ -42,27 +42,23 @@ Row {
     Caption { width: 28 * root.ps; text: "от" }
     IntTextField {
         objectName: "fromField"
-        width: 100 * root.ps
+        width: 130 * root.ps
         intTo: root.maxValue
         isBad: root.inverted
-        placeholderText: root.label + " от"
-        // Typing takes the field off its binding: a reload must still show.
-        readonly property int shown: root.pair[0]
-        intValue: shown
-        onShownChanged: intValue = shown
-        onEditingFinished: if (parsed.valid) root.setValue(0, parsed.value)
+        label: root.label + " от"
+        unit: root.units
+        intValue: root.pair[0]
+        onValueCommitted: (v) => root.setValue(0, v)
     }
     Caption { text: "до" }
     IntTextField {
         objectName: "toField"
-        width: 100 * root.ps
+        width: 130 * root.ps
         intTo: root.maxValue
         isBad: root.inverted
-        placeholderText: root.label + " до"
-        readonly property int shown: root.pair[1]
-        intValue: shown
-        onShownChanged: intValue = shown
-        onEditingFinished: if (parsed.valid) root.setValue(1, parsed.value)
+        label: root.label + " до"
+        unit: root.units
+        intValue: root.pair[1]
+        onValueCommitted: (v) => root.setValue(1, v)
     }
-    Caption { text: root.units }
 }

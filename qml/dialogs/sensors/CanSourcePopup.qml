@@ -30,7 +30,10 @@ BasicDialog {
             input.dataValueDivider = 1
             input.dataMask = 0xFFFF
         }
+        takeSnapshots()
     }
+    // Cancel puts back the input and the flags as they were on open.
+    snapshotTargets: [DevSettings.dash, customCan ? page.extra : null, input]
     readonly property var flag: function() { root.page.extra.setCustomCanHasChanges(true) }
 
     function findInput() {
@@ -131,19 +134,19 @@ BasicDialog {
                 changeFlag: root.flag
             }
             Label { text: "Байт в сообщении:" }
-            IntTextField { width: 120 * root.ps; intFrom: 0; intTo: 7; target: root.input; property: "dataByteIndex"; changeFlag: root.flag }
+            IntTextField { width: 120 * root.ps; label: "Байт в сообщении"; intFrom: 0; intTo: 7; target: root.input; property: "dataByteIndex"; changeFlag: root.flag }
             Label { text: "Индекс в цепочке:" }
-            IntTextField { width: 120 * root.ps; intFrom: 0; intTo: 63; target: root.input; property: "frameId"; changeFlag: root.flag }
+            IntTextField { width: 120 * root.ps; label: "Индекс в цепочке"; intFrom: 0; intTo: 63; target: root.input; property: "frameId"; changeFlag: root.flag }
             Label { text: "Конвертация данных"; font.bold: true }
             Item { width: 1; height: 1 }
             Label { text: "1.Маска" }
-            HexTextField { objectName: "maskField"; width: 160 * root.ps; intFrom: 0; intTo: 0xFFFF; target: root.input; property: "dataMask"; changeFlag: root.flag }
+            HexTextField { objectName: "maskField"; width: 160 * root.ps; label: "Маска"; intFrom: 0; intTo: 0xFFFF; target: root.input; property: "dataMask"; changeFlag: root.flag }
             Label { text: "2.Множитель" }
-            IntTextField { width: 160 * root.ps; intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueMultiplier"; changeFlag: root.flag }
+            IntTextField { width: 160 * root.ps; label: "Множитель"; intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueMultiplier"; changeFlag: root.flag }
             Label { text: "3.Делитель" }
-            IntTextField { objectName: "dividerField"; width: 160 * root.ps; intFrom: 1; intTo: 32767; target: root.input; property: "dataValueDivider"; changeFlag: root.flag }
+            IntTextField { objectName: "dividerField"; width: 160 * root.ps; label: "Делитель"; intFrom: 1; intTo: 32767; target: root.input; property: "dataValueDivider"; changeFlag: root.flag }
             Label { text: "4.Оффсет" }
-            IntTextField { width: 160 * root.ps; intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueOffset"; changeFlag: root.flag }
+            IntTextField { width: 160 * root.ps; label: "Оффсет"; intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueOffset"; changeFlag: root.flag }
             Label { text: "при таймауте пакета" }
             Row {
                 spacing: 10 * root.ps
@@ -157,6 +160,7 @@ BasicDialog {
                 }
                 IntTextField {
                     width: 160 * root.ps
+                    label: "Значение при таймауте"
                     enabled: root.input !== null && root.input.isSetValueOnTimeout
                     intFrom: -32768
                     intTo: 32767

@@ -42,8 +42,9 @@ BasicDialog {
                 floatFrom: 0
                 floatTo: 1000
                 floatDec: 3
+                label: "Коеффициент"
                 floatValue: root.extra ? root.extra.inputCaptureCorrection[root.input] / 1000 : 1
-                onEditingFinished: if (parsed.valid) root.writeFactor(parsed.value)
+                onValueCommitted: (v) => root.writeFactor(v)
             }
         }
         FlatButton {

@@ -239,13 +239,15 @@ Rectangle {
                 IntTextField {
                     objectName: "fuelApproxField"
                     width: 100 * row.ps
+                    label: "Время усреднения"
                     intFrom: 0
                     intTo: 2550
-                    intValue: row.page && row.page.common ? row.page.common.fuelLevelApproxTime * 10 : 0
-                    onEditingFinished: if (parsed.valid) {
-                        row.page.common.fuelLevelApproxTime = Math.round(parsed.value / 10)
-                        row.page.dash.commonSettingsHasChanges = true
-                    }
+                    // Stored in tenths of what is shown.
+                    scale: 0.1
+                    target: row.page ? row.page.common : null
+                    property: "fuelLevelApproxTime"
+                    flagTarget: row.page ? row.page.dash : null
+                    changeFlag: "commonSettingsHasChanges"
                 }
             }
         }
@@ -270,6 +272,7 @@ Rectangle {
             floatTo: 50
             floatDec: 2
             scale: 100
+            label: "Стехиометрия"
             target: row.page ? row.page.common : null
             property: "fuelType_stoichiometry"
             flagTarget: row.page ? row.page.dash : null
