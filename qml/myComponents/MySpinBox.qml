@@ -48,7 +48,8 @@ Item {
         const v = parse(spin.contentItem.text)
         return !isNaN(v) && v >= minimumValue && v <= maximumValue
     }
-    readonly property bool hasPendingInvalid: typedPending && !textValid
+    // A typed value the box refused is still owed a word before the page may apply.
+    readonly property bool hasPendingInvalid: (typedPending && !textValid) || rejectedText !== ""
 
     function write(v) {
         if (bound)

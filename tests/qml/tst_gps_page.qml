@@ -273,10 +273,11 @@ Item {
             press(item(page, data.button))
             compare(stubWindow.fileDialogs, [{ devId: ArdixEnums.Device_Ardix7, fileType: data.type,
                                                isImport: data.isImport, fileName: data.name }])
-            // An emptied name keeps the one stored.
+            // An emptied name is refused: it stays red and the stored one is kept.
             typeInto(name, " ")
             compare(gps.startPointName, "Ring 2")
-            compare(name.text, "Ring 2")
+            compare(name.textValid, false)
+            verify(name.hasPendingInvalid)
         }
 
         // Switching the module on shows the hint with its three pictures; closing it opens the page.

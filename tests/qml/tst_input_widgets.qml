@@ -110,10 +110,14 @@ TestCase {
         ]
     }
     function test_focusedFieldsKeepValuesThatArriveMeanwhile(data) {
-        const f = createTemporaryObject(data.component, testCase, { target: settings, property: data.property,
-                                                                    scale: data.tag === "float" ? 100 : 1, floatDec: 2,
-                                                                    intTo: 0x7FF, flagTarget: settings,
-                                                                    changeFlag: "groupHasChanges" })
+        const props = { target: settings, property: data.property, flagTarget: settings, changeFlag: "groupHasChanges" }
+        if (data.tag === "float")
+            Object.assign(props, { scale: 100, floatDec: 2 })
+        else
+            props.intTo = 0x7FF
+        if (data.tag === "int")
+            props.scale = 1
+        const f = createTemporaryObject(data.component, testCase, props)
         f.forceActiveFocus()
         settings[data.property] = data.arrived
         compare(f.text, data.shown)

@@ -329,7 +329,7 @@ Item {
             // An out-of-range entry is marked and not taken.
             spin.field.selectAll()
             keyClick(Qt.Key_3); keyClick(Qt.Key_0); keyClick(Qt.Key_0); keyClick(Qt.Key_0); keyClick(Qt.Key_0)
-            verify(!spin.field.acceptableInput)
+            verify(!spin.field.textValid)
             keyClick(Qt.Key_Return)
             compare(pdm.other.pwmFreq, 25000)
         }
