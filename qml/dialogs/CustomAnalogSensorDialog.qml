@@ -155,7 +155,12 @@ BasicDialog {
                 border.width: 2
                 visible: entry.activeFocus
             }
-            MouseArea { id: mouse; anchors.fill: parent; onClicked: root.current = entry.index }
+            // What was typed belongs to the table shown when it was typed.
+            MouseArea {
+                id: mouse
+                anchors.fill: parent
+                onClicked: if (entry.index === root.current || root.commitEdits()) root.current = entry.index
+            }
         }
     }
 

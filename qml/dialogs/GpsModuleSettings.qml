@@ -254,14 +254,16 @@ BasicDialog {
                         Caption { width: 170 * root.ps; height: AppStyle.textInputHeight; text: "Торможение" }
                         Caption { width: 28 * root.ps; height: AppStyle.textInputHeight; text: "с" }
                         IntTextField {
+                            label: "Торможение с"
+                            unit: "км/ч"
                             objectName: "brakingField"
-                            width: 100 * root.ps
+                            width: 130 * root.ps
                             intTo: root.maxSpeed
                             placeholderText: "Торможение с"
                             target: root.gps; property: "userBreakingSpeed"
                             flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                         }
-                        Caption { height: AppStyle.textInputHeight; text: "км/ч до 0" }
+                        Caption { height: AppStyle.textInputHeight; text: "до 0" }
                     }
                 }
             }
@@ -291,6 +293,7 @@ BasicDialog {
                         spacing: 10 * root.ps
                         Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Широта" }
                         CoordinateField {
+                            label: "Широта"
                             objectName: "latField"
                             width: 220 * root.ps
                             placeholderText: "Широта"
@@ -303,6 +306,7 @@ BasicDialog {
                         spacing: 10 * root.ps
                         Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Долгота" }
                         CoordinateField {
+                            label: "Долгота"
                             objectName: "lonField"
                             width: 220 * root.ps
                             placeholderText: "Долгота"
@@ -314,6 +318,7 @@ BasicDialog {
                         spacing: 10 * root.ps
                         Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Курс" }
                         CoordinateField {
+                            label: "Курс"
                             objectName: "courseField"
                             width: 220 * root.ps
                             placeholderText: "Курс"

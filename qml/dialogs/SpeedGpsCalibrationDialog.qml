@@ -19,7 +19,8 @@ BasicDialog {
     property int referenceSpeed: 60
 
     function calibrate() {
-        if (!kernel)
+        // The speed typed last is the one sent, and only a valid one.
+        if (!kernel || !commitEdits())
             return
         if (kernel.ardixStatus !== MyDefines.ardixOnline) {
             if (window && typeof window.infoDialog === "function")
@@ -75,8 +76,10 @@ BasicDialog {
                 font.pixelSize: AppStyle.basicFontSize
             }
             IntTextField {
+                label: "Скорость по GPS"
+                unit: "км/ч"
                 objectName: "speedField"
-                width: 140 * root.ps
+                width: 160 * root.ps
                 intFrom: 30
                 intTo: 250
                 intValue: root.referenceSpeed

@@ -155,6 +155,7 @@ BasicDialog {
                             objectName: "nameField"
                             width: 330 * root.ps
                             placeholderText: "Название показателя " + (row.index + 1)
+                            label: placeholderText
                             maxBytes: Custom.SensorNameBytes
                             target: row.sensor
                             property: "customShortName"

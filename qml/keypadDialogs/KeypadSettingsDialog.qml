@@ -75,9 +75,10 @@ BasicDialog {
                 objectName: "keypadButton_" + index
                 width: 230 * root.ps
                 height: 64 * root.ps
-                color: index === root.current ? "#2385b2" : "#6b7c88"
+                role: index === root.current ? "primary" : "stepper"
                 text: "Кейпад " + (index + 1)
-                onClicked: root.show(index)
+                // What was typed belongs to the keypad shown when it was typed.
+                onClicked: if (index === root.current || root.commitEdits()) root.show(index)
             }
         }
     }
@@ -128,6 +129,7 @@ BasicDialog {
                 HexTextField {
                     objectName: "keypadCanIdField"
                     width: 160 * root.ps
+                    label: "CAN ID"
                     intFrom: 0; intTo: 0x7FF
                     enabled: KeypadRules.isQpad(root.type)
                     target: root.keypad; property: "canId"
@@ -140,6 +142,8 @@ BasicDialog {
                 HexTextField {
                     objectName: "keypadSerialField"
                     width: 160 * root.ps
+                    label: "Кейпад ID"
+                    minDigits: 4
                     intFrom: 0; intTo: 0xFFFF
                     enabled: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic
                     target: root.keypad; property: "keypadSerial"
@@ -151,6 +155,8 @@ BasicDialog {
                 visible: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic
                 Label { text: "Яркость подсветки" }
                 MySpinBox {
+                    objectName: "backlightSpin"
+                    label: "Яркость подсветки"
                     minimumValue: 0; maximumValue: 15
                     value: root.keypad ? root.keypad.ledsAndWs2812bBrightness & 0x0F : 0
                     onValueModified: (v) => {
@@ -164,6 +170,8 @@ BasicDialog {
                 visible: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic && !KeypadRules.isQpad(root.type)
                 Label { text: "Яркость индикации" }
                 MySpinBox {
+                    objectName: "indicationSpin"
+                    label: "Яркость индикации"
                     minimumValue: 0; maximumValue: 15
                     value: root.keypad ? root.keypad.ledsAndWs2812bBrightness >> 4 : 0
                     onValueModified: (v) => {
@@ -177,13 +185,16 @@ BasicDialog {
                 visible: KeypadRules.isArdix(root.type)
                 Label { text: "цвет подсветки" }
                 Repeater {
-                    model: [{ p: "redColor", c: "#d45151" }, { p: "greenColor", c: "#60d451" }, { p: "blueColor", c: "#2385b2" }]
+                    model: [{ p: "redColor", c: "#d45151", n: "красный" }, { p: "greenColor", c: "#60d451", n: "зеленый" },
+                            { p: "blueColor", c: "#2385b2", n: "синий" }]
                     Row {
                         required property var modelData
                         spacing: 4 * root.ps
                         Rectangle { width: 16 * root.ps; height: AppStyle.textInputHeight; color: modelData.c }
                         IntTextField {
+                            objectName: "colorField_" + modelData.p
                             width: 90 * root.ps
+                            label: "цвет подсветки: " + modelData.n
                             intFrom: 0; intTo: 255
                             target: root.keypad; property: modelData.p
                             flagTarget: root.owner; changeFlag: "keypadsHasChanges"

@@ -87,6 +87,7 @@ BasicDialog {
                 spacing: 12 * root.ps
                 Label { text: "мин."; width: 200 * root.ps }
                 IntTextField {
+                    label: "мин."
                     objectName: "counterMinField"
                     width: 110 * root.ps; intFrom: 0; intTo: 255
                     target: root.func; property: "constMinValueToCompareWith"
@@ -94,6 +95,7 @@ BasicDialog {
                 }
                 Label { text: "макс." }
                 IntTextField {
+                    label: "макс."
                     objectName: "counterMaxField"
                     width: 110 * root.ps; intFrom: 0; intTo: 255
                     target: root.func; property: "constMaxValueToCompareWith"
@@ -101,6 +103,7 @@ BasicDialog {
                 }
                 Label { text: "начальное" }
                 IntTextField {
+                    label: "начальное"
                     width: 110 * root.ps; intFrom: 0; intTo: 255
                     target: root.func; property: "constValueToCompareWith"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"

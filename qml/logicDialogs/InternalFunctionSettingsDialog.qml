@@ -192,6 +192,7 @@ BasicDialog {
                 visible: root.isValueOp && root.op !== ArdixEnums.IfHysteresis
                 Label { text: "Значение"; width: 170 * root.ps }
                 FloatTextField {
+                    label: "Значение"
                     objectName: "compareValueField"
                     floatFrom: 0; floatTo: root.isFloat ? 655.35 : 65535; floatDec: root.isFloat ? 2 : 0
                     scale: root.isFloat ? 100 : 1
@@ -204,6 +205,7 @@ BasicDialog {
                 visible: root.op === ArdixEnums.IfHysteresis
                 Label { text: "вкл. если >"; width: 170 * root.ps }
                 FloatTextField {
+                    label: "вкл. если >"
                     floatFrom: 0; floatTo: root.isFloat ? 655.35 : 65535; floatDec: root.isFloat ? 2 : 0
                     scale: root.isFloat ? 100 : 1
                     target: root.func; property: "constMaxValueToCompareWith"
@@ -211,6 +213,7 @@ BasicDialog {
                 }
                 Label { text: "выкл. если <" }
                 FloatTextField {
+                    label: "выкл. если <"
                     floatFrom: 0; floatTo: root.isFloat ? 655.35 : 65535; floatDec: root.isFloat ? 2 : 0
                     scale: root.isFloat ? 100 : 1
                     target: root.func; property: "constMinValueToCompareWith"
@@ -228,6 +231,8 @@ BasicDialog {
                 FloatTextField {
                     objectName: "onDelayField"
                     width: 140 * root.ps
+                    label: root.isFlash ? "ДА, время" : root.isPulse ? "Импульс" : "Задержка вкл."
+                    unit: "с"
                     floatFrom: root.minOnDelay / 1000; floatTo: 65.535; floatDec: 2; scale: 1000
                     target: root.func; property: "trueDelayHystOrFlash"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
@@ -240,6 +245,8 @@ BasicDialog {
                     objectName: "offDelayField"
                     visible: !root.isPulse && !root.isToggle
                     width: 140 * root.ps
+                    label: root.isFlash ? "НЕТ, время" : "Задержка выкл."
+                    unit: "с"
                     floatFrom: 0; floatTo: 65.535; floatDec: 2; scale: 1000
                     target: root.func; property: "falseDelayHystOrFlash"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"

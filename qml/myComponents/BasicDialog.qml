@@ -41,6 +41,8 @@ Item {
     // Settings objects this dialog edits: their values on open are what Cancel puts back.
     property var snapshotTargets: []
     property var snapshots: []
+    // What had the keyboard when a modal dialog opened gets it back when it goes.
+    property Item focusBefore: null
 
     property alias header: header
     property alias backButton: backButton
@@ -86,9 +88,10 @@ Item {
         const bad = Editing.firstInvalid(root)
         if (!bad)
             return true
+        // The field gets the focus back once the message is read.
+        bad.forceActiveFocus()
         if (root.window && typeof root.window.infoDialog === "function")
             root.window.infoDialog(Editing.invalidMessage(bad))
-        bad.forceActiveFocus()
         return false
     }
     // Apply, Save: only with every typed value written.
@@ -165,6 +168,8 @@ Item {
             else
                 root.destroy()
         } else {
+            if (focusBefore && focusBefore.visible)
+                focusBefore.forceActiveFocus()
             root.destroy()
         }
     }
@@ -175,8 +180,10 @@ Item {
         fadeIn.start()
         if (showWithAnimation)
             scaleIn.start()
-        if (isModal)
+        if (isModal) {
+            focusBefore = root.Window.activeFocusItem
             forceActiveFocus()
+        }
     }
     StackView.onActivated: forceActiveFocus()
 

@@ -43,7 +43,8 @@ TextField {
     Accessible.name: label !== "" ? label : placeholderText
     Accessible.description: rangeText
 
-    ToolTip.visible: !textValid && rangeText !== "" && (activeFocus || edited) && visible
+    // One tool tip serves the whole window: it follows the field being typed in.
+    ToolTip.visible: !textValid && rangeText !== "" && activeFocus && visible
     ToolTip.text: rangeText
     ToolTip.delay: 0
 

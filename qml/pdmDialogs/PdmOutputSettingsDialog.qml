@@ -88,6 +88,7 @@ BasicDialog {
                     spacing: 10 * root.ps
                     Label { text: "Макс. ток, А"; width: 200 * root.ps }
                     IntTextField {
+                        label: "Макс. ток, А"
                         objectName: "maxCurrentField"
                         width: 110 * root.ps
                         intFrom: 1; intTo: root.maxAmps
@@ -99,6 +100,7 @@ BasicDialog {
                     spacing: 10 * root.ps
                     Label { text: "Мин. ток, А"; width: 200 * root.ps }
                     IntTextField {
+                        label: "Мин. ток, А"
                         width: 110 * root.ps
                         intFrom: 0; intTo: root.maxAmps
                         target: root.output; property: "minCurrent"
@@ -109,6 +111,7 @@ BasicDialog {
                     spacing: 10 * root.ps
                     Label { text: "Пусковой ток, А"; width: 200 * root.ps }
                     IntTextField {
+                        label: "Пусковой ток, А"
                         width: 110 * root.ps
                         intFrom: 0; intTo: 250
                         target: root.output; property: "maxInrushCurrent"
@@ -119,6 +122,7 @@ BasicDialog {
                     spacing: 10 * root.ps
                     Label { text: "Время пуска, мс"; width: 200 * root.ps }
                     IntTextField {
+                        label: "Время пуска, мс"
                         width: 110 * root.ps
                         intFrom: 0; intTo: 65535
                         target: root.output; property: "inrushDelay"
@@ -129,6 +133,7 @@ BasicDialog {
                     spacing: 10 * root.ps
                     Label { text: "Перезапусков"; width: 200 * root.ps }
                     IntTextField {
+                        label: "Перезапусков"
                         width: 110 * root.ps
                         intFrom: 0; intTo: 250
                         target: root.output; property: "retryCount"
@@ -139,6 +144,7 @@ BasicDialog {
                     spacing: 10 * root.ps
                     Label { text: "Пауза, мс"; width: 200 * root.ps }
                     IntTextField {
+                        label: "Пауза, мс"
                         width: 110 * root.ps
                         intFrom: 0; intTo: 65535
                         target: root.output; property: "retryDelay"
@@ -199,6 +205,7 @@ BasicDialog {
                 spacing: 10 * root.ps
                 Label { text: "Мин. заполнение, %"; width: 230 * root.ps }
                 IntTextField {
+                    label: "Мин. заполнение, %"
                     width: 110 * root.ps
                     intFrom: 0; intTo: 100
                     target: root.output; property: "minDuty"

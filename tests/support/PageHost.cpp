@@ -1,5 +1,6 @@
 #include "PageHost.h"
 
+#include <QKeyEvent>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -100,6 +101,33 @@ QQuickItem *findItem(QQuickItem *root, const QString &objectName)
 QPoint centreOf(QQuickItem *item)
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+void clickItem(QQuickWindow *window, QQuickItem *item)
+{
+    QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(item));
+}
+
+bool typeKeys(QQuickWindow *window, QQuickItem *field, const QString &text)
+{
+    if (!window || !field)
+        return false;
+    clickItem(window, field);
+    if (!field->hasActiveFocus())
+        return false;
+    QMetaObject::invokeMethod(field, "selectAll");
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(window, char(ch.unicode()));
+            continue;
+        }
+        // Keys beyond Latin-1 carry their text the way a keyboard layout delivers it.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(window, &press);
+        QCoreApplication::sendEvent(window, &release);
+    }
+    return true;
 }
 
 PageHost::PageHost() = default;

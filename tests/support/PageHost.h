@@ -18,6 +18,10 @@ namespace ArdixTest {
 
 QQuickItem *findItem(QQuickItem *root, const QString &objectName);
 QPoint centreOf(QQuickItem *item);
+// What a user does with a mouse and a keyboard: a click in the middle of `item`; a click into a field,
+// its text selected, then `text` typed key by key (any script), the focus left in the field.
+void clickItem(QQuickWindow *window, QQuickItem *item);
+bool typeKeys(QQuickWindow *window, QQuickItem *field, const QString &text);
 
 class PageHost
 {
@@ -39,6 +43,8 @@ public:
     void click(QQuickItem *item);
     // Focuses a text field, replaces its text by typing and confirms with Enter.
     bool type(QQuickItem *field, const char *text);
+    // Replaces a field's text key by key and leaves the focus in it: what happens next is the test's.
+    bool typeKeys(QQuickItem *field, const QString &text) { return ArdixTest::typeKeys(m_window.get(), field, text); }
     // A user's path through a combo: focus it and step down with the arrow key.
     void stepDown(QQuickItem *combo, int steps);
 

@@ -122,10 +122,16 @@ private slots:
         QVERIFY(point);
         QVERIFY(m_host.type(findItem(point, QStringLiteral("valueField")), "250.5"));
         QVERIFY(m_host.type(findItem(point, QStringLiteral("inputField")), "4.5"));
-        // Above 5 V: red, and not written.
-        QVERIFY(m_host.type(findItem(findItem(page, QStringLiteral("point_0")), QStringLiteral("inputField")), "7"));
-
+        // Above 5 V: red, not written, and the apply is refused with a word on it until it is put right.
+        QQuickItem *firstInput = findItem(findItem(page, QStringLiteral("point_0")), QStringLiteral("inputField"));
+        QVERIFY(m_host.type(firstInput, "7"));
+        QVERIFY(!firstInput->property("textValid").toBool());
         r.sim.clearReceived();
+        const int messages = m_host.messages().size();
+        apply(page);
+        QCOMPARE(m_host.messages().size(), messages + 1);
+        QVERIFY2(m_host.messages().constLast().contains(QStringLiteral("от 0 до 5")), qPrintable(m_host.messages().constLast()));
+        QVERIFY(m_host.type(firstInput, "0"));
         apply(page);
         const int at = customAnalogAt(1);
         QTRY_COMPARE_WITH_TIMEOUT(textAt(r.sim.dashBlock(), at + AnalogNameAt, 32), QByteArray("Boost"), 4000);

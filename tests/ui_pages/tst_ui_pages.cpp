@@ -135,6 +135,63 @@ private slots:
         QMetaObject::invokeMethod(settings, "closeStack");
         m_host.close();
     }
+
+    // Typed as a user types: 95 into "вкл." and Enter, 85 into "выкл." and a click on "Применить".
+    // Both reach the device and both show; a value out of range then stops the apply with a message
+    // naming the field, and the device keeps what it had.
+    void typedPortValuesReachTheDeviceExactly()
+    {
+        Rig r;
+        QVERIFY(r.syncWithStoredBlock());
+        QVERIFY(m_host.open(r.kernel.get()));
+        QQuickItem *settings = m_host.openSettings();
+        QVERIFY(settings);
+        QVariant page;
+        QMetaObject::invokeMethod(settings, "openPage", Q_RETURN_ARG(QVariant, page),
+                                  Q_ARG(QVariant, QStringLiteral("dialogs/OutputPortConfigDialog.qml")), Q_ARG(QVariant, QVariantMap()));
+        auto *outputs = qobject_cast<QQuickItem *>(page.value<QObject *>());
+        QVERIFY(outputs);
+        QTRY_COMPARE(outputs->opacity(), 1.0);
+        QQuickItem *port = findItem(outputs, QStringLiteral("portRow_0"));
+        QQuickItem *onField = findItem(port, QStringLiteral("onField"));
+        QQuickItem *offField = findItem(port, QStringLiteral("offField"));
+        QQuickItem *apply = findItem(outputs, QStringLiteral("applyButtonRight"));
+        QVERIFY(onField && offField && apply);
+        const QByteArray before = r.sim.dashBlock().mid(FansAt, 5);
+
+        QVERIFY(m_host.typeKeys(onField, QStringLiteral("95")));
+        QTest::keyClick(m_host.window(), Qt::Key_Return);
+        QVERIFY(m_host.typeKeys(offField, QStringLiteral("85")));
+        QTRY_VERIFY(apply->isVisible());
+        m_host.click(apply);
+
+        QByteArray expected = before;
+        expected[2] = char(95);
+        expected[3] = char(85);
+        QTRY_COMPARE_WITH_TIMEOUT(r.sim.dashBlock().mid(FansAt, 5), expected, 4000);
+        QCOMPARE(onField->property("text").toString(), QStringLiteral("95"));
+        QCOMPARE(offField->property("text").toString(), QStringLiteral("85"));
+        QTRY_VERIFY(!r.kernel->currentArdixSettings()->hasChanges());
+
+        // Out of range and a click on the header's apply, made visible by a valid change first.
+        QVERIFY(m_host.typeKeys(onField, QStringLiteral("96")));
+        QTest::keyClick(m_host.window(), Qt::Key_Tab);
+        QVERIFY(m_host.typeKeys(offField, QStringLiteral("300")));
+        QTRY_VERIFY(apply->isVisible());
+        const int messagesBefore = m_host.messages().size();
+        r.sim.clearReceived();
+        m_host.click(apply);
+        QCOMPARE(m_host.messages().size(), messagesBefore + 1);
+        QVERIFY2(m_host.messages().constLast().contains(QStringLiteral("Выход #1: выкл.")), qPrintable(m_host.messages().constLast()));
+        QVERIFY2(m_host.messages().constLast().contains(QStringLiteral("от 0 до 250")), qPrintable(m_host.messages().constLast()));
+        QTest::qWait(1500);
+        QCOMPARE(r.sim.dashBlock().mid(FansAt, 5), expected);
+        for (const SimFrame &f : r.sim.received())
+            QVERIFY2(f.action != 0, "no settings were sent");
+        QVERIFY(!outputs->property("isClosing").toBool());
+        QMetaObject::invokeMethod(settings, "closeStack");
+        m_host.close();
+    }
 };
 
 int main(int argc, char *argv[])

@@ -151,6 +151,67 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!rig.sim->realtimeLoopOn(), 3000);
     }
 
+    // The output page typed as a user types, then the header's "Применить" clicked: a Cyrillic name
+    // longer than its 32-byte field and a current beyond the output's rating are refused with a message
+    // naming the field, nothing is sent; corrected, both reach the device exactly.
+    void typedOutputSettingsReachTheDeviceOrAreRefused()
+    {
+        PdmRig rig;
+        QVERIFY(rig.waitOnline());
+        // Start from the device's settings, as a user answering the synchronisation question would.
+        QObject *sync = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((sync = rig.find("syncDialog")) != nullptr || rig.eval("DevSettings.pdm.hasChanges === false"
+                                 " && ardixKernel.ardixStatus === 1").toBool(), 5000);
+        QTest::qWait(1500);
+        if ((sync = rig.find("syncDialog")) != nullptr) {
+            rig.eval("downloadFromDevice()", sync);
+            QTRY_VERIFY_WITH_TIMEOUT(rig.find("syncDialog") == nullptr, 8000);
+        }
+        QObject *pageObject = rig.openPage("pdmDialogs/PdmOutputSettingsDialog.qml", "{ outputIndex: 0 }");
+        auto *page = qobject_cast<QQuickItem *>(pageObject);
+        QVERIFY(page);
+        QTRY_COMPARE(page->opacity(), 1.0);
+        QQuickItem *name = rig.findIn(page, "outputNameField");
+        QQuickItem *maxCurrent = rig.findIn(page, "maxCurrentField");
+        QQuickItem *apply = rig.findIn(page, "applyButtonRight");
+        QVERIFY(name && maxCurrent && apply);
+        const QByteArray before = rig.sim->pdmBlock();
+        const QString nameBefore = rig.eval("DevSettings.pdm.outputs[0].outputName").toString();
+
+        // 20 Cyrillic letters are 40 bytes: they do not fit, and are not cut.
+        const QString tooLong = QStringLiteral("Вентилятор радиатора");
+        QVERIFY(ArdixTest::typeKeys(rig.window, name, tooLong));
+        QCOMPARE(name->property("text").toString(), tooLong);
+        QVERIFY(ArdixTest::typeKeys(rig.window, maxCurrent, QStringLiteral("999")));
+        QVERIFY(!maxCurrent->property("textValid").toBool());
+        rig.eval("DevSettings.pdm.outputsHasChanges = true");
+        QTRY_VERIFY(apply->isVisible());
+        rig.sim->clearReceived();
+        ArdixTest::clickItem(rig.window, apply);
+        QQuickItem *info = nullptr;
+        QTRY_VERIFY((info = rig.item("infoText")) != nullptr);
+        const QString said = info->property("text").toString().toLower();
+        QVERIFY2(said.contains(QStringLiteral("имя выхода")) && said.contains(QStringLiteral("31 байт")), qPrintable(said));
+        QTest::qWait(1200);
+        QTest::keyClick(rig.window, Qt::Key_Return);
+        QTRY_VERIFY(rig.item("infoText") == nullptr);
+        // The refused field has the keyboard again.
+        QVERIFY(name->hasActiveFocus());
+        QCOMPARE(rig.sim->pdmBlock().mid(OutputsAt, OutputRecord), before.mid(OutputsAt, OutputRecord));
+        QCOMPARE(rig.eval("DevSettings.pdm.outputs[0].outputName").toString(), nameBefore);
+
+        // Corrected: a 15-letter name (30 bytes) and 10 A.
+        const QString fits = QStringLiteral("Вентилятор слев");
+        QVERIFY(ArdixTest::typeKeys(rig.window, name, fits));
+        QVERIFY(ArdixTest::typeKeys(rig.window, maxCurrent, QStringLiteral("10")));
+        ArdixTest::clickItem(rig.window, apply);
+        QTRY_COMPARE_WITH_TIMEOUT(byteAt(rig.sim->pdmBlock(), OutputsAt + 39), quint8(10), 8000);
+        const QByteArray stored = rig.sim->pdmBlock().mid(OutputsAt, 32);
+        QCOMPARE(QString::fromUtf8(stored.left(stored.indexOf('\0'))), fits);
+        QCOMPARE(name->property("text").toString(), fits);
+        QCOMPARE(maxCurrent->property("text").toString(), QStringLiteral("10"));
+    }
+
     void aCancelledConditionLeavesNothingBehind()
     {
         PdmRig rig;

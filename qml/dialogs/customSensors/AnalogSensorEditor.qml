@@ -60,6 +60,7 @@ Flickable {
                 font.pixelSize: AppStyle.basicFontSize
             }
             NameField {
+                label: "Название"
                 objectName: "analogNameField"
                 width: Math.min(380 * editor.ps, body.width - editor.labelWidth - 10 * editor.ps)
                 placeholderText: "Название датчика"
@@ -114,6 +115,7 @@ Flickable {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "a"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
                 FloatTextField {
+                    label: "Коэффициент a (y = a * x + b)"
                     objectName: "linearAField"
                     width: 200 * editor.ps
                     floatFrom: -99999
@@ -130,6 +132,7 @@ Flickable {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "b"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
                 FloatTextField {
+                    label: "Коэффициент b (y = a * x + b)"
                     objectName: "linearBField"
                     width: 200 * editor.ps
                     floatFrom: -99999
@@ -166,6 +169,7 @@ Flickable {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Точек в таблице"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
                 MySpinBox {
+                    label: "Точек в таблице"
                     objectName: "tableSizeSpin"
                     minimumValue: Custom.MinTableSize
                     maximumValue: Custom.MaxTableSize
@@ -180,6 +184,7 @@ Flickable {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Допуск ±, мВ"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
                 IntTextField {
+                    label: "Допуск ±, мВ"
                     objectName: "toleranceField"
                     width: 160 * editor.ps
                     intTo: 65535
@@ -222,6 +227,7 @@ Flickable {
                         width: 200 * editor.ps
                         floatDec: 3
                         placeholderText: "Точка " + (pointRow.index + 1) + ": значение"
+                        label: placeholderText
                         shown: editor.sensor ? (editor.tableRevision, editor.sensor.point(pointRow.index, 0)) : 0
                         onCommitted: (value) => editor.setPoint(pointRow.index, 0, value)
                     }
@@ -232,6 +238,8 @@ Flickable {
                         floatTo: editor.type === Custom.TableResistance_CustomAnalogType ? 9999999 : 5
                         floatDec: editor.type === Custom.TableResistance_CustomAnalogType ? 1 : 3
                         placeholderText: "Точка " + (pointRow.index + 1) + ": вход"
+                        label: placeholderText
+                        unit: editor.type === Custom.TableResistance_CustomAnalogType ? "Ом" : "В"
                         shown: editor.sensor ? (editor.tableRevision, editor.sensor.point(pointRow.index, 1)) : 0
                         onCommitted: (value) => editor.setPoint(pointRow.index, 1, value)
                     }

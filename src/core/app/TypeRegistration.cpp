@@ -3,6 +3,7 @@
 #include "app/ArdixKernel.h"
 #include "logic/Logic.h"
 #include "settings/ArdixEnums.h"
+#include "settings/PropertySnapshot.h"
 #include "settings/TheSensorConfig.h"
 #include "settings/can/UserCanDigitalInput.h"
 #include "settings/can/UserInCanMessage.h"
@@ -49,6 +50,8 @@ void readOnly(const char *name)
 void registerArdixTypes()
 {
     qmlRegisterType<ArdixKernel>(kUri, 1, 0, "ArdixKernel");
+    qmlRegisterSingletonType<PropertySnapshot>(kUri, 1, 0, "PropertySnapshot",
+                                               [](QQmlEngine *, QJSEngine *) -> QObject * { return new PropertySnapshot; });
     qmlRegisterUncreatableMetaObject(ArdixEnums::staticMetaObject, kUri, 1, 0, "ArdixEnums", kReadOnly);
     qmlRegisterType<HttpRawPost>("NetHelpers", 1, 0, "HttpRawPost");
     qmlRegisterType<RawHttpReply>("NetHelpers", 1, 0, "RawHttpReply");

@@ -3,7 +3,6 @@
 #include "ui/AppAddresses.h"
 #include "ui/DeviceWebName.h"
 #include "ui/PdmLogicPreview.h"
-#include "ui/PropertySnapshot.h"
 #include "ui/SettingsHistoryModel.h"
 #include "ui/SkinGeometry.h"
 #include "ui/WindowLayoutHelper.h"
@@ -18,6 +17,5 @@ void registerInterfaceTypes()
     qmlRegisterSingletonType<SkinGeometry>("ARDIX", 1, 0, "SkinGeometry", [](QQmlEngine *, QJSEngine *) -> QObject * { return new SkinGeometry; });
     qmlRegisterType<PdmLogicPreview>("ARDIX", 1, 0, "PdmLogicPreview");
     qmlRegisterType<ardix::laps::LapPlot>("ARDIX", 1, 0, "LapPlot");
-    qmlRegisterSingletonType<PropertySnapshot>("ARDIX", 1, 0, "PropertySnapshot", [](QQmlEngine *, QJSEngine *) -> QObject * { return new PropertySnapshot; });
     qmlRegisterType<SettingsHistoryModel>("ARDIX", 1, 0, "SettingsHistoryModel");
 }

@@ -1,4 +1,4 @@
-#include "ui/PropertySnapshot.h"
+#include "settings/PropertySnapshot.h"
 
 #include <QMetaProperty>
 
