@@ -148,7 +148,7 @@ ApplicationWindow {
                 dialogText: "У вас есть не сохраненные изменения\nПрименить?",
                 acceptBtnText: "Применить",
                 cancelBtnText: "Нет, Удалить",
-                cancelBtnColor: "#975a5a",
+                cancelBtnColor: AppStyle.destructiveColor,
                 isCancelBtnVisible: true,
                 isExitBtnVisible: true
             }, {
@@ -477,7 +477,7 @@ ApplicationWindow {
         visible: ardix.isIPhoneX
         width: 30
         height: parent.height
-        color: "#222222"
+        color: AppStyle.textColor
     }
 
     Loader {

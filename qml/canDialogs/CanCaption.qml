@@ -3,7 +3,7 @@ import ARDIX 1.0
 
 // A caption in front of an editor on the CAN pages.
 Text {
-    color: "#1A1A1A"
+    color: AppStyle.textColor
     font.pixelSize: AppStyle.basicFontSize
     verticalAlignment: Text.AlignVCenter
     height: AppStyle.textInputHeight

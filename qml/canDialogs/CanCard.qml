@@ -13,10 +13,10 @@ Rectangle {
 
     width: ListView.view ? ListView.view.width : (parent ? parent.width : 0)
     height: column.implicitHeight + 24 * ps
-    color: active ? "#F4F5F7" : "#e4e6e9"
+    color: active ? AppStyle.pageColor : AppStyle.rowAltColor
 
-    Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: "#cfd2d6" }
-    Rectangle { width: 6 * card.ps; height: parent.height; color: card.active ? "#2385b2" : "#9a9da3" }
+    Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: AppStyle.lineColor }
+    Rectangle { width: 6 * card.ps; height: parent.height; color: card.active ? AppStyle.primaryColor : AppStyle.disabledTextColor }
 
     Column {
         id: column
@@ -32,7 +32,7 @@ Rectangle {
                 width: 60 * card.ps
                 height: AppStyle.checkboxHeight
                 verticalAlignment: Text.AlignVCenter
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize * 1.1
                 font.bold: true
             }

@@ -55,7 +55,7 @@ CanPage {
                 Text {
                     height: AppStyle.checkboxHeight
                     verticalAlignment: Text.AlignVCenter
-                    color: "#5c6670"
+                    color: AppStyle.subtleTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.9
                     text: card.message ? (card.message.canId, card.message.isIdExtended, card.message.getCanIdStr()) : ""
                 }

@@ -74,7 +74,7 @@ CanPage {
                     width: 150 * root.ps
                     height: AppStyle.comboHeight
                     fontSize: AppStyle.basicFontSize * 0.9
-                    color: "#975a5a"
+                    color: AppStyle.destructiveColor
                     text: "УДАЛИТЬ"
                     accessibleName: "Удалить данные " + (card.index + 1)
                     onClicked: root.remove(card.index)

@@ -44,7 +44,7 @@ CanPage {
                 Text {
                     height: AppStyle.checkboxHeight
                     verticalAlignment: Text.AlignVCenter
-                    color: "#5c6670"
+                    color: AppStyle.subtleTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.9
                     text: card.message ? CanRules.idText(card.message.canId, root.isHex(card.index)) + (card.message.isIdExtended ? " (29 бит)" : "")
                                         + "   данных: " + (card.message.userData.map(d => d.inChannelType), CanRules.usedItems(card.message)) : ""

@@ -51,7 +51,7 @@ BasicDialog {
             return
         }
         ask({ dialogTitle: "Внимание", dialogText: "Применить изменения?", acceptBtnText: "Применить",
-              cancelBtnText: "Нет, Удалить", cancelBtnColor: "#975a5a", isCancelBtnVisible: true,
+              cancelBtnText: "Нет, Удалить", cancelBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true,
               isExitBtnVisible: true },
             { accepted: function() { root.applySettings(); root.destroyBasicDialog() },
               canceled: function() { root.dash.reloadFromStruct(); root.destroyBasicDialog() } })
@@ -385,7 +385,7 @@ BasicDialog {
                     objectName: "logoRemoveButton"
                     width: 150 * root.ps
                     height: AppStyle.basicRowHeight * 0.65
-                    color: "#975a5a"
+                    color: AppStyle.destructiveColor
                     text: "Удалить"
                     onClicked: {
                         if (!root.isConnected) {

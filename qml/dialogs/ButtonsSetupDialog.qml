@@ -71,7 +71,7 @@ BasicDialog {
             objectName: "inputRow_" + index
             width: list.width - 14 * root.ps
             height: AppStyle.basicRowHeight
-            color: "#ECEDEF"
+            color: AppStyle.rowColor
             radius: 4
 
             // Read from the list itself: the row's own bindings may not have caught up yet.
@@ -90,7 +90,7 @@ BasicDialog {
                 width: 100 * root.ps
                 height: parent.height
                 radius: 4
-                color: inputRow.lamp !== null ? "#1a1a1a" : "transparent"
+                color: inputRow.lamp !== null ? AppStyle.textColor : "transparent"
                 Image {
                     anchors.centerIn: parent
                     visible: inputRow.lamp !== null && inputRow.lamp.icon !== ""
@@ -116,7 +116,7 @@ BasicDialog {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 130 * root.ps
                 text: "Вход #" + (inputRow.index + 1)
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicTitleSize
             }
 

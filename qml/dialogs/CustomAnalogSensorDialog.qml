@@ -91,7 +91,7 @@ BasicDialog {
             width: list.width - 12 * root.ps
             height: AppStyle.basicRowHeight * 0.8
             radius: 4
-            color: selected ? "#2385b2" : mouse.pressed ? "#d5e8f2" : "#E6E8EB"
+            color: selected ? AppStyle.primaryColor : mouse.pressed ? AppStyle.selectionColor : AppStyle.rowAltColor
             activeFocusOnTab: true
             Accessible.role: Accessible.Button
             Accessible.name: "Датчик " + (index + 1) + ": " + Custom.analogName(table, index)
@@ -105,7 +105,7 @@ BasicDialog {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 42 * root.ps
                 text: "#" + (entry.index + 1)
-                color: entry.selected ? "white" : "#5a5d63"
+                color: entry.selected ? "white" : AppStyle.subtleTextColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             Column {
@@ -116,14 +116,14 @@ BasicDialog {
                 Text {
                     width: parent.width
                     text: Custom.analogName(entry.table, entry.index)
-                    color: entry.selected ? "white" : entry.table && entry.table.name !== "" ? "#1A1A1A" : "#8a8d93"
+                    color: entry.selected ? "white" : entry.table && entry.table.name !== "" ? AppStyle.textColor : AppStyle.mutedTextColor
                     elide: Text.ElideRight
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 Text {
                     width: parent.width
                     text: entry.table ? Custom.typeText(entry.table.sensorType) : ""
-                    color: entry.selected ? "#e4f1f8" : "#5a5d63"
+                    color: entry.selected ? AppStyle.hoverColor : AppStyle.subtleTextColor
                     elide: Text.ElideRight
                     font.pixelSize: AppStyle.basicFontSize * 0.75
                 }
@@ -138,12 +138,12 @@ BasicDialog {
                 width: Math.max(height, usedText.implicitWidth + 12 * root.ps)
                 height: 28 * root.ps
                 radius: height / 2
-                color: entry.selected ? "white" : "#2385b2"
+                color: entry.selected ? "white" : AppStyle.primaryColor
                 Text {
                     id: usedText
                     anchors.centerIn: parent
                     text: entry.usedBy
-                    color: entry.selected ? "#2385b2" : "white"
+                    color: entry.selected ? AppStyle.primaryColor : "white"
                     font.pixelSize: AppStyle.basicFontSize * 0.8
                 }
             }
@@ -151,7 +151,7 @@ BasicDialog {
                 anchors.fill: parent
                 radius: parent.radius
                 color: "transparent"
-                border.color: "#1A1A1A"
+                border.color: AppStyle.textColor
                 border.width: 2
                 visible: entry.activeFocus
             }

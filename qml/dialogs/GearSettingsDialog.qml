@@ -65,7 +65,7 @@ BasicDialog {
     }
 
     component Label: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         verticalAlignment: Text.AlignVCenter
     }
@@ -85,7 +85,7 @@ BasicDialog {
             Text {
                 objectName: "titleText"
                 text: root.title.toUpperCase()
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicTitleSize
             }
             Row {

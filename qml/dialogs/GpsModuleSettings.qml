@@ -73,7 +73,7 @@ BasicDialog {
         if (!window || typeof window.createDialog !== "function")
             return
         window.createDialog({ dialogTitle: "Внимание", dialogText: "Удалить лучший круг из памяти Ardix?",
-                              acceptBtnText: "Удалить", acceptBtnColor: "#975a5a", isCancelBtnVisible: true },
+                              acceptBtnText: "Удалить", acceptBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true },
                             { accepted: function() {
                                 // Asking again right after shows what the dash keeps now.
                                 if (root.sendCommand(ArdixEnums.EraseRefLap))
@@ -127,7 +127,7 @@ BasicDialog {
     }
 
     component Caption: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
@@ -208,7 +208,7 @@ BasicDialog {
                             text: root.gps ? "X: " + root.gps.accXCalibrationValue + "    Y: " + root.gps.accYCalibrationValue
                                              + "    Z: " + root.gps.accZCalibrationValue
                                            : ""
-                            color: root.accCalibrated ? "#2f8f3a" : "#1A1A1A"
+                            color: root.accCalibrated ? AppStyle.confirmColor : AppStyle.textColor
                         }
                         PageButton {
                             id: calibrateAccButton
@@ -379,7 +379,7 @@ BasicDialog {
                         elide: Text.ElideNone
                         text: root.refLap.isStartPointValid ? "Стартовая линия круга совпадает с текущей"
                                                             : "Стартовая линия круга отличается от текущей"
-                        color: root.refLap.isStartPointValid ? "#2f8f3a" : "#c0392b"
+                        color: root.refLap.isStartPointValid ? AppStyle.confirmColor : AppStyle.errorColor
                     }
                     PageButton {
                         objectName: "refLapStartLineButton"
@@ -399,7 +399,7 @@ BasicDialog {
                         PageButton {
                             objectName: "refLapEraseButton"
                             width: (parent.parent.width - parent.spacing) / 2
-                            color: "#975a5a"
+                            color: AppStyle.destructiveColor
                             text: "Удалить на Ardix"
                             onClicked: root.eraseRefLap()
                         }

@@ -93,13 +93,13 @@ BasicDialog {
     backgroundItemHeight: 980 * ps
 
     component FieldLabel: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         verticalAlignment: Text.AlignVCenter
         height: AppStyle.spinboxHeight
     }
     component SectionTitle: Text {
-        color: "#2385b2"
+        color: AppStyle.primaryColor
         font.pixelSize: AppStyle.basicFontSize
         font.capitalization: Font.AllUppercase
         topPadding: 10 * root.ps
@@ -114,7 +114,7 @@ BasicDialog {
         anchors.bottom: parent.bottom
         anchors.margins: 20 * root.ps
         text: Estimate.estimateText(root.estimate)
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         wrapMode: Text.WordWrap
     }
@@ -139,7 +139,7 @@ BasicDialog {
             Text {
                 width: parent.width
                 text: root.title.toUpperCase()
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicTitleSize
                 elide: Text.ElideRight
             }

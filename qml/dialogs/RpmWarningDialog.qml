@@ -87,7 +87,7 @@ BasicDialog {
             width: 200 * AppStyle.pixelScale
             anchors.verticalCenter: parent.verticalCenter
             text: lamp.name
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
         ThresholdBox { id: box; labelWidth: 0; step: 50; label: "Лампы " + lamp.name; unit: "об/мин" }
@@ -122,7 +122,7 @@ BasicDialog {
                     width: 380 * AppStyle.pixelScale
                     anchors.verticalCenter: parent.verticalCenter
                     text: "Яркость " + (dialog.common ? dialog.common.shiftLightPwmDuty : 0) + "%"
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 Slider {
@@ -135,7 +135,7 @@ BasicDialog {
             }
             Lamp {
                 objectName: "greenLamp"
-                name: "зеленые"; tint: "#67AA43"
+                name: "зеленые"; tint: AppStyle.acceptColor
                 checked: dialog.greenOn
                 onToggled: (on) => dialog.greenOn = on
                 box.objectName: "greenBox"
@@ -146,7 +146,7 @@ BasicDialog {
             }
             Lamp {
                 objectName: "yellowLamp"
-                name: "желтые"; tint: "#feca41"
+                name: "желтые"; tint: AppStyle.amberColor
                 checked: dialog.yellowOn
                 onToggled: (on) => dialog.yellowOn = on
                 box.objectName: "yellowBox"
@@ -157,7 +157,7 @@ BasicDialog {
             }
             Lamp {
                 objectName: "redLamp"
-                name: "красные"; tint: "#dd2c1c"
+                name: "красные"; tint: AppStyle.errorColor
                 hasCheck: false
                 box.objectName: "redBox"
                 box.value: dialog.red

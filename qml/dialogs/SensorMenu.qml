@@ -84,7 +84,7 @@ BasicDialog {
                     width: 250 * AppStyle.pixelScale
                     height: list.rowHeight
                     radius: 6 * AppStyle.pixelScale
-                    color: modelData.id === menu.currentSensor ? "#F0D438" : "#D9D8DE"
+                    color: modelData.id === menu.currentSensor ? AppStyle.amberColor : AppStyle.lineColor
                     Accessible.role: Accessible.Button
                     Accessible.name: modelData.name
                     Image {
@@ -99,7 +99,7 @@ BasicDialog {
                         anchors { left: choiceIcon.right; leftMargin: 10 * AppStyle.pixelScale; right: parent.right
                                   rightMargin: 8 * AppStyle.pixelScale; verticalCenter: parent.verticalCenter }
                         text: modelData.name.toUpperCase()
-                        color: "#1A1A1A"
+                        color: AppStyle.textColor
                         font.pixelSize: 18 * AppStyle.pixelScale * 1.2
                         elide: Text.ElideRight
                     }
@@ -123,14 +123,14 @@ BasicDialog {
         width: 40 * AppStyle.pixelScale
         visible: !list.atXBeginning
         gradient: Gradient { orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: "#F4F5F7" } GradientStop { position: 1; color: "transparent" } }
+            GradientStop { position: 0; color: AppStyle.pageColor } GradientStop { position: 1; color: "transparent" } }
     }
     Rectangle {
         anchors { right: list.right; top: list.top; bottom: list.bottom }
         width: 40 * AppStyle.pixelScale
         visible: !list.atXEnd
         gradient: Gradient { orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: "transparent" } GradientStop { position: 1; color: "#F4F5F7" } }
+            GradientStop { position: 0; color: "transparent" } GradientStop { position: 1; color: AppStyle.pageColor } }
     }
 
     Row {
@@ -140,7 +140,7 @@ BasicDialog {
             objectName: "removeSensorButton"
             visible: menu.currentSensor !== 0
             width: 260 * AppStyle.pixelScale; height: 60 * AppStyle.pixelScale
-            color: "#E24147"
+            color: AppStyle.errorColor
             text: "удалить".toUpperCase()
             onClicked: menu.choose(0)
         }

@@ -89,7 +89,7 @@ BasicDialog {
         wrapMode: Text.WordWrap
         text: root.setWarnings ? "Нет активных показателей с предупреждениями"
                                : "Выбранный протокол ECU не передает ни одного показателя"
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
 
@@ -108,14 +108,14 @@ BasicDialog {
             objectName: "sensorRow_" + modelData.sensorID
             width: list.width - 14 * root.ps
             height: Math.round(AppStyle.basicRowHeight * 0.9)
-            color: index % 2 ? "#ECEDEF" : "#F4F5F7"
+            color: index % 2 ? AppStyle.rowColor : AppStyle.pageColor
             Text {
                 anchors.left: parent.left
                 anchors.leftMargin: 20 * root.ps
                 anchors.right: check.left
                 anchors.verticalCenter: parent.verticalCenter
                 text: sensorRow.modelData.sensorName
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 elide: Text.ElideRight
                 font.pixelSize: AppStyle.basicFontSize
             }
@@ -125,7 +125,7 @@ BasicDialog {
                 anchors.verticalCenter: parent.verticalCenter
                 visible: root.setEcu && !check.checked && sensorRow.modelData.inputDataSource !== ArdixEnums.InputSourceNo
                 text: sensorRow.modelData.dataSourceName
-                color: "#6a6d73"
+                color: AppStyle.midGreyColor
                 font.pixelSize: AppStyle.basicFontSize * 0.85
             }
             CheckBoxNuvo {

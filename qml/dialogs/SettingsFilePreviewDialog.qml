@@ -61,14 +61,14 @@ BasicDialog {
 
     Rectangle {
         anchors.fill: parent
-        color: "#F4F5F7"
+        color: AppStyle.pageColor
 
         Text {
             id: summary
             objectName: "previewSummary"
             anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 * root.ps }
             wrapMode: Text.WordWrap
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
             text: (root.count === 0 ? "Файл не меняет ни одного параметра текущих настроек "
                                      : "Файл меняет " + DiffTexts.parameters(root.count) + " настроек ")
@@ -93,7 +93,7 @@ BasicDialog {
                 objectName: "previewCancel"
                 width: 260 * root.ps
                 height: AppStyle.basicRowHeight * 0.8
-                color: "#5c5c5c"
+                color: AppStyle.subtleTextColor
                 text: "Отмена"
                 onClicked: root.cancel()
             }
@@ -101,7 +101,7 @@ BasicDialog {
                 objectName: "previewLoad"
                 width: 260 * root.ps
                 height: AppStyle.basicRowHeight * 0.8
-                color: "#428c4b"
+                color: AppStyle.confirmColor
                 text: "Загрузить"
                 onClicked: root.load()
             }

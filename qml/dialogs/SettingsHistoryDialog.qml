@@ -51,7 +51,7 @@ BasicDialog {
             dialogText: "Текущие настройки будут заменены версией от " + s.time + " (" + s.sourceText + ")"
                         + (isConnected ? " и записаны в устройство." : "."),
             acceptBtnText: "Восстановить",
-            acceptBtnColor: "#975a5a",
+            acceptBtnColor: AppStyle.destructiveColor,
             isCancelBtnVisible: true
         }, function() {
             if (history.restore(index))
@@ -91,7 +91,7 @@ BasicDialog {
             Text {
                 anchors.verticalCenter: parent ? parent.verticalCenter : undefined
                 text: row.modelData.diffCount === 0 ? "совпадает с текущими" : DiffTexts.differences(row.modelData.diffCount)
-                color: row.modelData.diffCount === 0 ? "#2f6b36" : "#5b5e63"
+                color: row.modelData.diffCount === 0 ? AppStyle.shadowGreenColor : AppStyle.subtleTextColor
                 font.pixelSize: AppStyle.basicFontSize * 0.95
             }
         }
@@ -102,7 +102,7 @@ BasicDialog {
         objectName: "historyCompare"
         visible: root.selected >= 0
         anchors.fill: parent
-        color: "#F4F5F7"
+        color: AppStyle.pageColor
 
         Item {
             id: compareHeader
@@ -113,7 +113,7 @@ BasicDialog {
                 anchors { left: parent.left; leftMargin: 25 * root.ps; right: restoreButton.left; rightMargin: 15 * root.ps
                           verticalCenter: parent.verticalCenter }
                 elide: Text.ElideRight
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
                 text: root.current ? root.current.time + "   " + root.current.sourceText + "   —   "
                                      + (root.current.diffCount === 0 ? "совпадает с текущими"
@@ -126,7 +126,7 @@ BasicDialog {
                 anchors { right: parent.right; rightMargin: 15 * root.ps; verticalCenter: parent.verticalCenter }
                 width: 220 * root.ps
                 height: AppStyle.basicRowHeight * 0.65
-                color: "#975a5a"
+                color: AppStyle.destructiveColor
                 text: "Восстановить"
                 enabled: root.current !== null && root.current.diffCount > 0
                 onClicked: root.askRestore()

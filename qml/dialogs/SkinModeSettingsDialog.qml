@@ -49,7 +49,7 @@ BasicDialog {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             text: ("Режим " + (dialog.mode + 1)).toUpperCase()
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
         FlatButton {
@@ -57,7 +57,7 @@ BasicDialog {
             width: parent.width
             height: 70 * AppStyle.pixelScale
             enabled: !dialog.isDefault
-            color: dialog.isDefault ? "#333" : dialog.isEnabled ? "#E24147" : "#67AA43"
+            color: dialog.isDefault ? AppStyle.surfaceColor : dialog.isEnabled ? AppStyle.errorColor : AppStyle.acceptColor
             text: (dialog.isEnabled ? "сделать не активным" : "сделать активным").toUpperCase()
             onClicked: dialog.toggle()
         }
@@ -66,7 +66,7 @@ BasicDialog {
             width: parent.width
             height: 70 * AppStyle.pixelScale
             enabled: dialog.isEnabled && !dialog.isDefault
-            color: enabled ? "#2385b2" : "#333"
+            color: enabled ? AppStyle.primaryColor : AppStyle.surfaceColor
             text: (dialog.isDefault ? "этот режим активный при включении" : "сделать по умолчанию").toUpperCase()
             onClicked: dialog.makeDefault()
         }

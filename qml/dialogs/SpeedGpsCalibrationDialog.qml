@@ -50,7 +50,7 @@ BasicDialog {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 24 * root.ps
         text: root.title.toUpperCase()
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
 
@@ -63,7 +63,7 @@ BasicDialog {
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             text: "Импульсный вход #" + (root.input + 1) + ": двигайтесь с постоянной скоростью и нажмите \"Калибровать\""
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
         Row {
@@ -72,7 +72,7 @@ BasicDialog {
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: "Скорость по GPS, км/ч:"
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             IntTextField {
@@ -90,7 +90,7 @@ BasicDialog {
             objectName: "factorText"
             anchors.horizontalCenter: parent.horizontalCenter
             text: "Коеффициент: " + (root.extra ? (root.extra.inputCaptureCorrection[root.input] / 1000).toFixed(3) : "-")
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
         FlatButton {

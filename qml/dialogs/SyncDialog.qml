@@ -104,7 +104,7 @@ Item {
             dialogText: "Ваши настройки на устройстве " + deviceName + " будут удалены и применены "
                         + (extra ? "заводские" : "новые с " + (isMobile ? "вашего телефона" : "вашего компьютера")),
             acceptBtnText: "Да",
-            acceptBtnColor: "#975a5a",
+            acceptBtnColor: AppStyle.destructiveColor,
             acceptBtnDelay: confirmDelay,
             isCancelBtnVisible: true
         })
@@ -273,7 +273,7 @@ Item {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                color: "#c8ccd2"
+                color: AppStyle.lineColor
                 font.pixelSize: AppStyle.basicFontSize
                 text: !root.differences.known
                       ? "Этот клиент ещё не обменивался настройками с этим устройством: какие поля отличаются, станет видно после скачивания."
@@ -310,7 +310,7 @@ Item {
                     objectName: "uploadButton"
                     enabled: !root.busy
                     text: root.extra ? "Сбросить настройки \nк стандартным" : "СТЕРЕТЬ НАСТРОЙКИ \nи применить новые"
-                    fill: root.extra ? "#f0c808" : "#975a5a"
+                    fill: root.extra ? AppStyle.orangeColor : AppStyle.destructiveColor
                     ink: root.extra ? "black" : "white"
                     onClicked: root.askToOverwrite()
                 }
@@ -335,12 +335,12 @@ Item {
                         radius: 16 * root.ps
                         samples: 33
                         spread: 0.35
-                        color: "#41693f"
+                        color: AppStyle.shadowGreenColor
                         SequentialAnimation on color {
                             running: pulse.visible && root.visible
                             loops: Animation.Infinite
-                            ColorAnimation { to: "#16c72c"; duration: 400 }
-                            ColorAnimation { to: "#41693f"; duration: 400 }
+                            ColorAnimation { to: AppStyle.liveGreenColor; duration: 400 }
+                            ColorAnimation { to: AppStyle.shadowGreenColor; duration: 400 }
                         }
                     }
 
@@ -350,7 +350,7 @@ Item {
                         anchors.fill: parent
                         enabled: !root.busy
                         text: "скачать с устройства"
-                        fill: "#428c4b"
+                        fill: AppStyle.confirmColor
                         ink: "white"
                         onClicked: root.downloadFromDevice()
                     }
@@ -374,13 +374,13 @@ Item {
                 to: 100
                 value: root.progressValue
                 Accessible.name: "Синхронизация"
-                background: Rectangle { radius: height / 2; color: "#444" }
+                background: Rectangle { radius: height / 2; color: AppStyle.darkGreyColor }
                 contentItem: Item {
                     Rectangle {
                         width: progressBar.visualPosition * parent.width
                         height: parent.height
                         radius: height / 2
-                        color: "#2385b2"
+                        color: AppStyle.primaryColor
                     }
                 }
             }
@@ -468,12 +468,12 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             wrapMode: Text.WordWrap
-            color: button.enabled ? button.ink : "#9a9a9a"
+            color: button.enabled ? button.ink : AppStyle.secondaryColor
             font.pixelSize: AppStyle.basicFontSize * 1.1
         }
         background: Rectangle {
             radius: 10 * AppStyle.pixelScale
-            color: !button.enabled ? "#4a4a4a" : button.down ? Qt.darker(button.fill, 1.3) : button.fill
+            color: !button.enabled ? AppStyle.darkGreyColor : button.down ? Qt.darker(button.fill, 1.3) : button.fill
             border.width: button.visualFocus ? Math.max(1, 2 * AppStyle.pixelScale) : 0
             border.color: button.ink
         }

@@ -73,7 +73,7 @@ BasicDialog {
             width: 220 * root.ps
             anchors.verticalCenter: parent.verticalCenter
             text: tripRow.label
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
         Text {
@@ -81,7 +81,7 @@ BasicDialog {
             width: 200 * root.ps
             anchors.verticalCenter: parent.verticalCenter
             text: root.tripKm(root.common ? root.common[tripRow.field] : 0) + " км"
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
         FlatButton {
@@ -99,7 +99,7 @@ BasicDialog {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 24 * root.ps
         text: root.title.toUpperCase()
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
 

@@ -65,7 +65,7 @@ BasicDialog {
         id: topBar
         width: parent.width
         height: AppStyle.basicRowHeight
-        color: "#E6E8EB"
+        color: AppStyle.rowAltColor
         FlatButton {
             id: addButton
             objectName: "addSensorButton"
@@ -86,7 +86,7 @@ BasicDialog {
             anchors.verticalCenter: parent.verticalCenter
             text: "занято " + root.inUseCount + " из " + root.usableCount
                   + ".  Источник данных показателя задается в «Настройка данных всех показателей»"
-            color: "#5a5d63"
+            color: AppStyle.subtleTextColor
             wrapMode: Text.WordWrap
             maximumLineCount: 2
             elide: Text.ElideRight
@@ -101,10 +101,10 @@ BasicDialog {
         x: 16 * root.ps
         spacing: 10 * root.ps
         visible: root.inUseCount > 0
-        Text { width: 330 * root.ps; text: "Название"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-        Text { width: 380 * root.ps; text: "Тип"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-        Text { width: 150 * root.ps; text: "Единицы"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-        Text { width: 220 * root.ps; text: "Источник"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 330 * root.ps; text: "Название"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 380 * root.ps; text: "Тип"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 150 * root.ps; text: "Единицы"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 220 * root.ps; text: "Источник"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
     }
 
     Flickable {
@@ -138,7 +138,7 @@ BasicDialog {
                     width: column.width - 14 * root.ps
                     height: AppStyle.basicRowHeight
                     visible: sensor !== null && Custom.isCustomInUse(sensor)
-                    color: "#ECEDEF"
+                    color: AppStyle.rowColor
 
                     function startEditing() {
                         nameField.forceActiveFocus()
@@ -185,7 +185,7 @@ BasicDialog {
                             width: 220 * root.ps
                             anchors.verticalCenter: parent.verticalCenter
                             text: row.sensor ? row.sensor.dataSourceName : ""
-                            color: "#1A1A1A"
+                            color: AppStyle.textColor
                             wrapMode: Text.WordWrap
                             maximumLineCount: 2
                             elide: Text.ElideRight
@@ -199,7 +199,7 @@ BasicDialog {
                         anchors.verticalCenter: parent.verticalCenter
                         width: AppStyle.comboHeight * 1.1
                         height: width
-                        color: "#c0392b"
+                        color: AppStyle.errorColor
                         iconSource: "qrc:/ARDIX/images/icons/close.svg"
                         accessibleName: "Удалить " + nameField.text
                         onClicked: root.confirmRemove(row.sensor)
@@ -217,7 +217,7 @@ BasicDialog {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         text: "Своих показателей пока нет.\nНажмите «Добавить показатель»"
-        color: "#5a5d63"
+        color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicTitleSize
     }
 }

@@ -21,7 +21,7 @@ Column {
             leftPadding: parent.indicator.width + parent.spacing
             text: parent.text
             font.pixelSize: AppStyle.basicFontSize
-            color: parent.enabled ? "#1A1A1A" : "#9a9da3"
+            color: parent.enabled ? AppStyle.textColor : AppStyle.disabledTextColor
             verticalAlignment: Text.AlignVCenter
         }
     }

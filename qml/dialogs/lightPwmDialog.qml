@@ -57,7 +57,7 @@ BasicDialog {
             width: 420 * root.ps
             anchors.verticalCenter: parent.verticalCenter
             text: level.label + " " + level.value + level.suffix
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
         Slider {
@@ -74,7 +74,7 @@ BasicDialog {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 24 * root.ps
         text: root.title.toUpperCase()
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
 
@@ -104,7 +104,7 @@ BasicDialog {
         }
         Text {
             text: "Автонастройка"
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
         Row {

@@ -20,9 +20,9 @@ BasicDialog {
     readonly property var device: isPdm ? DevSettings.pdm : DevSettings.dash
     readonly property var keypad: owner && keypadIndex < owner.keypads.length ? owner.keypads[keypadIndex] : null
     readonly property real ps: AppStyle.pixelScale
-    readonly property var colours: [{ name: "Красный", fn: "ledRedFunction", bits: "redFunctionsActiveBits", c: "#d45151" },
-                                    { name: "Зеленый", fn: "ledGreenFunction", bits: "greenFunctionsActiveBits", c: "#4caf50" },
-                                    { name: "Синий", fn: "ledBlueFunction", bits: "blueFunctionsActiveBits", c: "#2385b2" }]
+    readonly property var colours: [{ name: "Красный", fn: "ledRedFunction", bits: "redFunctionsActiveBits", c: AppStyle.errorColor },
+                                    { name: "Зеленый", fn: "ledGreenFunction", bits: "greenFunctionsActiveBits", c: AppStyle.acceptColor },
+                                    { name: "Синий", fn: "ledBlueFunction", bits: "blueFunctionsActiveBits", c: AppStyle.primaryColor }]
 
     applyButtonRight.visible: device !== null && device.hasChanges
     onAccepted: if (kernel) { if (isPdm) kernel.applyNewPdmSettings(); else kernel.applyNewArdixSettings() }
@@ -78,15 +78,15 @@ BasicDialog {
             required property int index
             width: list.width
             height: Math.max(AppStyle.basicRowHeight, lamps.implicitHeight + 16 * root.ps)
-            color: "#F4F5F7"
-            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: "#cfd2d6" }
+            color: AppStyle.pageColor
+            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: AppStyle.lineColor }
             Text {
                 id: number
                 x: 25 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
                 width: 130 * root.ps
                 text: "Кнопка #" + (row.index + 1)
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             NameField {
@@ -140,7 +140,7 @@ BasicDialog {
                             anchors.verticalCenter: parent.verticalCenter
                             text: lampRow.set ? (preview.revision >= 0 ? preview.description(root.keypad[lampRow.modelData.fn][row.index]) : "")
                                               : lampRow.modelData.name + ": не горит"
-                            color: lampRow.set ? "#1A1A1A" : "#9a9da3"
+                            color: lampRow.set ? AppStyle.textColor : AppStyle.disabledTextColor
                             elide: Text.ElideRight
                             font.pixelSize: AppStyle.basicFontSize * 0.8
                         }
@@ -152,7 +152,7 @@ BasicDialog {
                         }
                         FlatButton {
                             visible: lampRow.set
-                            width: 100 * root.ps; height: 32 * root.ps; color: "#975a5a"; text: "Удалить"
+                            width: 100 * root.ps; height: 32 * root.ps; color: AppStyle.destructiveColor; text: "Удалить"
                             onClicked: root.removeLamp(lampRow.modelData, row.index)
                         }
                     }

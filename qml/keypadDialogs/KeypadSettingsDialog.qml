@@ -56,7 +56,7 @@ BasicDialog {
     }
 
     component Label: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         verticalAlignment: Text.AlignVCenter
         height: AppStyle.textInputHeight
@@ -185,8 +185,8 @@ BasicDialog {
                 visible: KeypadRules.isArdix(root.type)
                 Label { text: "цвет подсветки" }
                 Repeater {
-                    model: [{ p: "redColor", c: "#d45151", n: "красный" }, { p: "greenColor", c: "#60d451", n: "зеленый" },
-                            { p: "blueColor", c: "#2385b2", n: "синий" }]
+                    model: [{ p: "redColor", c: AppStyle.errorColor, n: "красный" }, { p: "greenColor", c: AppStyle.acceptColor, n: "зеленый" },
+                            { p: "blueColor", c: AppStyle.primaryColor, n: "синий" }]
                     Row {
                         required property var modelData
                         spacing: 4 * root.ps

@@ -96,7 +96,7 @@ Column {
                 radius: height / 2
                 anchors.horizontalCenter: parent.horizontalCenter
                 readonly property bool isOr: ((root.ops >> (entry.index - 1)) & 1) === 1
-                color: isOr ? "#b26b23" : "#2385b2"
+                color: isOr ? AppStyle.bronzeColor : AppStyle.primaryColor
                 objectName: "operatorToggle_" + entry.index
                 activeFocusOnTab: true
                 Accessible.role: Accessible.Button
@@ -116,7 +116,7 @@ Column {
                 width: parent.width
                 height: Math.max(AppStyle.basicRowHeight * 0.8, descr.implicitHeight + 16 * root.ps)
                 color: "white"
-                border.color: "#d7dadf"
+                border.color: AppStyle.lineColor
                 radius: 4
                 Text {
                     id: descr
@@ -127,7 +127,7 @@ Column {
                     anchors.rightMargin: 10 * root.ps
                     anchors.verticalCenter: parent.verticalCenter
                     text: (entry.index + 1) + ". " + root.describe(entry.funcId)
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     wrapMode: Text.WordWrap
                     font.pixelSize: AppStyle.basicFontSize * 0.9
                 }
@@ -157,7 +157,7 @@ Column {
                     FlatButton {
                         objectName: "removeChild_" + entry.index
                         width: 110 * root.ps; height: 44 * root.ps
-                        color: "#975a5a"
+                        color: AppStyle.destructiveColor
                         text: "Удалить"
                         onClicked: root.remove(entry.index)
                     }
@@ -171,7 +171,7 @@ Column {
         visible: root.count < root.maxChildren
         width: 300 * root.ps
         height: 50 * root.ps
-        color: "#428c4b"
+        color: AppStyle.confirmColor
         text: "+ " + root.addText
         onClicked: root.add()
     }

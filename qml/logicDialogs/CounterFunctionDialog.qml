@@ -27,7 +27,7 @@ BasicDialog {
     function changed() { pdm.functionsHasChanges = true }
 
     component Label: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         verticalAlignment: Text.AlignVCenter
         height: AppStyle.textInputHeight
@@ -133,7 +133,7 @@ BasicDialog {
                     visible: !root.eepromOk
                     anchors.verticalCenter: parent.verticalCenter
                     text: "не доступно в данном PDM"
-                    color: "#d01818"
+                    color: AppStyle.errorColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
             }

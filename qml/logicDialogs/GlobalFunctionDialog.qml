@@ -46,7 +46,7 @@ BasicDialog {
                     text: "Имя функции"
                     height: AppStyle.textInputHeight
                     verticalAlignment: Text.AlignVCenter
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 NameField {
@@ -63,7 +63,7 @@ BasicDialog {
             Text {
                 width: parent.width
                 text: "Функция активна, когда выполнены условия:"
-                color: "#2385b2"
+                color: AppStyle.primaryColor
                 font.pixelSize: AppStyle.basicTitleSize
             }
             ChildFunctionsList {

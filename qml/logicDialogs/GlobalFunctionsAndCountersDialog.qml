@@ -103,7 +103,7 @@ BasicDialog {
         const doDelete = function() { root.pdm.deleteGlobFunction(id); root.refresh() }
         if (window && typeof window.createDialog === "function")
             window.createDialog({ dialogTitle: "Внимание", dialogText: text, acceptBtnText: "Удалить",
-                                  acceptBtnColor: "#975a5a", isCancelBtnVisible: true }, doDelete)
+                                  acceptBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true }, doDelete)
         else
             doDelete()
     }
@@ -116,7 +116,7 @@ BasicDialog {
         FlatButton {
             objectName: "addGlobalFunctionButton"
             width: 330 * root.ps; height: 52 * root.ps
-            color: "#428c4b"
+            color: AppStyle.confirmColor
             enabled: !root.isFull
             text: "+ Глобальная функция"
             onClicked: root.edit(root.add(false))
@@ -124,7 +124,7 @@ BasicDialog {
         FlatButton {
             objectName: "addCounterButton"
             width: 250 * root.ps; height: 52 * root.ps
-            color: "#428c4b"
+            color: AppStyle.confirmColor
             enabled: !root.isFull
             text: "+ Счетчик"
             onClicked: root.edit(root.add(true))
@@ -143,7 +143,7 @@ BasicDialog {
             visible: root.entries.length === 0
             anchors.centerIn: parent
             text: "нет глобальных функций и счетчиков"
-            color: "#6b6e73"
+            color: AppStyle.midGreyColor
             font.pixelSize: AppStyle.basicTitleSize
         }
         delegate: Rectangle {
@@ -156,8 +156,8 @@ BasicDialog {
             objectName: "globalRow_" + index
             width: list.width
             height: Math.max(AppStyle.basicRowHeight, texts.implicitHeight + 16 * root.ps)
-            color: "#F4F5F7"
-            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: "#cfd2d6" }
+            color: AppStyle.pageColor
+            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: AppStyle.lineColor }
             Column {
                 id: texts
                 anchors.left: parent.left
@@ -168,7 +168,7 @@ BasicDialog {
                 Text {
                     width: parent.width
                     text: (row.index + 1) + ". " + (row.counter ? "Счетчик: " : "Функция: ") + row.func.functionName
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize
                     elide: Text.ElideRight
                 }
@@ -176,7 +176,7 @@ BasicDialog {
                     width: parent.width
                     text: row.counter ? "от " + row.func.constMinValueToCompareWith + " до " + row.func.constMaxValueToCompareWith
                                       : row.func.functionsCount + " условий"
-                    color: "#5b5e63"
+                    color: AppStyle.subtleTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.8
                 }
             }
@@ -202,7 +202,7 @@ BasicDialog {
                 }
                 FlatButton {
                     objectName: "deleteGlobal_" + row.index
-                    width: 110 * root.ps; height: 44 * root.ps; color: "#975a5a"; text: "Удалить"
+                    width: 110 * root.ps; height: 44 * root.ps; color: AppStyle.destructiveColor; text: "Удалить"
                     onClicked: root.askDelete(row.funcId)
                 }
             }

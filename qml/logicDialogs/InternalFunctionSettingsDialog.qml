@@ -119,7 +119,7 @@ BasicDialog {
     }
 
     component Label: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         verticalAlignment: Text.AlignVCenter
         height: AppStyle.textInputHeight
@@ -139,7 +139,7 @@ BasicDialog {
             Text {
                 width: parent.width
                 text: root.isAddNew ? "Новое условие" : "Условие #" + (root.thisFunctionId + 1)
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicTitleSize
                 font.capitalization: Font.AllUppercase
             }
@@ -288,7 +288,7 @@ BasicDialog {
                     visible: !root.eepromOk
                     anchors.verticalCenter: parent.verticalCenter
                     text: "не доступно в данном PDM"
-                    color: "#d01818"
+                    color: AppStyle.errorColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 CheckBoxNuvo {

@@ -72,7 +72,7 @@ Column {
             width: root.width
             height: Math.max(AppStyle.basicRowHeight * 0.8, descr.implicitHeight + 16 * root.ps)
             color: "white"
-            border.color: "#d7dadf"
+            border.color: AppStyle.lineColor
             radius: 4
             CheckBoxNuvo {
                 id: activeCheck
@@ -91,7 +91,7 @@ Column {
                 anchors.rightMargin: 10 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
                 text: "PWM " + (entry.slot + 1) + ". " + (root.preview && root.preview.revision >= 0 ? root.preview.description(root.order[entry.slot]) : "")
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 wrapMode: Text.WordWrap
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
@@ -118,7 +118,7 @@ Column {
                         kernel: root.kernel, window: root.window })
                 }
                 FlatButton {
-                    width: 110 * root.ps; height: 44 * root.ps; color: "#975a5a"; text: "Удалить"
+                    width: 110 * root.ps; height: 44 * root.ps; color: AppStyle.destructiveColor; text: "Удалить"
                     onClicked: root.remove(entry.slot)
                 }
             }
@@ -129,7 +129,7 @@ Column {
         visible: root.used.length < 16
         width: 300 * root.ps
         height: 50 * root.ps
-        color: "#428c4b"
+        color: AppStyle.confirmColor
         text: "+ Добавить PWM условие"
         onClicked: root.add()
     }

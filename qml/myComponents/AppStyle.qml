@@ -42,6 +42,34 @@ QtObject {
     readonly property color stepperColor: "#5a6068"
     readonly property color disabledButtonColor: "#5c5c5c"
 
+    // The palette every page draws from
+    readonly property color surfaceColor: "#2a2a2a"
+    readonly property color deepColor: "#111214"
+    readonly property color blackColor: "#000000"
+    readonly property color rowAltColor: "#e2e4e8"
+    readonly property color lineColor: "#cfd2d6"
+    readonly property color subtleTextColor: "#5a5d63"
+    readonly property color darkGreyColor: "#3c3b40"
+    readonly property color midGreyColor: "#6b6f76"
+    readonly property color primaryDarkColor: "#1f6f99"
+    readonly property color selectionColor: "#d5e8f2"
+    readonly property color hoverColor: "#eef1f4"
+    readonly property color destructiveDarkColor: "#8a3b3b"
+    readonly property color acceptColor: "#67aa43"
+    readonly property color liveGreenColor: "#16c72c"
+    readonly property color limeColor: "#8cea00"
+    readonly property color paleGreenColor: "#8fd19a"
+    readonly property color shadowGreenColor: "#41693f"
+    readonly property color errorColor: "#e0302a"
+    readonly property color errorDarkColor: "#c60000"
+    readonly property color errorLightColor: "#ff8c90"
+    readonly property color warningColor: "#ffe943"
+    readonly property color amberColor: "#f2c94c"
+    readonly property color orangeColor: "#ff9a00"
+    readonly property color bronzeColor: "#b26b23"
+    readonly property color khakiColor: "#b8a870"
+    readonly property color transparentColor: "#002385b2"
+
     function buttonColor(role) {
         switch (role) {
         case "secondary": return secondaryColor

@@ -223,14 +223,14 @@ Item {
         visible: root.fullScreen
         width: parent.width
         height: 70 * root.pixelScale
-        color: "#1A1A1A"
+        color: AppStyle.textColor
 
         FlatButton {
             id: backButton
             objectName: "backButton"
             width: header.height
             height: header.height
-            color: "#2385b2"
+            color: AppStyle.primaryColor
             iconSource: "qrc:/ARDIX/images/icons/back.svg"
             accessibleName: "Назад"
             onClicked: root.requestClose()
@@ -271,7 +271,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 rightPadding: 20 * root.pixelScale
                 text: root.headerInfoText.toUpperCase()
-                color: "#d0d0d0"
+                color: AppStyle.lineColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             FlatButton {
@@ -279,7 +279,7 @@ Item {
                 visible: root.extraButton !== ""
                 width: header.height
                 height: header.height
-                color: "#2385b2"
+                color: AppStyle.primaryColor
                 iconSource: root.extraButton === "refresh" ? "qrc:/ARDIX/images/icons/cloud.svg" : root.extraButton
                 accessibleName: "Обновить"
                 onClicked: root.extraButtonClicked()
@@ -309,7 +309,7 @@ Item {
                                : (root.backgroundItemWidth > 0 ? Math.min(root.backgroundItemWidth, fitWidth) : fitWidth)
         height: root.fullScreen ? root.height - header.height
                                 : (root.backgroundItemHeight > 0 ? Math.min(root.backgroundItemHeight, fitHeight) : fitHeight)
-        color: root.isLoading ? "transparent" : "#F4F5F7"
+        color: root.isLoading ? "transparent" : AppStyle.pageColor
         clip: root.fullScreen
 
         // Clicks inside the content never reach the overlay.
@@ -327,7 +327,7 @@ Item {
             anchors.centerIn: parent
             width: parent.width * 0.9
             text: root.messageText
-            color: root.isLoading ? "white" : "#1A1A1A"
+            color: root.isLoading ? "white" : AppStyle.textColor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             font.pixelSize: AppStyle.basicTitleSize
@@ -402,8 +402,8 @@ Item {
         x: backgroundItem.x + backgroundItem.width - width / 2 - 10 * root.pixelScale
         y: Math.max(0, backgroundItem.y - height / 2 + 10 * root.pixelScale)
         radius: width / 2
-        color: "#333"
-        border.color: "#999"
+        color: AppStyle.surfaceColor
+        border.color: AppStyle.secondaryColor
         border.width: 1
         iconSource: "qrc:/ARDIX/images/icons/close.svg"
         accessibleName: "Закрыть"

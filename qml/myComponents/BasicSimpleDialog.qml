@@ -63,8 +63,8 @@ Item {
         radius: width / 2
         x: Math.min(root.width - width, contentItem.x + contentItem.width - width / 2)
         y: Math.max(0, contentItem.y - height / 2)
-        color: "#333"
-        border.color: "#999"
+        color: AppStyle.surfaceColor
+        border.color: AppStyle.secondaryColor
         border.width: 1
         iconSource: "qrc:/ARDIX/images/icons/close.svg"
         accessibleName: "Закрыть"

@@ -12,7 +12,7 @@ CheckBox {
     property int bit: -1
     property var flagTarget: null
     property var changeFlag: ""
-    property color textColor: "#1A1A1A"
+    property color textColor: AppStyle.textColor
 
     implicitHeight: AppStyle.checkboxHeight
     font.pixelSize: AppStyle.basicFontSize
@@ -42,8 +42,8 @@ CheckBox {
         x: root.leftPadding
         y: (root.height - height) / 2
         radius: 4
-        color: root.checked ? "#2385b2" : "white"
-        border.color: root.visualFocus ? "#2385b2" : "#9a9da3"
+        color: root.checked ? AppStyle.primaryColor : "white"
+        border.color: root.visualFocus ? AppStyle.primaryColor : AppStyle.disabledTextColor
         border.width: root.visualFocus ? 2 : 1
         Text {
             anchors.centerIn: parent

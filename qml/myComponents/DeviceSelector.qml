@@ -61,7 +61,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#222222"
+        color: AppStyle.textColor
 
         Row {
             anchors.centerIn: parent
@@ -117,7 +117,7 @@ Item {
             anchors.fill: parent
             visible: pullTab.activeFocus
             color: "transparent"
-            border.color: "#2385b2"
+            border.color: AppStyle.primaryColor
             border.width: 2
             radius: 3
         }
@@ -125,7 +125,7 @@ Item {
         Shape {
             anchors.fill: parent
             ShapePath {
-                fillColor: "#222222"
+                fillColor: AppStyle.textColor
                 strokeColor: "transparent"
                 startX: 0; startY: 0
                 PathLine { x: pullTab.width; y: 0 }

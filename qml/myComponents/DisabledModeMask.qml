@@ -17,7 +17,7 @@ Rectangle {
     signal closeSelector()
     signal openModeSettings()
 
-    color: "#333"
+    color: AppStyle.surfaceColor
     opacity: shown ? 0.8 : 0
     visible: opacity > 0
     Behavior on opacity { NumberAnimation { duration: 600 } }

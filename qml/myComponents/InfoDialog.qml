@@ -90,8 +90,8 @@ BasicDialog {
             anchors.horizontalCenter: parent.horizontalCenter
             width: root.width / 5
             height: root.width / 22
-            color: root.downloadUrl !== "" ? "#67AA43" : "#999"
-            textColor: root.downloadUrl !== "" ? "white" : "#111"
+            color: root.downloadUrl !== "" ? AppStyle.acceptColor : AppStyle.secondaryColor
+            textColor: root.downloadUrl !== "" ? "white" : AppStyle.deepColor
             text: root.downloadUrl !== "" ? "Скачать" : "Ok"
             onClicked: {
                 if (root.downloadUrl !== "")

@@ -13,7 +13,7 @@ Rectangle {
     readonly property real margin: 20 * AppStyle.pixelScale
     readonly property bool isOnline: kernel && kernel.ardixStatus === MyDefines.ardixOnline
 
-    color: "#222222"
+    color: AppStyle.textColor
 
     Column {
         id: rows

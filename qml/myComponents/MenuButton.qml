@@ -1,4 +1,5 @@
 import QtQuick
+import ARDIX 1.0
 import QtQuick.Controls
 
 // A square main-menu button: the icon on top, the title under it, blue while pressed.
@@ -12,7 +13,7 @@ AbstractButton {
     Accessible.name: text.replace(/\n/g, " ")
 
     background: Rectangle {
-        color: control.pressed ? "#2385b2" : control.visualFocus ? "#333333" : "transparent"
+        color: control.pressed ? AppStyle.primaryColor : control.visualFocus ? AppStyle.surfaceColor : "transparent"
         radius: 4
     }
     contentItem: Item {

@@ -15,8 +15,8 @@ CheckBox {
         x: root.leftPadding
         y: (root.height - height) / 2
         radius: 4
-        color: root.checked ? "#2385b2" : "white"
-        border.color: root.activeFocus ? "#2385b2" : "#9a9da3"
+        color: root.checked ? AppStyle.primaryColor : "white"
+        border.color: root.activeFocus ? AppStyle.primaryColor : AppStyle.disabledTextColor
         border.width: root.activeFocus ? 3 : 2
         Text {
             anchors.centerIn: parent
@@ -30,7 +30,7 @@ CheckBox {
         leftPadding: root.indicator.width + root.spacing
         text: root.text
         font.pixelSize: AppStyle.basicFontSize
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         verticalAlignment: Text.AlignVCenter
     }
 }

@@ -14,8 +14,8 @@ ComboBox {
     Accessible.name: accessibleName !== "" ? accessibleName : displayText
 
     background: Rectangle {
-        color: root.pressed ? "#e8eaee" : root.fieldColor
-        border.color: root.activeFocus ? "#2385b2" : "#9a9da3"
+        color: root.pressed ? AppStyle.rowColor : root.fieldColor
+        border.color: root.activeFocus ? AppStyle.primaryColor : AppStyle.disabledTextColor
         border.width: root.activeFocus ? 2 : 1
         radius: 4
     }
@@ -24,7 +24,7 @@ ComboBox {
         rightPadding: root.indicator.width + 6 * AppStyle.pixelScale
         text: root.displayText
         font: root.font
-        color: root.enabled ? "#1A1A1A" : "#8a8a8a"
+        color: root.enabled ? AppStyle.textColor : AppStyle.mutedTextColor
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }
@@ -46,12 +46,12 @@ ComboBox {
         contentItem: Text {
             text: typeof modelData === "object" && modelData !== null ? modelData[root.textRole] : modelData
             font: root.font
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
         }
         background: Rectangle {
-            color: highlighted ? "#d5e8f2" : (index === root.currentIndex ? "#eef1f4" : "white")
+            color: highlighted ? AppStyle.selectionColor : (index === root.currentIndex ? AppStyle.hoverColor : "white")
         }
     }
     popup: Popup {
@@ -68,7 +68,7 @@ ComboBox {
         }
         background: Rectangle {
             color: "white"
-            border.color: "#9a9da3"
+            border.color: AppStyle.disabledTextColor
         }
     }
 }

@@ -13,9 +13,10 @@ Item {
     property string dialogTitle: "Внимание!"
     property string dialogText: ""
     property string acceptBtnText: "Ок"
-    property color acceptBtnColor: "#67AA43"
+    property color acceptBtnColor: AppStyle.acceptColor
     property string cancelBtnText: "Отмена"
-    property color cancelBtnColor: "#67AA43"
+    // A way back looks like one: never the colour of the action it declines.
+    property color cancelBtnColor: AppStyle.secondaryColor
     property int acceptBtnDelay: 0
     property bool isCancelBtnVisible: false
     property bool isTextInput: false
@@ -147,9 +148,9 @@ Item {
         width: Math.min(root.width * 0.95,
                         Math.max((root.hasNumberInput ? 500 : 400) * root.ps, buttonsWidth + 5 * root.margin))
         height: Math.min(root.height * 0.95, content.implicitHeight + 2 * root.margin)
-        color: "#222"
+        color: AppStyle.textColor
         radius: 30 * root.ps
-        border.color: "#555"
+        border.color: AppStyle.subtleTextColor
         border.width: Math.max(1, 2 * root.ps)
 
         // Clicks on the box must not count as clicks outside it.
@@ -178,7 +179,7 @@ Item {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                color: "#e6e6e6"
+                color: AppStyle.rowAltColor
                 font.pixelSize: AppStyle.basicFontSize * 1.1
                 text: root.dialogText
                 visible: !root.isTextInput && text.length > 0
@@ -193,7 +194,7 @@ Item {
                     objectName: "messageDialogFrom"
                     anchors.verticalCenter: parent.verticalCenter
                     visible: root.hasNumberInput
-                    color: "#b6b6b6"
+                    color: AppStyle.borderColor
                     font.pixelSize: AppStyle.basicFontSize
                     text: "от " + (root.isIntInput ? root.intFrom : root.floatFrom)
                 }
@@ -204,7 +205,7 @@ Item {
                     width: root.isTextInput ? content.width : 180 * root.ps
                     height: AppStyle.textInputHeight * 1.2
                     color: "white"
-                    selectionColor: "#2385b2"
+                    selectionColor: AppStyle.primaryColor
                     selectedTextColor: "white"
                     font.pixelSize: AppStyle.basicFontSize * 1.2
                     horizontalAlignment: root.isTextInput ? Text.AlignLeft : Text.AlignHCenter
@@ -214,10 +215,10 @@ Item {
                     Accessible.name: root.dialogTitle
                     background: Rectangle {
                         radius: 6 * root.ps
-                        color: "#333"
+                        color: AppStyle.surfaceColor
                         border.width: Math.max(1, 2 * root.ps)
-                        border.color: !root.inputValid ? "#d9534f"
-                                                       : inputField.activeFocus ? "#2385b2" : "#555"
+                        border.color: !root.inputValid ? AppStyle.errorColor
+                                                       : inputField.activeFocus ? AppStyle.primaryColor : AppStyle.subtleTextColor
                     }
                     Keys.onReturnPressed: root.acceptByKey()
                     Keys.onEnterPressed: root.acceptByKey()
@@ -228,7 +229,7 @@ Item {
                     objectName: "messageDialogTo"
                     anchors.verticalCenter: parent.verticalCenter
                     visible: root.hasNumberInput
-                    color: "#b6b6b6"
+                    color: AppStyle.borderColor
                     font.pixelSize: AppStyle.basicFontSize
                     text: "до " + (root.isIntInput ? root.intTo : root.floatTo)
                 }
@@ -244,6 +245,8 @@ Item {
                     visible: root.isCancelBtnVisible
                     text: root.cancelBtnText
                     fill: root.cancelBtnColor
+                    ink: Qt.colorEqual(root.cancelBtnColor, AppStyle.secondaryColor) ? AppStyle.secondaryTextColor
+                                                                                 : AppStyle.lightTextColor
                     onClicked: root.cancel()
                 }
 
@@ -298,6 +301,7 @@ Item {
     component DialogButton: Button {
         id: button
         property color fill
+        property color ink: AppStyle.lightTextColor
         implicitWidth: Math.max(150 * AppStyle.pixelScale, label.implicitWidth + 50 * AppStyle.pixelScale)
         implicitHeight: 60 * AppStyle.pixelScale
         Accessible.name: text
@@ -306,12 +310,12 @@ Item {
             text: button.text.toUpperCase()
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            color: button.enabled ? "white" : "#9a9a9a"
+            color: button.enabled ? button.ink : AppStyle.secondaryColor
             font.pixelSize: AppStyle.basicFontSize * 1.1
         }
         background: Rectangle {
             radius: 8 * AppStyle.pixelScale
-            color: !button.enabled ? "#4a4a4a" : button.down ? Qt.darker(button.fill, 1.3) : button.fill
+            color: !button.enabled ? AppStyle.darkGreyColor : button.down ? Qt.darker(button.fill, 1.3) : button.fill
             border.width: button.visualFocus ? Math.max(1, 2 * AppStyle.pixelScale) : 0
             border.color: "white"
         }

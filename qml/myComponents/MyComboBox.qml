@@ -81,12 +81,12 @@ MenuComboBox {
         contentItem: Text {
             text: typeof modelData === "object" && modelData !== null ? modelData[root.textRole] : modelData
             font: root.font
-            color: entryDisabled ? "#9a9da3" : "#1A1A1A"
+            color: entryDisabled ? AppStyle.disabledTextColor : AppStyle.textColor
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
         }
         background: Rectangle {
-            color: highlighted ? "#d5e8f2" : (index === root.currentIndex ? "#eef1f4" : "white")
+            color: highlighted ? AppStyle.selectionColor : (index === root.currentIndex ? AppStyle.hoverColor : "white")
         }
     }
 
@@ -95,7 +95,7 @@ MenuComboBox {
         visible: root.focusHighlight
         color: "transparent"
         radius: 4
-        border.color: "#e0302a"
+        border.color: AppStyle.errorColor
         border.width: 3
     }
 }

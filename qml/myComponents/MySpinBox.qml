@@ -102,6 +102,48 @@ Item {
         }
         validator: RegularExpressionValidator { regularExpression: root.pseudoFloat ? /-?\d{0,7}([.,]\d{0,3})?/ : /-?\d{0,9}/ }
 
+        // The same white box, border and steppers as every other number field.
+        contentItem: TextInput {
+            z: 2
+            text: spin.displayText
+            font: spin.font
+            color: root.textValid || !root.typedPending ? AppStyle.textColor : AppStyle.fieldInvalidTextColor
+            selectionColor: AppStyle.primaryColor
+            selectedTextColor: AppStyle.lightTextColor
+            horizontalAlignment: Qt.AlignHCenter
+            verticalAlignment: Qt.AlignVCenter
+            readOnly: !spin.editable
+            validator: spin.validator
+            inputMethodHints: Qt.ImhFormattedNumbersOnly
+            selectByMouse: true
+        }
+        background: Rectangle {
+            implicitWidth: 180 * AppStyle.pixelScale
+            color: root.hasPendingInvalid ? AppStyle.fieldInvalidColor : AppStyle.fieldColor
+            radius: 3
+            border.width: spin.activeFocus || root.hasPendingInvalid ? 2 : 1
+            border.color: root.hasPendingInvalid ? AppStyle.invalidBorderColor
+                                                 : spin.activeFocus ? AppStyle.focusBorderColor : AppStyle.borderColor
+        }
+        up.indicator: Rectangle {
+            x: spin.width - width
+            height: spin.height
+            implicitWidth: spin.height
+            color: AppStyle.stepperColor
+            opacity: spin.value < spin.to ? (spin.up.pressed ? 0.75 : 1) : 0.4
+            radius: 3
+            Text { anchors.centerIn: parent; text: "+"; color: AppStyle.lightTextColor; font.pixelSize: spin.height * 0.6 }
+        }
+        down.indicator: Rectangle {
+            x: 0
+            height: spin.height
+            implicitWidth: spin.height
+            color: AppStyle.stepperColor
+            opacity: spin.value > spin.from ? (spin.down.pressed ? 0.75 : 1) : 0.4
+            radius: 3
+            Text { anchors.centerIn: parent; text: "\u2212"; color: AppStyle.lightTextColor; font.pixelSize: spin.height * 0.6 }
+        }
+
         ToolTip.visible: root.hasPendingInvalid || root.rejectedText !== ""
         ToolTip.text: (root.rejectedText !== "" && !root.hasPendingInvalid ? root.rejectedText + " не принято: " : "")
                       + root.rangeText

@@ -1,4 +1,5 @@
 import QtQuick
+import ARDIX 1.0
 
 // The PMX word mark, drawn with the interface font so that it stays sharp at any size.
 Item {
@@ -22,15 +23,15 @@ Item {
         height: Math.max(2, logo.width * 0.012)
         gradient: Gradient {
             orientation: Gradient.Horizontal
-            GradientStop { position: 0.0; color: "#002385b2" }
-            GradientStop { position: 0.5; color: "#2385b2" }
-            GradientStop { position: 1.0; color: "#002385b2" }
+            GradientStop { position: 0.0; color: AppStyle.transparentColor }
+            GradientStop { position: 0.5; color: AppStyle.primaryColor }
+            GradientStop { position: 1.0; color: AppStyle.transparentColor }
         }
     }
     Text {
         anchors { horizontalCenter: parent.horizontalCenter; top: word.bottom; topMargin: logo.width * 0.03 }
         text: "POWER DISTRIBUTION MODULE"
-        color: "#b6b6b6"
+        color: AppStyle.borderColor
         font.pixelSize: logo.width * 0.035
         font.letterSpacing: logo.width * 0.006
     }

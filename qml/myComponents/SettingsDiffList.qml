@@ -15,8 +15,8 @@ ListView {
     property bool light: true
     property real fontSize: AppStyle.basicFontSize * 0.95
     readonly property real ps: AppStyle.pixelScale
-    readonly property color ink: light ? "#1A1A1A" : "white"
-    readonly property color dim: light ? "#5b5e63" : "#a9adb3"
+    readonly property color ink: light ? AppStyle.textColor : "white"
+    readonly property color dim: light ? AppStyle.subtleTextColor : AppStyle.borderColor
     readonly property real nameWidth: width * 0.4
     readonly property real valueWidth: (width - nameWidth - 3 * gap) / 2
     readonly property real gap: 12 * ps
@@ -38,14 +38,14 @@ ListView {
         parent: root
         z: -1
         anchors.fill: parent
-        color: root.light ? "#F4F5F7" : "#111214"
+        color: root.light ? AppStyle.pageColor : AppStyle.deepColor
     }
 
     header: Rectangle {
         z: 2
         width: root.width
         height: root.rowHeight
-        color: root.light ? "#dfe2e6" : "#2a2c30"
+        color: root.light ? AppStyle.rowAltColor : AppStyle.surfaceColor
         Row {
             anchors.fill: parent
             anchors.leftMargin: root.gap
@@ -86,7 +86,7 @@ ListView {
         readonly property bool isHeader: !!modelData.header
         width: root.width
         height: isHeader ? root.rowHeight * 1.1 : Math.max(root.rowHeight, cells.implicitHeight + 8 * root.ps)
-        color: isHeader ? (root.light ? "#e9ebee" : "#1d1f22") : "transparent"
+        color: isHeader ? (root.light ? AppStyle.rowColor : AppStyle.textColor) : "transparent"
         Accessible.role: Accessible.ListItem
         Accessible.name: isHeader ? modelData.title
                                   : (modelData.label || modelData.field) + ": " + modelData.before + " → " + modelData.after
@@ -125,7 +125,7 @@ ListView {
             Text {
                 width: root.valueWidth
                 text: line.isHeader ? "" : line.modelData.before
-                color: root.light ? "#8a3b3b" : "#e08a8a"
+                color: root.light ? AppStyle.destructiveDarkColor : AppStyle.errorLightColor
                 wrapMode: Text.WrapAnywhere
                 maximumLineCount: 2
                 elide: Text.ElideRight
@@ -134,7 +134,7 @@ ListView {
             Text {
                 width: root.valueWidth
                 text: line.isHeader ? "" : line.modelData.after
-                color: root.light ? "#2f6b36" : "#8fd19a"
+                color: root.light ? AppStyle.shadowGreenColor : AppStyle.paleGreenColor
                 wrapMode: Text.WrapAnywhere
                 maximumLineCount: 2
                 elide: Text.ElideRight
@@ -146,7 +146,7 @@ ListView {
             anchors.bottom: parent.bottom
             width: parent.width
             height: 1
-            color: root.light ? "#cfd2d6" : "#33363b"
+            color: root.light ? AppStyle.lineColor : AppStyle.darkGreyColor
         }
     }
 }

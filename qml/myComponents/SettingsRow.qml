@@ -19,7 +19,7 @@ Rectangle {
     width: parent ? parent.width : 0
     // Whole pixels, so that the separators of all rows look alike.
     height: Math.round(AppStyle.basicRowHeight * 0.9)
-    color: mouse.pressed && clickable ? "white" : "#F4F5F7"
+    color: mouse.pressed && clickable ? "white" : AppStyle.pageColor
     activeFocusOnTab: clickable
 
     Accessible.role: clickable ? Accessible.Button : Accessible.StaticText
@@ -46,7 +46,7 @@ Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 1
-        color: "#cfd2d6"
+        color: AppStyle.lineColor
     }
 
     // Focus mark for keyboard users.
@@ -54,7 +54,7 @@ Rectangle {
         anchors.left: parent.left
         width: 6 * AppStyle.pixelScale
         height: parent.height
-        color: "#2385b2"
+        color: AppStyle.primaryColor
         visible: root.activeFocus
     }
 
@@ -66,7 +66,7 @@ Rectangle {
         anchors.rightMargin: 15 * AppStyle.pixelScale
         anchors.verticalCenter: parent.verticalCenter
         text: root.title
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         wrapMode: Text.WordWrap
         maximumLineCount: 2
@@ -82,7 +82,7 @@ Rectangle {
         width: badgeText.implicitWidth + 16 * AppStyle.pixelScale
         height: badgeText.implicitHeight + 6 * AppStyle.pixelScale
         radius: height / 2
-        color: "#d32f2f"
+        color: AppStyle.errorColor
         Text {
             id: badgeText
             anchors.centerIn: parent

@@ -37,13 +37,13 @@ BasicDialog {
     }
 
     component Label: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         verticalAlignment: Text.AlignVCenter
         height: AppStyle.textInputHeight
     }
     component Section: Text {
-        color: "#2385b2"
+        color: AppStyle.primaryColor
         font.pixelSize: AppStyle.basicTitleSize
         font.capitalization: Font.AllUppercase
         topPadding: 10 * root.ps
@@ -75,7 +75,7 @@ BasicDialog {
                     flagTarget: root.pdm; changeFlag: "outputsHasChanges"
                     label: "Имя выхода"
                 }
-                Label { text: "пин " + ((root.description.outputPins || [])[root.outputIndex] || ""); color: "#5b5e63" }
+                Label { text: "пин " + ((root.description.outputPins || [])[root.outputIndex] || ""); color: AppStyle.subtleTextColor }
             }
 
             Section { text: "Токи и перезапуски" }
@@ -178,7 +178,7 @@ BasicDialog {
             Text {
                 visible: root.output !== null && root.output.functionsCount === 0
                 text: "Выход не включится, пока не назначено ни одного условия"
-                color: "#6b6e73"
+                color: AppStyle.midGreyColor
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
             ChildFunctionsList {

@@ -61,14 +61,14 @@ BasicDialog {
                     text: "пин " + ((root.description.outputPins || [])[row.index] || "") + ",  макс. ток "
                           + (row.output ? row.output.maxCurrent : 0) + "А"
                           + (row.output && ((row.output.configBits >> ArdixEnums.OutputPwmModeActive) & 1) ? ",  PWM" : "")
-                    color: "#5b5e63"
+                    color: AppStyle.subtleTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.8
                     elide: Text.ElideRight
                 }
                 Text {
                     width: parent.width
                     text: root.summary(row.output)
-                    color: row.output && row.output.functionsCount > 0 ? "#1A1A1A" : "#9a9da3"
+                    color: row.output && row.output.functionsCount > 0 ? AppStyle.textColor : AppStyle.disabledTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.8
                     elide: Text.ElideRight
                 }

@@ -42,7 +42,7 @@ BasicDialog {
             width: parent.width
             text: root.isSetPassword ? "Установить парольную защиту на доступ к настройкам?"
                                      : "Введите пароль, чтобы получить доступ к настройкам"
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             font.pixelSize: AppStyle.basicTitleSize
@@ -50,7 +50,7 @@ BasicDialog {
         Text {
             width: parent.width
             text: root.isSetPassword ? "введите пароль дважды" : "введите пароль"
-            color: "#5b5e63"
+            color: AppStyle.subtleTextColor
             horizontalAlignment: Text.AlignHCenter
             font.pixelSize: AppStyle.basicFontSize
         }

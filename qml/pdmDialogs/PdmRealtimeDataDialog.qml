@@ -183,18 +183,18 @@ BasicDialog {
         width: 22 * root.ps
         height: width
         radius: width / 2
-        color: on ? onColor : "#c8cbd0"
-        border.color: "#6b6e73"
+        color: on ? onColor : AppStyle.lineColor
+        border.color: AppStyle.midGreyColor
         border.width: 1
     }
     component Cell: Text {
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize * 0.9
         elide: Text.ElideRight
         verticalAlignment: Text.AlignVCenter
     }
     component Heading: Text {
-        color: "#2385b2"
+        color: AppStyle.primaryColor
         font.pixelSize: AppStyle.basicFontSize
         font.capitalization: Font.AllUppercase
     }
@@ -203,7 +203,7 @@ BasicDialog {
         width: parent ? parent.width : 0
         height: col.implicitHeight + 20 * root.ps
         color: "white"
-        border.color: "#d7dadf"
+        border.color: AppStyle.lineColor
         radius: 6
         Column {
             id: col
@@ -220,7 +220,7 @@ BasicDialog {
         anchors.centerIn: parent
         z: 2
         text: "нет подключения"
-        color: "#c60000"
+        color: AppStyle.errorDarkColor
         font.pixelSize: AppStyle.basicTitleSize * 1.2
         font.capitalization: Font.AllUppercase
         style: Text.Outline
@@ -288,8 +288,8 @@ BasicDialog {
                                 anchors.verticalCenter: parent.verticalCenter
                                 width: parent.width - 6 * root.ps
                                 height: parent.height * 0.62
-                                color: "#e6e8eb"
-                                border.color: "#b6b6b6"
+                                color: AppStyle.rowAltColor
+                                border.color: AppStyle.borderColor
                                 Rectangle {
                                     width: parent.width * outRow.load.percent / 100
                                     height: parent.height
@@ -298,7 +298,7 @@ BasicDialog {
                                 Text {
                                     anchors.centerIn: parent
                                     text: outRow.load.percent + "%"
-                                    color: "#1A1A1A"
+                                    color: AppStyle.textColor
                                     font.pixelSize: parent.height * 0.7
                                 }
                             }
@@ -347,7 +347,7 @@ BasicDialog {
                 Cell {
                     visible: root.functionRows.length === 0
                     text: "нет глобальных функций и счетчиков"
-                    color: "#6b6e73"
+                    color: AppStyle.midGreyColor
                 }
                 Repeater {
                     model: root.functionRows

@@ -52,7 +52,7 @@ BasicDialog {
             return
         }
         ask({ dialogTitle: "Внимание", dialogText: "Применить изменения?", acceptBtnText: "Применить",
-              cancelBtnText: "Нет, Удалить", cancelBtnColor: "#975a5a", isCancelBtnVisible: true,
+              cancelBtnText: "Нет, Удалить", cancelBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true,
               isExitBtnVisible: true },
             { accepted: function() { root.applySettings(); root.destroyBasicDialog() },
               canceled: function() { root.pdm.reloadFromStruct(); root.destroyBasicDialog() } })
@@ -188,7 +188,7 @@ BasicDialog {
                     objectName: "masterSwitchText"
                     width: menuList.width * 0.6
                     text: root.masterSwitchDescription()
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     wrapMode: Text.WordWrap
                     font.pixelSize: AppStyle.basicFontSize * 0.9
                 }
@@ -213,7 +213,7 @@ BasicDialog {
                         anchors.verticalCenter: parent.verticalCenter
                         width: menuList.width * 0.6 - (clearButton.visible ? clearButton.width + 12 * root.ps : 0)
                         text: root.conditionDescription(condRow.modelData.bit, condRow.modelData.id, condRow.modelData.lead)
-                        color: "#1A1A1A"
+                        color: AppStyle.textColor
                         wrapMode: Text.WordWrap
                         font.pixelSize: AppStyle.basicFontSize * 0.9
                     }
@@ -223,7 +223,7 @@ BasicDialog {
                         anchors.verticalCenter: parent.verticalCenter
                         width: 110 * root.ps
                         height: 44 * root.ps
-                        color: "#975a5a"
+                        color: AppStyle.destructiveColor
                         text: "Убрать"
                         accessibleName: "Убрать условие: " + condRow.modelData.title
                         onClicked: root.clearCondition(condRow.modelData.bit, condRow.modelData.id)
@@ -251,7 +251,7 @@ BasicDialog {
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     text: " Ecu   ->  "
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 MenuComboBox {

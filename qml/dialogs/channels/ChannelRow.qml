@@ -41,7 +41,7 @@ Rectangle {
 
     width: parent ? parent.width : 0
     height: Math.round(AppStyle.basicRowHeight * 1.05)
-    color: "#F4F5F7"
+    color: AppStyle.pageColor
 
     function channelsFor(type) {
         switch (type) {
@@ -130,7 +130,7 @@ Rectangle {
         id: iconColumn
         width: 150 * row.ps
         height: parent.height
-        color: "#1a1a1a"
+        color: AppStyle.textColor
         Image {
             anchors.centerIn: parent
             visible: row.iconSource !== ""
@@ -157,7 +157,7 @@ Rectangle {
         anchors.rightMargin: 10 * row.ps
         anchors.verticalCenter: parent.verticalCenter
         text: row.name
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         wrapMode: Text.WordWrap
         maximumLineCount: 3

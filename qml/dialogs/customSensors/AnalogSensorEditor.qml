@@ -47,7 +47,7 @@ Flickable {
 
         Text {
             text: "Датчик #" + (editor.index + 1)
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
         Row {
@@ -56,7 +56,7 @@ Flickable {
                 width: editor.labelWidth
                 anchors.verticalCenter: parent.verticalCenter
                 text: "Название"
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             NameField {
@@ -77,7 +77,7 @@ Flickable {
                 width: editor.labelWidth
                 anchors.verticalCenter: parent.verticalCenter
                 text: "Тип"
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             MyComboBox {
@@ -97,7 +97,7 @@ Flickable {
             wrapMode: Text.WordWrap
             text: editor.users.length > 0 ? "Используется: " + editor.users.join(", ")
                                           : "Не используется ни одним показателем"
-            color: editor.users.length > 0 ? "#1f6f99" : "#5a5d63"
+            color: editor.users.length > 0 ? AppStyle.primaryDarkColor : AppStyle.subtleTextColor
             font.pixelSize: AppStyle.basicFontSize * 0.9
         }
 
@@ -108,12 +108,12 @@ Flickable {
             spacing: 8 * editor.ps
             Text {
                 text: "y = a * x + b,   x — напряжение на входе, В"
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             Row {
                 spacing: 10 * editor.ps
-                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "a"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "a"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 FloatTextField {
                     label: "Коэффициент a (y = a * x + b)"
                     objectName: "linearAField"
@@ -130,7 +130,7 @@ Flickable {
             }
             Row {
                 spacing: 10 * editor.ps
-                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "b"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "b"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 FloatTextField {
                     label: "Коэффициент b (y = a * x + b)"
                     objectName: "linearBField"
@@ -154,7 +154,7 @@ Flickable {
             text: editor.type === Custom.Disabled_CustomAnalogType
                   ? "Датчик выключен: выберите тип, чтобы настроить пересчет"
                   : "Значение приходит по CAN: источник задается в «Настройка данных всех показателей»"
-            color: "#5a5d63"
+            color: AppStyle.subtleTextColor
             font.pixelSize: AppStyle.basicFontSize * 0.9
         }
 
@@ -167,7 +167,7 @@ Flickable {
 
             Row {
                 spacing: 10 * editor.ps
-                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Точек в таблице"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Точек в таблице"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 MySpinBox {
                     label: "Точек в таблице"
                     objectName: "tableSizeSpin"
@@ -182,7 +182,7 @@ Flickable {
             Row {
                 visible: editor.type === Custom.RangeTable_CustomAnalogType
                 spacing: 10 * editor.ps
-                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Допуск ±, мВ"; color: "#1A1A1A"; font.pixelSize: AppStyle.basicFontSize }
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Допуск ±, мВ"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 IntTextField {
                     label: "Допуск ±, мВ"
                     objectName: "toleranceField"
@@ -199,14 +199,14 @@ Flickable {
                 width: body.width
                 wrapMode: Text.WordWrap
                 text: "Входы калибруются кнопками «мин» и «макс» в «Настройка данных всех показателей»"
-                color: "#5a5d63"
+                color: AppStyle.subtleTextColor
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
             Row {
                 spacing: 10 * editor.ps
-                Text { width: 60 * editor.ps; text: "№"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-                Text { width: 200 * editor.ps; text: "Значение"; horizontalAlignment: Text.AlignHCenter; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-                Text { width: 200 * editor.ps; text: "Вход, " + editor.unit; horizontalAlignment: Text.AlignHCenter; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+                Text { width: 60 * editor.ps; text: "№"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+                Text { width: 200 * editor.ps; text: "Значение"; horizontalAlignment: Text.AlignHCenter; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+                Text { width: 200 * editor.ps; text: "Вход, " + editor.unit; horizontalAlignment: Text.AlignHCenter; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
             }
             Repeater {
                 model: editor.sensor ? Math.max(Custom.MinTableSize, Math.min(Custom.MaxTableSize, editor.sensor.tableSize)) : 0
@@ -219,7 +219,7 @@ Flickable {
                         width: 60 * editor.ps
                         anchors.verticalCenter: parent.verticalCenter
                         text: pointRow.index + 1
-                        color: "#1A1A1A"
+                        color: AppStyle.textColor
                         font.pixelSize: AppStyle.basicFontSize
                     }
                     RealField {

@@ -14,7 +14,7 @@ Rectangle {
     readonly property real ps: AppStyle.pixelScale
     readonly property real pinWidth: 90 * ps
     readonly property real valueWidth: 110 * ps
-    color: "#E6E8EB"
+    color: AppStyle.rowAltColor
     radius: 4
 
     Text {
@@ -25,7 +25,7 @@ Rectangle {
         anchors.rightMargin: 8 * panel.ps
         anchors.verticalCenter: refreshButton.verticalCenter
         text: "Показания входов"
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize * 0.85
         elide: Text.ElideRight
     }
@@ -49,14 +49,14 @@ Rectangle {
         anchors.topMargin: 8 * panel.ps
         x: 12 * panel.ps
         visible: panel.rows.length > 0
-        Text { width: panel.pinWidth; text: "Пин"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.8 }
+        Text { width: panel.pinWidth; text: "Пин"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8 }
         Text {
             width: list.width - panel.pinWidth - panel.valueWidth
-            text: "Вход"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.8
+            text: "Вход"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8
         }
         Text {
             width: panel.valueWidth; horizontalAlignment: Text.AlignRight
-            text: "Значение"; color: "#5a5d63"; font.pixelSize: AppStyle.basicFontSize * 0.8
+            text: "Значение"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8
         }
     }
 
@@ -81,7 +81,7 @@ Rectangle {
             objectName: "rawRow_" + index
             width: list.width
             height: AppStyle.basicRowHeight * 0.6
-            color: index % 2 ? "#F4F5F7" : "#ECEDEF"
+            color: index % 2 ? AppStyle.pageColor : AppStyle.rowColor
             Accessible.role: Accessible.StaticText
             Accessible.name: "Пин " + modelData.pin + ", " + modelData.description + ": " + modelData.value
             Text {
@@ -89,7 +89,7 @@ Rectangle {
                 width: panel.pinWidth - 6 * panel.ps
                 anchors.verticalCenter: parent.verticalCenter
                 text: modelData.pin
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 elide: Text.ElideRight
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
@@ -98,7 +98,7 @@ Rectangle {
                 width: parent.width - panel.pinWidth - panel.valueWidth
                 anchors.verticalCenter: parent.verticalCenter
                 text: modelData.description
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 elide: Text.ElideRight
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
@@ -108,7 +108,7 @@ Rectangle {
                 anchors.rightMargin: 6 * panel.ps
                 anchors.verticalCenter: parent.verticalCenter
                 text: modelData.value
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
         }
@@ -122,7 +122,7 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         text: panel.connected ? "нет данных" : "не подключен"
-        color: "#5a5d63"
+        color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicFontSize
     }
 }

@@ -8,7 +8,7 @@ Rectangle {
     default property alias content: column.data
     readonly property real ps: AppStyle.pixelScale
 
-    color: "#ECEDEF"
+    color: AppStyle.rowColor
     radius: 4
     implicitHeight: titleText.height + column.height + 30 * ps
 
@@ -18,7 +18,7 @@ Rectangle {
         y: 8 * root.ps
         width: parent.width - 28 * root.ps
         text: root.title
-        color: "#2385b2"
+        color: AppStyle.primaryColor
         font.pixelSize: AppStyle.basicFontSize
         font.capitalization: Font.AllUppercase
         elide: Text.ElideRight

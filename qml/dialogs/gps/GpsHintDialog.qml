@@ -19,9 +19,9 @@ BasicSimpleDialog {
 
     Rectangle {
         anchors.fill: parent
-        color: "#1b1d21"
+        color: AppStyle.textColor
         radius: 6
-        border.color: "#4a4d55"
+        border.color: AppStyle.subtleTextColor
         border.width: 1
     }
     Text {
@@ -62,7 +62,7 @@ BasicSimpleDialog {
         anchors.bottomMargin: root.gap
         width: 260 * root.ps
         height: AppStyle.textInputHeight
-        color: "#67AA43"
+        color: AppStyle.acceptColor
         text: "Понятно"
         onClicked: root.hideThisDialog()
     }

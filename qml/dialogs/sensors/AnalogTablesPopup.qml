@@ -32,7 +32,7 @@ BasicDialog {
         anchors.centerIn: parent
         visible: root.tables.length === 0
         text: "Нет ни одной доступной тарировки"
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
     ListView {
@@ -52,7 +52,7 @@ BasicDialog {
             objectName: "table_" + index
             width: list.width
             height: AppStyle.basicRowHeight * 0.75
-            color: mouse.pressed ? "white" : current ? "#d5e8f2" : "#e6e8eb"
+            color: mouse.pressed ? "white" : current ? AppStyle.selectionColor : AppStyle.rowAltColor
             radius: 4
             Accessible.role: Accessible.Button
             Accessible.name: modelData.text
@@ -61,7 +61,7 @@ BasicDialog {
                 anchors.leftMargin: 12 * AppStyle.pixelScale
                 verticalAlignment: Text.AlignVCenter
                 text: modelData.text
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 elide: Text.ElideRight
                 font.pixelSize: AppStyle.basicFontSize
             }

@@ -68,7 +68,7 @@ BasicDialog {
         anchors.centerIn: parent
         visible: root.input === null
         text: "Все CAN входы заняты"
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
 
@@ -90,7 +90,7 @@ BasicDialog {
 
             component Label: Text {
                 width: grid.labelWidth
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
                 wrapMode: Text.WordWrap
             }

@@ -33,7 +33,7 @@ BasicDialog {
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: "Коеффициент:"
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             FloatTextField {

@@ -42,7 +42,7 @@ Rectangle {
 
     width: parent ? parent.width : 0
     height: Math.round(AppStyle.basicRowHeight * 1.05)
-    color: "#F4F5F7"
+    color: AppStyle.pageColor
 
     function canInputIndex() {
         if (!sensor || !page || !page.extra)
@@ -140,7 +140,7 @@ Rectangle {
         anchors.rightMargin: 10 * row.ps
         anchors.verticalCenter: parent.verticalCenter
         text: row.sensor ? row.sensor.sensorName : ""
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicFontSize
         wrapMode: Text.WordWrap
         maximumLineCount: 2
@@ -233,7 +233,7 @@ Rectangle {
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     text: "Время\nусреднения"
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize * 0.75
                 }
                 IntTextField {
@@ -262,7 +262,7 @@ Rectangle {
         Text {
             anchors.verticalCenter: parent.verticalCenter
             text: "Стехиометрия"
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize * 0.8
         }
         FloatTextField {
