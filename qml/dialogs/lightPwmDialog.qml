@@ -36,13 +36,13 @@ BasicDialog {
     onCanceled: {
         if (!kernel || !common || snapshots.length < 2)
             return
-        const opened = snapshots[1].values
+        const opened = snapshots[1]
         const codes = { lcdPwmDuty: lcd, shiftLightPwmDuty: leds, lightSensorSensivity: sensor }
         for (const name in codes)
             if (moved[name])
-                kernel.setPwmDuty(opened[name], codes[name], 1)
+                kernel.setPwmDuty(opened.value(name), codes[name], 1)
         // setPwmDuty marks the settings changed; the snapshot knows whether they were.
-        PropertySnapshot.restore(dash, snapshots[0].values)
+        snapshots[0].restore()
     }
 
     component Level: Row {

@@ -104,14 +104,14 @@ Item {
         const targets = root.snapshotTargets || []
         for (let i = 0; i < targets.length; ++i)
             if (targets[i])
-                list.push({ target: targets[i], values: PropertySnapshot.take(targets[i]) })
+                list.push(PropertySnapshots.take(targets[i]))
         root.snapshots = list
     }
     // Cancel: nothing typed is written, and what the dialog changed goes back.
     function restoreSnapshots() {
         Editing.discardAll(root)
         for (let i = root.snapshots.length - 1; i >= 0; --i)
-            PropertySnapshot.restore(root.snapshots[i].target, root.snapshots[i].values)
+            root.snapshots[i].restore()
     }
     function cancel() {
         restoreSnapshots()

@@ -162,6 +162,63 @@ private slots:
         m_host.close();
     }
 
+    // Cancel (or Escape) on the gears dialog puts back the count stepped up and the ratio typed, and
+    // leaves nothing marked changed.
+    void gearsCancelPutsEverythingBack()
+    {
+        Rig r;
+        QVERIFY(r.syncWithStoredBlock());
+        QVERIFY(m_host.open(r.kernel.get()));
+        QObject *gear = r.kernel->currentArdixSettings()->sensors().value(ArdixEnums::Gear_index);
+        gear->setProperty("inputDataSource", int(ArdixEnums::InputSourceCalculated));
+        r.kernel->currentArdixSettings()->setProperty("hasChanges", false);
+        const QVariant countBefore = common(r)->property("gearsCount");
+        const QVariant ratiosBefore = common(r)->property("gearRatios");
+        for (const char *way : {"cancel", "escape"}) {
+            QQuickItem *dialog = m_host.openDialog(QStringLiteral("GearSettingsDialog.qml"));
+            QVERIFY(dialog);
+            QTRY_COMPARE(dialog->opacity(), 1.0);
+            QQuickItem *count = findItem(dialog, QStringLiteral("gearsCountBox"));
+            QVERIFY(count);
+            auto *spin = count->property("spinBox").value<QQuickItem *>();
+            QVERIFY(spin);
+            QMetaObject::invokeMethod(spin, "increase");
+            QMetaObject::invokeMethod(spin, "valueModified");
+            QCOMPARE(common(r)->property("gearsCount").toInt(), countBefore.toInt() + 1);
+            QQuickItem *ratio = findItem(findItem(dialog, QStringLiteral("gearRow_0")), QStringLiteral("ratioField"));
+            QTest::qWait(100); // one more gear row: let the column lay it out before a click aims at it
+            QVERIFY(m_host.typeKeys(ratio, QStringLiteral("3.5")));
+            if (QByteArray(way) == "cancel")
+                m_host.click(findItem(dialog, QStringLiteral("cancelButton")));
+            else
+                QTest::keyClick(m_host.window(), Qt::Key_Escape);
+            QCOMPARE(common(r)->property("gearsCount"), countBefore);
+            QCOMPARE(common(r)->property("gearRatios").value<QList<ushort>>(), ratiosBefore.value<QList<ushort>>());
+            QVERIFY2(!r.kernel->currentArdixSettings()->hasChanges(), way);
+            QTest::qWait(300);
+        }
+        m_host.close();
+    }
+
+    // The speed typed last is the one the device is asked to calibrate against, not the one before it.
+    void speedCalibrationSendsTheSpeedTyped()
+    {
+        Rig r;
+        QVERIFY(r.syncWithStoredBlock());
+        QVERIFY(m_host.open(r.kernel.get()));
+        QQuickItem *dialog = m_host.openDialog(QStringLiteral("SpeedGpsCalibrationDialog.qml"), {{QStringLiteral("input"), 0}});
+        QVERIFY(dialog);
+        QTRY_COMPARE(dialog->opacity(), 1.0);
+        QVERIFY(m_host.typeKeys(findItem(dialog, QStringLiteral("speedField")), QStringLiteral("80")));
+        r.sim.clearReceived();
+        m_host.click(findItem(dialog, QStringLiteral("calibrateButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(r.received(ArdixEnums::SpeedSensor_1_GpsCalibration) == 1, 3000);
+        for (const SimFrame &f : r.sim.received())
+            if (f.type == ArdixEnums::SpeedSensor_1_GpsCalibration)
+                QCOMPARE(int(f.parameter), 80);
+        m_host.close();
+    }
+
     // "Калибровать" asks the device for the input's correction and the answer is what the input keeps.
     void speedCalibrationTakesTheDeviceCorrection()
     {

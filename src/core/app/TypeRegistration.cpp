@@ -50,8 +50,9 @@ void readOnly(const char *name)
 void registerArdixTypes()
 {
     qmlRegisterType<ArdixKernel>(kUri, 1, 0, "ArdixKernel");
-    qmlRegisterSingletonType<PropertySnapshot>(kUri, 1, 0, "PropertySnapshot",
-                                               [](QQmlEngine *, QJSEngine *) -> QObject * { return new PropertySnapshot; });
+    qmlRegisterSingletonType<PropertySnapshots>(kUri, 1, 0, "PropertySnapshots",
+                                                [](QQmlEngine *, QJSEngine *) -> QObject * { return new PropertySnapshots; });
+    qmlRegisterUncreatableType<PropertySnapshot>(kUri, 1, 0, "PropertySnapshot", kReadOnly);
     qmlRegisterUncreatableMetaObject(ArdixEnums::staticMetaObject, kUri, 1, 0, "ArdixEnums", kReadOnly);
     qmlRegisterType<HttpRawPost>("NetHelpers", 1, 0, "HttpRawPost");
     qmlRegisterType<RawHttpReply>("NetHelpers", 1, 0, "RawHttpReply");

@@ -1,6 +1,7 @@
 #include "settings/PropertySnapshot.h"
 
 #include <QMetaProperty>
+#include <QQmlEngine>
 
 namespace {
 
@@ -14,7 +15,12 @@ bool isValueProperty(const QMetaProperty &p)
 
 } // namespace
 
-QVariantMap PropertySnapshot::take(const QObject *object)
+PropertySnapshot::PropertySnapshot(QObject *target, QVariantMap values, QObject *parent)
+    : QObject(parent), m_target(target), m_values(std::move(values))
+{
+}
+
+QVariantMap PropertySnapshot::valuesOf(const QObject *object)
 {
     QVariantMap out;
     if (!object)
@@ -28,7 +34,7 @@ QVariantMap PropertySnapshot::take(const QObject *object)
     return out;
 }
 
-int PropertySnapshot::restore(QObject *object, const QVariantMap &snapshot)
+int PropertySnapshot::restoreValues(QObject *object, const QVariantMap &values)
 {
     if (!object)
         return 0;
@@ -36,11 +42,18 @@ int PropertySnapshot::restore(QObject *object, const QVariantMap &snapshot)
     const QMetaObject *meta = object->metaObject();
     for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
         const QMetaProperty p = meta->property(i);
-        const auto it = snapshot.constFind(QString::fromLatin1(p.name()));
-        if (it == snapshot.constEnd() || !isValueProperty(p))
+        const auto it = values.constFind(QString::fromLatin1(p.name()));
+        if (it == values.constEnd() || !isValueProperty(p))
             continue;
         if (p.read(object) != *it && p.write(object, *it))
             ++changed;
     }
     return changed;
+}
+
+PropertySnapshot *PropertySnapshots::take(QObject *target) const
+{
+    auto *snapshot = new PropertySnapshot(target, PropertySnapshot::valuesOf(target));
+    QQmlEngine::setObjectOwnership(snapshot, QQmlEngine::JavaScriptOwnership);
+    return snapshot;
 }
