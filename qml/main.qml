@@ -66,6 +66,7 @@ ApplicationWindow {
         onIncomingEvent_focusWindow_signal: windowLayout.raiseWindow()
         onNewConfigDownloadedFromArdix: ardix.checkLogsSettingsNotice()
         onShowInfoMessage: (infoMessageText) => ardix.showInfo(infoMessageText, 30000, "")
+        onKillAllInfoMessageDialogs: ardix.infoQueue = []
         onNewClientVersionFound: (verNum) => ardix.showInfo("Доступна новая версия данного приложения!\n" + "v" + verNum,
                                                             20000, WindowFunctions.clientDownloadPath(appAddresses.siteUrl, verNum, Qt.platform.os))
         onShowBusy: ardix.showBusyDialog(3000)
@@ -219,8 +220,17 @@ ApplicationWindow {
         return dialog
     }
 
+    // Messages show one at a time, above whatever is open (the synchronisation question too): a
+    // message that arrives while another is read waits for it to close.
+    property var infoQueue: []
+    property Item shownInfo: null
     function showInfo(text, timeout, downloadUrl) {
-        return createObjectFrom("myComponents/InfoDialog.qml", {
+        if (shownInfo) {
+            if (shownInfo.infoMessageText !== text && !infoQueue.some(m => m.text === text))
+                infoQueue.push({ text: text, timeout: timeout, url: downloadUrl })
+            return null
+        }
+        shownInfo = createObjectFrom("myComponents/InfoDialog.qml", {
             infoMessageText: text,
             busyTimeout: timeout,
             ignoreHideBusy: true,
@@ -228,6 +238,15 @@ ApplicationWindow {
             kernel: ardixKernel,
             window: ardix
         })
+        if (shownInfo)
+            shownInfo.dismissed.connect(ardix.showNextInfo)
+        return shownInfo
+    }
+    function showNextInfo() {
+        shownInfo = null
+        const next = infoQueue.shift()
+        if (next)
+            Qt.callLater(() => ardix.showInfo(next.text, next.timeout, next.url))
     }
 
     function infoDialog(text) {
@@ -497,7 +516,8 @@ ApplicationWindow {
         width: ardix.width - x
         height: ardix.height
         kernel: ardixKernel
-        selectorOpen: deviceSelector.isOpen
+        // Only a selector the user opened dims the screen: one always shown (a tall window) leaves it usable.
+        selectorOpen: deviceSelector.isActive && !deviceSelector.isAlwaysOnDisplay
         isDash: ardix.isDashInterface
         // Over the skin header's own settings icon.
         readonly property rect skinIcon: mainScreen.item && mainScreen.item.settingsIconRect !== undefined

@@ -13,7 +13,7 @@ BasicDialog {
 
     readonly property var dash: DevSettings.dash
     readonly property var common: dash ? dash.commonSettings : null
-    readonly property bool isConnected: kernel !== null && kernel.ardixStatus === ArdixEnums.ardixOnline
+    readonly property bool isConnected: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
     readonly property real ps: AppStyle.pixelScale
 
     // How to fit the GPS module, shown when it is switched on.
@@ -131,7 +131,9 @@ BasicDialog {
             return
         kernel.resetArdixSettings()
         rebuildMenu()
-        kernel.applyNewArdixSettings()
+        // The defaults replace everything the device holds: they go as one whole block, since no
+        // single part is marked changed by a reset.
+        kernel.applyNewArdixSettings(true)
         if (isConnected)
             kernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.ChangeScreen, kernel.curSkinMode)
     }

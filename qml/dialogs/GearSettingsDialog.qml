@@ -32,6 +32,9 @@ BasicDialog {
     snapshotTargets: [dash, gearSensor, common]
     readonly property int shownGears: common ? Math.max(minGears, Math.min(maxGears, common.gearsCount)) : minGears
 
+    // Opened from the gear cell, which blinks while a dialog of its own is up.
+    Component.onDestruction: if (window && typeof window.warningDialogClosed === "function") window.warningDialogClosed()
+
     onAccepted: {
         if (kernel)
             kernel.applyNewArdixSettings()

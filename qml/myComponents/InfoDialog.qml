@@ -19,7 +19,12 @@ BasicDialog {
     readonly property int downloadKeepOpenUntil: 90
 
     isModal: true
+    // Above every dialog and question, the synchronisation one included.
+    z: 1000
     destroyOnOverlayClick: !isBusy
+
+    // A message read and gone: the next one may show.
+    signal dismissed()
     isLoading: isBusy
     backgroundItem.color: "transparent"
 
@@ -48,6 +53,9 @@ BasicDialog {
                 return
             root.downloadProgress = Math.max(root.downloadProgress, progress)
             root.progressMove(progress)
+            // A finished transfer leaves nothing to wait for: no empty veil until the time-out.
+            if (root.isBusy && progress >= 100)
+                root.destroyBasicDialog(true)
         }
     }
 
@@ -62,6 +70,8 @@ BasicDialog {
     Component.onDestruction: {
         if (isBusy && window)
             window.isBusyOnScreen = false
+        if (!isBusy)
+            dismissed()
     }
 
     Keys.onReturnPressed: (event) => { event.accepted = true; okButton.clicked() }

@@ -14,7 +14,7 @@ BasicDialog {
 
     readonly property var pdm: DevSettings.pdm
     readonly property var other: pdm ? pdm.other : null
-    readonly property bool isConnected: kernel !== null && kernel.ardixStatus === ArdixEnums.ardixOnline
+    readonly property bool isConnected: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
     readonly property real ps: AppStyle.pixelScale
 
     readonly property var canSpeedNames: ["125 kbps", "250 kbps", "500 kbps", "1 Mbit"]

@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,7 +23,29 @@ struct WindowRig : ArdixTest::ClientWindow
 {
     explicit WindowRig(SimRole role) : ClientWindow(role) { load(); }
     int dialogs(const QString &filter) { return eval("Array.prototype.filter.call(dialogLayer.children, d => " + filter + ").length").toInt(); }
+    int frames(int action, int type) const
+    {
+        int n = 0;
+        for (const SimFrame &f : sim->received())
+            n += f.action == action && f.type == type;
+        return n;
+    }
 };
+
+// The item a mouse press at `point` goes to first: the topmost visible one that takes mouse buttons.
+QQuickItem *itemTakingClickAt(QQuickItem *item, QPointF scenePoint)
+{
+    if (!item->isVisible() || !item->isEnabled() || item->opacity() == 0)
+        return nullptr;
+    // Higher z on top; with equal z, later siblings lie above earlier ones.
+    QList<QQuickItem *> ordered = item->childItems();
+    std::stable_sort(ordered.begin(), ordered.end(), [](QQuickItem *a, QQuickItem *b) { return a->z() < b->z(); });
+    for (int i = ordered.size() - 1; i >= 0; --i)
+        if (QQuickItem *hit = itemTakingClickAt(ordered.at(i), scenePoint))
+            return hit;
+    const QPointF local = item->mapFromScene(scenePoint);
+    return item->acceptedMouseButtons() != Qt::NoButton && item->contains(local) ? item : nullptr;
+}
 
 } // namespace
 
@@ -139,6 +162,79 @@ private slots:
         QTRY_COMPARE(rig.dialogs(question), 1);
         rig.eval("Array.prototype.filter.call(dialogLayer.children, d => " + question + ")[0].cancel()");
         QTRY_VERIFY(!rig.window->isVisible());
+    }
+
+    // A window taller than its minimum shows the device selector for good; the dash screen stays
+    // usable: no grey mask over it, and a click on it reaches the replica.
+    void aTallWindowLeavesTheDashScreenUsable()
+    {
+        WindowRig rig(SimRole::Dash);
+        QVERIFY(rig.waitOnline());
+        const int tall = rig.eval("ardix.minimumHeight + 3 * deviceSelector.barHeight + 10").toInt();
+        rig.window->resize(rig.window->width(), tall);
+        QTRY_VERIFY(rig.eval("deviceSelector.isOpen && deviceSelector.isAlwaysOnDisplay").toBool());
+        QTRY_VERIFY(!rig.eval("disabledModeMask.visible").toBool());
+        const QPointF centre = rig.eval("Qt.point(mainScreen.x + mainScreen.width / 2, mainScreen.y + mainScreen.height / 2)").toPointF();
+        QQuickItem *hit = itemTakingClickAt(rig.window->contentItem(), centre);
+        QVERIFY(hit);
+        QVERIFY2(!hit->parentItem() || hit->parentItem()->objectName() != QStringLiteral("disabledModeMask"), qPrintable(hit->objectName()));
+        QVERIFY2(rig.eval("mainScreen.item").value<QObject *>() != nullptr, "the replica is loaded");
+        for (QQuickItem *p = hit; p; p = p->parentItem())
+            if (p == rig.eval("mainScreen").value<QObject *>())
+                return;
+        QFAIL("a click on the dash screen does not reach the replica");
+    }
+
+    // Messages come one at a time above the synchronisation question; a mode change does not block
+    // the screen with a spinner; the gear dialog lets the gear cell stop blinking when it closes.
+    void messagesModesAndGearDialog()
+    {
+        WindowRig rig(SimRole::Dash);
+        QVERIFY(rig.waitOnline());
+        QTest::qWait(1500); // the handshake settles
+        rig.eval("ardix.showSyncDialog(false)");
+        QTRY_VERIFY(rig.item("syncDialog") != nullptr);
+        rig.eval("ardix.infoDialog('Первое'); ardix.infoDialog('Второе')");
+        QCOMPARE(rig.dialogs("d.infoMessageText !== undefined && d.infoMessageText !== ''"), 1);
+        QVERIFY(rig.eval("ardix.shownInfo.z").toReal() > rig.item("syncDialog")->z());
+        QCOMPARE(rig.eval("ardix.shownInfo.infoMessageText").toString(), QStringLiteral("Первое"));
+        QTest::qWait(300);
+        QTest::keyClick(rig.window, Qt::Key_Return);
+        QTRY_COMPARE(rig.eval("ardix.shownInfo ? ardix.shownInfo.infoMessageText : ''").toString(), QStringLiteral("Второе"));
+        rig.eval("ardix.shownInfo.destroyBasicDialog(true)");
+        QTRY_VERIFY(rig.eval("ardix.shownInfo === null").toBool());
+        rig.eval("syncDialogRef.dialog.close()");
+        QTRY_VERIFY(rig.item("syncDialog") == nullptr);
+
+        rig.sim->clearReceived();
+        const int mode = rig.eval("ardixKernel.curSkinMode").toInt();
+        rig.eval("ardixKernel.changeSkinMode()");
+        QVERIFY(rig.eval("ardixKernel.curSkinMode").toInt() != mode);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.frames(1, 11), 1, 3000);
+        QVERIFY(!rig.eval("ardix.isBusyOnScreen").toBool());
+
+        QObject *gear = rig.eval("ardix.createObjectFrom('dialogs/GearSettingsDialog.qml', { kernel: ardixKernel, window: ardix })").value<QObject *>();
+        QVERIFY(gear);
+        QVERIFY(!rig.eval("warningsOffTimer.running").toBool());
+        QMetaObject::invokeMethod(gear, "destroyBasicDialog", Q_ARG(QVariant, true));
+        QTRY_VERIFY(rig.eval("warningsOffTimer.running").toBool());
+    }
+
+    // "Сбросить настройки Ardix" with a dash connected: the defaults go to the device whole.
+    void aResetReachesTheConnectedDash()
+    {
+        WindowRig rig(SimRole::Dash);
+        QVERIFY(rig.waitOnline());
+        QTest::qWait(1500);
+        QObject *settings = rig.eval("ardix.openSettings()").value<QObject *>();
+        QVERIFY(settings);
+        QObject *menu = nullptr;
+        QTRY_VERIFY((menu = rig.eval("currentItem", settings).value<QObject *>()) != nullptr);
+        QVERIFY(rig.eval("isConnected", menu).toBool());
+        rig.sim->clearReceived();
+        rig.eval("resetSettings()", menu);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.frames(0, 0), 1, 5000); // the whole block, as data
+        QTRY_COMPARE_WITH_TIMEOUT(rig.frames(1, 11), 1, 5000); // then the screen mode
     }
 
     void aConnectingPdmTakesTheInterface()

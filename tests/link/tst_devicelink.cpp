@@ -181,6 +181,7 @@ void TstDeviceLink::queueRulesForBusyAndReply_data()
     QTest::newRow("SetLcdPwm") << 1 << 2 << false << false;
     QTest::newRow("SetLedsPwm") << 1 << 3 << false << false;
     QTest::newRow("CheckSettingsSync") << 1 << 4 << true << true;
+    QTest::newRow("ChangeScreen") << 1 << 11 << false << false;
     QTest::newRow("PrepareToFlash") << 1 << 13 << true << false;
     QTest::newRow("VerifiedOk") << 1 << 18 << false << false;
     QTest::newRow("NoAction") << 1 << 24 << false << false;

@@ -1,6 +1,8 @@
 #include "settings/ArdixEnums.h"
 
+#include <QDirIterator>
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace ArdixEnums;
@@ -15,6 +17,7 @@ private slots:
     void notFlags();
     void canbusDisableStoredInByte();
     void bitPositions();
+    void interfaceReadsOnlyKeysItCanSee();
 };
 
 // The interface and the link refer to enumerations by name; a renamed or reordered one is a break.
@@ -150,6 +153,36 @@ void TstEnums::bitPositions()
     QCOMPARE(withBit(0xFF, Log_Closeloop, false), 0xFDu);
     QVERIFY(testBit(0x2000, FunctionIsStoreInEeprom));
     QVERIFY(!testBit(0x1FFF, FunctionIsStoreInEeprom));
+}
+
+
+// The interface reads keys as ArdixEnums.Key: a key that does not exist, or that starts with a small
+// letter (QML sees only capitalised enumeration keys), reads as undefined and every comparison with
+// it is silently false.
+void TstEnums::interfaceReadsOnlyKeysItCanSee()
+{
+    QSet<QString> keys;
+    const QMetaObject &meta = ArdixEnums::staticMetaObject;
+    for (int e = 0; e < meta.enumeratorCount(); ++e)
+        for (int k = 0; k < meta.enumerator(e).keyCount(); ++k)
+            keys.insert(QString::fromLatin1(meta.enumerator(e).key(k)));
+    const QString qml = qEnvironmentVariable("ARDIX_TEST_SOURCE_DIR") + QStringLiteral("/qml");
+    QVERIFY(QFileInfo(qml).isDir());
+    const QRegularExpression use(QStringLiteral("ArdixEnums\\.([A-Za-z_0-9]+)"));
+    int uses = 0;
+    QDirIterator it(qml, {QStringLiteral("*.qml"), QStringLiteral("*.js")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (auto m = use.globalMatch(text); m.hasNext();) {
+            const QString key = m.next().captured(1);
+            ++uses;
+            QVERIFY2(keys.contains(key), qPrintable(file.fileName() + ": no key " + key));
+            QVERIFY2(key.at(0).isUpper(), qPrintable(file.fileName() + ": QML cannot read " + key));
+        }
+    }
+    QVERIFY(uses > 100);
 }
 
 QTEST_GUILESS_MAIN(TstEnums)

@@ -24,7 +24,9 @@ bool SendQueue::wantsBusyIndicator(const QueueEntry &e)
     if (c < CheckSettingsSync)
         return false;
     switch (c) {
-    case 18: case 24: case 25: case 26: case 27: case 29: case 30: case 44: case 66: case 70:
+    // ChangeScreen (11) gets no answer: the replica has switched already, and a spinner waiting
+    // out the reply time-out would block the screen for seconds on every mode change.
+    case 11: case 18: case 24: case 25: case 26: case 27: case 29: case 30: case 44: case 66: case 70:
         return false;
     default:
         return !(c >= 49 && c <= 62);
@@ -39,7 +41,7 @@ bool SendQueue::expectsReply(const QueueEntry &e)
         return false;
     const uint8_t c = e.dataOrCommand;
     switch (c) {
-    case 0: case 2: case 3: case 13: case 18: case 24: case 25: case 29: case 30: case 70:
+    case 0: case 2: case 3: case 11: case 13: case 18: case 24: case 25: case 29: case 30: case 70:
         return false;
     default:
         return !(c >= 49 && c <= 62);
