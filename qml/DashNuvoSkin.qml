@@ -75,53 +75,55 @@ Rectangle {
         settingsHidden: skin.window && skin.window.disabledModeMask ? skin.window.disabledModeMask.shown : false
     }
 
+    // Fewer or more cells: round buttons in the strip under the bottom row, clear of the cells and
+    // of the status line.
     component CountButton: Item {
         id: button
         property bool plus: true
         property bool shown: false
-        y: (800 - 179) * skin.s
-        width: 100 * skin.s
-        height: 179 * skin.s
-        clip: true
+        readonly property real size: 56 * skin.s
+        y: 800 * skin.s - size - 4 * skin.s
+        width: size
+        height: size
         visible: shown
         Accessible.role: Accessible.Button
-        Accessible.name: plus ? "+" : "-"
-        Rectangle { // a disc whose centre sits on the screen's edge
-            width: button.height
-            height: width
+        Accessible.name: plus ? "Больше ячеек" : "Меньше ячеек"
+        Accessible.onPressAction: skin.stepCount(button.plus)
+        Rectangle {
+            anchors.fill: parent
             radius: width / 2
-            x: button.plus ? 12 * skin.s : button.width - width - 12 * skin.s
-            color: Qt.rgba(0, 0, 0, 0.5)
-            border.color: "white"
-            border.width: 5 * skin.s
+            color: countArea.pressed ? AppStyle.midGreyColor : AppStyle.deepColor
+            border.color: countArea.containsMouse ? AppStyle.warningColor : AppStyle.lightTextColor
+            border.width: 3 * skin.s
         }
         Text {
             anchors.centerIn: parent
-            anchors.horizontalCenterOffset: (button.plus ? 12 : -12) * skin.s
-            text: button.plus ? "+" : "−"
-            color: "white"
-            font.pixelSize: 80 * skin.s
+            text: button.plus ? "+" : "\u2212"
+            color: AppStyle.lightTextColor
+            font.pixelSize: 44 * skin.s
         }
         MouseArea {
+            id: countArea
             anchors.fill: parent
+            hoverEnabled: true
             onClicked: skin.stepCount(button.plus)
         }
     }
     CountButton {
         objectName: "cellsMinus"
         plus: false
-        x: 0
+        x: 6 * skin.s
         shown: SkinGeometry.minusShown(skin.mode, skin.cellsCount)
     }
     CountButton {
         objectName: "cellsPlus"
         plus: true
-        x: skin.width - width
+        x: skin.width - width - 6 * skin.s
         shown: SkinGeometry.plusShown(skin.mode, skin.cellsCount)
     }
 
     DeviceStatusLabels {
-        anchors { right: parent.right; bottom: parent.bottom; margins: 6 * skin.s }
+        anchors { right: parent.right; bottom: parent.bottom; margins: 6 * skin.s; rightMargin: 72 * skin.s }
         scaleX: skin.window ? skin.window.scaleX : skin.s
         clientVersion: skin.kernel.ardixClientVersion
         serialLabel: "серийный номер Ardix: "

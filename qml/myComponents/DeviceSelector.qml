@@ -87,6 +87,22 @@ Item {
                     { text: "PMX", deviceId: ArdixEnums.Device_Pmx }
                 ]
                 Accessible.name: "Устройство"
+                // Dark like the bar it sits in.
+                contentItem: Text {
+                    leftPadding: 10 * selector.scaleX
+                    rightPadding: 4 * selector.scaleX
+                    text: combo.displayText
+                    font: combo.font
+                    color: AppStyle.lightTextColor
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                }
+                background: Rectangle {
+                    color: combo.pressed ? AppStyle.midGreyColor : AppStyle.surfaceColor
+                    border.color: combo.visualFocus ? AppStyle.primaryColor : AppStyle.midGreyColor
+                    border.width: combo.visualFocus ? 2 : 1
+                    radius: 4
+                }
                 onActivated: (index) => {
                     if (syncing)
                         return

@@ -41,6 +41,39 @@ Rectangle {
         onClicked: mask.closeSelector()
     }
 
+    // A switched-off mode says so, and where it is switched on.
+    Rectangle {
+        visible: note.visible
+        anchors.centerIn: note
+        width: note.width + 60 * AppStyle.pixelScale
+        height: note.height + 40 * AppStyle.pixelScale
+        radius: 12 * AppStyle.pixelScale
+        color: AppStyle.deepColor
+        border.color: AppStyle.warningColor
+        border.width: 1
+    }
+    Column {
+        id: note
+        objectName: "disabledModeNote"
+        visible: mask.isDash && mask.modeDisabled && !mask.selectorOpen
+        anchors.centerIn: parent
+        spacing: 12 * AppStyle.pixelScale
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Режим отключен"
+            color: AppStyle.lightTextColor
+            font.pixelSize: AppStyle.basicTitleSize * 1.4
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Включить его можно в настройках режима: желтая шестеренка вверху"
+            color: AppStyle.warningColor
+            font.pixelSize: AppStyle.basicFontSize
+        }
+    }
+
     Image {
         objectName: "maskModeSettings"
         visible: mask.isDash

@@ -2,8 +2,9 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 
-// A short notice that drops in at the top right, stays a moment and rises out again. It never takes
-// clicks, so it can sit above everything.
+// A short notice that rises in at the bottom centre, over the status line and clear of the header's
+// icons and of every dialog's buttons, stays a moment and sinks out again. It never takes clicks, so
+// it can sit above everything.
 Item {
     id: root
     objectName: "popUpMessage"
@@ -15,12 +16,12 @@ Item {
     readonly property bool showing: visible
 
     readonly property real ps: AppStyle.pixelScale
-    readonly property real topMargin: 10 * ps
-    readonly property real hiddenY: -height - 2 * ps
+    readonly property real shownY: parent ? parent.height - height - 6 * ps : 0
+    readonly property real hiddenY: parent ? parent.height + 2 * ps : 0
 
     width: parent ? parent.width * 0.3 : 0
     height: width / 6
-    x: parent ? parent.width - width - 10 * ps : 0
+    x: parent ? (parent.width - width) / 2 : 0
     y: hiddenY
     z: 2000
     visible: false
@@ -36,7 +37,7 @@ Item {
         visible = true
         if (dropAnimation.running)
             return
-        if (y === topMargin) {
+        if (y === shownY) {
             stayTimer.restart()
             return
         }
@@ -48,7 +49,7 @@ Item {
         id: dropAnimation
         target: root
         property: "y"
-        to: root.topMargin
+        to: root.shownY
         duration: root.dropDuration
         easing.type: Easing.OutElastic
         onFinished: stayTimer.restart()

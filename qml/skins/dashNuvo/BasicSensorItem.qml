@@ -49,8 +49,12 @@ Item {
     Behavior on opacity { NumberAnimation { duration: 300 } }
     Behavior on sensorValueFloat { NumberAnimation { duration: 2000 } }
 
+    // A cell with no sensor looks empty and asks to be filled, instead of reading like a sensor at 0.
+    property bool showEmptyLook: true
+    readonly property bool isEmpty: sensID === 0 && fixedSensor < 0 && isCanChangeSensID && showEmptyLook
+
     Accessible.role: Accessible.Button
-    Accessible.name: sensorName
+    Accessible.name: isEmpty ? "Пустая ячейка: выбрать показатель" : sensorName + " " + valueText + " " + sensorUnits
 
     function allStdBut(excluded) {
         const ids = []
@@ -110,11 +114,40 @@ Item {
         warningActive = true
     }
 
+    Rectangle {
+        objectName: "emptyCell"
+        visible: cell.isEmpty
+        anchors.fill: parent
+        anchors.margins: 4 * cell.s
+        z: 5
+        color: AppStyle.blackColor
+        radius: 8 * cell.s
+        border.color: cellArea.containsMouse ? AppStyle.warningColor : AppStyle.midGreyColor
+        border.width: 2 * cell.s
+        Column {
+            anchors.centerIn: parent
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: "+"
+                color: AppStyle.mutedTextColor
+                font.pixelSize: Math.min(cell.height * 0.45, 90 * cell.s)
+            }
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: cell.isRu ? "выбрать показатель" : "choose a sensor"
+                color: AppStyle.mutedTextColor
+                font.pixelSize: Math.max(12, Math.min(cell.height * 0.12, 22 * cell.s))
+            }
+        }
+    }
+
     // Part of the cell that takes clicks, anchored at its top right.
     property real clickWidthRatio: 1
     property real clickHeightRatio: 1
     MouseArea {
+        id: cellArea
         objectName: "cellArea"
+        hoverEnabled: cell.isEmpty
         anchors { top: parent.top; right: parent.right }
         width: parent.width * cell.clickWidthRatio
         height: parent.height * cell.clickHeightRatio

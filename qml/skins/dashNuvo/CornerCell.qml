@@ -10,6 +10,8 @@ BasicSensorItem {
     availableStdSensors: [ArdixEnums.Gear_index, ArdixEnums.AWD_Indicator_index]
     availableCustomSensors: []
     isCircuitSensorsAvailable: false
+    // Its own plus sign says it is empty.
+    showEmptyLook: false
 
     Text {
         visible: corner.sensID === ArdixEnums.Gear_index
