@@ -23,7 +23,9 @@ BasicDialog {
                                                     || (kernel.getSensor(ArdixEnums.BoostPressure_index2) || {}).enable)
     readonly property bool showUpper: isBoost ? boostEnabled : (isCustom || isFuelPress || (sensor && sensor.isWarningIfMore))
     readonly property bool showLower: isBoost || isCustom || isFuelPress || (sensor && !sensor.isWarningIfMore)
-    readonly property int step: isBoost ? 5 : isFloat ? 10 : 1
+    readonly property int step: isFloat ? 10 : 1
+    // The boost's start threshold steps by 5; its upper threshold steps like any other.
+    readonly property int lowerStep: isBoost ? 5 : step
     property int upper: 0
     property int lower: 0
 
@@ -84,7 +86,7 @@ BasicDialog {
                 unit: dialog.sensor ? dialog.sensor.units : ""
                 value: dialog.lower
                 to: dialog.sensor ? dialog.sensor.maxPossibleValue : 0
-                step: dialog.step
+                step: dialog.lowerStep
                 isFloat: dialog.isFloat
                 onValueModified: (v) => dialog.lower = v
             }

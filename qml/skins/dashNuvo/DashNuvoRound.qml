@@ -20,8 +20,9 @@ SkinPage {
     }
     NuvoCircleGauge {
         objectName: "cell9"
-        x: 145 * page.s; y: 35 * page.s
-        width: 322 * page.s
+        // Left of the rev ring's numbers, so that none of them is covered.
+        x: 95 * page.s; y: 30 * page.s
+        width: 270 * page.s
         barForm: true
         s: page.s; kernel: page.kernel; window: page.window; skinMode: page.mode; skinPos: 9
         availableStdSensors: allStdBut([ArdixEnums.AWD_Indicator_index, ArdixEnums.Gear_index,

@@ -173,15 +173,15 @@ BasicSensorItem {
         anchors.centerIn: parent
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: gauge.sensorName.toUpperCase()
-            color: "#868686"
-            font.pixelSize: 22 * gauge.s
-        }
-        Text {
-            anchors.horizontalCenter: parent.horizontalCenter
             text: gauge.valueText
             color: "#fec939"
             font.pixelSize: (gauge.sensorValue < 1300 ? 70 : 50) * gauge.s
+        }
+        Text { // the name under the value
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: gauge.sensorName.toUpperCase()
+            color: "#868686"
+            font.pixelSize: 22 * gauge.s
         }
     }
 

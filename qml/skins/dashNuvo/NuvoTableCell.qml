@@ -26,7 +26,7 @@ BasicSensorItem {
     Text {
         id: name
         anchors { left: level.right; leftMargin: 10 * tc.s; right: parent.right
-                  rightMargin: tc.peakBox ? 90 * tc.s : 6 * tc.s; top: parent.top; topMargin: 8 * tc.s }
+                  rightMargin: 6 * tc.s; top: parent.top; topMargin: 8 * tc.s }
         textFormat: Text.StyledText
         text: "<font color='#84868F'>" + tc.sensorName.toUpperCase() + "</font>"
               + (tc.sensorUnits.length > 0 ? "<font color='#ffffff'> / " + tc.sensorUnits + "</font>" : "")
@@ -46,7 +46,8 @@ BasicSensorItem {
     }
     Rectangle {
         visible: tc.peakBox
-        anchors { right: parent.right; rightMargin: 8 * tc.s; top: parent.top; topMargin: 8 * tc.s }
+        // Under the name, at the right: the name and its unit keep the whole line.
+        anchors { right: parent.right; rightMargin: 8 * tc.s; top: name.bottom; topMargin: 4 * tc.s }
         width: peakText.width + 12 * tc.s; height: peakText.height + 4 * tc.s
         color: "#ffe843"
         Text {

@@ -50,7 +50,8 @@ BasicSensorItem {
                   verticalCenterOffset: 22 * box.s * box.textScale }
         text: box.isGearBig ? SkinGeometry.gearText(box.sensorValue) : box.valueText
         color: "white"
-        font.pixelSize: (box.isGearBig ? 120 : 84) * box.s * box.textScale
+        // The gear letter fills the cell at its full size in every mode.
+        font.pixelSize: box.isGearBig ? 165 * box.s : 84 * box.s * box.textScale
         font.bold: true
     }
     Text {
