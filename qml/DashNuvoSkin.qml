@@ -58,6 +58,11 @@ Rectangle {
         Repeater {
             id: pageLoaders
             model: skin.pages.length
+            // Built in the background, the skin may ask for its page before the page's loader exists.
+            onItemAdded: (index, item) => {
+                if (index === skin.shownPage && item.status === Loader.Null)
+                    skin.showMode(skin.mode)
+            }
             Loader {
                 required property int index
                 anchors.fill: parent

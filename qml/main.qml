@@ -1,8 +1,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Window
-import QtQuick.Dialogs
-import QtCore
 import ARDIX 1.0
 import "myComponents"
 import "utils"
@@ -352,47 +350,15 @@ ApplicationWindow {
             }
             return
         }
-        fileDialog.openFor(devId, fileType, isImport, name)
+        settingsFileDialog().openFor(devId, fileType, isImport, name)
     }
 
-    FileDialog {
-        id: fileDialog
-        property int devId: 0
-        property int fileType: 0
-        property bool isImport: true
-        property string folderKey: ""
-
-        function openFor(devId_, fileType_, isImport_, name) {
-            devId = devId_
-            fileType = fileType_
-            isImport = isImport_
-            const kind = WindowFunctions.fileKind(fileType_, devId_ === ArdixEnums.Device_Pmx)
-            folderKey = kind.folderKey
-            nameFilters = [kind.filter]
-            // A first use starts in the user's documents.
-            const remembered = AppSettings[folderKey]
-            const folder = remembered.length > 0 ? remembered
-                                                 : StandardPaths.writableLocation(StandardPaths.DocumentsLocation).toString()
-            currentFolder = folder
-            fileMode = isImport ? FileDialog.OpenFile : FileDialog.SaveFile
-            title = isImport ? "Выберите файл" : "Укажите куда сохранить файл"
-            if (!isImport)
-                selectedFile = folder + "/" + name
-            open()
-        }
-        function rememberFolder() {
-            if (folderKey.length > 0)
-                AppSettings[folderKey] = currentFolder.toString()
-        }
-        onAccepted: {
-            rememberFolder()
-            if (isImport)
-                ardix.createObjectFrom("dialogs/SettingsFilePreviewDialog.qml", { kernel: ardixKernel, window: ardix,
-                                       fileUrl: selectedFile.toString(), deviceId: devId, fileType: fileType })
-            else
-                ardixKernel.exportFile(selectedFile.toString(), devId, fileType)
-        }
-        onRejected: rememberFolder()
+    // Made on first use: most sessions never open a file.
+    property var fileDialog: null
+    function settingsFileDialog() {
+        if (!fileDialog)
+            fileDialog = createObjectFrom("myComponents/SettingsFileDialog.qml", { kernel: ardixKernel, window: ardix })
+        return fileDialog
     }
 
     function openIncomingFileDialog(fileInfo) {
@@ -506,7 +472,7 @@ ApplicationWindow {
         height: width / 1.6
         x: freeWidth > width ? (freeWidth - width) / 2 + ardix.menuWidth + mainMenu.x : ardix.width - width
         y: (ardix.height - height) / 2
-        source: "splashScreen.qml"
+        // Chosen once the kernel is up (chooseInterface): nothing is built here before that.
         asynchronous: false
     }
 

@@ -23,6 +23,16 @@ struct WindowRig : ArdixTest::ClientWindow
 {
     explicit WindowRig(SimRole role) : ClientWindow(role) { load(); }
     int dialogs(const QString &filter) { return eval("Array.prototype.filter.call(dialogLayer.children, d => " + filter + ").length").toInt(); }
+    // The handshake over: a synchronisation question, if the device asked one, answered by taking
+    // the device's settings, as a user starting a session would.
+    void settle()
+    {
+        QTest::qWait(1500);
+        if (QObject *sync = item(QStringLiteral("syncDialog"))) {
+            eval(QStringLiteral("downloadFromDevice()"), sync);
+            QTRY_VERIFY_WITH_TIMEOUT(item(QStringLiteral("syncDialog")) == nullptr, 8000);
+        }
+    }
     int frames(int action, int type) const
     {
         int n = 0;
@@ -170,13 +180,15 @@ private slots:
     {
         WindowRig rig(SimRole::Dash);
         QVERIFY(rig.waitOnline());
+        rig.settle();
         const int tall = rig.eval("ardix.minimumHeight + 3 * deviceSelector.barHeight + 10").toInt();
         rig.window->resize(rig.window->width(), tall);
         QTRY_VERIFY(rig.eval("deviceSelector.isOpen && deviceSelector.isAlwaysOnDisplay").toBool());
         QTRY_VERIFY(!rig.eval("disabledModeMask.visible").toBool());
+        QTRY_VERIFY(rig.eval("mainScreen.status === Loader.Ready").toBool());
         const QPointF centre = rig.eval("Qt.point(mainScreen.x + mainScreen.width / 2, mainScreen.y + mainScreen.height / 2)").toPointF();
-        QQuickItem *hit = itemTakingClickAt(rig.window->contentItem(), centre);
-        QVERIFY(hit);
+        QQuickItem *hit = nullptr;
+        QTRY_VERIFY((hit = itemTakingClickAt(rig.window->contentItem(), centre)) != nullptr);
         QVERIFY2(!hit->parentItem() || hit->parentItem()->objectName() != QStringLiteral("disabledModeMask"), qPrintable(hit->objectName()));
         QVERIFY2(rig.eval("mainScreen.item").value<QObject *>() != nullptr, "the replica is loaded");
         for (QQuickItem *p = hit; p; p = p->parentItem())
