@@ -124,7 +124,7 @@ BasicDialog {
 
     function askDelete() {
         ask({ dialogTitle: "Внимание", dialogText: "Вы действительно хотите удалить файл лога?", acceptBtnText: "Удалить",
-              acceptBtnColor: "#975a5a", isCancelBtnVisible: true },
+              acceptBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true },
             function() {
                 root.kernel.deleteFileWithAbsolutePath(root.logPath)
                 root.destroyBasicDialog(true)
@@ -169,7 +169,7 @@ BasicDialog {
                 objectName: "lapsHeader"
                 width: parent.width
                 text: root.result.logRate !== undefined ? LapTexts.headerText(root.result) : ""
-                color: "#1A1A1A"
+                color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
             Item {
@@ -198,7 +198,7 @@ BasicDialog {
                     width: parent.width
                     visible: !root.lapsAvailable
                     text: root.result.lapsError !== undefined ? root.result.lapsError + "\n\nСписок кругов не доступен" : ""
-                    color: "#975a5a"
+                    color: AppStyle.destructiveColor
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.WordWrap
                     font.pixelSize: AppStyle.basicFontSize
@@ -251,7 +251,7 @@ BasicDialog {
                         text: root.hasLaps || root.result.startPointLat !== undefined
                               ? LapTexts.startLineText(root.result.startPointLat || 0, root.result.startPointLon || 0,
                                                        root.result.startPointCourse || 0) : ""
-                        color: "#1A1A1A"
+                        color: AppStyle.textColor
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                     }
                     Column {
@@ -267,7 +267,7 @@ BasicDialog {
                         FlatButton {
                             width: parent.width; height: groups.buttonHeight
                             text: "Применить"
-                            color: "#428c4b"
+                            color: AppStyle.confirmColor
                             enabled: root.lapsAvailable
                             onClicked: root.applyStartLine()
                         }
@@ -282,7 +282,7 @@ BasicDialog {
                         width: parent.width
                         height: parent.height - 2 * groups.buttonHeight - 12 * root.ps
                         text: root.hasLaps ? LapTexts.bestLapText(root.result) : ""
-                        color: "#1A1A1A"
+                        color: AppStyle.textColor
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                         lineHeight: 0.85
                         clip: true
@@ -300,7 +300,7 @@ BasicDialog {
                         FlatButton {
                             width: parent.width; height: groups.buttonHeight
                             text: "Применить"
-                            color: "#428c4b"
+                            color: AppStyle.confirmColor
                             enabled: root.lapsAvailable
                             onClicked: root.applyBestLap()
                         }
@@ -335,7 +335,7 @@ BasicDialog {
                             objectName: "deleteLog"
                             width: parent.width; height: groups.buttonHeight
                             text: "Удалить"
-                            color: "#975a5a"
+                            color: AppStyle.destructiveColor
                             enabled: !root.isExternalFile && root.logPath !== ""
                             onClicked: root.askDelete()
                         }

@@ -105,7 +105,7 @@ BasicDialog {
     }
 
     function askClear() {
-        ask({ dialogTitle: "Внимание", dialogText: clearQuestion, acceptBtnText: "Удалить", acceptBtnColor: "#975a5a",
+        ask({ dialogTitle: "Внимание", dialogText: clearQuestion, acceptBtnText: "Удалить", acceptBtnColor: AppStyle.destructiveColor,
               isCancelBtnVisible: true },
             function() {
                 root.send(ArdixEnums.ClearLogs, 0)
@@ -119,7 +119,7 @@ BasicDialog {
     }
 
     function askDelete(path) {
-        ask({ dialogTitle: "Внимание", dialogText: deleteQuestion, acceptBtnText: "Удалить", acceptBtnColor: "#975a5a",
+        ask({ dialogTitle: "Внимание", dialogText: deleteQuestion, acceptBtnText: "Удалить", acceptBtnColor: AppStyle.destructiveColor,
               isCancelBtnVisible: true },
             function() { if (root.kernel) root.kernel.deleteFileWithAbsolutePath(path) })
     }
@@ -180,7 +180,7 @@ BasicDialog {
                     height: 50 * root.ps
                     width: devicePanel.width * 0.62
                     enabled: root.isOnline && root.downloading < 0 && root.deviceFiles.length > 0
-                    color: "#975a5a"
+                    color: AppStyle.destructiveColor
                     text: "удалить все файлы на Ardix"
                     onClicked: root.askClear()
                 }

@@ -65,6 +65,10 @@ BasicDialog {
                 list.push({ text: s.sensorName, value: s.sensorID })
         return list
     }
+    // A trigger may also watch the lap gain or loss against the reference lap.
+    function triggerEntries(includeId) {
+        return sensorEntries(includeId).concat([{ text: "GPS: отставание/опережение круга", value: ArdixEnums.Module_GPS_GainLoss }])
+    }
     function sensorById(id) {
         if (!dash)
             return null
@@ -216,7 +220,8 @@ BasicDialog {
                     MyComboBox {
                         width: 330 * root.ps
                         height: AppStyle.spinboxHeight
-                        model: root.sensorEntries(root.logs ? root.logs[triggerRow.sourceField] : -1)
+                        objectName: "trigger" + (triggerRow.index + 1) + "SourceCombo"
+                        model: root.triggerEntries(root.logs ? root.logs[triggerRow.sourceField] : -1)
                         target: root.logs; property: triggerRow.sourceField
                         flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                     }

@@ -156,7 +156,7 @@ BasicDialog {
             objectName: "updateTop"
             width: parent.width
             height: root.window && root.window.isMobile ? root.contentArea.height * 0.45 : 210 * root.ps
-            color: "#d3d2d7"
+            color: AppStyle.lineColor
 
             Column {
                 id: versionColumn
@@ -167,13 +167,13 @@ BasicDialog {
                 Text {
                     id: versionLabel
                     text: "Текущая версия"
-                    color: "#4a4a4a"
+                    color: AppStyle.darkGreyColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 Text {
                     objectName: "currentVersion"
                     text: root.kernel ? (root.showsPdm ? root.kernel.pdmCurrFirmwareVersion : root.kernel.currFirmwareVersion) : ""
-                    color: "#1A1A1A"
+                    color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicTitleSize * 1.4
                 }
                 MyComboBox {
@@ -214,7 +214,7 @@ BasicDialog {
                         width: historyFlick.width - 12 * root.ps
                         textFormat: Text.RichText
                         wrapMode: Text.WordWrap
-                        color: "#1A1A1A"
+                        color: AppStyle.textColor
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                         text: root.kernel ? (root.showsPdm ? root.kernel.pdmUpdatesHistory : root.kernel.updatesHistory) : ""
                     }
@@ -240,8 +240,8 @@ BasicDialog {
                 objectName: "firmwareRow_" + modelData.fileName
                 width: list.width
                 height: AppStyle.basicRowHeight * 1.25
-                color: "#F4F5F7"
-                border.color: "#dedede"
+                color: AppStyle.pageColor
+                border.color: AppStyle.rowAltColor
 
                 Column {
                     anchors.left: parent.left
@@ -253,21 +253,21 @@ BasicDialog {
                     Text {
                         width: parent.width
                         text: row.modelData.channel
-                        color: "#2385b2"
+                        color: AppStyle.primaryColor
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                         elide: Text.ElideRight
                     }
                     Text {
                         width: parent.width
                         text: row.modelData.versionText
-                        color: "#1A1A1A"
+                        color: AppStyle.textColor
                         font.pixelSize: AppStyle.basicFontSize
                         elide: Text.ElideRight
                     }
                     Text {
                         width: parent.width
                         text: row.modelData.size
-                        color: "#6a6a6a"
+                        color: AppStyle.midGreyColor
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                     }
                 }
@@ -289,7 +289,7 @@ BasicDialog {
                             objectName: "downloadButton"
                             anchors.fill: parent
                             text: row.modelData.downloaded ? "Загружено" : "Загрузить"
-                            color: row.modelData.downloaded ? "#9a9a9a" : "#2385b2"
+                            color: row.modelData.downloaded ? AppStyle.secondaryColor : AppStyle.primaryColor
                             enabled: !row.modelData.downloaded
                             onClicked: root.download(row.modelData)
                         }
@@ -302,7 +302,7 @@ BasicDialog {
                             anchors.fill: parent
                             visible: row.modelData.downloaded || row.modelData.installed
                             text: row.modelData.installed ? "Установлено" : "Установить"
-                            color: row.modelData.installed ? "#67AA43" : "#454545"
+                            color: row.modelData.installed ? AppStyle.acceptColor : AppStyle.darkGreyColor
                             onClicked: root.install(row.modelData)
                         }
                     }
@@ -314,7 +314,7 @@ BasicDialog {
                             anchors.fill: parent
                             visible: row.modelData.downloaded
                             text: "Удалить"
-                            color: "#fc5a5a"
+                            color: AppStyle.errorColor
                             onClicked: root.remove(row.modelData)
                         }
                     }
@@ -328,7 +328,7 @@ BasicDialog {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: list.count === 0
             text: "Нет файлов прошивки для этого устройства"
-            color: "#6a6a6a"
+            color: AppStyle.midGreyColor
             font.pixelSize: AppStyle.basicFontSize
         }
     }

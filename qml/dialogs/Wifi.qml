@@ -137,12 +137,12 @@ BasicDialog {
             sourceSize.height: height
             source: "qrc:/ARDIX/images/icons/wifi.svg"
             // The icon is white: a disc behind it on the light page.
-            Rectangle { anchors.fill: parent; anchors.margins: -12 * root.ps; radius: width / 2; color: "#2385b2"; z: -1 }
+            Rectangle { anchors.fill: parent; anchors.margins: -12 * root.ps; radius: width / 2; color: AppStyle.primaryColor; z: -1 }
         }
         Item { width: 1; height: 6 * root.ps }
         Text {
             text: "Имя сети (1-14 знаков)"
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
         InputField {
@@ -157,7 +157,7 @@ BasicDialog {
         }
         Text {
             text: "Пароль (8-10 знаков, без пробелов)"
-            color: "#1A1A1A"
+            color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
         InputField {
@@ -177,7 +177,7 @@ BasicDialog {
             width: parent.width * 0.5
             height: 60 * root.ps
             text: "Сохранить"
-            color: "#428c4b"
+            color: AppStyle.confirmColor
             enabled: root.editable && !root.posting
             onClicked: root.save()
         }
@@ -185,7 +185,7 @@ BasicDialog {
             width: parent.width
             visible: !root.editable && root.lastStatus === 0 && !readTimer.running
             text: "Нет ответа от страницы устройства: подключитесь к его сети WIFI"
-            color: "#6b6f76"
+            color: AppStyle.midGreyColor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             font.pixelSize: AppStyle.basicFontSize

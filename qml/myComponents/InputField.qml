@@ -49,8 +49,10 @@ TextField {
     ToolTip.delay: 0
 
     background: Rectangle {
-        color: field.text.length === 0 ? AppStyle.fieldEmptyColor
-                                       : (!field.textValid ? AppStyle.fieldInvalidColor : AppStyle.fieldColor)
+        // Emptied by the user: pink; empty before anything was typed: a plain field waiting for a value.
+        color: field.text.length === 0 && field.edited ? AppStyle.fieldEmptyColor
+                                                       : (!field.textValid && field.text.length > 0 ? AppStyle.fieldInvalidColor
+                                                                                                    : AppStyle.fieldColor)
         radius: 3
         border.width: field.activeFocus || !field.textValid || field.isBad ? 2 : 1
         border.color: !field.textValid || field.isBad ? AppStyle.invalidBorderColor

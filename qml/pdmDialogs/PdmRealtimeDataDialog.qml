@@ -244,7 +244,7 @@ BasicDialog {
             Panel {
                 Row {
                     spacing: 30 * root.ps
-                    Cell { objectName: "boardTemperatureText"; text: "Температура: " + root.live.boardTemperature + "С" }
+                    Cell { objectName: "boardTemperatureText"; text: "Температура: " + root.live.boardTemperature + " °C" }
                     Cell { objectName: "totalCurrentText"; text: "Общий ток: " + Live.oneDecimal(root.live.totalCurrent, 100) + "А" }
                     Cell { objectName: "battVoltageText"; text: "Напряжение: " + Live.oneDecimal(root.live.battVoltage, 1000) + "В" }
                 }

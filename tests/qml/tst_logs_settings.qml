@@ -36,6 +36,16 @@ Item {
             stubKernel.applied = 0
         }
 
+        // A stored lap gain/loss trigger shows as such and can be chosen again.
+        function test_gainLossTrigger() {
+            const logs = realKernel.currentArdixSettings.commonSettings.logsSettings
+            logs.logTrigger1SourceId = ArdixEnums.Module_GPS_GainLoss
+            const dialog = createTemporaryObject(dialogComponent, top)
+            const combo = findChild(dialog, "trigger1SourceCombo")
+            verify(combo)
+            compare(combo.currentText, "GPS: отставание/опережение круга")
+        }
+
         function test_estimate_data() {
             return [
                 { tag: "nothing logged", std: 0, custom: 0, modules: 0, rate: 10, size: 2, files: 3, perFile: "00:00:00", total: "00:00:00" },

@@ -89,24 +89,6 @@ function rawInputRows(values, description) {
     return out
 }
 
-function utf8Length(text) {
-    let n = 0
-    const s = String(text)
-    for (let i = 0; i < s.length; ++i) {
-        const c = s.charCodeAt(i)
-        if (c < 0x80)
-            n += 1
-        else if (c < 0x800)
-            n += 2
-        else if (c >= 0xD800 && c <= 0xDBFF) {
-            n += 4
-            ++i // the low half of the pair
-        } else
-            n += 3
-    }
-    return n
-}
-
 // A custom sensor is in use while it has a name or a source.
 function isCustomInUse(sensor) {
     return sensor.customShortName !== "" || sensor.inputDataSource !== 0

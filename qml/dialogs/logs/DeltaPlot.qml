@@ -12,8 +12,8 @@ Rectangle {
     readonly property real ps: AppStyle.pixelScale
     readonly property bool ready: plot !== null && plot.ready
     readonly property bool hasData: ready && plot.maxDistance > 0
-    color: "#151515"
-    border.color: "#333"
+    color: AppStyle.deepColor
+    border.color: AppStyle.surfaceColor
     Accessible.role: Accessible.Graphic
     Accessible.name: "Разница с лучшим кругом"
 
@@ -22,7 +22,7 @@ Rectangle {
         x: 10 * root.ps
         y: 6 * root.ps
         text: "РАЗНИЦА С ЛУЧШИМ КРУГОМ"
-        color: "#b0b3b8"
+        color: AppStyle.borderColor
         font.pixelSize: AppStyle.basicFontSize * 0.85
     }
     Text {
@@ -32,7 +32,7 @@ Rectangle {
         y: caption.y
         visible: root.hasData && root.plot.hasDelta(root.lap)
         text: root.ready ? LapTexts.deltaText(root.plot.finalDeltaMs(root.lap)) : ""
-        color: root.ready && root.plot.finalDeltaMs(root.lap) > 0 ? "#ff8c90" : "#7fdc8a"
+        color: root.ready && root.plot.finalDeltaMs(root.lap) > 0 ? AppStyle.errorLightColor : AppStyle.paleGreenColor
         font.pixelSize: AppStyle.basicFontSize
     }
 
@@ -44,33 +44,33 @@ Rectangle {
         height: parent.height - y - 26 * root.ps
         visible: root.hasData
 
-        Rectangle { width: parent.width; height: 1; y: parent.height / 2; color: "#6b6f76" }
-        Rectangle { width: parent.width; height: 1; y: 0; color: "#2a2a2a" }
-        Rectangle { width: parent.width; height: 1; y: parent.height - 1; color: "#2a2a2a" }
+        Rectangle { width: parent.width; height: 1; y: parent.height / 2; color: AppStyle.midGreyColor }
+        Rectangle { width: parent.width; height: 1; y: 0; color: AppStyle.surfaceColor }
+        Rectangle { width: parent.width; height: 1; y: parent.height - 1; color: AppStyle.surfaceColor }
         Text {
             anchors.right: parent.left; anchors.rightMargin: 6 * root.ps; y: -height / 2
             text: root.ready ? LapTexts.deltaText(root.plot.deltaRangeMs) : ""
-            color: "#ff8c90"; font.pixelSize: AppStyle.basicFontSize * 0.75
+            color: AppStyle.errorLightColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
         Text {
             anchors.right: parent.left; anchors.rightMargin: 6 * root.ps; y: parent.height / 2 - height / 2
             text: "0"
-            color: "#b0b3b8"; font.pixelSize: AppStyle.basicFontSize * 0.75
+            color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
         Text {
             anchors.right: parent.left; anchors.rightMargin: 6 * root.ps; y: parent.height - height / 2
             text: root.ready ? LapTexts.deltaText(-root.plot.deltaRangeMs) : ""
-            color: "#7fdc8a"; font.pixelSize: AppStyle.basicFontSize * 0.75
+            color: AppStyle.paleGreenColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
         Text {
             anchors.top: parent.bottom; anchors.topMargin: 4 * root.ps
             text: "0 м"
-            color: "#b0b3b8"; font.pixelSize: AppStyle.basicFontSize * 0.75
+            color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
         Text {
             anchors.top: parent.bottom; anchors.topMargin: 4 * root.ps; anchors.right: parent.right
             text: root.ready ? Math.round(root.plot.maxDistance) + " м" : ""
-            color: "#b0b3b8"; font.pixelSize: AppStyle.basicFontSize * 0.75
+            color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
 
         Repeater {
@@ -80,7 +80,7 @@ Rectangle {
                 anchors.fill: parent
                 visible: index !== root.lap && root.plot.hasDelta(index)
                 ShapePath {
-                    strokeColor: "#7a7e85"
+                    strokeColor: AppStyle.mutedTextColor
                     strokeWidth: 1.5
                     fillColor: "transparent"
                     PathPolyline { path: root.plot.deltaPath(index, area.width, area.height) }
@@ -90,7 +90,7 @@ Rectangle {
         Shape {
             anchors.fill: parent
             ShapePath {
-                strokeColor: "#f2c94c"
+                strokeColor: AppStyle.amberColor
                 strokeWidth: 2.5
                 fillColor: "transparent"
                 joinStyle: ShapePath.RoundJoin
@@ -103,7 +103,7 @@ Rectangle {
         width: parent.width * 0.9
         visible: !root.hasData
         text: root.plot && root.plot.loading ? "..." : "нужно два круга и больше"
-        color: "#6b6f76"
+        color: AppStyle.midGreyColor
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         font.pixelSize: AppStyle.basicFontSize

@@ -14,7 +14,7 @@ Rectangle {
     signal download()
 
     height: AppStyle.basicRowHeight
-    color: busy ? "#d5e8f2" : "white"
+    color: busy ? AppStyle.selectionColor : "white"
     border.color: AppStyle.borderColor
     opacity: enabled || busy ? 1 : 0.6
 
@@ -26,7 +26,7 @@ Rectangle {
         x: 14 * root.ps
         y: 8 * root.ps
         text: "Лог #" + (root.index + 1)
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
     Text {
@@ -39,7 +39,7 @@ Rectangle {
         text: root.hasDates ? root.modelData.startDate + " " + root.modelData.startTime + "  —  "
                               + root.modelData.endDate + " " + root.modelData.endTime
                             : "время записи не известно"
-        color: "#4a4d52"
+        color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicFontSize
         elide: Text.ElideRight
     }
@@ -52,18 +52,18 @@ Rectangle {
         anchors.verticalCenter: numberText.verticalCenter
         height: 10 * root.ps
         radius: height / 2
-        color: "#e2e4e8"
+        color: AppStyle.rowAltColor
         Rectangle {
             width: parent.width * Math.max(0, Math.min(100, root.modelData.percent)) / 100
             height: parent.height
             radius: height / 2
-            color: "#2385b2"
+            color: AppStyle.primaryColor
         }
         Text {
             anchors.right: parent.right
             anchors.bottom: parent.top
             text: root.modelData.percent + "%"
-            color: "#4a4d52"
+            color: AppStyle.subtleTextColor
             font.pixelSize: AppStyle.basicFontSize * 0.8
         }
     }
@@ -75,7 +75,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         height: parent.height - 16 * root.ps
         width: height * 1.3
-        color: "#428c4b"
+        color: AppStyle.confirmColor
         iconSource: "qrc:/ARDIX/images/icons/cloud.svg"
         accessibleName: "Скачать"
         onClicked: root.download()

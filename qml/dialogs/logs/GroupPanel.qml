@@ -16,7 +16,7 @@ Rectangle {
         y: 6 * root.ps
         width: parent.width - 20 * root.ps
         text: root.title.toUpperCase()
-        color: "#2385b2"
+        color: AppStyle.primaryColor
         font.pixelSize: AppStyle.basicFontSize * 0.85
         wrapMode: Text.WordWrap
         maximumLineCount: 2

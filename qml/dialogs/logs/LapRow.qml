@@ -16,8 +16,8 @@ Rectangle {
     signal chosen()
 
     height: isLap ? AppStyle.basicRowHeight : AppStyle.basicRowHeight / 2
-    color: selected ? "#d5e8f2" : (isLap ? "white" : "#e2e4e8")
-    border.color: selected ? "#2385b2" : AppStyle.borderColor
+    color: selected ? AppStyle.selectionColor : (isLap ? "white" : AppStyle.rowAltColor)
+    border.color: selected ? AppStyle.primaryColor : AppStyle.borderColor
     border.width: selected ? 2 : 1
     activeFocusOnTab: isLap
     Accessible.role: Accessible.ListItem
@@ -35,7 +35,7 @@ Rectangle {
         width: 34 * root.ps
         anchors.verticalCenter: parent.verticalCenter
         text: root.index + 1
-        color: "#6b6f76"
+        color: AppStyle.midGreyColor
         font.pixelSize: AppStyle.basicFontSize
     }
     Text {
@@ -43,7 +43,7 @@ Rectangle {
         anchors.left: number.right
         anchors.verticalCenter: parent.verticalCenter
         text: "Не полный круг"
-        color: "#6b6f76"
+        color: AppStyle.midGreyColor
         font.pixelSize: AppStyle.basicFontSize
     }
     Text {
@@ -52,7 +52,7 @@ Rectangle {
         anchors.left: number.right
         y: 6 * root.ps
         text: root.modelData.lapTimeString
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
     Text {
@@ -61,7 +61,7 @@ Rectangle {
         anchors.rightMargin: 10 * root.ps
         anchors.baseline: time.baseline
         text: LapTexts.lapDiffText(root.modelData.lapTimeMsecs, root.bestMsec)
-        color: root.isBest ? "#428c4b" : "#975a5a"
+        color: root.isBest ? AppStyle.confirmColor : AppStyle.destructiveColor
         font.pixelSize: AppStyle.basicFontSize
     }
     Text {
@@ -71,7 +71,7 @@ Rectangle {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 6 * root.ps
         text: LapTexts.finishText(root.modelData)
-        color: "#4a4d52"
+        color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicFontSize * 0.85
         elide: Text.ElideRight
     }

@@ -14,8 +14,8 @@ Rectangle {
     signal remove()
 
     height: AppStyle.basicRowHeight
-    color: mouse.pressed ? "#d5e8f2" : "white"
-    border.color: activeFocus ? "#2385b2" : AppStyle.borderColor
+    color: mouse.pressed ? AppStyle.selectionColor : "white"
+    border.color: activeFocus ? AppStyle.primaryColor : AppStyle.borderColor
     activeFocusOnTab: true
     Accessible.role: Accessible.Button
     Accessible.name: root.modelData.name
@@ -37,7 +37,7 @@ Rectangle {
         sourceSize.height: height
         source: "qrc:/ARDIX/images/icons/timer.svg"
         // The icon is white: a dark disc under it.
-        Rectangle { anchors.fill: parent; anchors.margins: -4 * root.ps; radius: width / 2; color: "#2385b2"; z: -1 }
+        Rectangle { anchors.fill: parent; anchors.margins: -4 * root.ps; radius: width / 2; color: AppStyle.primaryColor; z: -1 }
     }
     Text {
         id: nameText
@@ -47,7 +47,7 @@ Rectangle {
         anchors.rightMargin: 10 * root.ps
         y: 8 * root.ps
         text: root.modelData.name
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
         elide: Text.ElideMiddle
     }
@@ -57,7 +57,7 @@ Rectangle {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 8 * root.ps
         text: root.modelData.date + "   " + LapTexts.sizeText(root.modelData.size)
-        color: "#4a4d52"
+        color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicFontSize
         elide: Text.ElideRight
     }
@@ -69,7 +69,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         height: parent.height - 16 * root.ps
         width: height
-        color: "#975a5a"
+        color: AppStyle.destructiveColor
         iconSource: "qrc:/ARDIX/images/icons/close.svg"
         accessibleName: "Удалить"
         onClicked: root.remove()

@@ -19,7 +19,7 @@ Item {
         id: titleBar
         width: parent.width
         height: 56 * root.ps
-        color: "#1A1A1A"
+        color: AppStyle.textColor
         Image {
             id: icon
             x: 12 * root.ps
@@ -61,7 +61,7 @@ Item {
         width: list.width * 0.9
         visible: list.count === 0
         text: root.emptyText
-        color: "#6b6f76"
+        color: AppStyle.midGreyColor
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         font.pixelSize: AppStyle.basicTitleSize

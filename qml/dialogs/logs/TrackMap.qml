@@ -10,8 +10,8 @@ Rectangle {
     property int lap: -1
     readonly property real margin: 12 * AppStyle.pixelScale
     readonly property bool ready: plot !== null && plot.ready
-    color: "#151515"
-    border.color: "#333"
+    color: AppStyle.deepColor
+    border.color: AppStyle.surfaceColor
     Accessible.role: Accessible.Graphic
     Accessible.name: "Карта трассы"
 
@@ -19,21 +19,21 @@ Rectangle {
         anchors.fill: parent
         visible: root.ready && root.plot.hasTrack
         ShapePath {
-            strokeColor: "#5c5f66"
+            strokeColor: AppStyle.subtleTextColor
             strokeWidth: 2
             fillColor: "transparent"
             joinStyle: ShapePath.RoundJoin
             PathPolyline { path: root.ready ? root.plot.trackPath(root.width, root.height, root.margin) : [] }
         }
         ShapePath {
-            strokeColor: "#f2c94c"
+            strokeColor: AppStyle.amberColor
             strokeWidth: 3
             fillColor: "transparent"
             joinStyle: ShapePath.RoundJoin
             PathPolyline { path: root.ready ? root.plot.lapPath(root.lap, root.width, root.height, root.margin) : [] }
         }
         ShapePath {
-            strokeColor: "#e0302a"
+            strokeColor: AppStyle.errorColor
             strokeWidth: 5
             fillColor: "transparent"
             capStyle: ShapePath.RoundCap
@@ -45,7 +45,7 @@ Rectangle {
         width: parent.width * 0.9
         visible: !root.ready || !root.plot.hasTrack
         text: root.plot && root.plot.loading ? "..." : "нет данных GPS"
-        color: "#6b6f76"
+        color: AppStyle.midGreyColor
         horizontalAlignment: Text.AlignHCenter
         font.pixelSize: AppStyle.basicFontSize
     }
