@@ -1,4 +1,5 @@
 #include "update/Downloader.h"
+#include "update/ReplyLimit.h"
 
 #include <QSaveFile>
 #include <QUrl>
@@ -16,7 +17,7 @@ bool Downloader::download()
     if (m_busy)
         return false;
     m_busy = true;
-    m_reply = m_manager.get(QNetworkRequest(QUrl::fromEncoded(url.toUtf8())));
+    m_reply = update::bounded(m_manager.get(QNetworkRequest(QUrl::fromEncoded(url.toUtf8()))), update::Limits::Installer);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &Downloader::downloadProgress);
     connect(m_reply, &QNetworkReply::errorOccurred, this, &Downloader::network_error);
     m_timer.start();

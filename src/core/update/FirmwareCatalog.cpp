@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QNetworkRequest>
+
+#include "update/ClientVersion.h"
+#include "update/ReplyLimit.h"
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -125,19 +128,19 @@ void FirmwareCatalog::ping_remote_timeout()
     m_pingTimer.setInterval(PingMs);
     QNetworkRequest request(pingUrl());
     request.setTransferTimeout(PingTransferTimeoutMs);
-    m_manager.get(request);
+    update::bounded(m_manager.get(request), update::Limits::Ping);
 }
 
 void FirmwareCatalog::requestClientVersion()
 {
-    m_manager.get(QNetworkRequest(clientVersionUrl()));
+    update::bounded(m_manager.get(QNetworkRequest(clientVersionUrl())), update::Limits::ClientVersion);
 }
 
 void FirmwareCatalog::sendCatalogueRequests()
 {
-    m_manager.get(QNetworkRequest(catalogueUrl()));
-    m_manager.get(QNetworkRequest(historyUrl(false)));
-    m_manager.get(QNetworkRequest(historyUrl(true)));
+    update::bounded(m_manager.get(QNetworkRequest(catalogueUrl())), update::Limits::Catalogue);
+    update::bounded(m_manager.get(QNetworkRequest(historyUrl(false))), update::Limits::History);
+    update::bounded(m_manager.get(QNetworkRequest(historyUrl(true))), update::Limits::History);
 }
 
 void FirmwareCatalog::webServerFileListRequest()
@@ -156,7 +159,8 @@ void FirmwareCatalog::webServerDownloadFile(const QString &fileName, const QStri
 {
     if (m_firmwareReply)
         m_firmwareReply->disconnect(this);
-    m_firmwareReply = m_manager.get(QNetworkRequest(firmwareUrl(fileName, firmwareType)));
+    m_firmwareReply = update::bounded(m_manager.get(QNetworkRequest(firmwareUrl(fileName, firmwareType))),
+                                      update::Limits::Firmware);
     connect(m_firmwareReply, &QNetworkReply::downloadProgress, this, &FirmwareCatalog::webServerUpdateDownloadProgress);
     setDownloadingFileName(enterLocalFolder() + fileName);
     m_downloadTimer.start();
@@ -364,11 +368,9 @@ void FirmwareCatalog::clientVersionReply(const QByteArray &body)
 {
     if (body == UpdateText::NoClientVersion || body.size() != 4)
         return;
-    const float server = body.toFloat();
-    const float mine = m_host.clientVersion.left(4).toFloat();
-    if (server <= mine) {
+    if (!update::isNewerClientVersion(QString::fromLatin1(body), m_host.clientVersion)) {
         m_firmwareCheckPending = true;
-        m_manager.get(QNetworkRequest(catalogueUrl()));
+        update::bounded(m_manager.get(QNetworkRequest(catalogueUrl())), update::Limits::Catalogue);
     } else {
         Q_EMIT newClientVersionFound(QString::fromLatin1(body));
     }
