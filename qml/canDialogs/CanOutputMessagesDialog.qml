@@ -40,6 +40,8 @@ CanPage {
                     text: "Активен"
                     target: card.message; property: "isMessageEnabled"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
+                    // A message switched on is sent every 100 ms until told otherwise, not every 0 ms.
+                    onToggled: if (checked && card.message && card.message.rateMillis === 0) card.message.rateMillis = 100
                 },
                 Text {
                     height: AppStyle.checkboxHeight

@@ -42,6 +42,8 @@ BasicDialog {
         changed()
     }
 
+    // Nothing of a keypad that is not connected can be set.
+    readonly property bool keypadOn: keypad !== null && ((keypad.keypadConfigBits >> (isPdm ? 2 : 0)) & 1) === 1
     function show(k) {
         current = k
         if (keypad && KeypadRules.fixBlinkMarine(keypad))
@@ -118,12 +120,14 @@ BasicDialog {
                 flagTarget: root.owner; changeFlag: "keypadsHasChanges"
             }
             CheckBoxNuvo {
+                enabled: root.keypadOn
                 visible: root.isPdm && KeypadRules.isConfigurable(root.type)
                 text: "Настроить этот кейпад"
                 target: root.keypad; property: "keypadConfigBits"; bit: 0
                 flagTarget: root.owner; changeFlag: "keypadsHasChanges"
             }
             Row {
+                enabled: root.keypadOn
                 spacing: 12 * root.ps
                 Label { text: "CAN ID (hex)" }
                 HexTextField {
@@ -137,6 +141,7 @@ BasicDialog {
                 }
             }
             Row {
+                enabled: root.keypadOn
                 spacing: 12 * root.ps
                 Label { text: "Кейпад ID (HEX)" }
                 HexTextField {
@@ -151,6 +156,7 @@ BasicDialog {
                 }
             }
             Row {
+                enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic
                 Label { text: "Яркость подсветки" }
@@ -166,6 +172,7 @@ BasicDialog {
                 }
             }
             Row {
+                enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic && !KeypadRules.isQpad(root.type)
                 Label { text: "Яркость индикации" }
@@ -181,6 +188,7 @@ BasicDialog {
                 }
             }
             Row {
+                enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: KeypadRules.isArdix(root.type)
                 Label { text: "цвет подсветки" }
@@ -203,6 +211,7 @@ BasicDialog {
                 }
             }
             Row {
+                enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: KeypadRules.isBlinkMarine(root.type)
                 Label { text: "цвет подсветки" }
@@ -216,6 +225,7 @@ BasicDialog {
                 }
             }
             FlatButton {
+                enabled: root.keypadOn
                 objectName: "keypadButtonsPageButton"
                 width: 260 * root.ps
                 height: 56 * root.ps

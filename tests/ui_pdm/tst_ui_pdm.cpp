@@ -306,7 +306,12 @@ private slots:
         QObject *out = rig.openPage("canDialogs/CanOutputMessagesDialog.qml", props);
         QVERIFY(out);
         QTRY_VERIFY((card = rig.find("canOutMessage_0")) != nullptr);
+        rig.eval("message.rateMillis = 0", card); // a message never sent has no period yet
+        QCOMPARE(rig.findIn(card, "canOutRate_0")->property("text").toString(), QStringLiteral("0"));
         rig.check(rig.findIn(card, "canOutEnabled_0"));
+        // Switched on, it gets a period of its own rather than a red 0.
+        QCOMPARE(rig.findIn(card, "canOutRate_0")->property("text").toString(), QStringLiteral("100"));
+        QVERIFY(rig.findIn(card, "canOutRate_0")->property("textValid").toBool());
         rig.type(rig.findIn(card, "canOutRate_0"), "250");
         QMetaObject::invokeMethod(rig.findIn(card, "canOutDataButton_0"), "clicked");
         QObject *data = nullptr;
