@@ -142,22 +142,33 @@ private Q_SLOTS:
         QCOMPARE(kept.readAll(), file.bytes);
     }
 
-    void unlistedFilesGoExceptTestBuilds()
+    // A file the catalogue no longer lists goes if this client downloaded it; a test build, and any
+    // file the user put in the folder, stays.
+    void unlistedFilesGoExceptTestBuildsAndTheUsers()
     {
         Fixture f;
-        for (const char *name : {"firmware_S1.10_80_2020-01-01_AB_x.bin", "firmware_T1.11_80_2020-01-01_CD_x.bin"}) {
-            QFile file(f.local(QString::fromLatin1(name)));
+        const QString downloaded = QStringLiteral("firmware_S1.10_80_2020-01-01_AB_x.bin");
+        const QString test = QStringLiteral("firmware_T1.11_80_2020-01-01_CD_x.bin");
+        const QString users = QStringLiteral("firmware_S1.09_80_2019-12-01_EF_x.bin");
+        for (const QString &name : {downloaded, test, users}) {
+            QFile file(f.local(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
+        QFile manifest(f.local(QStringLiteral("downloaded-firmware.txt")));
+        QVERIFY(manifest.open(QIODevice::WriteOnly));
+        manifest.write(downloaded.toUtf8());
+        manifest.close();
         QVERIFY(f.listed());
-        QVERIFY(!QFile::exists(f.local("firmware_S1.10_80_2020-01-01_AB_x.bin")));
-        QVERIFY(QFile::exists(f.local("firmware_T1.11_80_2020-01-01_CD_x.bin")));
-        QVERIFY(f.entriesOf("firmware").contains("firmware_T1.11_80_2020-01-01_CD_x.bin"));
+        QVERIFY(!QFile::exists(f.local(downloaded)));
+        QVERIFY(QFile::exists(f.local(test)));
+        QVERIFY(QFile::exists(f.local(users)));
+        QVERIFY(f.entriesOf("firmware").contains(test));
+        QVERIFY(f.entriesOf("firmware").contains(users));
 
         // Linked to a device with the server away: only local files, all downloaded.
         f.status = ArdixEnums::ardixOnline;
         f.catalog->webServerFileListRequest();
-        QCOMPARE(f.catalog->availableFirmwares().size(), 1);
+        QCOMPARE(f.catalog->availableFirmwares().size(), 2);
         QCOMPARE(f.catalog->availableFirmwares().first().toStringList().at(7), QStringLiteral("true"));
     }
 

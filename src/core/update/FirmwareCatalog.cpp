@@ -1,8 +1,10 @@
 #include "update/FirmwareCatalog.h"
 
 #include "settings/ArdixEnums.h"
+#include "update/ClientVersion.h"
 #include "update/FirmwareName.h"
 #include "update/InstallerPlatform.h"
+#include "update/ReplyLimit.h"
 #include "update/UpdateTexts.h"
 
 #include <QCoreApplication>
@@ -12,9 +14,6 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QNetworkRequest>
-
-#include "update/ClientVersion.h"
-#include "update/ReplyLimit.h"
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -187,10 +186,34 @@ QString FirmwareCatalog::enterLocalFolder() const
     const QString folder = localFolder();
     if (QDir().mkpath(folder))
         return folder;
-    const QString fallback = QDir::current().absoluteFilePath(QStringLiteral("Documents")) + QLatin1Char('/');
+    // A folder of this client's own, never a user's (the working folder's Documents is usually the
+    // user's, and files unknown to the catalogue are removed from here).
+    const QString fallback = QDir::temp().absoluteFilePath(QStringLiteral("ardix-firmware")) + QLatin1Char('/');
     QDir().mkpath(fallback);
     return fallback;
 }
+
+// The names of the files this client downloaded into `folder`: only those are ever removed.
+namespace {
+const QString kManifest = QStringLiteral("downloaded-firmware.txt");
+
+QStringList downloadedFiles(const QString &folder)
+{
+    QFile file(folder + kManifest);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.read(64 * 1024)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void writeDownloadedFiles(const QString &folder, const QStringList &names)
+{
+    QSaveFile file(folder + kManifest);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(names.join(QLatin1Char('\n')).toUtf8());
+        file.commit();
+    }
+}
+} // namespace
 
 QStringList FirmwareCatalog::localFirmwareFiles(const QString &folder, bool reversed) const
 {
@@ -296,6 +319,8 @@ void FirmwareCatalog::catalogueReply(const QByteArray &body)
 {
     const QString folder = enterLocalFolder();
     const QStringList local = localFirmwareFiles(folder, false);
+    QStringList downloaded = downloadedFiles(folder);
+    const int downloadedBefore = downloaded.size();
     QStringList names = QString::fromUtf8(body).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (!names.isEmpty())
         names.removeFirst();
@@ -305,11 +330,17 @@ void FirmwareCatalog::catalogueReply(const QByteArray &body)
     for (const QString &file : local) {
         if (names.contains(file))
             continue;
-        if (FirmwareName::isTestBuild(file))
+        if (FirmwareName::isTestBuild(file) || !downloaded.contains(file)) {
+            // A file the client did not download is the user's: it stays, and stays listed.
             names.append(file);
-        else
+        } else {
             QFile::remove(folder + file);
+            downloaded.removeAll(file);
+        }
     }
+
+    if (downloaded.size() != downloadedBefore)
+        writeDownloadedFiles(folder, downloaded);
 
     m_available.clear();
     float maxDash = 0, maxPdm = 0;
@@ -356,6 +387,10 @@ void FirmwareCatalog::firmwareReply(QNetworkReply *reply, const QByteArray &body
         // Renamed into place once complete, so a good file is never replaced by a partial one.
         QSaveFile out(path);
         if (out.open(QIODevice::WriteOnly) && out.write(body) == body.size() && out.commit()) {
+            const QString folder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+            QStringList downloaded = downloadedFiles(folder);
+            if (!downloaded.contains(fileName))
+                writeDownloadedFiles(folder, downloaded << fileName);
             const bool offline = (m_host.ardixStatus ? m_host.ardixStatus() : 0) == ArdixEnums::ardixOffline;
             Q_EMIT showInfoMessage(text(offline ? UpdateText::SavedConnect : UpdateText::SavedReady));
         }
