@@ -92,6 +92,42 @@ private Q_SLOTS:
         QCOMPARE(parsed[2], (QList<QByteArray>{"BADCRC", "3"}));
         QVERIFY(bootLines("FLASHREADY").isEmpty());
     }
+
+    // Reads cut lines anywhere: a line is taken whole, once, whatever the cuts; an unended last
+    // line waits for flush(); what waits is bounded.
+    void bootLinesAcrossReads_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("reads");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QByteArray>("last");
+        QTest::newRow("whole") << QList<QByteArray>{"DONE:12\r\n"} << 1 << QByteArray("12");
+        QTest::newRow("cut in the word") << QList<QByteArray>{"DO", "NE:12\r\n"} << 1 << QByteArray("12");
+        QTest::newRow("cut in the number") << QList<QByteArray>{"DONE:1", "2\r\n"} << 1 << QByteArray("12");
+        QTest::newRow("cut in the line end") << QList<QByteArray>{"DONE:12\r", "\nDONE:13\r\n"} << 2 << QByteArray("13");
+        QTest::newRow("two and a half") << QList<QByteArray>{"DONE:1\r\nDONE:2\r\nDON", "E:3\r\n"} << 3 << QByteArray("3");
+    }
+    void bootLinesAcrossReads()
+    {
+        QFETCH(QList<QByteArray>, reads);
+        QFETCH(int, lines);
+        QFETCH(QByteArray, last);
+        BootLineBuffer buffer;
+        QList<QList<QByteArray>> got;
+        for (const QByteArray &r : reads)
+            got += buffer.feed(r);
+        QVERIFY(!buffer.hasPending());
+        QCOMPARE(got.size(), lines);
+        QCOMPARE(got.last(), (QList<QByteArray>{"DONE", last}));
+    }
+    void bootLineUnendedAndOversized()
+    {
+        BootLineBuffer buffer;
+        QVERIFY(buffer.feed("BOOT:S1.85").isEmpty());
+        QVERIFY(buffer.hasPending());
+        QCOMPARE(buffer.flush(), (QList<QList<QByteArray>>{{"BOOT", "S1.85"}}));
+        buffer.feed(QByteArray(BootLineBuffer::MaxPending + 10, 'x'));
+        QVERIFY(!buffer.hasPending());
+    }
 };
 
 QTEST_APPLESS_MAIN(TstFlashPackets)

@@ -83,4 +83,27 @@ QList<QList<QByteArray>> bootLines(const QByteArray &chunk)
     return out;
 }
 
+QList<QList<QByteArray>> BootLineBuffer::feed(const QByteArray &chunk)
+{
+    m_pending += chunk;
+    const qsizetype end = m_pending.lastIndexOf('\n');
+    if (end < 0) {
+        if (m_pending.size() > MaxPending)
+            return flush();
+        return {};
+    }
+    const QByteArray complete = m_pending.left(end + 1);
+    m_pending.remove(0, end + 1);
+    if (m_pending.size() > MaxPending)
+        m_pending.clear();
+    return bootLines(complete);
+}
+
+QList<QList<QByteArray>> BootLineBuffer::flush()
+{
+    const QByteArray rest = m_pending;
+    m_pending.clear();
+    return bootLines(rest);
+}
+
 } // namespace flash

@@ -40,4 +40,21 @@ QByteArray flashLine(uint32_t firmwareSize);
 // two parts are left out. Several lines may share one read.
 QList<QList<QByteArray>> bootLines(const QByteArray &chunk);
 
+// Lines that a socket read may cut anywhere: the text after the last line end waits for the next
+// read ("DO" + "NE:5\r\n" is one "DONE:5"), or for flush() when no more comes (a last line the boot
+// loader did not end). What waits is bounded.
+class BootLineBuffer
+{
+public:
+    static constexpr int MaxPending = 1024;
+
+    QList<QList<QByteArray>> feed(const QByteArray &chunk);
+    QList<QList<QByteArray>> flush();
+    bool hasPending() const { return !m_pending.isEmpty(); }
+    void clear() { m_pending.clear(); }
+
+private:
+    QByteArray m_pending;
+};
+
 } // namespace flash

@@ -22,6 +22,12 @@ uint8_t Flasher::s_progressMemory = 0;
 Flasher::Flasher(FlashPort &port, QString folder, QObject *parent)
     : QObject(parent), m_port(port), m_folder(std::move(folder))
 {
+    m_bootTextFlush.setSingleShot(true);
+    m_bootTextFlush.setInterval(BootTextFlushMs);
+    connect(&m_bootTextFlush, &QTimer::timeout, this, [this] {
+        for (const QList<QByteArray> &parts : m_bootText.flush())
+            onLine(parts);
+    });
 }
 
 Flasher::~Flasher()
@@ -44,6 +50,7 @@ bool Flasher::reflashing() const
 void Flasher::flashFirmware(const QString &fileName)
 {
     m_port.restartKeepOnline();
+    m_bootText.clear();
     QFile file(m_folder + fileName);
     if (!file.exists()) {
         // Without a file the device would be told a stale size and wait for nothing.
@@ -190,7 +197,12 @@ void Flasher::pdmError(bool abort, uint parameter1)
 
 void Flasher::onBootText(const QByteArray &chunk)
 {
-    for (const QList<QByteArray> &parts : flash::bootLines(chunk))
+    const QList<QList<QByteArray>> lines = m_bootText.feed(chunk);
+    if (m_bootText.hasPending())
+        m_bootTextFlush.start();
+    else
+        m_bootTextFlush.stop();
+    for (const QList<QByteArray> &parts : lines)
         onLine(parts);
 }
 

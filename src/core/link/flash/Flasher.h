@@ -11,6 +11,7 @@
 #include <QFuture>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class Flasher : public QObject
 {
@@ -78,6 +79,11 @@ private:
 
     FlashPort &m_port;
     QString m_folder;
+    // The dash boot loader's text, whole lines only; a last line it leaves unended is taken when
+    // nothing more follows for a moment.
+    flash::BootLineBuffer m_bootText;
+    QTimer m_bootTextFlush;
+    static constexpr int BootTextFlushMs = 150;
 
     QByteArray m_firmware;
     QByteArray m_packets[2];
