@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -127,12 +128,19 @@ QVariantMap SettingsHistoryModel::previewFile(const QString &url, int deviceId, 
     if (fileType != ArdixEnums::Settings_FileType
         || (deviceId != ArdixEnums::Device_Ardix7 && deviceId != ArdixEnums::Device_Pmx))
         return out;
-    QFile file(localPath(url));
-    if (file.size() > kMaxPreviewFileSize || !file.open(QIODevice::ReadOnly))
+    // Only a regular file: a FIFO or a device reports no size, may block on open and never ends.
+    const QFileInfo info(localPath(url));
+    if (!info.isFile() || info.size() > kMaxPreviewFileSize)
+        return out;
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return out;
+    const QByteArray bytes = file.read(kMaxPreviewFileSize + 1);
+    if (bytes.size() > kMaxPreviewFileSize)
         return out;
     const bool isPdm = deviceId == ArdixEnums::Device_Pmx;
     const std::optional<QByteArray> content =
-        persistence::decompressEnvelope(file.readAll(), isPdm ? persistence::kPdmBlockSize : DashSettingsImage::kSize);
+        persistence::decompressEnvelope(bytes, isPdm ? persistence::kPdmBlockSize : DashSettingsImage::kSize);
     if (!content || settingsDiff::kindOfSize(content->size()) != (isPdm ? BlockKind::Pdm : BlockKind::Dash))
         return out;
     if (isPdm && !persistence::isValidPdmBlock(*content))
