@@ -252,9 +252,10 @@ private slots:
         r.sim.sendRaw(SimCodec::frame(stray, true, bad));
         QTest::qWait(3000);
 
-        // The link goes on as before: nothing asked for, the queue moving.
+        // The link goes on as before: nothing asked for, the queue moving (a loaded machine may take
+        // a moment longer for the second keep-alive).
+        QTRY_VERIFY_WITH_TIMEOUT(r.sim.framesOf(1, KeepOnline).size() >= 2, 6000);
         QCOMPARE(r.sim.framesOf(1, LogPacketCrcBAD).size(), 0);
-        QVERIFY(r.sim.framesOf(1, KeepOnline).size() >= 2);
         QVERIFY(r.messages.isEmpty());
         QCOMPARE(r.kernel->ardixStatus(), 1);
     }
