@@ -206,6 +206,12 @@ private Q_SLOTS:
         f.catalog->webServerFileListRequest();
         QCOMPARE(f.catalog->availableFirmwares().size(), 2);
         QCOMPARE(f.catalog->availableFirmwares().first().toStringList().at(7), QStringLiteral("true"));
+
+        // With every firmware deleted the folder's bookkeeping alone does not count as a local file.
+        f.catalog->deleteLocalFile(test);
+        f.catalog->deleteLocalFile(users);
+        QVERIFY(f.catalog->availableFirmwares().isEmpty());
+        QVERIFY(f.catalog->updatesHistory().startsWith(QStringLiteral("<h2>Нет локальных файлов</h2>")));
     }
 
     void noticeOncePerConnectionAndVersion()
@@ -302,6 +308,8 @@ private Q_SLOTS:
         QSignalSpy lists(f.catalog.get(), &FirmwareCatalog::availableFirmwaresChanged);
         f.catalog->webServerFileListRequest();
         QTRY_VERIFY_WITH_TIMEOUT(lists.count() >= 3, 10000); // catalogue and both histories refused
+        QCOMPARE(f.messages, QStringList{QString::fromUtf8(
+                                 "Сервер обновлений прислал слишком длинный список или отвечал слишком долго, список не обновлён")});
         s.sync();
         QVERIFY(!s.contains("updatesHistory"));
         QVERIFY(!s.contains("pdmUpdatesHistory"));

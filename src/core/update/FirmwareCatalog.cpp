@@ -25,6 +25,7 @@ QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 constexpr char InstallerBaseName[] = "/Ardix_latest";
 constexpr char InstallerSuffix[] = ".exe";
 constexpr char RequestProperty[] = "ardixRequest";
+constexpr char AskedProperty[] = "ardixAskedByUser";
 } // namespace
 
 FirmwareCatalog::FirmwareCatalog(Host host, QUrl firmwareBase, QUrl siteBase, QObject *parent)
@@ -166,7 +167,7 @@ void FirmwareCatalog::requestClientVersion()
 
 void FirmwareCatalog::sendCatalogueRequests()
 {
-    send(Request::Catalogue, catalogueUrl(), m_limits.catalogue);
+    send(Request::Catalogue, catalogueUrl(), m_limits.catalogue)->setProperty(AskedProperty, true);
     send(Request::DashHistory, historyUrl(false), m_limits.history);
     send(Request::PdmHistory, historyUrl(true), m_limits.history);
 }
@@ -289,8 +290,10 @@ QStringList FirmwareCatalog::localFirmwareFiles(const QString &folder, bool reve
     QDir::SortFlags sort = QDir::Name;
     if (reversed)
         sort |= QDir::Reversed;
-    return dir.entryList(reversed ? QStringList() : QStringList{QStringLiteral("*.bin")},
-                         QDir::Files | QDir::Hidden | QDir::NoSymLinks, sort);
+    QStringList files = dir.entryList(reversed ? QStringList() : QStringList{QStringLiteral("*.bin")},
+                                      QDir::Files | QDir::Hidden | QDir::NoSymLinks, sort);
+    files.removeAll(kManifest); // the folder's own bookkeeping is not a local file
+    return files;
 }
 
 void FirmwareCatalog::deleteLocalFile(const QString &fileName)
@@ -360,6 +363,9 @@ void FirmwareCatalog::webServerReply(QNetworkReply *reply)
                                         : hit == update::BoundHit::Deadline ? UpdateText::FirmwareTooSlow
                                                                             : UpdateText::FirmwareDownloadFailed));
         }
+        if (kind == Request::Catalogue && reply->property(AskedProperty).toBool()
+            && update::boundHit(reply) != update::BoundHit::None)
+            Q_EMIT showInfoMessage(text(UpdateText::CatalogueRefused));
         Q_EMIT availableFirmwaresChanged();
         return;
     }

@@ -22,6 +22,9 @@ inline constexpr char FirmwareTooLarge[] = "Файл прошивки больш
 inline constexpr char FirmwareTooSlow[] = "Загрузка файла прошивки длилась слишком долго и прервана";
 inline constexpr char FirmwareDownloadFailed[] =
     "Ошибка загрузки файла прошивки\n\nпроверьте подключение к сети интернет!";
+// The list the user asked for came too large or too slowly; the one shown stays.
+inline constexpr char CatalogueRefused[] =
+    "Сервер обновлений прислал слишком длинный список или отвечал слишком долго, список не обновлён";
 inline constexpr char HistoryMarker[] = "История изменений";
 inline constexpr char CatalogueMarker[] = "firmwareFileList";
 inline constexpr char Pong[] = "pong";
