@@ -354,6 +354,24 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.local(nameOf(4))));
     }
 
+    // An installer that never ends is cut at the installer's size, nothing of it is left, and the
+    // user is told the download failed.
+    void endlessInstallerIsCut()
+    {
+        HostileHttpServer endless({-1, 64 * 1024, 1, "MZ"});
+        Fixture f(endless.base());
+        update::RequestLimits limits;
+        limits.installer = {512 * 1024, 10'000};
+        f.catalog->setLimits(limits);
+        for (const QString &old : QDir::temp().entryList({QStringLiteral("Ardix_latest*")}, QDir::Files | QDir::Hidden))
+            QDir::temp().remove(old);
+        f.catalog->downloadClientUpdate(endless.base() + QStringLiteral("site/downloads/Ardix_latest.exe"));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.messages.isEmpty(), 8000);
+        QCOMPARE(f.messages.last(), QString::fromUtf8("Ошибка загрузки обновления\n\nпроверьте подключение к сети интернет!"));
+        QVERIFY(QDir::temp().entryList({QStringLiteral("Ardix_latest*")}, QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(!f.catalog->downloader().isBusy());
+    }
+
     // A server that moves every address elsewhere still serves the whole service.
     void redirectedRepliesAreStillRecognised()
     {
