@@ -54,7 +54,7 @@ BasicDialog {
     function refresh() {
         if (!kernel)
             return
-        rows = UpdateRows.rows(kernel.availableFirmwares, showsPdm ? "pdmFirmware" : "firmware")
+        rows = UpdateRows.rows(kernel.availableFirmwares, showsPdm ? "pdmFirmware" : "firmware", currentVersion())
         const version = currentVersion()
         if (version !== seenVersion) {
             seenVersion = version
@@ -105,11 +105,34 @@ BasicDialog {
             startLoading()
             kernel.flashFirmware(row.fileName)
         }
+        // An older version than the device runs is said to be one before anything is written.
+        const question = UpdateRows.installQuestion(row, currentVersion(), installText)
         if (window && typeof window.createDialog === "function")
-            window.createDialog({ dialogTitle: "Внимание", dialogText: installText, acceptBtnText: "Установить",
+            window.createDialog({ dialogTitle: "Внимание", dialogText: question, acceptBtnText: "Установить",
                                   isCancelBtnVisible: true }, { accepted: go })
         else
             go()
+    }
+
+    // The user gives up on the download: the kernel drops it and the page is free again.
+    function cancelDownload() {
+        if (activeDownload === "")
+            return
+        kernel.downloadTimeout()
+        endDownloadWait()
+    }
+
+    // Back, Escape and the header's back button leave the page at any time but during a flash; a
+    // download goes on without the page and the kernel says when its file is saved.
+    function requestClose() {
+        if (flashing)
+            return false
+        if (isLoading) {
+            activeDownload = ""
+            downloadQuiet.stop()
+            progressMove(100)
+        }
+        return destroyBasicDialog()
     }
 
     function remove(row) {
@@ -138,7 +161,7 @@ BasicDialog {
     }
 
     Component.onCompleted: {
-        rows = kernel ? UpdateRows.rows(kernel.availableFirmwares, showsPdm ? "pdmFirmware" : "firmware") : []
+        rows = kernel ? UpdateRows.rows(kernel.availableFirmwares, showsPdm ? "pdmFirmware" : "firmware", currentVersion()) : []
         seenVersion = currentVersion()
         const localOnly = linked && kernel.downloadingFileName === "" && !kernel.isServerOnline
         if (kernel && !localOnly)
@@ -196,7 +219,7 @@ BasicDialog {
                 anchors.topMargin: 15 * root.ps
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 15 * root.ps
-                color: "white"
+                color: AppStyle.fieldColor
                 border.color: AppStyle.borderColor
                 border.width: 1
                 clip: true
@@ -257,12 +280,27 @@ BasicDialog {
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                         elide: Text.ElideRight
                     }
-                    Text {
+                    Row {
                         width: parent.width
-                        text: row.modelData.versionText
-                        color: AppStyle.textColor
-                        font.pixelSize: AppStyle.basicFontSize
-                        elide: Text.ElideRight
+                        spacing: 12 * root.ps
+                        Text {
+                            width: Math.min(implicitWidth, parent.width
+                                            - (olderMark.visible ? olderMark.implicitWidth + parent.spacing : 0))
+                            text: row.modelData.versionText
+                            color: AppStyle.textColor
+                            font.pixelSize: AppStyle.basicFontSize
+                            elide: Text.ElideRight
+                        }
+                        // Installing it goes back to an earlier firmware.
+                        Text {
+                            id: olderMark
+                            objectName: "olderMark"
+                            anchors.verticalCenter: parent.verticalCenter
+                            visible: row.modelData.older
+                            text: UpdateRows.olderText
+                            color: AppStyle.bronzeColor
+                            font.pixelSize: AppStyle.basicFontSize * 0.85
+                        }
                     }
                     Text {
                         width: parent.width
@@ -331,5 +369,18 @@ BasicDialog {
             color: AppStyle.midGreyColor
             font.pixelSize: AppStyle.basicFontSize
         }
+    }
+
+    // Under the progress of a download, which a slow or stalled server may drag on.
+    FlatButton {
+        objectName: "cancelDownloadButton"
+        visible: root.isLoading && root.activeDownload !== "" && !root.flashing
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: parent.height / 2 + 90 * root.ps
+        width: 260 * root.ps
+        height: 55 * root.ps
+        role: "secondary"
+        text: "Отменить загрузку"
+        onClicked: root.cancelDownload()
     }
 }

@@ -4,6 +4,9 @@
 // [type, version, kilobytes, date, md5, last, fileName, downloaded, installed].
 
 var channelNames = { "S": "Стабильная", "B": "Бета", "P": "Персональная", "T": "Тестовая" }
+// Stable first, the test channel last: the safest choice heads the list.
+var channelOrder = "SBPT"
+var olderText = "более ранняя версия"
 
 function channelName(version) {
     var name = channelNames[String(version).charAt(0)]
@@ -17,8 +20,31 @@ function sizeText(kilobytes) {
     return kb > 1024 ? (kb / 1024).toFixed(2) + "Мб" : kb + "Кб"
 }
 
-// Entries of one device type ("firmware" or "pdmFirmware"), newest (last listed) first.
-function rows(entries, type) {
+// The number of a version in hundredths ("S1.85" -> 185), or -1 when it has none. The four
+// characters after the channel letter are a decimal number.
+function versionNumber(version) {
+    var digits = String(version).substr(1, 4)
+    if (!/^\d+(\.\d*)?$/.test(digits))
+        return -1
+    var n = Math.round(parseFloat(digits) * 100)
+    return n > 0 ? n : -1
+}
+
+// Whether `version` is below the one the device runs (both readable).
+function isOlder(version, current) {
+    var v = versionNumber(version)
+    var c = versionNumber(current)
+    return v > 0 && c > 0 && v < c
+}
+
+function channelRank(version) {
+    var i = channelOrder.indexOf(String(version).charAt(0))
+    return i < 0 ? channelOrder.length : i
+}
+
+// Entries of one device type ("firmware" or "pdmFirmware"): by channel, stable first, and newest
+// first within a channel; `current` is the version the device runs.
+function rows(entries, type, current) {
     var out = []
     if (!entries)
         return out
@@ -29,12 +55,28 @@ function rows(entries, type) {
         out.push({
             channel: channelName(e[1]),
             letter: String(e[1]).charAt(0),
+            version: String(e[1]),
             versionText: "Версия " + e[1] + " от " + e[3],
             size: sizeText(e[2]),
             fileName: e[6],
             downloaded: e[7] === "true",
-            installed: e[8] === "true"
+            installed: e[8] === "true",
+            older: e[8] !== "true" && isOlder(e[1], current),
+            order: out.length
         })
     }
+    out.sort(function(a, b) {
+        return channelRank(a.version) - channelRank(b.version)
+               || versionNumber(b.version) - versionNumber(a.version)
+               || a.order - b.order
+    })
     return out
+}
+
+// The question before installing: a version older than the device's is said to be one.
+function installQuestion(row, current, installText) {
+    if (!row.older)
+        return installText
+    return "Версия " + row.version + " старее установленной " + current
+           + ".\n\nУстановка вернёт устройство к более ранней версии.\n\n" + installText
 }

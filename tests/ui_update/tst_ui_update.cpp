@@ -154,8 +154,11 @@ private slots:
         QSignalSpy progress(pageObject, SIGNAL(progressMove(int)));
         QSignalSpy loading(pageObject, SIGNAL(isLoadingChanged()));
         rig.eval(rig.button(file, "installButton") + ".clicked()");
-        const QString question = "find(dialogLayer, i => typeof i.dialogText === 'string' && i.dialogText.startsWith('На установку обновления'))";
+        const QString question = "find(dialogLayer, i => typeof i.dialogText === 'string' && i.dialogText.includes('На установку обновления'))";
         QVERIFY(QTest::qWaitFor([&] { return rig.eval(question + " !== null").toBool(); }, 3000));
+        // The PDM runs a later version than the catalogue's: it is asked as going back.
+        QCOMPARE(rig.eval(question + ".dialogText.startsWith('Версия ')").toBool(),
+                 rig.eval("ardixKernel." + versionProperty).toString() > newVersion);
         rig.eval(question + ".accept()");
 
         QVERIFY2(QTest::qWaitFor([&] { return rig.sim->firmwareText() == newVersion.toLatin1().remove(2, 1); }, 60000),
@@ -202,6 +205,67 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !rig.eval(rig.page() + ".isLoading").toBool(); }, 15000));
         QCOMPARE(rig.eval(rig.button(file, "downloadButton") + ".text").toString(), QStringLiteral("Загрузить"));
         QVERIFY(!QFile::exists(FirmwareCatalog::localFolder() + file));
+    }
+
+    // The device runs S1.85: the catalogue's S1.05 is listed as an earlier version after the newer
+    // stable one, stable before beta before test, and installing it asks about going back first.
+    void olderVersionsAreMarkedAndAsked()
+    {
+        Rig rig{SimRole::Dash};
+        const QString older = rig.server.addFile(SimFirmware::Kind::Dash, "S105", 9000).name;
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval("ardixKernel.ardixStatus === 1 && ardixKernel.isServerOnline").toBool(); }, 10000));
+        QCOMPARE(rig.eval("ardixKernel.currFirmwareVersion").toString(), QStringLiteral("S1.85"));
+        rig.eval("ardix.createObjectFrom('dialogs/UpdateDialog.qml', { kernel: ardixKernel, window: ardix })");
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval(rig.row(older) + " !== null && !" + rig.page() + ".isLoading").toBool(); }, 8000));
+        QCOMPARE(rig.eval(rig.page() + ".rows.map(r => r.version).join(' ')").toString(),
+                 QStringLiteral("S1.86 S1.05 B1.90 T1.91"));
+        QCOMPARE(rig.eval(rig.page() + ".rows.map(r => r.older).join(' ')").toString(),
+                 QStringLiteral("false true false false"));
+        QCOMPARE(rig.eval("find(" + rig.row(older) + ", i => i.objectName === 'olderMark').visible").toBool(), true);
+        QCOMPARE(rig.eval("find(" + rig.row(stableFile(rig.server, "firmware")) + ", i => i.objectName === 'olderMark').visible").toBool(), false);
+
+        rig.eval(rig.button(older, "downloadButton") + ".clicked()");
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval(rig.button(older, "downloadButton") + ".text").toString() == QStringLiteral("Загружено"); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return !rig.eval(rig.page() + ".isLoading").toBool(); }, 3000));
+        rig.eval("(function() { for (let i = dialogLayer.children.length - 1; i >= 0; --i)"
+                 " if (dialogLayer.children[i].objectName !== 'updateDialog') dialogLayer.children[i].destroy(); return true })()");
+        QTest::qWait(100);
+        rig.eval(rig.button(older, "installButton") + ".clicked()");
+        const QString question = "find(dialogLayer, i => typeof i.dialogText === 'string' && i.dialogText.startsWith('Версия S1.05 старее установленной S1.85'))";
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval(question + " !== null").toBool(); }, 3000));
+        QVERIFY(rig.eval(question + ".dialogText.endsWith('Вы уверены что хотите продолжить?')").toBool());
+        rig.eval(question + ".cancel()");
+        QTest::qWait(1500);
+        QCOMPARE(rig.sim->firmwareText(), QByteArray("S185"));
+        QVERIFY(!rig.eval(rig.page() + ".isLoading").toBool());
+    }
+
+    // A download that drags on can be given up from the page, and the page can be left while one
+    // runs.
+    void downloadCanBeCancelledAndThePageClosed()
+    {
+        Rig rig{SimRole::Dash};
+        rig.server.setStallDownloads(true);
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval("ardixKernel.isServerOnline").toBool(); }, 10000));
+        rig.eval("ardix.createObjectFrom('dialogs/UpdateDialog.qml', { kernel: ardixKernel, window: ardix })");
+        const QString file = stableFile(rig.server, QStringLiteral("firmware"));
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval(rig.row(file) + " !== null && !" + rig.page() + ".isLoading").toBool(); }, 8000));
+        const QString cancel = "find(" + rig.page() + ", i => i.objectName === 'cancelDownloadButton')";
+        QCOMPARE(rig.eval(cancel + ".visible").toBool(), false);
+
+        rig.eval(rig.button(file, "downloadButton") + ".clicked()");
+        QVERIFY(rig.eval(rig.page() + ".isLoading").toBool());
+        QVERIFY(rig.eval(cancel + ".visible").toBool());
+        rig.eval(cancel + ".clicked()");
+        QVERIFY(!rig.eval(rig.page() + ".isLoading").toBool());
+        QCOMPARE(rig.eval("ardixKernel.downloadingFileName").toString(), QString());
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval(rig.button(file, "downloadButton") + ".text").toString() == QStringLiteral("Загрузить"); }, 3000));
+
+        rig.eval(rig.button(file, "downloadButton") + ".clicked()");
+        QVERIFY(rig.eval(rig.page() + ".isLoading").toBool());
+        QVERIFY(rig.eval(rig.page() + ".requestClose()").toBool());
+        QVERIFY(QTest::qWaitFor([&] { return rig.eval(rig.page() + " === null").toBool(); }, 3000));
+        QVERIFY(!rig.eval("ardixKernel.downloadingFileName").toString().isEmpty()); // goes on without the page
     }
 };
 

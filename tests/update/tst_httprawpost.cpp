@@ -88,6 +88,8 @@ private slots:
         QTest::newRow("body after the header end")
             << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n", "late"} << 200 << QString();
         QTest::newRow("closed before the header end") << QList<QByteArray>{"HTTP/1.0 200"} << -1 << QString();
+        QTest::newRow("header end cut across reads")
+            << QList<QByteArray>{"HTTP/1.0 200 OK\r", "\n\r", "\nok"} << 200 << QStringLiteral("ok");
     }
     void replies()
     {
@@ -105,6 +107,51 @@ private slots:
         QVERIFY(page.received.endsWith("\r\n\r\nk=1"));
         QTest::qWait(200);
         QCOMPARE(spy.size(), 1); // exactly once
+    }
+
+    // A refused connection can fail inside the call; the page connects to finished() only after it
+    // returns, so the report must come later, from the event loop.
+    void refusedConnectionIsReportedAfterTheCall_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("port");
+        QTest::newRow("empty") << QString() << 80;
+        QTest::newRow("closed") << QStringLiteral("127.0.0.1") << 9;
+    }
+    void refusedConnectionIsReportedAfterTheCall()
+    {
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        HttpRawPost post;
+        QObject *reply = post.postUrlEncoded(host, port, QStringLiteral("/"), {}, 2000);
+        QSignalSpy spy(reply, SIGNAL(finished(int,QString)));
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 1, 1500);
+        QCOMPARE(spy.at(0).at(0).toInt(), -1);
+    }
+
+    // A page that streams without ever ending its header is cut at the reader's cap, long before
+    // the time-out, and what was read is not kept.
+    void endlessHeaderIsCut()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        qint64 sent = 0;
+        connect(&server, &QTcpServer::newConnection, &server, [&] {
+            QTcpSocket *s = server.nextPendingConnection();
+            s->write("HTTP/1.0 200 OK\r\nX-Filler: ");
+            auto *pump = new QTimer(s);
+            connect(pump, &QTimer::timeout, s, [s, &sent] {
+                if (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < 256 * 1024)
+                    sent += s->write(QByteArray(16 * 1024, 'x'));
+            });
+            pump->start(1);
+        });
+        HttpRawPost post;
+        QObject *reply = post.postUrlEncoded(QStringLiteral("127.0.0.1"), server.serverPort(), QStringLiteral("/"), {}, 10000);
+        QSignalSpy spy(reply, SIGNAL(finished(int,QString)));
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 1, 5000);
+        QCOMPARE(spy.at(0).at(0).toInt(), -1);
+        QVERIFY2(sent >= RawHttpReply::kMaxResponseBytes, qPrintable(QString::number(sent)));
     }
 
     void silentServerTimesOut()

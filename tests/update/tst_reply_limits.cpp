@@ -3,6 +3,7 @@
 // compare as numbers.
 #include "update/ClientVersion.h"
 #include "update/ReplyLimit.h"
+#include "HostileHttpServer.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -11,37 +12,6 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace {
-
-// Answers every request with a 200 and then a body that never ends (`chunk` bytes every `everyMs`).
-class EndlessServer : public QTcpServer
-{
-public:
-    EndlessServer(int chunk, int everyMs) : m_chunk(chunk), m_everyMs(everyMs)
-    {
-        listen(QHostAddress::LocalHost, 0);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *s = nextPendingConnection()) {
-                s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
-                auto *timer = new QTimer(s);
-                connect(timer, &QTimer::timeout, s, [this, s] {
-                    if (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < 4 * m_chunk)
-                        s->write(QByteArray(m_chunk, 'x'));
-                    sent += m_chunk;
-                });
-                timer->start(m_everyMs);
-            }
-        });
-    }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/firmware/ping.txt").arg(serverPort())); }
-    qint64 sent = 0;
-
-private:
-    int m_chunk;
-    int m_everyMs;
-};
-
-} // namespace
 
 class TstReplyLimits : public QObject
 {
@@ -70,13 +40,23 @@ private slots:
         QCOMPARE(update::clientVersionNumber(QStringLiteral("1.85")).value_or(-1), 185);
     }
 
+    // The version this build calls itself reads in the site's scheme, so the check can ever say
+    // "not newer" and go on to the firmware notice.
+    void thisBuildsVersionReads()
+    {
+        const QString mine = QStringLiteral(ARDIX_CLIENT_VERSION);
+        QVERIFY2(update::clientVersionNumber(mine).has_value(), qPrintable(mine));
+        QCOMPARE(mine.size(), 4);
+        QVERIFY(!update::isNewerClientVersion(mine, mine));
+    }
+
     // A body that never ends is cut at the size the request allows, long before it could hurt.
     void endlessBodyIsCutAtItsSize()
     {
-        EndlessServer server(64 * 1024, 1);
+        HostileHttpServer server({-1, 64 * 1024, 1, {}});
         QNetworkAccessManager manager;
         const update::ReplyLimit limit{256 * 1024, 20'000};
-        QNetworkReply *reply = update::bounded(manager.get(QNetworkRequest(server.url())), limit);
+        QNetworkReply *reply = update::bounded(manager.get(QNetworkRequest(QUrl(server.base() + "firmware/ping.txt"))), limit);
         QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 10'000);
         QCOMPARE(reply->error(), QNetworkReply::OperationCanceledError);
         QVERIFY2(reply->bytesAvailable() <= 2 * limit.maxBytes, qPrintable(QString::number(reply->bytesAvailable())));
@@ -86,11 +66,11 @@ private slots:
     // A body that drips is cut at the request's deadline.
     void dripFedBodyEndsAtItsDeadline()
     {
-        EndlessServer server(1, 200);
+        HostileHttpServer server({-1, 1, 200, {}});
         QNetworkAccessManager manager;
         QElapsedTimer clock;
         clock.start();
-        QNetworkReply *reply = update::bounded(manager.get(QNetworkRequest(server.url())), {1024, 800});
+        QNetworkReply *reply = update::bounded(manager.get(QNetworkRequest(QUrl(server.base() + "firmware/ping.txt"))), {1024, 800});
         QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 5'000);
         QCOMPARE(reply->error(), QNetworkReply::OperationCanceledError);
         QVERIFY(clock.elapsed() >= 700);

@@ -209,6 +209,9 @@ void ArdixKernel::connectSignals()
     connect(m_catalog, &FirmwareCatalog::newClientVersionFound, this, &ArdixKernel::newClientVersionFound);
     connect(m_catalog, &FirmwareCatalog::killAllInfoMessageDialogs, this, &ArdixKernel::killAllInfoMessageDialogs);
     connect(m_link, &DeviceLink::ardixStatusChanged, m_catalog, &FirmwareCatalog::onLinkStatusChanged);
+    // The flasher finds files where the catalogue saved them.
+    m_flasher->setFolder(m_catalog->folder());
+    connect(m_catalog, &FirmwareCatalog::folderChanged, m_flasher, &Flasher::setFolder);
 
     // What the device said, as the dispatcher reports it.
     const MessageDispatcher *d = m_dispatcher;
@@ -520,7 +523,8 @@ void ArdixKernel::webServerDownloadFile(QString fileName, QString firmwareType) 
 void ArdixKernel::webServerUpdateDownloadProgress(qint64 bytesReceived, qint64 bytesTotal) { m_catalog->webServerUpdateDownloadProgress(bytesReceived, bytesTotal); }
 void ArdixKernel::getLocalFirmwaresList() { m_catalog->getLocalFirmwaresList(); }
 void ArdixKernel::logDataTimeout() { m_dispatcher->logDataTimeout(); }
-void ArdixKernel::downloadTimeout() { m_catalog->downloadTimeout(); }
+// The catalogue's own timer handles a stall; from the interface this is the user giving up.
+void ArdixKernel::downloadTimeout() { m_catalog->cancelFirmwareDownload(); }
 void ArdixKernel::wifi_keepOnlineTimeout() { m_link->wifi_keepOnlineTimeout(); }
 void ArdixKernel::wifi_checkOnlineTimeout() { m_link->wifi_checkOnlineTimeout(); }
 void ArdixKernel::wifi_flashingTimeout() { m_link->wifi_flashingTimeout(); }

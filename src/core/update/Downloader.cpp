@@ -1,7 +1,5 @@
 #include "update/Downloader.h"
-#include "update/ReplyLimit.h"
 
-#include <QSaveFile>
 #include <QUrl>
 
 Downloader::Downloader(QObject *parent) : QObject(parent)
@@ -17,11 +15,30 @@ bool Downloader::download()
     if (m_busy)
         return false;
     m_busy = true;
-    m_reply = update::bounded(m_manager.get(QNetworkRequest(QUrl::fromEncoded(url.toUtf8()))), update::Limits::Installer);
+    m_file.reset();
+    m_reply = update::bounded(m_manager.get(QNetworkRequest(QUrl::fromEncoded(url.toUtf8()))), m_limit);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &Downloader::downloadProgress);
     connect(m_reply, &QNetworkReply::errorOccurred, this, &Downloader::network_error);
+    connect(m_reply, &QNetworkReply::readyRead, this, [this] {
+        if (!writeAvailable())
+            finishWith(CannotWrite);
+    });
     m_timer.start();
     return true;
+}
+
+// Written aside and renamed on success, so that a failed download never leaves half an installer.
+bool Downloader::writeAvailable()
+{
+    if (!m_reply)
+        return false;
+    if (!m_file) {
+        m_file = std::make_unique<QSaveFile>(fileName);
+        if (!m_file->open(QIODevice::WriteOnly))
+            return false;
+    }
+    const QByteArray chunk = m_reply->readAll();
+    return chunk.isEmpty() || m_file->write(chunk) == chunk.size();
 }
 
 void Downloader::downloadProgress(qint64 recieved, qint64 total)
@@ -36,16 +53,15 @@ void Downloader::downloadFinished(QNetworkReply *reply)
 {
     reply->deleteLater();
     if (reply != m_reply)
-        return; // one the timeout gave up on
-    m_reply = nullptr;
+        return; // one the timeout or a write failure gave up on
     m_timer.stop();
-    if (reply->error() != QNetworkReply::NoError)
+    if (reply->error() != QNetworkReply::NoError) {
+        m_reply = nullptr;
         return; // network_error has reported it
-    const QByteArray body = reply->readAll();
-    // Written aside and renamed, so that a failed write never leaves half an installer.
-    QSaveFile file(fileName);
-    const bool ok = file.open(QIODevice::WriteOnly) && (body.isEmpty() || file.write(body) == body.size())
-                    && file.commit();
+    }
+    const bool ok = writeAvailable() && m_file->commit();
+    m_reply = nullptr;
+    m_file.reset();
     url.clear();
     fileName.clear();
     m_busy = false;
@@ -66,17 +82,18 @@ void Downloader::network_error(QNetworkReply::NetworkError)
 
 void Downloader::downloadTimeoutSlot()
 {
+    finishWith(Timeout);
+}
+
+void Downloader::finishWith(DL_Errors error)
+{
     if (m_reply) {
         QNetworkReply *r = m_reply;
         m_reply = nullptr;
         r->disconnect(this);
         r->abort();
     }
-    finishWith(Timeout);
-}
-
-void Downloader::finishWith(DL_Errors error)
-{
+    m_file.reset(); // the partial file goes with it
     url.clear();
     fileName.clear();
     m_timer.stop();

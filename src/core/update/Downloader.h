@@ -1,12 +1,18 @@
 #pragma once
-// Fetches one file (the client installer) into a local path, with progress and a 7 s stall
-// timeout. One download at a time.
+// Fetches one file (the client installer) into a local path, with progress, a 7 s stall timeout,
+// a size cap and an overall deadline. The body goes to disk as it arrives, never whole into memory.
+// One download at a time.
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QObject>
+#include <QSaveFile>
 #include <QString>
 #include <QTimer>
+
+#include "update/ReplyLimit.h"
+
+#include <memory>
 
 class Downloader : public QObject
 {
@@ -23,6 +29,7 @@ public:
     QString fileName;
     bool isBusy() const { return m_busy; }
     void setTimeoutMs(int ms) { m_timer.setInterval(ms); }
+    void setLimit(update::ReplyLimit limit) { m_limit = limit; }
 
 public Q_SLOTS:
     bool download();
@@ -40,9 +47,12 @@ private Q_SLOTS:
 
 private:
     void finishWith(DL_Errors error);
+    bool writeAvailable();
 
     QNetworkAccessManager m_manager;
     QTimer m_timer;
     QNetworkReply *m_reply = nullptr;
+    std::unique_ptr<QSaveFile> m_file;
+    update::ReplyLimit m_limit = update::RequestLimits{}.installer;
     bool m_busy = false;
 };

@@ -24,13 +24,23 @@ namespace {
 QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 constexpr char InstallerBaseName[] = "/Ardix_latest";
 constexpr char InstallerSuffix[] = ".exe";
+constexpr char RequestProperty[] = "ardixRequest";
+constexpr char AskedProperty[] = "ardixAskedByUser";
 } // namespace
 
 FirmwareCatalog::FirmwareCatalog(Host host, QUrl firmwareBase, QUrl siteBase, QObject *parent)
     : QObject(parent), m_host(std::move(host)), m_firmwareBase(std::move(firmwareBase)), m_siteBase(std::move(siteBase))
 {
+    // A history larger than any reply may be was stored by an older client: it would be read and
+    // written back on every start, so it goes.
+    for (const char *key : {UpdateKey::UpdatesHistory, UpdateKey::PdmUpdatesHistory}) {
+        const QString k = QLatin1String(key);
+        if (m_store.value(k).toString().size() > m_limits.history.maxBytes)
+            m_store.remove(k);
+    }
     m_updatesHistory = m_store.value(QLatin1String(UpdateKey::UpdatesHistory)).toString();
     m_pdmUpdatesHistory = m_store.value(QLatin1String(UpdateKey::PdmUpdatesHistory)).toString();
+    m_folder = enterLocalFolder();
     connect(&m_manager, &QNetworkAccessManager::finished, this, &FirmwareCatalog::webServerReply);
     m_pingTimer.setInterval(PingFirstMs);
     connect(&m_pingTimer, &QTimer::timeout, this, &FirmwareCatalog::ping_remote_timeout);
@@ -42,6 +52,12 @@ FirmwareCatalog::FirmwareCatalog(Host host, QUrl firmwareBase, QUrl siteBase, QO
 QString FirmwareCatalog::localFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Ardix/");
+}
+
+void FirmwareCatalog::setLimits(const update::RequestLimits &limits)
+{
+    m_limits = limits;
+    m_downloader.setLimit(limits.installer);
 }
 
 void FirmwareCatalog::start()
@@ -122,24 +138,38 @@ QUrl FirmwareCatalog::firmwareUrl(const QString &fileName, const QString &channe
     return QUrl(m_firmwareBase.toString() + FirmwareName::channelFolder(channel) + fileName);
 }
 
+// Each reply carries the kind of its request: a redirect changes its URL, not what it answers.
+QNetworkReply *FirmwareCatalog::send(Request kind, const QUrl &url, update::ReplyLimit limit, int transferTimeoutMs)
+{
+    QNetworkRequest request(url);
+    if (transferTimeoutMs > 0)
+        request.setTransferTimeout(transferTimeoutMs);
+    QNetworkReply *reply = update::bounded(m_manager.get(request), limit);
+    reply->setProperty(RequestProperty, int(kind));
+    return reply;
+}
+
+FirmwareCatalog::Request FirmwareCatalog::kindOf(const QNetworkReply *reply)
+{
+    return Request(reply->property(RequestProperty).toInt());
+}
+
 void FirmwareCatalog::ping_remote_timeout()
 {
     m_pingTimer.setInterval(PingMs);
-    QNetworkRequest request(pingUrl());
-    request.setTransferTimeout(PingTransferTimeoutMs);
-    update::bounded(m_manager.get(request), update::Limits::Ping);
+    send(Request::Ping, pingUrl(), m_limits.ping, PingTransferTimeoutMs);
 }
 
 void FirmwareCatalog::requestClientVersion()
 {
-    update::bounded(m_manager.get(QNetworkRequest(clientVersionUrl())), update::Limits::ClientVersion);
+    send(Request::ClientVersion, clientVersionUrl(), m_limits.clientVersion);
 }
 
 void FirmwareCatalog::sendCatalogueRequests()
 {
-    update::bounded(m_manager.get(QNetworkRequest(catalogueUrl())), update::Limits::Catalogue);
-    update::bounded(m_manager.get(QNetworkRequest(historyUrl(false))), update::Limits::History);
-    update::bounded(m_manager.get(QNetworkRequest(historyUrl(true))), update::Limits::History);
+    send(Request::Catalogue, catalogueUrl(), m_limits.catalogue)->setProperty(AskedProperty, true);
+    send(Request::DashHistory, historyUrl(false), m_limits.history);
+    send(Request::PdmHistory, historyUrl(true), m_limits.history);
 }
 
 void FirmwareCatalog::webServerFileListRequest()
@@ -156,13 +186,45 @@ void FirmwareCatalog::webServerFileListRequest()
 
 void FirmwareCatalog::webServerDownloadFile(const QString &fileName, const QString &firmwareType)
 {
-    if (m_firmwareReply)
-        m_firmwareReply->disconnect(this);
-    m_firmwareReply = update::bounded(m_manager.get(QNetworkRequest(firmwareUrl(fileName, firmwareType))),
-                                      update::Limits::Firmware);
+    if (!FirmwareName::isPlainFileName(fileName)) {
+        qCWarning(lcUpdate) << "refused to download a file named" << fileName;
+        Q_EMIT availableFirmwaresChanged();
+        return;
+    }
+    if (QNetworkReply *old = m_firmwareReply) {
+        m_firmwareReply = nullptr;
+        old->disconnect(this);
+        old->abort();
+    }
+    // No larger than its name says: an image of 300 kilobytes never needs 16 megabytes.
+    update::ReplyLimit limit = m_limits.firmware;
+    if (const auto f = FirmwareName::fields(fileName))
+        if (const auto size = FirmwareName::maxBytes(*f))
+            limit.maxBytes = std::min(limit.maxBytes, *size + update::FirmwareSizeSlack);
+    m_firmwareReply = send(Request::Firmware, firmwareUrl(fileName, firmwareType), limit);
     connect(m_firmwareReply, &QNetworkReply::downloadProgress, this, &FirmwareCatalog::webServerUpdateDownloadProgress);
     setDownloadingFileName(enterLocalFolder() + fileName);
     m_downloadTimer.start();
+}
+
+void FirmwareCatalog::cancelFirmwareDownload()
+{
+    QNetworkReply *reply = m_firmwareReply;
+    if (!reply && m_downloadingFileName.isEmpty())
+        return;
+    endFirmwareDownload();
+    if (reply) {
+        reply->disconnect(this);
+        reply->abort();
+    }
+    Q_EMIT availableFirmwaresChanged();
+}
+
+void FirmwareCatalog::endFirmwareDownload()
+{
+    m_downloadTimer.stop();
+    m_firmwareReply = nullptr;
+    m_downloadingFileName.clear();
 }
 
 void FirmwareCatalog::webServerUpdateDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
@@ -181,28 +243,35 @@ void FirmwareCatalog::downloadTimeout()
 
 // ---- local files ---------------------------------------------------------------------------
 
-QString FirmwareCatalog::enterLocalFolder() const
+QString FirmwareCatalog::enterLocalFolder()
 {
-    const QString folder = localFolder();
-    if (QDir().mkpath(folder))
-        return folder;
-    // A folder of this client's own, never a user's (the working folder's Documents is usually the
-    // user's, and files unknown to the catalogue are removed from here).
-    const QString fallback = QDir::temp().absoluteFilePath(QStringLiteral("ardix-firmware")) + QLatin1Char('/');
-    QDir().mkpath(fallback);
-    return fallback;
+    QString folder = localFolder();
+    if (!QDir().mkpath(folder)) {
+        // A folder of this client's own, never a user's (the working folder's Documents is usually
+        // the user's).
+        folder = QDir::temp().absoluteFilePath(QStringLiteral("ardix-firmware")) + QLatin1Char('/');
+        QDir().mkpath(folder);
+    }
+    if (folder != m_folder) {
+        m_folder = folder;
+        Q_EMIT folderChanged(folder);
+    }
+    return folder;
 }
 
 // The names of the files this client downloaded into `folder`: only those are ever removed.
 namespace {
 const QString kManifest = QStringLiteral("downloaded-firmware.txt");
+constexpr qint64 kManifestMaxBytes = 64 * 1024;
 
 QStringList downloadedFiles(const QString &folder)
 {
     QFile file(folder + kManifest);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.read(64 * 1024)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList names = QString::fromUtf8(file.read(kManifestMaxBytes)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    names.removeIf([](const QString &n) { return !FirmwareName::isPlainFileName(n); });
+    return names;
 }
 
 void writeDownloadedFiles(const QString &folder, const QStringList &names)
@@ -221,15 +290,22 @@ QStringList FirmwareCatalog::localFirmwareFiles(const QString &folder, bool reve
     QDir::SortFlags sort = QDir::Name;
     if (reversed)
         sort |= QDir::Reversed;
-    return dir.entryList(reversed ? QStringList() : QStringList{QStringLiteral("*.bin")},
-                         QDir::Files | QDir::Hidden | QDir::NoSymLinks, sort);
+    QStringList files = dir.entryList(reversed ? QStringList() : QStringList{QStringLiteral("*.bin")},
+                                      QDir::Files | QDir::Hidden | QDir::NoSymLinks, sort);
+    files.removeAll(kManifest); // the folder's own bookkeeping is not a local file
+    return files;
 }
 
 void FirmwareCatalog::deleteLocalFile(const QString &fileName)
 {
-    const QString path = enterLocalFolder() + fileName;
-    if (QFile::exists(path))
-        QFile::remove(path);
+    if (FirmwareName::isPlainFileName(fileName)) {
+        const QString folder = enterLocalFolder();
+        if (QFile::exists(folder + fileName))
+            QFile::remove(folder + fileName);
+        QStringList downloaded = downloadedFiles(folder);
+        if (downloaded.removeAll(fileName) > 0)
+            writeDownloadedFiles(folder, downloaded);
+    }
     webServerFileListRequest();
 }
 
@@ -270,49 +346,60 @@ void FirmwareCatalog::getLocalFirmwaresList()
 void FirmwareCatalog::webServerReply(QNetworkReply *reply)
 {
     reply->deleteLater();
-    const QString url = reply->url().toString();
-    const bool isPing = url == pingUrl().toString();
-    const bool isFirmware = reply == m_firmwareReply;
+    const Request kind = kindOf(reply);
+    if (kind == Request::Firmware && reply != m_firmwareReply)
+        return; // replaced or cancelled
 
     if (reply->error() != QNetworkReply::NoError) {
-        if (isPing) {
+        if (kind == Request::Ping) {
             setIsServerOnline(false);
             return;
         }
-        if (isFirmware) {
+        if (kind == Request::Firmware) {
             // A failed or stalled download leaves nothing behind and does not keep the page waiting.
-            m_downloadTimer.stop();
-            m_firmwareReply = nullptr;
-            m_downloadingFileName.clear();
+            endFirmwareDownload();
+            const update::BoundHit hit = update::boundHit(reply);
+            Q_EMIT showInfoMessage(text(hit == update::BoundHit::Size       ? UpdateText::FirmwareTooLarge
+                                        : hit == update::BoundHit::Deadline ? UpdateText::FirmwareTooSlow
+                                                                            : UpdateText::FirmwareDownloadFailed));
         }
+        if (kind == Request::Catalogue && reply->property(AskedProperty).toBool()
+            && update::boundHit(reply) != update::BoundHit::None)
+            Q_EMIT showInfoMessage(text(UpdateText::CatalogueRefused));
         Q_EMIT availableFirmwaresChanged();
         return;
     }
 
     const QByteArray body = reply->readAll();
-    if (isPing) {
+    switch (kind) {
+    case Request::Ping:
         if (body == UpdateText::Pong)
             setIsServerOnline(true);
         return;
-    }
-    if (url == catalogueUrl().toString() && body.contains(UpdateText::CatalogueMarker)) {
-        catalogueReply(body);
+    case Request::Catalogue:
+        if (body.contains(UpdateText::CatalogueMarker))
+            catalogueReply(body);
         return;
-    }
-    const bool dashHistory = url == historyUrl(false).toString();
-    if ((dashHistory || url == historyUrl(true).toString()) && body.contains(UpdateText::HistoryMarker)) {
-        const QString history = QString::fromUtf8(body);
-        m_store.setValue(QLatin1String(dashHistory ? UpdateKey::UpdatesHistory : UpdateKey::PdmUpdatesHistory), history);
-        (dashHistory ? m_updatesHistory : m_pdmUpdatesHistory) = history;
-        Q_EMIT availableFirmwaresChanged();
+    case Request::DashHistory:
+    case Request::PdmHistory:
+        if (body.contains(UpdateText::HistoryMarker)) {
+            const bool dash = kind == Request::DashHistory;
+            const QString history = QString::fromUtf8(body);
+            m_store.setValue(QLatin1String(dash ? UpdateKey::UpdatesHistory : UpdateKey::PdmUpdatesHistory), history);
+            (dash ? m_updatesHistory : m_pdmUpdatesHistory) = history;
+            Q_EMIT availableFirmwaresChanged();
+        }
         return;
-    }
-    if (reply->isFinished() && !m_downloadingFileName.isEmpty() && isFirmware) {
-        firmwareReply(reply, body);
+    case Request::Firmware:
+        if (!m_downloadingFileName.isEmpty())
+            firmwareReply(body);
         return;
-    }
-    if (url == clientVersionUrl().toString())
+    case Request::ClientVersion:
         clientVersionReply(body);
+        return;
+    case Request::None:
+        return;
+    }
 }
 
 void FirmwareCatalog::catalogueReply(const QByteArray &body)
@@ -326,6 +413,8 @@ void FirmwareCatalog::catalogueReply(const QByteArray &body)
         names.removeFirst();
     for (QString &n : names)
         n = n.trimmed();
+    // Names become paths: anything but a plain file name is not the server's to give.
+    names.removeIf([](const QString &n) { return !FirmwareName::isPlainFileName(n); });
 
     for (const QString &file : local) {
         if (names.contains(file))
@@ -367,16 +456,17 @@ void FirmwareCatalog::catalogueReply(const QByteArray &body)
     Q_EMIT availableFirmwaresChanged();
 }
 
-void FirmwareCatalog::firmwareReply(QNetworkReply *reply, const QByteArray &body)
+void FirmwareCatalog::firmwareReply(const QByteArray &body)
 {
-    m_downloadTimer.stop();
-    m_firmwareReply = nullptr;
     const QString path = m_downloadingFileName;
+    endFirmwareDownload();
     const QString fileName = QFileInfo(path).fileName();
     const auto f = FirmwareName::fields(fileName);
     const QString expected = f ? f->at(FirmwareName::Md5Field) : QString();
-    if (expected.isEmpty() || !reply->url().toString().contains(expected))
+    if (expected.isEmpty()) {
+        Q_EMIT availableFirmwaresChanged();
         return;
+    }
 
     const QString md5 = QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Md5).toHex().toUpper());
     if (md5 != expected) {
@@ -395,7 +485,6 @@ void FirmwareCatalog::firmwareReply(QNetworkReply *reply, const QByteArray &body
             Q_EMIT showInfoMessage(text(offline ? UpdateText::SavedConnect : UpdateText::SavedReady));
         }
     }
-    m_downloadingFileName.clear();
     webServerFileListRequest();
 }
 
@@ -405,7 +494,7 @@ void FirmwareCatalog::clientVersionReply(const QByteArray &body)
         return;
     if (!update::isNewerClientVersion(QString::fromLatin1(body), m_host.clientVersion)) {
         m_firmwareCheckPending = true;
-        update::bounded(m_manager.get(QNetworkRequest(catalogueUrl())), update::Limits::Catalogue);
+        send(Request::Catalogue, catalogueUrl(), m_limits.catalogue);
     } else {
         Q_EMIT newClientVersionFound(QString::fromLatin1(body));
     }

@@ -4,6 +4,7 @@
 // newer firmware, the client version check and the installer download.
 
 #include "update/Downloader.h"
+#include "update/ReplyLimit.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -40,6 +41,11 @@ public:
 
     // Generic data location + "/Ardix/".
     static QString localFolder();
+    // Where firmware files are saved and found: the local folder, or a folder of this client's own
+    // when that cannot be made.
+    QString folder() const { return m_folder; }
+    // Test hook: shorter bounds.
+    void setLimits(const update::RequestLimits &limits);
 
     // Starts the ping (first after 500 ms, then every 1200 ms) and sends the client version check.
     void start();
@@ -69,6 +75,8 @@ public Q_SLOTS:
     void webServerDownloadFile(const QString &fileName, const QString &firmwareType);
     void webServerUpdateDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
     void downloadTimeout();
+    // The user gave up on the running firmware download: nothing is kept and nothing is said.
+    void cancelFirmwareDownload();
     void deleteLocalFile(const QString &fileName);
     void checkFirmwareVersion();
     void ping_remote_timeout();
@@ -89,20 +97,27 @@ Q_SIGNALS:
     void killAllInfoMessageDialogs();
     // An installer for this platform is ready to start (the kernel ends the client after it).
     void installerStarted(const QString &path);
+    void folderChanged(const QString &folder);
 
 private:
+    enum class Request { None, Ping, ClientVersion, Catalogue, DashHistory, PdmHistory, Firmware };
+    QNetworkReply *send(Request kind, const QUrl &url, update::ReplyLimit limit, int transferTimeoutMs = 0);
+    static Request kindOf(const QNetworkReply *reply);
+    void endFirmwareDownload();
     QString query() const;
     QUrl base(const char *path) const;
-    QString enterLocalFolder() const;
+    QString enterLocalFolder();
     QStringList localFirmwareFiles(const QString &folder, bool reversed) const;
     QVariantList entry(const QStringList &fields, const QString &fileName, bool downloaded) const;
     void catalogueReply(const QByteArray &body);
-    void firmwareReply(QNetworkReply *reply, const QByteArray &body);
+    void firmwareReply(const QByteArray &body);
     void clientVersionReply(const QByteArray &body);
     void sendCatalogueRequests();
     void disconnectDownloader();
 
     Host m_host;
+    update::RequestLimits m_limits;
+    QString m_folder;
     QUrl m_firmwareBase;
     QUrl m_siteBase;
     QNetworkAccessManager m_manager;

@@ -26,6 +26,29 @@ QString channelFolder(const QString &letter)
     return {};
 }
 
+bool isPlainFileName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name) {
+        // ':' would name a drive or a stream on Windows.
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20)
+            return false;
+    }
+    return true;
+}
+
+std::optional<qint64> maxBytes(const QStringList &fields)
+{
+    if (fields.size() != FieldCount)
+        return std::nullopt;
+    bool ok = false;
+    const qint64 kb = fields.at(SizeField).toLongLong(&ok);
+    if (!ok || kb <= 0 || kb > (qint64(1) << 40))
+        return std::nullopt;
+    return kb * 1024;
+}
+
 bool isTestBuild(const QString &fileName)
 {
     return fileName.contains(QLatin1String("pdmFirmware_T")) || fileName.contains(QLatin1String("firmware_T"));

@@ -20,6 +20,12 @@ std::optional<QStringList> fields(const QString &fileName);
 float versionNumber(const QString &version);
 // The server folder of a channel letter: "stable/", "beta/", "personal/", or none.
 QString channelFolder(const QString &letter);
+// Whether a name from the server can be used as a file of the firmware folder: not empty, no folder
+// part, no way up or out of it.
+bool isPlainFileName(const QString &name);
+// The largest body a file of this name may have (its kilobytes, rounded up), or nothing when the
+// name gives no size.
+std::optional<qint64> maxBytes(const QStringList &fields);
 // A test build ("firmware_T..." or "pdmFirmware_T...") is kept when the server stops listing it.
 bool isTestBuild(const QString &fileName);
 

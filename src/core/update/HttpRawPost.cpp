@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 const QByteArray kHeaderEnd("\r\n\r\n");
 const QByteArray kLineEnd("\r\n");
@@ -54,9 +56,18 @@ int RawHttpReply::parseStatus(const QByteArray &header)
 
 void RawHttpReply::onReadyRead()
 {
-    m_buffer += m_socket->readAll();
-    if (!m_finished && m_buffer.contains(kHeaderEnd))
+    if (m_finished) {
+        m_socket->readAll(); // a late piece after the header end is not ours to keep
+        return;
+    }
+    // Only the new bytes (and the few before them that may start the header end) are searched.
+    const qsizetype from = std::max<qsizetype>(0, m_buffer.size() - (kHeaderEnd.size() - 1));
+    m_buffer += m_socket->read(kMaxResponseBytes + 1 - m_buffer.size());
+    m_headerEnd = m_buffer.indexOf(kHeaderEnd, from);
+    if (m_headerEnd >= 0)
         finish(parseStatus(m_buffer));
+    else if (m_buffer.size() > kMaxResponseBytes)
+        finish(-1); // a page that never ends its header is no device's
 }
 
 void RawHttpReply::finish(int status)
@@ -66,10 +77,12 @@ void RawHttpReply::finish(int status)
     m_finished = true;
     m_timer->stop();
     if (m_socket->isOpen())
-        m_socket->close();
-    const int headerEnd = m_buffer.indexOf(kHeaderEnd);
-    const QString body = headerEnd < 0 ? QString() : QString::fromUtf8(m_buffer.mid(headerEnd + kHeaderEnd.size()));
-    emit finished(status, body);
+        m_socket->abort();
+    const QString body = m_headerEnd < 0 ? QString() : QString::fromUtf8(m_buffer.mid(m_headerEnd + kHeaderEnd.size()));
+    m_buffer.clear();
+    // Never from inside postUrlEncoded (a refused connection can fail at once): the caller connects
+    // to finished() after the call returns.
+    QMetaObject::invokeMethod(this, [this, status, body] { emit finished(status, body); }, Qt::QueuedConnection);
 }
 
 HttpRawPost::HttpRawPost(QObject *parent) : QObject(parent) {}

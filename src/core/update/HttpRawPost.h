@@ -14,6 +14,9 @@ class RawHttpReply : public QObject
 {
     Q_OBJECT
 public:
+    // A device's status page answers in a few hundred bytes; more without a header end is refused.
+    static constexpr qsizetype kMaxResponseBytes = 64 * 1024;
+
     explicit RawHttpReply(QObject *parent = nullptr);
 
     // Starts the request; finished() follows from the event loop.
@@ -32,6 +35,7 @@ private:
     QTimer *m_timer;
     QByteArray m_request;
     QByteArray m_buffer;
+    qsizetype m_headerEnd = -1;
     bool m_finished = false;
 };
 

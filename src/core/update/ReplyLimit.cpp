@@ -5,6 +5,18 @@
 
 namespace update {
 
+namespace {
+constexpr char HitProperty[] = "ardixBoundHit";
+
+void abortFor(QNetworkReply *reply, BoundHit hit)
+{
+    if (reply->isFinished())
+        return;
+    reply->setProperty(HitProperty, int(hit));
+    reply->abort();
+}
+} // namespace
+
 QNetworkReply *bounded(QNetworkReply *reply, ReplyLimit limit)
 {
     if (!reply)
@@ -14,17 +26,22 @@ QNetworkReply *bounded(QNetworkReply *reply, ReplyLimit limit)
     reply->setReadBufferSize(limit.maxBytes + 1);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, limit](qint64 received, qint64 total) {
         if (received > limit.maxBytes || total > limit.maxBytes)
-            reply->abort();
+            abortFor(reply, BoundHit::Size);
     });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, limit] {
         if (reply->bytesAvailable() > limit.maxBytes)
-            reply->abort();
+            abortFor(reply, BoundHit::Size);
     });
     auto *deadline = new QTimer(reply);
     deadline->setSingleShot(true);
-    QObject::connect(deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
+    QObject::connect(deadline, &QTimer::timeout, reply, [reply] { abortFor(reply, BoundHit::Deadline); });
     deadline->start(limit.deadlineMs);
     return reply;
+}
+
+BoundHit boundHit(const QNetworkReply *reply)
+{
+    return reply ? BoundHit(reply->property(HitProperty).toInt()) : BoundHit::None;
 }
 
 } // namespace update

@@ -17,16 +17,24 @@ struct ReplyLimit
 };
 
 // What each request may take.
-namespace Limits {
-constexpr ReplyLimit Ping{4 * 1024, 5'000};                 // "pong"
-constexpr ReplyLimit ClientVersion{4 * 1024, 15'000};       // one version line
-constexpr ReplyLimit Catalogue{1024 * 1024, 20'000};        // file names
-constexpr ReplyLimit History{256 * 1024, 20'000};           // release notes, kept in the settings store
-constexpr ReplyLimit Firmware{16 * 1024 * 1024, 600'000};   // a device image
-constexpr ReplyLimit Installer{512 * 1024 * 1024, 1'800'000}; // the client's own installer
-} // namespace Limits
+struct RequestLimits
+{
+    ReplyLimit ping{4 * 1024, 5'000};                   // "pong"
+    ReplyLimit clientVersion{4 * 1024, 15'000};         // one version line
+    ReplyLimit catalogue{1024 * 1024, 20'000};          // file names
+    ReplyLimit history{256 * 1024, 20'000};             // release notes, kept in the settings store
+    ReplyLimit firmware{16 * 1024 * 1024, 300'000};     // a device image; its name narrows the size
+    ReplyLimit installer{256 * 1024 * 1024, 1'800'000}; // the client's own installer
+};
+
+// A firmware file may be this much larger than the kilobytes its name gives (rounding).
+inline constexpr qint64 FirmwareSizeSlack = 1024;
 
 // Aborts `reply` past the limit's size or deadline; returns the reply for chaining.
 QNetworkReply *bounded(QNetworkReply *reply, ReplyLimit limit);
+
+// Whether `reply` was aborted by its bound, and which one.
+enum class BoundHit { None, Size, Deadline };
+BoundHit boundHit(const QNetworkReply *reply);
 
 } // namespace update

@@ -17,6 +17,14 @@ inline constexpr char DownloadErrorN[] = "Ошибка загрузки обно
 // The installer fetched is for another system: it is kept, not started.
 inline constexpr char InstallerNotForPlatform[] =
     "Загруженный установщик предназначен для другой системы, установите обновление вручную: ";
+// A firmware download the user asked for and that did not complete.
+inline constexpr char FirmwareTooLarge[] = "Файл прошивки больше, чем указано в его имени: загрузка прервана";
+inline constexpr char FirmwareTooSlow[] = "Загрузка файла прошивки длилась слишком долго и прервана";
+inline constexpr char FirmwareDownloadFailed[] =
+    "Ошибка загрузки файла прошивки\n\nпроверьте подключение к сети интернет!";
+// The list the user asked for came too large or too slowly; the one shown stays.
+inline constexpr char CatalogueRefused[] =
+    "Сервер обновлений прислал слишком длинный список или отвечал слишком долго, список не обновлён";
 inline constexpr char HistoryMarker[] = "История изменений";
 inline constexpr char CatalogueMarker[] = "firmwareFileList";
 inline constexpr char Pong[] = "pong";

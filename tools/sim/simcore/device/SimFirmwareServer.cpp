@@ -12,6 +12,7 @@ namespace {
 constexpr int MaxRequest = 16384;
 constexpr int StallPauseMs = 12000;
 constexpr char InstallerPath[] = "/site/downloads/Ardix_latest.exe";
+constexpr char MovedPrefix[] = "/moved";
 
 QByteArray versionField(const QByteArray &v) { return v.left(2) + "." + v.mid(2, 2); }
 
@@ -85,6 +86,8 @@ QPair<int, QByteArray> SimFirmwareServer::answer(const QByteArray &target) const
             QByteArray body = "firmwareFileList";
             for (const File &f : m_files)
                 body += " " + f.name.toLatin1();
+            for (const QString &name : m_extraNames)
+                body += " " + name.toUtf8();
             return {200, body};
         }
         if (query.startsWith(QLatin1String("updatesHistory&serial=")))
@@ -110,8 +113,17 @@ QPair<int, QByteArray> SimFirmwareServer::answer(const QByteArray &target) const
 
 void SimFirmwareServer::onRequest(QTcpSocket *s, const QByteArray &request)
 {
-    const QByteArray target = SimHttp::target(request);
+    QByteArray target = SimHttp::target(request);
     m_requests.append(target);
+    if (m_redirect) {
+        if (!target.startsWith(MovedPrefix)) {
+            s->write("HTTP/1.1 302 Found\r\nLocation: " + QByteArray(MovedPrefix) + target
+                     + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            s->disconnectFromHost();
+            return;
+        }
+        target.remove(0, qstrlen(MovedPrefix));
+    }
     const auto [status, body] = answer(target);
     const bool isFile = status == 200 && QUrl(QString::fromUtf8(target)).path().endsWith(QLatin1String(".bin"));
     const QByteArray reply = httpReply(status, body, isFile ? "application/octet-stream" : "text/html; charset=utf-8");

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QTcpServer;
 class QTcpSocket;
@@ -42,6 +43,10 @@ public:
     // Files served in pieces with a pause that outlasts the client's stall timeout.
     void setStallDownloads(bool on) { m_stall = on; }
     void setOnline(bool on) { m_online = on; }
+    // Every request is first sent elsewhere on this server with a "302 Found" (under "/moved").
+    void setRedirect(bool on) { m_redirect = on; }
+    // A name the catalogue lists beside the files, served by nothing ("../x", "a/b", ...).
+    void listName(const QString &name) { m_extraNames.append(name); }
     QList<QByteArray> requests() const { return m_requests; }
 
     // Status and body for a request target ("/firmware/app.php?ping"); pure, for tests.
@@ -58,5 +63,7 @@ private:
     bool m_corrupt = false;
     bool m_stall = false;
     bool m_online = true;
+    bool m_redirect = false;
+    QStringList m_extraNames;
     QList<QByteArray> m_requests;
 };
