@@ -145,6 +145,8 @@ void Flasher::pdmSerial()
     s_progressMemory = 0;
     m_port.resetResendCount();
     m_port.queueCommand(PrepareToFlash, firmwareSize());
+    // A boot loader that never gets ready ends in a message, not in waiting.
+    m_port.startWatchdog();
 }
 
 void Flasher::pdmReady(uint parameter)

@@ -402,8 +402,16 @@ void SimBootLoader::finish()
                     .arg(m_image.size()).arg(QString::fromLatin1(m_dev.options().firmware)));
     if (!m_dash)
         m_dev.sendCommand(VerifiedOk, 0); // only ever for an image that passed its check
-    // The device restarts into its new firmware: the link drops.
+    // The device restarts into its new firmware once its last words are out: the link drops.
     if (m_dev.m_client)
         m_dev.m_client->flush();
-    m_dev.restartIntoApplication();
+    const qint64 pending = m_dev.m_out.isEmpty() ? 0 : m_dev.m_out.back().due - m_dev.m_clock.elapsed();
+    if (pending > 0)
+        QTimer::singleShot(int(pending) + 1, &m_dev, [dev = &m_dev] {
+            if (dev->m_client)
+                dev->m_client->flush();
+            dev->restartIntoApplication();
+        });
+    else
+        m_dev.restartIntoApplication();
 }
