@@ -155,6 +155,38 @@ private Q_SLOTS:
         QCOMPARE(rig.kernel->ardixStatus(), ready);
     }
 
+    // A file damaged before it was named (its MD5 is its own) passes the client's check; the
+    // device verifies the whole image before it confirms the last packet and refuses it.
+    void imageFailingItsOwnCheck_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("dash") << int(SimRole::DashBoot) << kWriteError;
+        QTest::newRow("pdm") << int(SimRole::PdmBoot) << QString::fromUtf8(FlashText::BadFirmware);
+    }
+    void imageFailingItsOwnCheck()
+    {
+        QFETCH(int, role);
+        QFETCH(QString, text);
+        SimOptions o = dashBoot(true);
+        o.role = SimRole(role);
+        Rig rig(o);
+        QByteArray damaged = rig.image;
+        damaged[damaged.size() - 10] = char(damaged.at(damaged.size() - 10) ^ 0x01);
+        const QString name = SimFirmwareServer::fileName(flashtest::kindOf(o.role), "S186", damaged);
+        QFile f(FirmwareCatalog::localFolder() + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(damaged);
+        f.close();
+        rig.sim.setExpectedFirmware(damaged);
+
+        rig.kernel->flashFirmware(name);
+        QVERIFY(waitForEnd(rig, 30000));
+        QFile::remove(f.fileName());
+        checkOutcome(rig, text);
+        QVERIFY(rig.sim.firmwareReceived().isEmpty());
+    }
+
     // Boot-loader lines that reach the client in two reads are each read once and whole.
     void linesSplitAcrossReads()
     {
