@@ -25,23 +25,24 @@ inline SimFirmware::Kind kindOf(SimRole role)
     return role == SimRole::Pdm || role == SimRole::PdmBoot ? SimFirmware::Kind::Pdm : SimFirmware::Kind::Dash;
 }
 
-// Three packets for either boot loader, the last one short.
-inline int threePacketSize(SimFirmware::Kind kind)
+// That many packets for either boot loader, the last one short.
+inline int imageSize(SimFirmware::Kind kind, int packets)
 {
-    return kind == SimFirmware::Kind::Dash ? SimFirmware::DashHeaderSize + 2 * SimFirmware::DashPayload + 777
-                                           : SimFirmware::PdmHeaderSize + 2 * SimFirmware::PdmPayload + 555;
+    return kind == SimFirmware::Kind::Dash ? SimFirmware::DashHeaderSize + (packets - 1) * SimFirmware::DashPayload + 777
+                                           : SimFirmware::PdmHeaderSize + (packets - 1) * SimFirmware::PdmPayload + 555;
 }
+inline int threePacketSize(SimFirmware::Kind kind) { return imageSize(kind, 3); }
 
 class Rig
 {
 public:
-    Rig(SimOptions options, const QByteArray &newVersion = "S186") : sim(makeOptions(options))
+    Rig(SimOptions options, const QByteArray &newVersion = "S186", int packets = 3) : sim(makeOptions(options))
     {
         QSettings store(QStringLiteral("Ardix"), QStringLiteral("Ardix"));
         store.clear();
         store.sync();
         const SimFirmware::Kind kind = kindOf(options.role);
-        image = SimFirmware::make(kind, newVersion, threePacketSize(kind), 7);
+        image = SimFirmware::make(kind, newVersion, imageSize(kind, packets), 7);
         fileName = SimFirmwareServer::fileName(kind, newVersion, image);
         QDir().mkpath(FirmwareCatalog::localFolder());
         QFile f(FirmwareCatalog::localFolder() + fileName);
@@ -57,7 +58,13 @@ public:
         qputenv("ARDIX_DEVICE_PORT", QByteArray::number(sim.port()));
         kernel = std::make_unique<ArdixKernel>();
         progress = std::make_unique<QSignalSpy>(kernel.get(), &ArdixKernel::progressMoving);
-        QObject::connect(kernel.get(), &ArdixKernel::showInfoMessage, [this](const QString &t) { messages.append(t); });
+        QObject::connect(kernel.get(), &ArdixKernel::showInfoMessage, [this](const QString &t) {
+            messages.append(t);
+            // The simulated device takes the image as its own as it answers the last packet: a
+            // success claimed while it does not hold the whole file is a false one.
+            if (t == QString::fromUtf8(Success))
+                deviceHeldImageAtSuccess.append(sim.firmwareReceived() == image);
+        });
     }
 
     ~Rig()
@@ -94,6 +101,7 @@ public:
     QByteArray image;
     QString fileName;
     QStringList messages;
+    QList<bool> deviceHeldImageAtSuccess;
     QStringList trace;
     QElapsedTimer clock;
 };

@@ -1,8 +1,10 @@
 // Firmware packets and the dash boot loader's lines, as bytes.
+#include "link/flash/FirmwareFileCheck.h"
 #include "link/flash/FirmwarePacket.h"
 #include "settings/ArdixEnums.h"
 #include "settings/layout/Crc32Words.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -127,6 +129,44 @@ private Q_SLOTS:
         QCOMPARE(buffer.flush(), (QList<QList<QByteArray>>{{"BOOT", "S1.85"}}));
         buffer.feed(QByteArray(BootLineBuffer::MaxPending + 10, 'x'));
         QVERIFY(!buffer.hasPending());
+    }
+
+    // A file is offered and flashed only when its content has the MD5 its name carries.
+    void fileAgainstItsName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("check");
+        const QByteArray good = firmware(5000);
+        const QString md5 = QString::fromLatin1(QCryptographicHash::hash(good, QCryptographicHash::Md5).toHex());
+        const QString name = QStringLiteral("firmware_S1.86_5_2024-05-01_%1_x.bin");
+        QTest::newRow("intact") << name.arg(md5.toUpper()) << good << int(FileCheck::Intact);
+        QTest::newRow("intact, lower-case MD5") << name.arg(md5) << good << int(FileCheck::Intact);
+        QTest::newRow("truncated") << name.arg(md5.toUpper()) << good.left(4096) << int(FileCheck::Mismatch);
+        QByteArray flipped = good;
+        flipped[100] = char(flipped.at(100) ^ 0x80);
+        QTest::newRow("one byte changed") << name.arg(md5.toUpper()) << flipped << int(FileCheck::Mismatch);
+        QTest::newRow("empty") << name.arg(md5.toUpper()) << QByteArray() << int(FileCheck::Mismatch);
+        QTest::newRow("five fields") << QStringLiteral("firmware_S1.86_5_%1_x.bin").arg(md5) << good
+                                     << int(FileCheck::NoChecksum);
+    }
+    void fileAgainstItsName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, check);
+        QCOMPARE(int(checkAgainstName(name, content)), check);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        QCOMPARE(int(checkFile(path)), check);
+        QCOMPARE(isIntactFirmwareFile(path), check == int(FileCheck::Intact));
+        if (check != int(FileCheck::NoChecksum))
+            QCOMPARE(int(checkFile(dir.filePath(QStringLiteral("gone") + name))), int(FileCheck::Unreadable));
     }
 };
 

@@ -1,6 +1,7 @@
 // The simulated device, driven over loopback by a bare client written here from the frame table
 // (not the simulator's codec and not the client's), so that all three must agree on the bytes.
 #include "simcore/device/DeviceSimulator.h"
+#include "simcore/device/SimFirmware.h"
 #include "simcore/device/SimSettingsBlocks.h"
 #include "simcore/device/SyntheticLog.h"
 
@@ -618,9 +619,9 @@ void TestSimDevice::bootLoadersTakeCheckedPackets()
     QFETCH(bool, dash);
     const int header = dash ? 164 : 112;
     const int payload = dash ? 40960 : 22528;
-    QByteArray firmware(header + payload + 100, '\0');
-    for (int i = 0; i < firmware.size(); ++i)
-        firmware[i] = char((i * 7 + i / 251) & 0xFF);
+    // An image the boot loader can verify as a whole once it is in.
+    const QByteArray firmware = SimFirmware::make(dash ? SimFirmware::Kind::Dash : SimFirmware::Kind::Pdm, "S186",
+                                                  header + payload + 100);
     auto packet = [&](int i) {
         const int offset = header + i * payload;
         const QByteArray chunk = firmware.mid(offset, qMin(payload, int(firmware.size()) - offset));
@@ -654,6 +655,8 @@ void TestSimDevice::bootLoadersTakeCheckedPackets()
         c.m_sock.write(flash + char(flash.size()) + "\r\n");
         QCOMPARE(c.line(), "FLASHREADY:" + QByteArray::number(firmware.size()));
     } else {
+        c.command(36); // the serial number first, as the device requires
+        QCOMPARE(nextFrame(c).type, quint8(36));
         c.command(13, quint32(firmware.size()));
         const Frame ready = nextFrame(c);
         QCOMPARE(ready.type, quint8(37));

@@ -30,6 +30,7 @@ bool parseFlashFault(const QString &text, FlashFault *fault)
         {"drop", FlashFault::Drop}, {"corrupt", FlashFault::Corrupt}, {"abort", FlashFault::Abort},
         {"disconnect", FlashFault::Disconnect}, {"silence", FlashFault::Silence},
         {"wrongdevice", FlashFault::WrongDevice}, {"error", FlashFault::DeviceError},
+        {"mute", FlashFault::Mute},
     };
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() < 2 || parts.size() > 3)
@@ -76,11 +77,17 @@ int main(int argc, char **argv)
     const QCommandLineOption firmwarePort("firmware-web-port",
                                           "Port of the firmware web server and the maker's site (-1: none).", "port", "-1");
     const QCommandLineOption flashFault("flash-fault",
-                                        "Boot loader fault at a packet: drop|corrupt|abort|disconnect|silence|wrongdevice|error:packet[:times].",
+                                        "Boot loader fault at a packet: drop|corrupt|abort|disconnect|silence|wrongdevice|error|mute:packet[:times]; "
+                                        "several play in order.",
                                         "fault");
     const QCommandLineOption bootTimeout("boot-timeout", "How long a boot loader waits for a packet (ms).", "ms", "2000");
+    const QCommandLineOption noFlashReady("no-flashready",
+                                          "The dash boot loader is an older one: no FLASHREADY after the FLASH line.");
+    const QCommandLineOption splitLines("split-lines", "The dash boot loader writes each line in two pieces, ms apart.",
+                                        "ms", "0");
     p.addOptions({role, port, webPort, firmware, serial, board, state, seed, drop, corrupt, delay, stall,
-                  disconnect, resend, badRealtime, logs, laps, drift, verbose, firmwarePort, flashFault, bootTimeout});
+                  disconnect, resend, badRealtime, logs, laps, drift, verbose, firmwarePort, flashFault, bootTimeout,
+                  noFlashReady, splitLines});
     p.process(app);
 
     SimOptions o;
@@ -110,6 +117,8 @@ int main(int argc, char **argv)
     o.logTemplate.laps = p.value(laps).toInt();
     o.driftMs = p.value(drift).toInt();
     o.bootPacketTimeoutMs = p.value(bootTimeout).toInt();
+    o.bootSaysFlashReady = !p.isSet(noFlashReady);
+    o.bootLineSplitMs = p.value(splitLines).toInt();
     for (const QString &text : p.values(flashFault)) {
         FlashFault f;
         if (!parseFlashFault(text, &f)) {

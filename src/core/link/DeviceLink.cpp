@@ -116,6 +116,7 @@ void DeviceLink::setDeviceId(int newDeviceId)
 
 void DeviceLink::goWifiOffline()
 {
+    m_bootLoaderPeer = false;
     setArdixStatus(ardixOffline);
     closeAndAbort();
     Q_EMIT deviceSerialCleared();
@@ -125,6 +126,10 @@ void DeviceLink::goWifiOffline()
 
 void DeviceLink::sendToArdix(uint action, uint dataOrCommand, uint i_parameter)
 {
+    if (framesHeld()) {
+        qCInfo(lcLink) << "frame held back from the boot loader's stream:" << action << dataOrCommand;
+        return;
+    }
     FrameContext ctx;
     ctx.status = m_status;
     ctx.deviceId = m_deviceId;
@@ -163,6 +168,7 @@ qint64 DeviceLink::writeRaw(const QByteArray &bytes)
 
 void DeviceLink::redial()
 {
+    m_bootLoaderPeer = false;
     closeAndAbort();
     dial();
 }
@@ -192,7 +198,8 @@ void DeviceLink::wifi_sendToArdixTimeout()
             m_queue.clearAwaitingReply();
     } else if (!m_queue.isEmpty()) {
         const QueueEntry e = m_queue.takeFirst();
-        if (m_status != ardixOnline && !e.isKeepOnline() && m_deviceId != Device_PmxBoot) {
+        if (framesHeld()
+            || (m_status != ardixOnline && !e.isKeepOnline() && m_deviceId != Device_PmxBoot)) {
             m_queue.clearAwaitingReply();
         } else {
             if (SendQueue::wantsBusyIndicator(e))
@@ -327,6 +334,7 @@ void DeviceLink::onWifiConnected()
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_queue.clear();
+    m_bootLoaderPeer = false;
     m_errorPopUps = 0;
     m_checkOnline->start(CheckOnlineMs);
     if (m_status != ardixOnline) {
@@ -337,6 +345,7 @@ void DeviceLink::onWifiConnected()
 
 void DeviceLink::onWifiDisconnected()
 {
+    m_bootLoaderPeer = false;
     setArdixStatus(ardixOffline);
     m_keepOnline->start(KeepOnlineMs);
     m_receiver.reset();
@@ -350,6 +359,7 @@ void DeviceLink::onWifiDisconnected()
 void DeviceLink::onWifiError(QAbstractSocket::SocketError socketError)
 {
     qCInfo(lcLink) << "socket error" << socketError << m_socket->errorString();
+    m_bootLoaderPeer = false;
     setArdixStatus(ardixOffline);
     m_receiver.reset();
     stopWatchdogs();

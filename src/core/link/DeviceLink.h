@@ -77,6 +77,10 @@ public:
     qint64 writeRaw(const QByteArray &bytes);
     // Abort the socket and dial again (a boot loader that stopped taking packets).
     void redial();
+    // Until this connection ends no frame goes out: its peer is the dash boot loader, which
+    // counts raw bytes. Frames are held as well while packets flow to either boot loader.
+    void holdFramesForBootLoader() { m_bootLoaderPeer = true; }
+    bool framesHeld() const { return m_bootLoaderPeer || m_status == LinkConst::ardixReflash; }
 
     static qint64 localSecondsSinceEpoch();
 
@@ -180,4 +184,5 @@ private:
     int m_errorPopUps = 0;
     QueueEntry m_lastSent;
     bool m_hasLastSent = false;
+    bool m_bootLoaderPeer = false;
 };

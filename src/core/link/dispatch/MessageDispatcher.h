@@ -84,6 +84,8 @@ public Q_SLOTS:
     void logDataTimeout() { m_log.timeout(); }
     // The link went offline on purpose: the device will be identified again.
     void forgetSerialHash() { m_serialHash.clear(); }
+    // The dash boot loader names the device by the same hash.
+    void setSerialHash(const QString &text) { m_serialHash = text; }
 
 Q_SIGNALS:
     void popUpSignal(const QString &popUpText);

@@ -31,6 +31,7 @@ void DeviceLinkFlashPort::stopWatchdog() { m_link.flashingTimer()->stop(); }
 void DeviceLinkFlashPort::startBootWait() { m_link.bootWaitTimer()->start(); }
 void DeviceLinkFlashPort::stopBootWait() { m_link.bootWaitTimer()->stop(); }
 void DeviceLinkFlashPort::redial() { m_link.redial(); }
+void DeviceLinkFlashPort::holdFramesForBootLoader() { m_link.holdFramesForBootLoader(); }
 QString DeviceLinkFlashPort::currFirmwareVersion() const { return m_dispatcher.currFirmwareVersion(); }
 void DeviceLinkFlashPort::setCurrFirmwareVersion(const QString &text) { m_dispatcher.setCurrFirmwareVersion(text); }
 
@@ -39,6 +40,8 @@ void DeviceLinkFlashPort::setPdmFirmwareFromParameter(uint parameter)
     m_dispatcher.setPdmCurrFirmwareVersion(FirmwareVersion::textFromParameter(parameter));
 }
 
+QString DeviceLinkFlashPort::serialHash() const { return m_dispatcher.serialHash(); }
+void DeviceLinkFlashPort::setSerialHash(const QString &hash) { m_dispatcher.setSerialHash(hash); }
 void DeviceLinkFlashPort::forgetSerialHash() { m_dispatcher.forgetSerialHash(); }
 void DeviceLinkFlashPort::resetResendCount() { m_dispatcher.resetResendCount(); }
 
@@ -51,4 +54,8 @@ void connectFlasherToLink(DeviceLink &link, Flasher &flasher)
     QObject::connect(&link, &DeviceLink::bootLoaderText, &flasher, &Flasher::onBootText);
     QObject::connect(&link, &DeviceLink::flashingTimeout, &flasher, &Flasher::wifi_flashingTimeout);
     QObject::connect(&link, &DeviceLink::bootWaitTimeout, &flasher, &Flasher::wifi_kostilStariyBootTimeout);
+    QObject::connect(&link, &DeviceLink::ardixStatusChanged, &flasher, [&link, &flasher] {
+        if (link.ardixStatus() == LinkConst::ardixOffline)
+            flasher.onLinkOffline();
+    });
 }

@@ -28,9 +28,12 @@ public:
     void startBootWait() override;
     void stopBootWait() override;
     void redial() override;
+    void holdFramesForBootLoader() override;
     QString currFirmwareVersion() const override;
     void setCurrFirmwareVersion(const QString &text) override;
     void setPdmFirmwareFromParameter(uint parameter) override;
+    QString serialHash() const override;
+    void setSerialHash(const QString &hash) override;
     void forgetSerialHash() override;
     void resetResendCount() override;
 

@@ -25,11 +25,16 @@ public:
     virtual void stopBootWait() = 0;
     // Abort the socket and dial the device again.
     virtual void redial() = 0;
+    // The peer on this connection is the dash boot loader: it reads no frames, and one among its
+    // packets would shift every byte after it.
+    virtual void holdFramesForBootLoader() = 0;
 
     // Device identity, kept by the command handler.
     virtual QString currFirmwareVersion() const = 0;
     virtual void setCurrFirmwareVersion(const QString &text) = 0;
     virtual void setPdmFirmwareFromParameter(uint parameter) = 0;
+    virtual QString serialHash() const = 0;
+    virtual void setSerialHash(const QString &hash) = 0;
     virtual void forgetSerialHash() = 0;
     virtual void resetResendCount() = 0;
 };

@@ -6,6 +6,8 @@ inline constexpr char Success[] = "Обновление успешно уста�
 inline constexpr char PdmBoot[] = "PDM в режиме\nобновления";
 inline constexpr char DashBoot[] = "устройство в\nрежиме обновления";
 inline constexpr char NoFile[] = "Файл прошивки не найден, загрузите его заново";
+inline constexpr char DamagedFile[] =
+    "Файл прошивки поврежден: его контрольная сумма не совпадает с указанной в имени файла. Загрузите его заново";
 inline constexpr char Failed[] =
     "ОШИБКА, что-то пошло не так. Попробуйте отключить питание, закрыть приложение и попробовать все "
     "сначала. При использовании WiFi рабочая дистанция ограничена";

@@ -2,6 +2,7 @@
 
 #include "link/LinkConstants.h"
 #include "link/LinkLog.h"
+#include "link/flash/FirmwareFileCheck.h"
 #include "link/flash/FlashTexts.h"
 
 #include <QFile>
@@ -14,6 +15,8 @@ namespace {
 constexpr int SerialHashLength = 128;
 constexpr int PdmTimeoutsBeforeFailing = 5;
 constexpr int DashRedialAt1 = 5, DashRedialAt2 = 10, DashRedialFrom = 15;
+// A boot loader that times out after every re-dial would be re-dialled for ever.
+constexpr int DashRedialsBeforeFailing = 3;
 constexpr uint8_t ProgressCeiling = 98;
 } // namespace
 
@@ -49,6 +52,11 @@ bool Flasher::reflashing() const
 
 void Flasher::flashFirmware(const QString &fileName)
 {
+    if (reflashing()) {
+        // The packets in flight are cut from the buffer a new file would replace.
+        qCInfo(lcLink) << "flashing runs already, ignoring" << fileName;
+        return;
+    }
     m_port.restartKeepOnline();
     m_bootText.clear();
     QFile file(m_folder + fileName);
@@ -60,17 +68,23 @@ void Flasher::flashFirmware(const QString &fileName)
     }
     if (!file.open(QIODevice::ReadOnly))
         return;
+    QByteArray content = file.readAll();
+    if (flash::checkAgainstName(fileName, content) != flash::FileCheck::Intact) {
+        // Packets carry checksums of whatever the file holds: the device would take the damage.
+        qCInfo(lcLink) << "firmware file does not match the MD5 in its name" << file.fileName();
+        show(FlashText::DamagedFile);
+        return;
+    }
     waitForPreparation();
-    m_firmware = file.readAll();
+    m_firmware = std::move(content);
     m_prepared[0] = m_prepared[1] = -1;
+    resetRun();
+    m_redials = 0;
 
     const int status = m_port.ardixStatus();
     if (status == ardixBootOnline && m_port.deviceId() == Device_Ardix7Boot) {
         // The dash boot loader reads no frames: it is asked in its own words.
-        m_port.writeRaw(flash::flashLine(firmwareSize()));
-        m_port.startBootWait();
-        s_progressMemory = 0;
-        m_port.startWatchdog();
+        sendFlashLine();
     } else if (status == ardixOnline || status == ardixBootOnline) {
         m_port.queueCommand(PrepareToFlash, firmwareSize());
         m_port.startWatchdog();
@@ -131,6 +145,8 @@ void Flasher::pdmSerial()
     s_progressMemory = 0;
     m_port.resetResendCount();
     m_port.queueCommand(PrepareToFlash, firmwareSize());
+    // A boot loader that never gets ready ends in a message, not in waiting.
+    m_port.startWatchdog();
 }
 
 void Flasher::pdmReady(uint parameter)
@@ -139,7 +155,6 @@ void Flasher::pdmReady(uint parameter)
     if (m_port.ardixStatus() != ardixBootOnline || !hasFirmware() || parameter != firmwareSize())
         return;
     beginPackets();
-    m_port.startWatchdog();
     sendCurrentPacket();
 }
 
@@ -147,19 +162,13 @@ void Flasher::pdmVerified()
 {
     m_port.startWatchdog();
     m_timeouts = 0;
-    ++m_index;
-    m_confirmed += m_lastPacketBytes;
-    m_lastPacketBytes = 0;
-    if (m_confirmed >= firmwareSize())
-        success();
-    else
-        sendCurrentPacket();
+    packetConfirmed(m_index);
 }
 
 void Flasher::pdmResend(bool timeout, uint parameter)
 {
     ++m_retries;
-    m_index = parameter;
+    m_index = std::min<uint32_t>(parameter, lastPacketIndex());
     m_port.startWatchdog();
     if (timeout && ++m_timeouts >= PdmTimeoutsBeforeFailing) {
         m_port.redial();
@@ -212,12 +221,13 @@ void Flasher::onLine(const QList<QByteArray> &parts)
     const QByteArray &arg = parts.at(1);
 
     if (what == "bootloader") {
+        m_port.holdFramesForBootLoader();
         m_port.forgetSerialHash();
-        m_bootSerialHash.clear();
         m_port.setCurrFirmwareVersion(QString());
+        // The same hash the application sends: the catalogue asks for this device by it.
         if (arg.size() == SerialHashLength)
-            m_bootSerialHash = QString::fromLatin1(arg);
-        if (!m_bootSerialHash.isEmpty())
+            m_port.setSerialHash(QString::fromLatin1(arg).toUpper());
+        if (!m_port.serialHash().isEmpty())
             m_port.writeRaw(flash::connectLine());
         m_port.setDeviceId(Device_Ardix7Boot);
         return;
@@ -233,19 +243,14 @@ void Flasher::onLine(const QList<QByteArray> &parts)
         m_port.setArdixStatus(ardixBootOnline);
         Q_EMIT popUpSignal(QString::fromUtf8(FlashText::DashBoot));
         m_port.setDeviceId(Device_Ardix7Boot);
-        if (hasFirmware()) {
-            m_port.writeRaw(flash::flashLine(firmwareSize()));
-            m_port.startBootWait();
-            s_progressMemory = 0;
-        }
+        if (hasFirmware())
+            sendFlashLine();
         return;
     }
     if (what == "FLASHREADY") {
         m_port.stopBootWait();
-        if (m_port.ardixStatus() == ardixBootOnline && hasFirmware()) {
+        if (m_port.ardixStatus() == ardixBootOnline && hasFirmware())
             beginPackets();
-            prepareInto(0);
-        }
         if (reflashing())
             dashReflashLine(parts);
         return;
@@ -273,11 +278,11 @@ void Flasher::dashReflashLine(const QList<QByteArray> &parts)
         ++m_retries;
         bool ok = false;
         const uint wanted = parts.at(1).toUInt(&ok);
-        m_index = ok ? wanted : 0;
+        m_index = std::min<uint32_t>(ok ? wanted : 0, lastPacketIndex());
         if (what == "TIMEOUT") {
             ++m_timeouts;
             if (m_timeouts == DashRedialAt1 || m_timeouts == DashRedialAt2 || m_timeouts > DashRedialFrom) {
-                m_port.redial();
+                dashRedial();
                 return;
             }
         }
@@ -286,21 +291,48 @@ void Flasher::dashReflashLine(const QList<QByteArray> &parts)
         return;
     }
     if (what == "DONE") {
-        m_timeouts = 0;
-        m_confirmed += m_lastPacketBytes;
-        m_lastPacketBytes = 0;
-        ++m_index;
-        if (m_confirmed >= firmwareSize())
-            success();
-        else
+        // The device names the packet it took; it cannot have taken one not yet sent.
+        bool ok = false;
+        const uint taken = parts.at(1).toUInt(&ok);
+        const uint32_t index = ok ? taken : m_index;
+        if (index > m_index || index > lastPacketIndex()) {
+            qCInfo(lcLink) << "boot loader confirmed packet" << index << "while" << m_index << "was sent";
             sendCurrentPacket();
+            return;
+        }
+        m_timeouts = 0;
+        packetConfirmed(index);
         return;
     }
     sendCurrentPacket();
 }
 
+void Flasher::dashRedial()
+{
+    if (++m_redials > DashRedialsBeforeFailing) {
+        m_port.redial();
+        failFlashing();
+        return;
+    }
+    // The boot loader starts over on the new connection ("BOOT", then the FLASH line again).
+    resetRun();
+    m_port.setArdixStatus(ardixOffline);
+    m_port.redial();
+}
+
+void Flasher::sendFlashLine()
+{
+    m_port.holdFramesForBootLoader();
+    m_port.writeRaw(flash::flashLine(firmwareSize()));
+    m_port.startBootWait();
+    // A boot loader that stays silent from here on must not leave the run waiting for ever.
+    m_port.startWatchdog();
+    s_progressMemory = 0;
+}
+
 void Flasher::dashError(const QByteArray &reason)
 {
+    m_port.stopBootWait();
     m_port.setArdixStatus(ardixOffline);
     m_port.stopWatchdog();
     m_port.restartKeepOnline();
@@ -312,12 +344,11 @@ void Flasher::dashError(const QByteArray &reason)
         s_progressMemory = 0;
         Q_EMIT progressMoving(100);
         show(FlashText::DashTimeout);
-        clearFlashingState();
     } else {
         show(FlashText::OtherDashError);
     }
-    waitForPreparation();
-    m_firmware.clear();
+    // Whatever the error, a later start must not count on this run's packets.
+    clearFlashingState();
 }
 
 // ---- packets -------------------------------------------------------------------------------
@@ -325,15 +356,50 @@ void Flasher::dashError(const QByteArray &reason)
 void Flasher::beginPackets()
 {
     m_port.setArdixStatus(ardixReflash);
+    resetRun();
+    m_startTime = QDateTime::currentDateTime();
+    s_progressMemory = 0;
+    Q_EMIT progressMoving(1);
+    m_port.startWatchdog();
+}
+
+void Flasher::resetRun()
+{
     m_index = 0;
     m_confirmed = 0;
-    m_lastPacketBytes = 0;
     m_retries = 0;
-    m_startTime = QDateTime::currentDateTime();
     m_timeouts = 0;
-    s_progressMemory = 0;
     m_lastPacketGrace = false;
-    Q_EMIT progressMoving(1);
+}
+
+void Flasher::onLinkOffline()
+{
+    resetRun();
+    m_bootText.clear();
+    m_bootTextFlush.stop();
+}
+
+uint32_t Flasher::lastPacketIndex() const
+{
+    const uint32_t count = flash::packetCount(firmwareSize(), flash::geometryFor(m_port.deviceId()));
+    return count > 0 ? count - 1 : 0;
+}
+
+void Flasher::packetConfirmed(uint32_t index)
+{
+    const flash::PacketGeometry g = flash::geometryFor(m_port.deviceId());
+    if (flash::packetCount(firmwareSize(), g) == 0) {
+        // Nothing but a header: no packet the device confirms can make a whole image.
+        failFlashing();
+        return;
+    }
+    m_confirmed = uint32_t(std::min<uint64_t>(firmwareSize(), uint64_t(g.header) + (uint64_t(index) + 1) * g.payload));
+    if (index >= lastPacketIndex()) {
+        success();
+        return;
+    }
+    m_index = index + 1;
+    sendCurrentPacket();
 }
 
 void Flasher::waitForPreparation()
@@ -372,9 +438,7 @@ void Flasher::sendCurrentPacket()
             *out = flash::preparePacket(firmware, next, g);
         });
 
-    const qint64 written = m_port.writeRaw(current);
-    if (written >= 0)
-        m_lastPacketBytes = uint32_t(std::max<qint64>(0, written - qint64(flash::DescriptorSize)));
+    m_port.writeRaw(current);
     emitProgress();
 }
 
@@ -394,12 +458,8 @@ void Flasher::emitProgress()
 void Flasher::clearFlashingState()
 {
     waitForPreparation();
-    m_index = 0;
-    m_confirmed = 0;
-    m_lastPacketBytes = 0;
-    m_retries = 0;
-    m_timeouts = 0;
-    m_lastPacketGrace = false;
+    resetRun();
+    m_redials = 0;
     m_packets[0].clear();
     m_packets[1].clear();
     m_prepared[0] = m_prepared[1] = -1;
@@ -424,11 +484,18 @@ void Flasher::success()
 void Flasher::wifi_flashingTimeout()
 {
     if (!reflashing()) {
+        m_port.stopBootWait();
         m_port.setArdixStatus(ardixOffline);
         m_port.stopWatchdog();
         Q_EMIT progressMoving(100);
         Q_EMIT hideBusy();
         Q_EMIT flashingEnded();
+        // The device never got ready (or never came back after a re-dial): say so, and do not
+        // start this file behind the user's back when a boot loader turns up later.
+        if (hasFirmware()) {
+            show(FlashText::Failed);
+            clearFlashingState();
+        }
         return;
     }
     const uint32_t payload = flash::geometryFor(m_port.deviceId()).payload;
@@ -453,13 +520,8 @@ void Flasher::failFlashing()
 
 void Flasher::wifi_kostilStariyBootTimeout()
 {
-    if (m_port.ardixStatus() == ardixBootOnline) {
-        m_port.setArdixStatus(ardixReflash);
-        m_index = 0;
-        m_lastPacketBytes = 0;
-        m_startTime = QDateTime::currentDateTime();
-        m_timeouts = 0;
-        Q_EMIT progressMoving(1);
-    }
     m_port.stopBootWait();
+    // An older boot loader sends no FLASHREADY: its first line then asks for packet 0.
+    if (m_port.ardixStatus() == ardixBootOnline && hasFirmware())
+        beginPackets();
 }

@@ -35,7 +35,6 @@ public:
     uint32_t retryCount() const { return m_retries; }
     int timeoutCount() const { return m_timeouts; }
     QDateTime startTime() const { return m_startTime; }
-    QString bootSerialHash() const { return m_bootSerialHash; }
 
 public Q_SLOTS:
     // Every command frame the link received (only the PDM boot loader's matter here).
@@ -44,6 +43,8 @@ public Q_SLOTS:
     void onBootText(const QByteArray &chunk);
     void wifi_flashingTimeout();
     void wifi_kostilStariyBootTimeout();
+    // The link went down: whatever the device had taken is void, the next start begins at 0.
+    void onLinkOffline();
 
 Q_SIGNALS:
     void progressMoving(uint progress);
@@ -66,7 +67,13 @@ private:
     void dashReflashLine(const QList<QByteArray> &parts);
     void dashError(const QByteArray &reason);
 
+    void sendFlashLine();
+    void dashRedial();
     void beginPackets();
+    void resetRun();
+    uint32_t lastPacketIndex() const;
+    // The device holds packets 0 to index: that many bytes are in.
+    void packetConfirmed(uint32_t index);
     void sendCurrentPacket();
     void prepareInto(uint32_t packetNum);
     void waitForPreparation();
@@ -89,14 +96,15 @@ private:
     QByteArray m_packets[2];
     int64_t m_prepared[2] = {-1, -1}; // packet index each buffer holds
     QFuture<void> m_preparing;
+    // One run: from the boot loader's ready (or the boot wait) to an ending or a lost link.
     uint32_t m_index = 0;
     uint32_t m_confirmed = 0;
-    uint32_t m_lastPacketBytes = 0;
     uint32_t m_retries = 0;
     int m_timeouts = 0;
     bool m_lastPacketGrace = false;
     QDateTime m_startTime;
-    QString m_bootSerialHash;
+    // Re-dials since flashFirmware: each starts the file over, so they are bounded.
+    int m_redials = 0;
 
     // Last percentage emitted; process-wide as the devices only ever flash one at a time.
     static uint8_t s_progressMemory;

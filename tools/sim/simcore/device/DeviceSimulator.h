@@ -48,6 +48,8 @@ struct SimOptions
     QList<FlashFault> flashFaults;
     int bootPacketTimeoutMs = 2000;
     int bootAnswerDelayMs = 0; // a boot loader's time to write each packet into its flash
+    bool bootSaysFlashReady = true; // false: an older dash boot loader, silent after the FLASH line
+    int bootLineSplitMs = 0;        // > 0: the dash boot loader writes each line in two pieces this far apart
     QByteArray expectedFirmware;
 };
 
@@ -95,6 +97,8 @@ public:
     void setBootPacketTimeoutMs(int ms) { m_opt.bootPacketTimeoutMs = ms; }
     // Packets whose checksums were sound but did not match the expected file.
     int packetMismatches() const { return m_packetMismatches; }
+    // Packets a boot loader answered as bad (a stray byte before one spoils every one after it).
+    int rejectedPackets() const { return m_rejectedPackets; }
     // Time the boot loader's delayed answers really waited, summed: a loaded machine wakes late.
     qint64 bootAnswerWaitNs() const { return m_bootAnswerWaitNs; }
 
@@ -164,6 +168,7 @@ private:
     QByteArray m_firmware;
     QList<FlashFault> m_flashFaults;
     int m_packetMismatches = 0;
+    int m_rejectedPackets = 0;
     qint64 m_bootAnswerWaitNs = 0;
     std::function<void(const QString &)> m_trace;
 

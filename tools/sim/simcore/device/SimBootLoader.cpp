@@ -20,6 +20,9 @@ enum Cmd : quint8 {
 enum ErrorCode : quint8 { BadFirmware = 0, WrongSerialNumber = 1 };
 constexpr int DescriptorSize = 16;
 constexpr int MaxFirmware = 8 * 1024 * 1024;
+constexpr char ConnectWord[] = "CONNECT";
+constexpr char FlashWord[] = "FLASH";
+constexpr int FlashWordSize = 5;
 
 } // namespace
 
@@ -35,18 +38,56 @@ bool SimBootLoader::takesRawBytes() const
     return m_dash || m_flashing;
 }
 
+QByteArray SimBootLoader::serialHash(quint32 serial)
+{
+    return QCryptographicHash::hash("ardix-sim-serial-" + QByteArray::number(serial), QCryptographicHash::Sha512)
+        .toHex()
+        .toUpper();
+}
+
 void SimBootLoader::say(const QByteArray &line)
 {
     m_dev.trace(QStringLiteral("-> TEXT %1").arg(QString::fromLatin1(line)));
-    m_dev.sendRaw(line + "\r\n");
+    const QByteArray bytes = line + "\r\n";
+    const int split = m_dev.options().bootLineSplitMs;
+    if (split <= 0 || !m_dev.hasClient()) {
+        m_dev.sendRaw(bytes);
+        return;
+    }
+    // Two writes far enough apart to reach the client as two reads; later lines queue behind.
+    const qint64 now = m_dev.m_clock.elapsed();
+    const qint64 due = std::max(now, m_dev.m_out.isEmpty() ? now : m_dev.m_out.back().due);
+    const int cut = int(bytes.size()) / 2;
+    m_dev.m_out.append({bytes.left(cut), due, false});
+    m_dev.m_out.append({bytes.mid(cut), due + split, false});
+    m_dev.flushOut();
 }
 
+// Faults play in order: only the first one not used up is armed.
 FlashFault *SimBootLoader::faultFor(quint32 packet)
 {
-    for (FlashFault &f : m_dev.m_flashFaults)
-        if (f.kind != FlashFault::None && f.times > 0 && quint32(f.packet) == packet)
-            return &f;
+    for (FlashFault &f : m_dev.m_flashFaults) {
+        if (f.kind == FlashFault::None || f.times <= 0)
+            continue;
+        return f.kind != FlashFault::Mute && quint32(f.packet) == packet ? &f : nullptr;
+    }
     return nullptr;
+}
+
+bool SimBootLoader::takeMute()
+{
+    for (FlashFault &f : m_dev.m_flashFaults) {
+        if (f.kind == FlashFault::None || f.times <= 0)
+            continue;
+        if (f.kind != FlashFault::Mute)
+            return false;
+        --f.times;
+        m_silent = true;
+        m_packetTimer.stop();
+        m_dev.trace(QStringLiteral("   fault: mute after the request to flash"));
+        return true;
+    }
+    return false;
 }
 
 void SimBootLoader::onConnected()
@@ -54,12 +95,10 @@ void SimBootLoader::onConnected()
     m_buf.clear();
     m_flashing = false;
     m_silent = false;
+    m_serialAsked = false;
     m_packetTimer.stop();
-    if (m_dash) {
-        const QByteArray hash = QCryptographicHash::hash("ardix-sim-serial-" + QByteArray::number(m_dev.options().serial),
-                                                         QCryptographicHash::Sha512);
-        say("bootloader:" + hash.toHex().toUpper());
-    }
+    if (m_dash)
+        say("bootloader:" + serialHash(m_dev.options().serial));
 }
 
 void SimBootLoader::onCommand(const SimFrame &f)
@@ -72,17 +111,24 @@ void SimBootLoader::onCommand(const SimFrame &f)
         m_dev.sendCommand(KeepOnline, SimBytes::get<quint32>(fw, 0));
         break;
     case DeviceSerialNum:
+        m_serialAsked = true;
         m_dev.sendCommand(DeviceSerialNum, m_dev.options().serial);
         break;
     case PrepareToFlash:
+        // The device checks the serial number before it erases anything.
+        if (!m_serialAsked) {
+            m_dev.trace(QStringLiteral("   PrepareToFlash before DeviceSerialNum: ignored"));
+            break;
+        }
         startFlashing(f.parameter);
-        if (m_flashing) {
+        if (m_flashing && !takeMute()) {
             m_dev.sendCommand(ReadyToFlash, f.parameter);
             armPacketTimer();
         }
         break;
     default:
-        m_dev.sendCommand(VerifiedOk, 0);
+        // A boot loader knows only its own few commands.
+        m_dev.trace(QStringLiteral("   command %1 not known to the boot loader: no answer").arg(f.type));
         break;
     }
 }
@@ -123,25 +169,43 @@ void SimBootLoader::feed(const QByteArray &bytes)
         m_buf.clear(); // frames and other noise a boot loader does not read
 }
 
+// A command line ends in a byte holding the count of bytes of the command before it: "CONNECT"
+// then 7; the size in digits, "FLASH", then the count (8 bits). The device reads the command from
+// that count, so a line whose byte does not fit is not a command.
 void SimBootLoader::onLine(const QByteArray &line)
 {
     if (!line.isEmpty() && !line.contains('\0'))
         m_dev.trace(QStringLiteral("<- TEXT %1").arg(QString::fromLatin1(line.toPercentEncoding(" :"))));
-    if (line.indexOf("CONNECT") >= 0) {
+    if (line.size() < 2)
+        return;
+    const auto count = quint8(line.back());
+    const QByteArray command = line.chopped(1);
+    const int connectSize = int(sizeof(ConnectWord)) - 1;
+    if (command.endsWith(ConnectWord) && count == connectSize) {
         const QByteArray fw = m_dev.options().firmware;
         say("BOOT:" + fw.left(2) + "." + fw.mid(2, 2));
         return;
     }
-    const int flash = int(line.indexOf("FLASH"));
-    if (flash > 0) {
-        int start = flash;
-        while (start > 0 && std::isdigit(static_cast<unsigned char>(line[start - 1])))
-            --start;
-        startFlashing(line.mid(start, flash - start).toUInt());
-        say(m_flashing ? "FLASHREADY:" + QByteArray::number(m_size) : QByteArray("ERROR:SIZE"));
-        if (m_flashing)
-            armPacketTimer();
+    if (!command.endsWith(FlashWord))
+        return;
+    const QByteArray digits = command.chopped(FlashWordSize);
+    int start = int(digits.size());
+    while (start > 0 && std::isdigit(static_cast<unsigned char>(digits[start - 1])))
+        --start;
+    if (start == digits.size() || quint8(digits.size() - start + FlashWordSize) != count) {
+        m_dev.trace(QStringLiteral("   FLASH line with a wrong length byte: ignored"));
+        return;
     }
+    startFlashing(digits.mid(start).toUInt());
+    if (!m_flashing) {
+        say("ERROR:SIZE");
+        return;
+    }
+    if (takeMute())
+        return;
+    if (m_dev.options().bootSaysFlashReady)
+        say("FLASHREADY:" + QByteArray::number(m_size));
+    armPacketTimer();
 }
 
 void SimBootLoader::answer(bool good, quint32 index, bool last)
@@ -190,7 +254,9 @@ void SimBootLoader::abort(FlashFault::Kind kind, int code)
     m_buf.clear();
     m_dev.trace(QStringLiteral("   flashing given up"));
     if (m_dash) {
-        say(kind == FlashFault::WrongDevice ? QByteArray("ERROR:WRONG SERIALNUM") : QByteArray("ERROR:FLASH WRITE"));
+        say(kind == FlashFault::WrongDevice ? QByteArray("ERROR:WRONG SERIALNUM")
+            : kind == FlashFault::DeviceError && code == BadFirmware ? QByteArray("ERROR:BAD IMAGE")
+                                                                     : QByteArray("ERROR:FLASH WRITE"));
         return;
     }
     if (kind == FlashFault::Abort)
@@ -278,7 +344,8 @@ void SimBootLoader::takePackets()
         m_dev.trace(QStringLiteral("<- PACKET %1 of %2, %3 bytes, %4").arg(index).arg(count).arg(len)
                         .arg(good ? QStringLiteral("good") : QStringLiteral("bad")));
         if (!good) {
-            m_buf.clear();
+            // Bytes are counted from the FLASH line: what follows stays where it is.
+            ++m_dev.m_rejectedPackets;
             answer(false, m_next);
             return;
         }
@@ -292,6 +359,11 @@ void SimBootLoader::takePackets()
         }
         m_image.append(packet.mid(lead + DescriptorSize, len));
         const bool last = m_next + 1 == count;
+        if (last && !imageVerified()) {
+            m_image.clear();
+            abort(FlashFault::DeviceError, BadFirmware);
+            return;
+        }
         if (last)
             m_flashing = false; // nothing more to take; restarts once the answer is out
         answer(true, m_next, last);
@@ -299,6 +371,16 @@ void SimBootLoader::takePackets()
         if (last)
             return;
     }
+}
+
+// The whole image against the checksum its own header carries, as the device checks it before
+// it confirms the last packet and boots into it.
+bool SimBootLoader::imageVerified() const
+{
+    const bool ok = SimFirmware::verify(m_image, m_dash ? SimFirmware::Kind::Dash : SimFirmware::Kind::Pdm);
+    if (!ok)
+        m_dev.trace(QStringLiteral("   image of %1 bytes fails its check").arg(m_image.size()));
+    return ok;
 }
 
 void SimBootLoader::finish()
@@ -318,8 +400,18 @@ void SimBootLoader::finish()
     }
     m_dev.trace(QStringLiteral("firmware of %1 bytes received, restarting into %2")
                     .arg(m_image.size()).arg(QString::fromLatin1(m_dev.options().firmware)));
-    // The device restarts into its new firmware: the link drops.
+    if (!m_dash)
+        m_dev.sendCommand(VerifiedOk, 0); // only ever for an image that passed its check
+    // The device restarts into its new firmware once its last words are out: the link drops.
     if (m_dev.m_client)
         m_dev.m_client->flush();
-    m_dev.restartIntoApplication();
+    const qint64 pending = m_dev.m_out.isEmpty() ? 0 : m_dev.m_out.back().due - m_dev.m_clock.elapsed();
+    if (pending > 0)
+        QTimer::singleShot(int(pending) + 1, &m_dev, [dev = &m_dev] {
+            if (dev->m_client)
+                dev->m_client->flush();
+            dev->restartIntoApplication();
+        });
+    else
+        m_dev.restartIntoApplication();
 }

@@ -1,5 +1,7 @@
 #pragma once
-// Faults a simulated boot loader can be told to show at a chosen firmware packet.
+// Faults a simulated boot loader can be told to show at a chosen firmware packet. A list of faults
+// plays in order: each is armed once those before it are used up, so that a later one can hit a
+// later run (a packet of the run after a re-dial).
 
 struct FlashFault
 {
@@ -12,6 +14,8 @@ struct FlashFault
         Silence,     // the boot loader stops answering until the next connection
         WrongDevice, // the boot loader refuses the firmware's header (packet 0 only)
         DeviceError, // the PDM boot loader sends ErrorMessage with `code`
+        Mute,        // the boot loader takes the FLASH line or PrepareToFlash, then says nothing
+                     // more until the next connection (`packet` is not used)
     };
     Kind kind = None;
     int packet = 0;
