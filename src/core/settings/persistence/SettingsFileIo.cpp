@@ -24,19 +24,29 @@ FileRead readWholeFile(const QString &path, qint64 maxSize)
 {
     FileRead result;
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isDir()) {
+    if (path.isEmpty() || !info.exists()) {
         result.status = ReadStatus::NotFound;
+        return result;
+    }
+    if (info.isDir()) {
+        result.status = ReadStatus::IsDirectory;
+        return result;
+    }
+    if (!info.isFile()) {
+        result.status = ReadStatus::NotRegularFile;
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = ReadStatus::CannotOpen;
+        result.error = file.errorString();
         return result;
     }
     if (file.size() > maxSize) {
         result.status = ReadStatus::TooLarge;
         return result;
     }
+    // Read no more than the cap even if the file grows (or lied about its size) meanwhile.
     result.bytes = file.read(maxSize + 1);
     result.status = result.bytes.size() > maxSize ? ReadStatus::TooLarge : ReadStatus::Ok;
     if (result.status != ReadStatus::Ok)
