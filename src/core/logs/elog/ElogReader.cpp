@@ -234,16 +234,25 @@ ElogReadResult decodeElogFile(const QByteArray &fileBytes, const QString &fileNa
 
 ElogReadResult readElog(const QString &path)
 {
+    // A pipe or a device has no size to check and may never end (or never open): logs are files.
+    const QFileInfo info(path);
+    if (info.exists() && info.isDir())
+        return fail(ElogError::FileNotFound, QStringLiteral("%1 is a directory").arg(path));
+    if (info.exists() && !info.isFile())
+        return fail(ElogError::FileNotFound, QStringLiteral("%1 is not a regular file").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(ElogError::FileNotFound, file.errorString());
+    const QString tooLarge = QStringLiteral("%1 bytes are more than any log holds");
     if (file.size() > elog::kMaxElogBodyBytes)
-        return fail(ElogError::Corrupt, QStringLiteral("%1 bytes are more than any log holds").arg(file.size()));
-    const QByteArray bytes = file.readAll();
+        return fail(ElogError::Corrupt, tooLarge.arg(file.size()));
+    const QByteArray bytes = file.read(elog::kMaxElogBodyBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(ElogError::FileNotFound, file.errorString());
+    if (bytes.size() > elog::kMaxElogBodyBytes)
+        return fail(ElogError::Corrupt, tooLarge.arg(bytes.size()));
     file.close();
-    return decodeElogFile(bytes, QFileInfo(path).fileName());
+    return decodeElogFile(bytes, info.fileName());
 }
 
 ElogReadResult readElog(const QString &path, const LogReporter &reporter)
