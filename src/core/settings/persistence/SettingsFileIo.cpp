@@ -46,8 +46,16 @@ FileRead readWholeFile(const QString &path, qint64 maxSize)
         result.status = ReadStatus::TooLarge;
         return result;
     }
-    // Read no more than the cap even if the file grows (or lied about its size) meanwhile.
-    result.bytes = file.read(maxSize + 1);
+    // A buffer of the file's size, not of the cap (read() allocates what it is asked for); what a
+    // growing file adds meanwhile comes in chunks, never past the cap.
+    constexpr qint64 kChunk = 64 * 1024;
+    result.bytes = file.read(file.size() + 1);
+    while (result.bytes.size() <= maxSize && !file.atEnd()) {
+        const QByteArray more = file.read(qMin(kChunk, maxSize + 1 - result.bytes.size()));
+        if (more.isEmpty())
+            break;
+        result.bytes += more;
+    }
     result.status = result.bytes.size() > maxSize ? ReadStatus::TooLarge : ReadStatus::Ok;
     if (result.status != ReadStatus::Ok)
         result.bytes.clear();
