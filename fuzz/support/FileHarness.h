@@ -36,6 +36,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -120,6 +122,22 @@ QSettings::Format memoryFormat()
     static const QSettings::Format format =
         QSettings::registerFormat(QStringLiteral("fuzzmem"), readMemory, writeMemory);
     return format;
+}
+
+// The compressed envelope as the client writes it (4-byte big-endian length, zlib stream), at
+// zlib's fastest level: the bytes inside are what matters, not how well they are packed.
+QByteArray envelopeOf(const QByteArray &content)
+{
+    uLongf packed = compressBound(uLong(content.size()));
+    QByteArray out(4 + qsizetype(packed), '\0');
+    const auto n = uint32_t(content.size());
+    for (int i = 0; i < 4; ++i)
+        out[i] = char(n >> (24 - 8 * i));
+    if (compress2(reinterpret_cast<Bytef *>(out.data() + 4), &packed,
+                  reinterpret_cast<const Bytef *>(content.constData()), uLong(content.size()), 1) != Z_OK)
+        fail("zlib refused to compress");
+    out.resize(4 + qsizetype(packed));
+    return out;
 }
 
 template<typename T>
@@ -306,7 +324,7 @@ void settingsFile(uint8_t flags, const QByteArray &payload)
     const bool pdm = flags & 1;
     Files f(flags & Online);
     const QByteArray content = settingsContent(flags, payload);
-    const QByteArray file = (flags & KeepBytes) && !pdm ? payload : persistence::compressEnvelope(content);
+    const QByteArray file = (flags & KeepBytes) && !pdm ? payload : envelopeOf(content);
     f.store.loadDataFromFile(writeInput(file), pdm ? Device_Pmx : Device_Ardix7, Settings_FileType);
     if (pdm && f.store.pdmBlock() != QByteArray(kPdmBlock, '\0') && !PdmSettings::isValidBlock(f.store.pdmBlock()))
         fail("the store took a PDM block with a wrong checksum");
@@ -345,7 +363,7 @@ void unknownOrLogoFile(uint8_t flags, const QByteArray &payload)
         if (content.size() == kPdmBlock)
             PdmSettings::updateSettingsCrc(content);
     }
-    const QByteArray file = (flags & KeepBytes) ? payload : persistence::compressEnvelope(content);
+    const QByteArray file = (flags & KeepBytes) ? payload : envelopeOf(content);
     f.store.loadDataFromFile(writeInput(file), flags & 2 ? Device_Pmx : Device_Ardix7, Unknown_FileType);
 }
 
@@ -361,7 +379,7 @@ void lapFile(uint8_t flags, const QByteArray &payload)
         for (int i = 0; i < 4; ++i)
             content[kStartLineCrcOffset + i] = char(crc >> (8 * i));
     }
-    const QString path = writeInput((flags & KeepBytes) ? payload : ardix::laps::compressEnvelope(content));
+    const QString path = writeInput((flags & KeepBytes) ? payload : envelopeOf(content));
 
     if (refLap) {
         if (const auto raw = readRefLapFile(path))
@@ -410,7 +428,7 @@ void deviceData(uint8_t flags, const QByteArray &payload)
             block.truncate(block.size() - block.size() % devicelogs::kEntrySize);
     }
     if (kTypes[pick] == RefLapData && !(flags & KeepBytes) && block.size() != 1)
-        block = persistence::compressEnvelope(block);
+        block = envelopeOf(block);
 
     Rig rig;
     rig.link.status = (flags & Online) ? ardixOnline : ardixOffline;

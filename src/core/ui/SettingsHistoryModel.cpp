@@ -3,15 +3,12 @@
 
 #include "app/ArdixKernel.h"
 #include "settings/ArdixEnums.h"
-#include "settings/dash/DashSettingsImage.h"
 #include "settings/diff/SettingsFile.h"
 #include "settings/history/SnapshotRecorder.h"
-#include "settings/persistence/PdmBlockDefaults.h"
 #include "settings/persistence/SettingsEnvelope.h"
 #include "settings/persistence/SettingsFileIo.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLoggingCategory>
 #include <QTemporaryFile>
 

@@ -37,7 +37,9 @@ public:
     explicit SettingsHistory(QString folder);
     static QString defaultFolder();
 
-    // Keeps `block` unless it equals the device's newest snapshot (by the time stored inside).
+    // Keeps `block` unless it equals the device's newest snapshot no later than `time` (by the time
+    // stored inside; any newest when all are later). Then prunes the oldest down to kMaxSnapshots,
+    // never the one just written; files that are not snapshots are neither counted nor touched.
     // True when a file was written.
     bool record(uint serial, settingsDiff::BlockKind kind, Source source, const QByteArray &block,
                 const QDateTime &time = QDateTime::currentDateTimeUtc());
