@@ -4,8 +4,11 @@
 #include "ElogTestBuilder.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using elogtest::ElogBuilder;
 
@@ -54,6 +57,8 @@ private slots:
     void sharedOutputsAreRefusedBeforeConverting();
     void failuresSayWhy_data();
     void failuresSayWhy();
+    void aPipeIsRefusedNotWaitedOn();
+    void readsEachLogOnce();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -129,6 +134,36 @@ void TstArdixLog::failuresSayWhy()
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(message) && r.err.contains(reason), qPrintable(r.err));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), file.isEmpty() ? QStringList() : QStringList{"in.elog"});
+    }
+}
+
+void TstArdixLog::aPipeIsRefusedNotWaitedOn()
+{
+    const QString pipe = path("pipe.elog");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const Result r = run({QStringLiteral("csv"), pipe});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(QStringLiteral("not a regular file")), qPrintable(r.err));
+}
+
+// The tool takes the custom channel names from the log it converts: one read serves both.
+void TstArdixLog::readsEachLogOnce()
+{
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (strace.isEmpty())
+        QSKIP("strace is not installed");
+    const QString input = ElogBuilder::writeBytes(m_dir.path(), "once.elog", goodLog());
+    const QString trace = path("trace.txt");
+    for (const QString &mode : {QStringLiteral("csv"), QStringLiteral("ld")}) {
+        QProcess p;
+        p.start(strace, {QStringLiteral("-f"), QStringLiteral("-e"), QStringLiteral("trace=open,openat"),
+                         QStringLiteral("-o"), trace, QStringLiteral(ARDIX_LOG_TOOL), mode, input});
+        QVERIFY(p.waitForFinished(30000));
+        if (p.exitCode() != 0 && readAll(trace).isEmpty())
+            QSKIP("strace cannot trace here");
+        QCOMPARE(p.exitCode(), 0);
+        const QByteArray opens = readAll(trace);
+        QCOMPARE(opens.count(QFile::encodeName(input) + "\""), 1);
     }
 }
 

@@ -11,6 +11,9 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+#include <zlib.h>
+
 using elogtest::ElogBuilder;
 
 namespace {
@@ -38,6 +41,8 @@ private slots:
     void badInput();
     void reportsThroughReporter();
     void envelopeLengthIsOnlyAHint();
+    void aStreamPastItsDeclaredLengthStopsEarly();
+    void onlyRegularFilesAreRead();
     void gpsRecordDecoding();
 };
 
@@ -207,9 +212,58 @@ void TstElogReader::envelopeLengthIsOnlyAHint()
     QByteArray body(100000, '\0');
     for (int i = 0; i < body.size(); ++i)
         body[i] = char(i * 7);
-    QCOMPARE(elog::inflateEnvelope(envelopeWithLength(10, body)), body);      // grows past the declared length
+    const QByteArray near = body.left(int(elog::kDeclaredLengthSlack) / 2);
+    QCOMPARE(elog::inflateEnvelope(envelopeWithLength(10, near)), near);      // a little past the declared length
     QCOMPARE(elog::inflateEnvelope(envelopeWithLength(200000, body)), body);  // shrinks to the real one
     QVERIFY(elog::inflateEnvelope(envelopeWithLength(1000, body), 50000).isEmpty()); // never past the cap
+    QVERIFY(elog::inflateEnvelope(envelopeWithLength(10, body)).isEmpty());  // nor far past the declared length
+}
+
+// A small declared body in front of a stream that expands to hundreds of megabytes: the inflater
+// stops just past the declared length instead of at the reader's gigabyte.
+void TstElogReader::aStreamPastItsDeclaredLengthStopsEarly()
+{
+    QByteArray stream;
+    {
+        z_stream zs{};
+        QCOMPARE(deflateInit(&zs, 9), Z_OK);
+        const QByteArray zeros(1 << 20, '\0');
+        QByteArray chunk(1 << 16, '\0');
+        for (int mb = 0; mb < 200; ++mb) {
+            zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(zeros.constData()));
+            zs.avail_in = uInt(zeros.size());
+            const int flush = mb == 199 ? Z_FINISH : Z_NO_FLUSH;
+            do {
+                zs.next_out = reinterpret_cast<Bytef *>(chunk.data());
+                zs.avail_out = uInt(chunk.size());
+                deflate(&zs, flush);
+                stream.append(chunk.constData(), chunk.size() - int(zs.avail_out));
+            } while (zs.avail_out == 0);
+        }
+        deflateEnd(&zs);
+    }
+    constexpr uint32_t kDeclared = 2832;
+    const QByteArray file = QByteArray("\x00\x00\x0b\x10", 4) + stream;
+    const elog::Inflated r = elog::inflateEnvelopeBounded(file);
+    QVERIFY(r.body.isEmpty());
+    QCOMPARE(r.limit, int64_t(kDeclared) + elog::kDeclaredLengthSlack);
+    QVERIFY2(r.produced <= r.limit, qPrintable(QString::number(r.produced)));
+    QVERIFY2(r.why.contains(QLatin1String("expands past")), qPrintable(r.why));
+    const ElogReadResult read = decodeElogFile(file);
+    QCOMPARE(read.error, ElogError::Corrupt);
+}
+
+// A pipe or a device is not a log: refused at once, never read (or opened) without end.
+void TstElogReader::onlyRegularFilesAreRead()
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.elog"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString &path : {pipe, QStringLiteral("/dev/zero")}) {
+        const ElogReadResult r = readElog(path);
+        QCOMPARE(r.error, ElogError::FileNotFound);
+        QVERIFY2(r.detail.contains(QLatin1String("not a regular file")), qPrintable(r.detail));
+    }
 }
 
 void TstElogReader::gpsRecordDecoding()

@@ -7,14 +7,19 @@
 #include "settings/diff/FieldValue.h"
 #include "settings/ArdixEnums.h"
 #include "settings/diff/SettingsDiff.h"
+#include "settings/diff/SettingsFile.h"
 #include "settings/layout/LittleEndian.h"
 #include "settings/persistence/DashBlockDefaults.h"
 #include "settings/persistence/PdmBlockDefaults.h"
+#include "settings/persistence/SettingsEnvelope.h"
 #include "settings/pdm/PdmBlockLayout.h"
 
 #include <QJsonArray>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace settingsDiff;
 
@@ -248,12 +253,111 @@ private Q_SLOTS:
         QVERIFY(!kindOfSize(100).has_value());
         QVERIFY(SettingsDiff::compare(BlockKind::Pdm, dash, dash).isEmpty());
 
-        // An older block against a full one: the extra settings are not compared.
-        QByteArray shortened = dash.left(dashLayout::kShortBlockSize);
+    }
+
+    // Loading an older, shorter block resets the extra settings to their defaults and moves its
+    // lamp assignments into them: that is what it is compared as.
+    void aShortBlockComparesAsLoaded()
+    {
+        const QByteArray dash = dashDefaults();
+        const QByteArray shortened = dash.left(dashLayout::kShortBlockSize);
+        QVERIFY(SettingsDiff::compare(BlockKind::Dash, shortened, dash).isEmpty());
+
         QByteArray full = dash;
         *at(full, dashLayout::kExtraOffset + extraLayout::kKeypadsOffset) ^= 0xFF;
-        QVERIFY(SettingsDiff::compare(BlockKind::Dash, shortened, full).isEmpty());
-        QVERIFY(!SettingsDiff::compare(BlockKind::Dash, dash, full).isEmpty());
+        const DiffResult keypads = SettingsDiff::compare(BlockKind::Dash, full, shortened);
+        QVERIFY(!keypads.isEmpty());
+        QCOMPARE(keypads.records.first().group, QStringLiteral("Клавиатуры"));
+        QCOMPARE(SettingsDiff::compare(BlockKind::Dash, shortened, full).fieldCount(), keypads.fieldCount());
+
+        QByteArray oldLamp = shortened;
+        *at(oldLamp, kCommon + 352) = 3; // input 0 drives lamp 3
+        const QStringList moved = lines(SettingsDiff::compare(BlockKind::Dash, dash, oldLamp));
+        QVERIFY2(moved.filter(QStringLiteral("Лампы")).size() >= 1, qPrintable(moved.join(QLatin1Char('\n'))));
+    }
+
+    // A name is the user's, or whoever wrote the file: in text it cannot forge a group, a field
+    // or a terminal sequence. JSON carries it as it is.
+    void textOutputEscapesNames()
+    {
+        const QByteArray evil("Pump\"\n[Fake]\n    x = 1\x1b[2J");
+        QByteArray dash = dashDefaults();
+        const int second = dashLayout::kCustomAnalogOffset + dashLayout::kCustomAnalogRecordSize;
+        putText(dash, second, evil);
+
+        const QString listing = SettingsDiff::toText(SettingsDiff::show(BlockKind::Dash, dash), true);
+        const QString escaped = QStringLiteral("Pump\\\"\\n[Fake]\\n    x = 1\\u001b[2J");
+        QVERIFY2(listing.contains(QStringLiteral("Аналоговый датчик 2 «") + escaped + QStringLiteral("»\n")), qPrintable(listing));
+        QVERIFY(listing.contains(QStringLiteral("    name = \"") + escaped + QStringLiteral("\"\n")));
+        const QString diff = SettingsDiff::toText(SettingsDiff::compare(BlockKind::Dash, dashDefaults(), dash));
+        for (const QString &text : {listing, diff}) {
+            QVERIFY(!text.contains(QStringLiteral("\n[Fake]")));
+            QVERIFY(!text.contains(QStringLiteral("\n    x = 1")));
+            QVERIFY(!text.contains(QChar(0x1b)));
+        }
+        QVERIFY(diff.contains(QStringLiteral("    name: \"\" -> \"") + escaped + QStringLiteral("\"\n")));
+
+        const QJsonObject json = SettingsDiff::toJson(SettingsDiff::compare(BlockKind::Dash, dashDefaults(), dash));
+        const QJsonArray fields = json.value(QStringLiteral("records")).toArray()[0].toObject().value(QStringLiteral("fields")).toArray();
+        bool found = false;
+        for (const QJsonValue &f : fields)
+            found |= f.toObject().value(QStringLiteral("after")).toString() == QLatin1Char('"') + QString::fromUtf8(evil) + QLatin1Char('"');
+        QVERIFY(found);
+    }
+
+    // A damaged block holds values no field means: they are shown as numbers, whatever their width.
+    void anyBytesShowAsNumbers()
+    {
+        const QByteArray ones(dashLayout::kBlockSize, char(0xFF));
+        const QString text = SettingsDiff::toText(SettingsDiff::show(BlockKind::Dash, ones), true);
+        QVERIFY(text.contains(QStringLiteral(" = 4294967295\n")));
+        QVERIFY(!SettingsDiff::compare(BlockKind::Dash, dashDefaults(), ones).isEmpty());
+        QByteArray pdm(40960, char(0xFF));
+        QVERIFY(!SettingsDiff::compare(BlockKind::Pdm, persistence::pdmDefaults(1), pdm).isEmpty());
+    }
+
+    // What the tool and the preview read: the file the client would load, or the reason why not,
+    // without waiting on a pipe or reading a device without end.
+    void readsSettingsFilesWithCare()
+    {
+        QTemporaryDir dir;
+        const auto write = [&dir](const char *name, const QByteArray &bytes) {
+            const QString path = dir.filePath(QString::fromLatin1(name));
+            QFile f(path);
+            if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+                qFatal("cannot write %s", name);
+            return path;
+        };
+        const QByteArray dash = dashDefaults();
+        QByteArray badCrc = persistence::pdmDefaults(1);
+        badCrc[0] = char(badCrc[0] ^ 1);
+        const QString fifo = dir.filePath(QStringLiteral("pipe.ardix7"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+        const struct {
+            QString path;
+            std::optional<BlockKind> expected;
+            FileProblem problem;
+        } cases[] = {
+            {write("a.ardix7", persistence::compressEnvelope(dash)), BlockKind::Dash, FileProblem::None},
+            {write("old.ardix7", persistence::compressEnvelope(dash.left(dashLayout::kShortBlockSize))), {}, FileProblem::None},
+            {write("a.pmx", persistence::compressEnvelope(persistence::pdmDefaults(1))), BlockKind::Pdm, FileProblem::None},
+            {write("bad.pmx", persistence::compressEnvelope(badCrc)), {}, FileProblem::BadChecksum},
+            {write("zero.pmx", persistence::compressEnvelope(QByteArray(40960, '\0'))), BlockKind::Pdm, FileProblem::BadChecksum},
+            {write("other.ardix7", persistence::compressEnvelope(persistence::pdmDefaults(1))), BlockKind::Dash, FileProblem::NotSettings},
+            {write("raw.ardix7", dash), BlockKind::Dash, FileProblem::NotSettings}, // the client takes files only
+            {write("big.ardix7", QByteArray(kMaxSettingsFileSize + 1, 'x')), {}, FileProblem::TooLarge},
+            {dir.filePath(QStringLiteral("missing.ardix7")), {}, FileProblem::Missing},
+            {dir.path(), {}, FileProblem::Directory},
+            {fifo, {}, FileProblem::NotRegularFile},
+            {QStringLiteral("/dev/zero"), {}, FileProblem::NotRegularFile},
+        };
+        for (const auto &c : cases) {
+            const SettingsFile f = readSettingsFile(c.path, c.expected);
+            QVERIFY2(f.problem == c.problem, qPrintable(c.path + QStringLiteral(": ") + problemText(f)));
+        }
+        QCOMPARE(readSettingsFile(cases[1].path).block.size(), dashLayout::kShortBlockSize);
+        QCOMPARE(readSettingsFile(cases[6].path, BlockKind::Dash, RawBlocks::Accept).block, dash);
     }
 
     void listingAndRendering()

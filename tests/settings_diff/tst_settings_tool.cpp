@@ -2,15 +2,23 @@
 
 #include "settings/ArdixEnums.h"
 #include "settings/layout/LittleEndian.h"
+#include "settings/dash/DashLayout.h"
+#include "settings/dash/DashSettingsImage.h"
+#include "settings/dash/ExtraLayout.h"
+#include "settings/persistence/SettingsEnvelope.h"
 #include "settings/persistence/SettingsStore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <cstdio>
 
 namespace {
 
@@ -28,6 +36,13 @@ Run runTool(const QStringList &args)
     if (!p.waitForFinished(30000))
         return {};
     return Run{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
 }
 
 } // namespace
@@ -94,6 +109,80 @@ private Q_SLOTS:
         QCOMPARE(r.status, 0);
         QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("kind")).toString(),
                  QStringLiteral("dash"));
+    }
+
+    // An older dash file loads with the extra settings at their defaults: a full file whose extra
+    // settings differ from those differs from it.
+    void diffAgainstAnOlderFile()
+    {
+        QSettings ini(path("store-old.ini"), QSettings::IniFormat);
+        persistence::SettingsStore store(&ini);
+        store.loadDefaultAllSettings();
+        const QString old = path("old16588.ardix7");
+        writeFile(old, persistence::compressEnvelope(store.dashImage().bytes().left(DashSettingsImage::kShortSize)));
+        QCOMPARE(runTool({QStringLiteral("diff"), m_a, old}).status, 0);
+
+        store.dashImage().data()[dashLayout::kExtraOffset + extraLayout::kKeypadsOffset] ^= 0x01;
+        const QString full = path("full.ardix7");
+        store.exportFile(full, ArdixEnums::Device_Ardix7, ArdixEnums::Settings_FileType);
+        const Run r = runTool({QStringLiteral("diff"), full, old});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.out.startsWith(QStringLiteral("[Клавиатуры]\n")), qPrintable(r.out));
+    }
+
+    // The client refuses a PDM file whose checksum word is wrong; so does the tool.
+    void pdmChecksumIsChecked()
+    {
+        QByteArray random(40960, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(random.data()), random.size() / 4);
+        const QString zero = path("zero.pmx"), noise = path("random.pmx");
+        writeFile(zero, persistence::compressEnvelope(QByteArray(40960, '\0')));
+        writeFile(noise, persistence::compressEnvelope(random));
+        for (const QStringList &args : QList<QStringList>{{QStringLiteral("show"), zero},
+                                                          {QStringLiteral("show"), noise},
+                                                          {QStringLiteral("diff"), m_pdm, noise}}) {
+            const Run r = runTool(args);
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(QStringLiteral("checksum is wrong")), qPrintable(r.err));
+        }
+    }
+
+    // Each trouble says what it is; a pipe without a writer is refused, not waited on.
+    void troubleSaysWhich()
+    {
+        const QString big = path("big.ardix7");
+        writeFile(big, QByteArray(1024 * 1024 + 1, 'x'));
+        const QString pipe = path("pipe.ardix7");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const struct {
+            QString file;
+            const char *says;
+        } cases[] = {
+            {path("missing.ardix7"), "no such file"},
+            {m_dir.path(), "is a directory"},
+            {big, "is larger than 1024 KiB"},
+            {pipe, "is not a regular file"},
+        };
+        for (const auto &c : cases) {
+            const Run r = runTool({QStringLiteral("show"), c.file});
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(QString::fromLatin1(c.says)), qPrintable(r.err));
+        }
+    }
+
+    // A name that is not valid UTF-8 reaches the tool mangled; it says so rather than "not found".
+    void aNameTheSystemCannotDecode()
+    {
+        const QByteArray raw = QFile::encodeName(m_dir.path()) + "/car-\xff.ardix7";
+        QVERIFY(QFile::copy(m_a, QFile::decodeName(QFile::encodeName(m_dir.path()) + "/tmp.ardix7")));
+        QCOMPARE(::rename(QFile::encodeName(path("tmp.ardix7")).constData(), raw.constData()), 0);
+        // QProcess would re-encode a QString argument: hand the raw bytes over through a shell.
+        QProcess p;
+        p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" show \"$(printf '%s/car-\\377.ardix7' \"$1\")\""),
+                                           QStringLiteral(ARDIX_SETTINGS_TOOL), m_dir.path()});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY2(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("not valid")), "");
     }
 
     void troubleIsStatus2()

@@ -9,7 +9,9 @@
 #include "settings/persistence/SettingsEnvelope.h"
 #include "settings/persistence/SettingsStore.h"
 
+#include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -107,6 +109,55 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             QTest::ignoreMessage(QtWarningMsg, skipped);
         QVERIFY(!history.record(5, BlockKind::Pdm, Source::ReadFromDevice, good, at(2)));
+    }
+
+    // Clocks go wrong and files get copied: the time stored inside each snapshot orders them, the
+    // version just kept is never the one pruned, and a file that is no snapshot is not counted.
+    void theStoredTimeDecidesNotTheName()
+    {
+        QTemporaryDir dir;
+        SettingsHistory history(dir.path());
+        const QString folder = history.deviceFolder(2, BlockKind::Pdm);
+        QVERIFY(QDir().mkpath(folder));
+        // Named as if kept in 2099, though kept at at(0).
+        writeFile(folder + QStringLiteral("/20990101-000000-000-000.snap"),
+                  encodeSnapshot(Snapshot{QString(), at(0), Source::ReadFromDevice, BlockKind::Pdm, pdmBlock(1)}));
+        QVERIFY(history.record(2, BlockKind::Pdm, Source::ReadFromDevice, pdmBlock(2), at(1)));
+        QVERIFY(!history.record(2, BlockKind::Pdm, Source::ReadFromDevice, pdmBlock(2), at(2))); // unchanged
+        QVERIFY(history.record(2, BlockKind::Pdm, Source::ReadFromDevice, pdmBlock(1), at(3)));
+        const QList<Snapshot> list = history.list(2, BlockKind::Pdm);
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list[0].time, at(3));
+        QCOMPARE(list[1].time, at(1));
+        QCOMPARE(list[2].time, at(0));
+    }
+
+    void aClockThatRanAheadLosesNothing()
+    {
+        QTemporaryDir dir;
+        SettingsHistory history(dir.path());
+        const QDateTime ahead = at(0).addYears(10);
+        for (int i = 0; i < SettingsHistory::kMaxSnapshots; ++i)
+            QVERIFY(history.record(3, BlockKind::Pdm, Source::ReadFromDevice, pdmBlock(uint32_t(i)), ahead.addSecs(i)));
+        // A file of the user's own beside them: never counted, never deleted.
+        const QString notes = history.deviceFolder(3, BlockKind::Pdm) + QStringLiteral("/20240101-KEEP-notes.snap");
+        writeFile(notes, "my notes on this car");
+
+        QLoggingCategory::setFilterRules(QStringLiteral("ardix.settings.history.warning=false"));
+        const auto restoreRules = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
+        const QByteArray now = pdmBlock(1000);
+        QVERIFY(history.record(3, BlockKind::Pdm, Source::ReadFromDevice, now, at(1)));
+        // The clock is right again: an unchanged block is not kept twice.
+        QVERIFY(!history.record(3, BlockKind::Pdm, Source::ReadFromDevice, now, at(2)));
+        const QList<Snapshot> list = history.list(3, BlockKind::Pdm);
+
+        QCOMPARE(list.size(), SettingsHistory::kMaxSnapshots);
+        QVERIFY(QFile::exists(notes));
+        QCOMPARE(list.last().block, now); // kept, though older by its own time than all the others
+        QCOMPARE(list.first().time, ahead.addSecs(SettingsHistory::kMaxSnapshots - 1));
+        QCOMPARE(list[list.size() - 2].time, ahead.addSecs(1)); // the oldest of the others went
+        QCOMPARE(QDir(history.deviceFolder(3, BlockKind::Pdm)).entryList(QDir::Files).size(),
+                 SettingsHistory::kMaxSnapshots + 1);
     }
 
     void aFailedWriteKeepsTheHistory()

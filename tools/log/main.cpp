@@ -45,10 +45,9 @@ void print(FILE *to, const QString &text)
 
 // The factory sensor names, plus the custom channels named as the log names them (the tool has
 // no dash settings to take them from).
-LogExportContext contextFor(const QString &path)
+LogExportContext contextFor(const ElogReadResult &r)
 {
     LogExportContext ctx = LogExportContext::builtinCatalogue();
-    const ElogReadResult r = readElog(path);
     if (!r.ok())
         return ctx;
     int custom = 0;
@@ -162,12 +161,14 @@ int convert(const QString &mode, const QString &outDir, const QStringList &files
         const QFileInfo in(job.input);
         Outcome outcome;
         const LogReporter rep = terminalReporter(in.fileName(), outcome);
+        // Read once: the log names its custom channels for the conversion of itself.
+        const ElogReadResult log = readElog(in.filePath(), rep);
         int ok = 0;
         if (csv) {
             const QString chosen = gzip ? job.output.chopped(csv::kGzipSuffix.size()) : job.output;
-            ok = convertElogToCSV(in.filePath(), chosen, gzip, contextFor(in.filePath()), rep);
+            ok = convertElogToCSV(log, in.filePath(), chosen, gzip, contextFor(log), rep);
         } else {
-            ok = convertElogToLD(in.filePath(), job.output, contextFor(in.filePath()), rep);
+            ok = convertElogToLD(log, in.filePath(), job.output, contextFor(log), rep);
         }
         if (ok) {
             print(stdout, outcome.written + QLatin1Char('\n'));

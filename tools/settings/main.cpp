@@ -4,13 +4,15 @@
 //   ardix-settings show [--json] FILE      every filled-in record of a settings file
 //   ardix-settings diff [--json] A B       what differs from A to B, field by field
 //
-// Exit status: 0 (diff: no differences), 1 (diff: differences), 2 (bad usage or unreadable file).
+// Exit status: 0 (diff: no differences), 1 (diff: differences), 2 (bad usage, or a file that is
+// missing, unreadable or not settings the client would load, a PDM block with a wrong checksum
+// among them). A shorter dash file is compared as the client holds it once loaded.
 
 #include "settings/diff/SettingsDiff.h"
-#include "settings/persistence/SettingsEnvelope.h"
-#include "settings/persistence/SettingsFileIo.h"
+#include "settings/diff/SettingsFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonDocument>
 #include <QStringList>
 
@@ -34,8 +36,6 @@ const char kUsage[] =
 constexpr int kExitSame = 0;
 constexpr int kExitDifferent = 1;
 constexpr int kExitTrouble = 2;
-constexpr qint64 kMaxFileSize = 1024 * 1024;
-constexpr qsizetype kMaxBlockSize = 40960; // the larger of the two blocks
 
 void print(FILE *to, const QString &text)
 {
@@ -51,22 +51,34 @@ struct Block
 // A settings file as the client writes it (compressed), or a block as it is.
 std::optional<Block> readBlock(const QString &path)
 {
-    const persistence::FileRead file = persistence::readWholeFile(path, kMaxFileSize);
-    if (file.status != persistence::ReadStatus::Ok) {
-        print(stderr, QStringLiteral("ardix-settings: cannot read %1\n").arg(path));
+    const settingsDiff::SettingsFile file =
+        settingsDiff::readSettingsFile(path, std::nullopt, settingsDiff::RawBlocks::Accept);
+    if (!file.ok()) {
+        print(stderr, QStringLiteral("ardix-settings: %1: %2\n").arg(path, settingsDiff::problemText(file)));
         return std::nullopt;
     }
-    QByteArray bytes = file.bytes;
-    if (!settingsDiff::kindOfSize(bytes.size())) {
-        const std::optional<QByteArray> content = persistence::decompressEnvelope(bytes, kMaxBlockSize);
-        bytes = content.value_or(QByteArray());
+    return Block{file.kind, file.block};
+}
+
+// Names the system decoded with loss (not valid in its encoding) would name another file, or none.
+bool namesSurvived(const QStringList &args, int argc, char **argv)
+{
+#ifdef Q_OS_UNIX
+    for (int i = 1; i < argc && i - 1 < args.size(); ++i) {
+        if (QFile::encodeName(args[i - 1]) != QByteArray(argv[i])) {
+            print(stderr, QStringLiteral("ardix-settings: argument %1 (%2): the name is not valid in the system's "
+                                         "encoding (UTF-8) and cannot be opened as given; rename the file\n")
+                              .arg(i)
+                              .arg(args[i - 1]));
+            return false;
+        }
     }
-    const std::optional<BlockKind> kind = settingsDiff::kindOfSize(bytes.size());
-    if (!kind) {
-        print(stderr, QStringLiteral("ardix-settings: %1 is not a settings file\n").arg(path));
-        return std::nullopt;
-    }
-    return Block{*kind, bytes};
+#else
+    Q_UNUSED(args);
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
+    return true;
 }
 
 void printResult(const settingsDiff::DiffResult &result, bool json, bool isListing)
@@ -83,6 +95,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
+    if (!namesSurvived(args, argc, argv))
+        return kExitTrouble;
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
     if (args.isEmpty() || args.contains(QStringLiteral("-h")) || args.contains(QStringLiteral("--help"))) {
         std::fputs(kUsage, args.isEmpty() ? stderr : stdout);

@@ -3,17 +3,14 @@
 
 #include "app/ArdixKernel.h"
 #include "settings/ArdixEnums.h"
-#include "settings/dash/DashSettingsImage.h"
+#include "settings/diff/SettingsFile.h"
 #include "settings/history/SnapshotRecorder.h"
-#include "settings/persistence/PdmBlockDefaults.h"
 #include "settings/persistence/SettingsEnvelope.h"
+#include "settings/persistence/SettingsFileIo.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTemporaryFile>
-#include <QUrl>
 
 Q_LOGGING_CATEGORY(lcHistoryModel, "ardix.ui.history")
 
@@ -24,14 +21,8 @@ using settingsHistory::Snapshot;
 using settingsHistory::Source;
 
 namespace {
-constexpr qint64 kMaxPreviewFileSize = 4 * 1024 * 1024; // as the store accepts
+constexpr qint64 kMaxPreviewFileSize = 4 * 1024 * 1024; // as the store accepts; read no further
 const char kTimeFormat[] = "dd.MM.yyyy HH:mm:ss";
-
-QString localPath(const QString &url)
-{
-    const QUrl u(url);
-    return u.isLocalFile() ? u.toLocalFile() : url;
-}
 
 QString timeText(const QDateTime &t) { return t.toLocalTime().toString(QLatin1String(kTimeFormat)); }
 } // namespace
@@ -128,28 +119,16 @@ QVariantMap SettingsHistoryModel::previewFile(const QString &url, int deviceId, 
     if (fileType != ArdixEnums::Settings_FileType
         || (deviceId != ArdixEnums::Device_Ardix7 && deviceId != ArdixEnums::Device_Pmx))
         return out;
-    // Only a regular file: a FIFO or a device reports no size, may block on open and never ends.
-    const QFileInfo info(localPath(url));
-    if (!info.isFile() || info.size() > kMaxPreviewFileSize)
-        return out;
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return out;
-    const QByteArray bytes = file.read(kMaxPreviewFileSize + 1);
-    if (bytes.size() > kMaxPreviewFileSize)
-        return out;
     const bool isPdm = deviceId == ArdixEnums::Device_Pmx;
-    const std::optional<QByteArray> content =
-        persistence::decompressEnvelope(bytes, isPdm ? persistence::kPdmBlockSize : DashSettingsImage::kSize);
-    if (!content || settingsDiff::kindOfSize(content->size()) != (isPdm ? BlockKind::Pdm : BlockKind::Dash))
-        return out;
-    if (isPdm && !persistence::isValidPdmBlock(*content))
+    const BlockKind k = isPdm ? BlockKind::Pdm : BlockKind::Dash;
+    const settingsDiff::SettingsFile file = settingsDiff::readSettingsFile(persistence::loadPathFrom(url), k, settingsDiff::RawBlocks::Refuse,
+                                                                         kMaxPreviewFileSize);
+    if (!file.ok())
         return out;
     settingsHistory::SnapshotRecorder *r = m_kernel ? m_kernel->snapshotRecorder() : nullptr;
     if (!r || !r->blocks().block)
         return out;
-    const BlockKind k = isPdm ? BlockKind::Pdm : BlockKind::Dash;
-    const DiffResult diff = SettingsDiff::compare(k, r->blocks().block(k), *content);
+    const DiffResult diff = SettingsDiff::compare(k, r->blocks().block(k), file.block);
     out.insert(QStringLiteral("previewable"), true);
     out.insert(QStringLiteral("pdm"), isPdm);
     out.insert(QStringLiteral("count"), diff.fieldCount());

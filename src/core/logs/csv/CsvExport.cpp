@@ -224,7 +224,12 @@ private:
 int convertElogToCSV(const QString &inputPath, const QString &outputPath, bool isNeedToCompress,
                      const LogExportContext &context, const LogReporter &reporter)
 {
-    const ElogReadResult read = readElog(inputPath, reporter);
+    return convertElogToCSV(readElog(inputPath, reporter), inputPath, outputPath, isNeedToCompress, context, reporter);
+}
+
+int convertElogToCSV(const ElogReadResult &read, const QString &inputPath, const QString &outputPath,
+                     bool isNeedToCompress, const LogExportContext &context, const LogReporter &reporter)
+{
     if (!read.ok()) {
         reporter.hideBusy(); // the reader has told the user why
         return 0;

@@ -3,6 +3,7 @@
 
 #include "logs/LogExportContext.h"
 #include "logs/LogReporter.h"
+#include "logs/elog/ElogReader.h"
 
 #include <QString>
 
@@ -19,3 +20,6 @@ inline const QString kNoWriteAccessText = QStringLiteral("Похоже нет п
 // only when complete; on failure nothing is left at the output path.
 int convertElogToCSV(const QString &inputPath, const QString &outputPath, bool isNeedToCompress,
                      const LogExportContext &context, const LogReporter &reporter);
+// The same on a log the caller has already read with readElog(inputPath, reporter).
+int convertElogToCSV(const ElogReadResult &read, const QString &inputPath, const QString &outputPath,
+                     bool isNeedToCompress, const LogExportContext &context, const LogReporter &reporter);

@@ -1,8 +1,8 @@
 #include "logs/elog/ElogReader.h"
 
 #include "logs/elog/ElogEnvelope.h"
+#include "settings/persistence/SettingsFileIo.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -234,16 +234,24 @@ ElogReadResult decodeElogFile(const QByteArray &fileBytes, const QString &fileNa
 
 ElogReadResult readElog(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(ElogError::FileNotFound, file.errorString());
-    if (file.size() > elog::kMaxElogBodyBytes)
-        return fail(ElogError::Corrupt, QStringLiteral("%1 bytes are more than any log holds").arg(file.size()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(ElogError::FileNotFound, file.errorString());
-    file.close();
-    return decodeElogFile(bytes, QFileInfo(path).fileName());
+    // Only regular files: a pipe or a device has no size to check and may never end (or open).
+    using persistence::ReadStatus;
+    const persistence::FileRead file = persistence::readWholeFile(path, elog::kMaxElogBodyBytes);
+    switch (file.status) {
+    case ReadStatus::Ok:
+        break;
+    case ReadStatus::NotFound:
+        return fail(ElogError::FileNotFound, QStringLiteral("No such file or directory"));
+    case ReadStatus::IsDirectory:
+        return fail(ElogError::FileNotFound, QStringLiteral("%1 is a directory").arg(path));
+    case ReadStatus::NotRegularFile:
+        return fail(ElogError::FileNotFound, QStringLiteral("%1 is not a regular file").arg(path));
+    case ReadStatus::CannotOpen:
+        return fail(ElogError::FileNotFound, file.error);
+    case ReadStatus::TooLarge:
+        return fail(ElogError::Corrupt, QStringLiteral("%1 is larger than any log").arg(path));
+    }
+    return decodeElogFile(file.bytes, QFileInfo(path).fileName());
 }
 
 ElogReadResult readElog(const QString &path, const LogReporter &reporter)

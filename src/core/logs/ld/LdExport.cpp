@@ -501,9 +501,15 @@ private:
 int convertElogToLD(const QString &inputPath, const QString &outputPath, const LogExportContext &context,
                     const LogReporter &reporter)
 {
+    const QDateTime now = QDateTime::currentDateTime();
+    return convertElogToLD(readElog(inputPath, reporter), inputPath, outputPath, context, reporter, now);
+}
+
+int convertElogToLD(const ElogReadResult &read, const QString &inputPath, const QString &outputPath,
+                    const LogExportContext &context, const LogReporter &reporter, const QDateTime &now)
+{
     using namespace ardix::ld;
-    const ExportStamp stamp = ExportStamp::at(QDateTime::currentDateTime(), inputPath);
-    const ElogReadResult read = readElog(inputPath, reporter);
+    const ExportStamp stamp = ExportStamp::at(now, inputPath);
     if (!read.ok()) {
         reporter.hideBusy();
         return 0;

@@ -9,6 +9,7 @@
 
 #include "logs/LogExportContext.h"
 #include "logs/LogReporter.h"
+#include "logs/elog/ElogReader.h"
 #include "logs/ld/LdLayout.h"
 
 #include <QByteArray>
@@ -110,3 +111,7 @@ private:
 // appears only when complete: it is written to a temporary file and renamed at the end.
 int convertElogToLD(const QString &inputPath, const QString &outputPath, const LogExportContext &context,
                     const LogReporter &reporter);
+// The same on a log the caller has already read with readElog(inputPath, reporter), stamped `now`.
+int convertElogToLD(const ElogReadResult &read, const QString &inputPath, const QString &outputPath,
+                    const LogExportContext &context, const LogReporter &reporter,
+                    const QDateTime &now = QDateTime::currentDateTime());

@@ -10,6 +10,8 @@
 #include <QMetaEnum>
 #include <cstring>
 #include <iterator>
+#include <limits>
+#include <optional>
 
 namespace settingsDiff {
 namespace {
@@ -50,6 +52,15 @@ bool holdsSensorId(const QString &name)
         || name == QLatin1String("logTrigger2SourceId") || name == QLatin1String("destinationSensId");
 }
 
+// The value as a choice; nothing for one that does not fit an int (a u32 of a damaged block), which
+// no list of choices reaches.
+std::optional<int> choiceIndex(double v)
+{
+    if (!(v >= double(std::numeric_limits<int>::min()) && v <= double(std::numeric_limits<int>::max())))
+        return std::nullopt;
+    return int(v);
+}
+
 // A dash value that stands for a choice, by the choice's name (empty when it names none).
 QString dashChoiceName(const QString &name, int v)
 {
@@ -59,8 +70,8 @@ QString dashChoiceName(const QString &name, int v)
         return ArdixCatalogue::analogGroupsNames().value(v);
     if (name == QLatin1String("can1BaudId")) {
         static const char *const speeds[] = {"не используется", "125 kbps", "250 kbps", "500 kbps", "1 Mbit/s"};
-        const int i = v - ArdixEnums::CanbusBaud_Disable;
-        return i >= 0 && i < int(std::size(speeds)) ? QString::fromUtf8(speeds[i]) : QString();
+        const qint64 i = qint64(v) - ArdixEnums::CanbusBaud_Disable;
+        return i >= 0 && i < qint64(std::size(speeds)) ? QString::fromUtf8(speeds[i]) : QString();
     }
     return {};
 }
@@ -176,23 +187,29 @@ QString displayValue(const ElementRef &e, const unsigned char *record, const uns
         break;
     }
     const double v = elementNumber(e, record);
+    // Every kind left is an integer of at most 32 bits: exact in a double and in a qint64.
+    const std::optional<int> index = choiceIndex(v);
     if (kind == BlockKind::Dash && holdsSensorId(name)) {
-        const QString sensor = sensorNameOf(int(v), block, blockSize);
+        const QString sensor = index ? sensorNameOf(*index, block, blockSize) : QString();
         if (v == 0 || sensor.isEmpty())
             return QString::number(qint64(v));
         return QStringLiteral("%1 (%2)").arg(qint64(v)).arg(sensor);
     }
-    if (kind == BlockKind::Dash) {
-        const QString choice = dashChoiceName(name, int(v));
+    if (kind == BlockKind::Dash && index) {
+        const QString choice = dashChoiceName(name, *index);
         if (!choice.isEmpty())
             return QStringLiteral("%1 (%2)").arg(qint64(v)).arg(choice);
     }
-    if (name == QLatin1String("currEcuProtocol") || name == QLatin1String("ecuProtocol")) {
-        if (const ArdixCatalogue::EcuProtocolInfo *ecu = ArdixCatalogue::ecuProtocolInfo(int(v)))
+    if (index && (name == QLatin1String("currEcuProtocol") || name == QLatin1String("ecuProtocol"))) {
+        if (const ArdixCatalogue::EcuProtocolInfo *ecu = ArdixCatalogue::ecuProtocolInfo(*index))
             return QStringLiteral("%1 (%2)").arg(qint64(v)).arg(QString::fromUtf8(ecu->name));
     }
-    if (isMask(name) && f.kind != Kind::I8 && f.kind != Kind::I16)
-        return QStringLiteral("0x") + QStringLiteral("%1").arg(qulonglong(v), f.elementSize() * 2, 16, QLatin1Char('0')).toUpper();
+    if (isMask(name) && f.kind != Kind::I8 && f.kind != Kind::I16) {
+        // The element's own bits: a negative I32 mask shows as its two's complement.
+        const int bits = f.elementSize() * 8;
+        const quint64 raw = quint64(qint64(v)) & (bits >= 64 ? ~quint64(0) : (quint64(1) << bits) - 1);
+        return QStringLiteral("0x") + QStringLiteral("%1").arg(raw, f.elementSize() * 2, 16, QLatin1Char('0')).toUpper();
+    }
     return numberText(v, divisor > 1 ? divisor : fixedDivisor(f.name));
 }
 

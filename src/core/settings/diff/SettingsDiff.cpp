@@ -3,6 +3,7 @@
 #include "settings/dash/DashLayout.h"
 #include "settings/diff/FieldValue.h"
 #include "settings/pdm/PdmBlockLayout.h"
+#include "settings/persistence/DashBlockDefaults.h"
 
 #include <QJsonArray>
 
@@ -43,6 +44,39 @@ QString valueOf(const RecordSpec &spec, const RecordPart &part, const ElementRef
     return displayValue(e, side.values + part.offset, side.block, kind, side.size, divisor);
 }
 
+bool isText(const ElementRef &e) { return e.field->kind == layout::Kind::Text; }
+
+// Backslash escapes for what a terminal or a reader of the text would take as structure.
+QString escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+        case u'"': out += QLatin1String("\\\""); continue;
+        case u'\\': out += QLatin1String("\\\\"); continue;
+        case u'\n': out += QLatin1String("\\n"); continue;
+        case u'\r': out += QLatin1String("\\r"); continue;
+        case u'\t': out += QLatin1String("\\t"); continue;
+        default: break;
+        }
+        // C0, DEL, C1 (a lone 0x9B starts a sequence on some terminals) and the line separators.
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029)
+            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString valueText(const FieldChange &f, const QString &value)
+{
+    if (f.isText && value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        return QLatin1Char('"') + escaped(value.mid(1, value.size() - 2)) + QLatin1Char('"');
+    return escaped(value);
+}
+
 QString changeName(RecordChange c)
 {
     switch (c) {
@@ -77,9 +111,10 @@ DiffResult SettingsDiff::compare(BlockKind kind, const QByteArray &before, const
     out.kind = kind;
     if (!sizeFits(kind, before.size()) || !sizeFits(kind, after.size()))
         return out;
-    const int common = int(qMin(before.size(), after.size()));
-    const QByteArray zeros(qMax(before.size(), after.size()), '\0');
-    const QList<RecordSpec> specs = kind == BlockKind::Dash ? dashRecords(common) : pdmRecords();
+    if (kind == BlockKind::Dash && before.size() != after.size())
+        return compare(kind, persistence::dashBlockAsLoaded(before), persistence::dashBlockAsLoaded(after));
+    const QByteArray zeros(before.size(), '\0');
+    const QList<RecordSpec> specs = kind == BlockKind::Dash ? dashRecords(int(before.size())) : pdmRecords();
     for (const RecordSpec &spec : specs) {
         const bool wasEmpty = spec.isEmpty && spec.isEmpty(bytesOf(before));
         const bool isEmpty = spec.isEmpty && spec.isEmpty(bytesOf(after));
@@ -95,7 +130,7 @@ DiffResult SettingsDiff::compare(BlockKind kind, const QByteArray &before, const
             if (elementKey(e, a.values + part.offset) == elementKey(e, b.values + part.offset))
                 return;
             diff.fields.append(FieldChange{part.prefix + elementName(e), valueOf(spec, part, e, a, kind),
-                                           valueOf(spec, part, e, b, kind)});
+                                           valueOf(spec, part, e, b, kind), isText(e)});
         });
         if (!diff.fields.isEmpty())
             out.records.append(diff);
@@ -122,7 +157,8 @@ DiffResult SettingsDiff::show(BlockKind kind, const QByteArray &block)
         forEachElement(spec, [&](const RecordPart &part, const ElementRef &e) {
             if (elementKey(e, side.values + part.offset) != elementKey(e, bytesOf(zeros) + part.offset))
                 allZero = false;
-            r.fields.append(FieldChange{part.prefix + elementName(e), QString(), valueOf(spec, part, e, side, kind)});
+            r.fields.append(FieldChange{part.prefix + elementName(e), QString(), valueOf(spec, part, e, side, kind),
+                                        isText(e)});
         });
         if (!allZero) // a record never filled in says nothing
             out.records.append(r);
@@ -137,16 +173,17 @@ QString SettingsDiff::toText(const DiffResult &diff, bool isListing)
     for (const RecordDiff &r : diff.records) {
         if (r.group != group) {
             group = r.group;
-            text += QStringLiteral("[%1]\n").arg(group);
+            text += QStringLiteral("[%1]\n").arg(escaped(group));
         }
         QString mark;
         if (!isListing)
             mark = r.change == RecordChange::Added ? QStringLiteral("+ ")
                  : r.change == RecordChange::Removed ? QStringLiteral("- ") : QStringLiteral("~ ");
-        text += mark + r.record + QLatin1Char('\n');
+        text += mark + escaped(r.record) + QLatin1Char('\n');
         for (const FieldChange &f : r.fields)
-            text += isListing ? QStringLiteral("    %1 = %2\n").arg(f.field, f.after)
-                              : QStringLiteral("    %1: %2 -> %3\n").arg(f.field, f.before, f.after);
+            text += isListing ? QStringLiteral("    %1 = %2\n").arg(escaped(f.field), valueText(f, f.after))
+                              : QStringLiteral("    %1: %2 -> %3\n")
+                                    .arg(escaped(f.field), valueText(f, f.before), valueText(f, f.after));
     }
     return text;
 }

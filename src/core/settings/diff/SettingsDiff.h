@@ -17,6 +17,7 @@ struct FieldChange
     QString field;
     QString before; // empty in a listing of one block
     QString after;
+    bool isText = false; // before and after are quoted texts of the user's
 };
 
 enum class RecordChange { Changed, Added, Removed };
@@ -44,13 +45,15 @@ std::optional<BlockKind> kindOfSize(qsizetype size);
 class SettingsDiff
 {
 public:
-    // Everything that differs from `before` to `after` (both of `kind`; a dash pair may mix the two
-    // dash sizes, the extra settings then count only when both have them). Nothing for blocks of
-    // the wrong size.
+    // Everything that differs from `before` to `after` (both of `kind`). A dash pair may mix the two
+    // dash sizes: the older block then counts as the client holds it once loaded, with the extra
+    // settings at their defaults. Nothing for blocks of the wrong size.
     static DiffResult compare(BlockKind kind, const QByteArray &before, const QByteArray &after);
     // Every record of one block that holds something, with all its fields (in `after`).
     static DiffResult show(BlockKind kind, const QByteArray &block);
 
+    // Texts from the block are escaped (quotes, backslashes, control characters), so that no
+    // name can forge a line, a group or a terminal sequence.
     static QString toText(const DiffResult &diff, bool isListing = false);
     static QJsonObject toJson(const DiffResult &diff, bool isListing = false);
 };

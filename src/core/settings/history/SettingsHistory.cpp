@@ -8,6 +8,8 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcHistory, "ardix.settings.history", QtWarningMsg)
 
 namespace settingsHistory {
@@ -24,6 +26,16 @@ constexpr qint64 kMaxFileSize = 1024 * 1024;
 const QString kSuffix = QStringLiteral(".snap");
 
 bool isSource(quint8 v) { return v >= quint8(Source::ReadFromDevice) && v <= quint8(Source::LoadedFromFile); }
+
+// The version a new one follows: the newest kept no later than the new one. A snapshot dated after
+// it was kept while the clock ran ahead; comparing with that would keep every unchanged block again.
+const Snapshot *newestUpTo(const QList<Snapshot> &newestFirst, const QDateTime &time)
+{
+    for (const Snapshot &s : newestFirst)
+        if (s.time <= time)
+            return &s;
+    return newestFirst.isEmpty() ? nullptr : &newestFirst.first();
+}
 
 } // namespace
 
@@ -72,12 +84,25 @@ QString SettingsHistory::deviceFolder(uint serial, BlockKind kind) const
 
 QStringList SettingsHistory::snapshotFiles(const QString &folder) const
 {
-    // Names start with the time, so the name order is the time order.
     const QStringList names = QDir(folder).entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name);
     QStringList paths;
     for (const QString &n : names)
         paths.append(folder + QLatin1Char('/') + n);
     return paths;
+}
+
+QList<Snapshot> SettingsHistory::snapshotsIn(const QString &folder, BlockKind kind) const
+{
+    QList<Snapshot> out;
+    for (const QString &path : snapshotFiles(folder))
+        if (std::optional<Snapshot> s = read(path); s && s->kind == kind)
+            out.append(*s);
+    // A name is only a name (a clock once set wrong, a copied file): the time inside decides. The
+    // name breaks ties, as its counter orders versions of one millisecond.
+    std::stable_sort(out.begin(), out.end(), [](const Snapshot &a, const Snapshot &b) {
+        return a.time != b.time ? a.time > b.time : a.path > b.path;
+    });
+    return out;
 }
 
 std::optional<Snapshot> SettingsHistory::read(const QString &path)
@@ -94,12 +119,7 @@ std::optional<Snapshot> SettingsHistory::read(const QString &path)
 
 QList<Snapshot> SettingsHistory::list(uint serial, BlockKind kind) const
 {
-    QList<Snapshot> out;
-    const QStringList files = snapshotFiles(deviceFolder(serial, kind));
-    for (auto it = files.crbegin(); it != files.crend(); ++it)
-        if (std::optional<Snapshot> s = read(*it); s && s->kind == kind)
-            out.append(*s);
-    return out;
+    return snapshotsIn(deviceFolder(serial, kind), kind);
 }
 
 bool SettingsHistory::record(uint serial, BlockKind kind, Source source, const QByteArray &block, const QDateTime &time)
@@ -107,14 +127,9 @@ bool SettingsHistory::record(uint serial, BlockKind kind, Source source, const Q
     if (settingsDiff::kindOfSize(block.size()) != kind)
         return false;
     const QString folder = deviceFolder(serial, kind);
-    QStringList files = snapshotFiles(folder);
-    for (auto it = files.crbegin(); it != files.crend(); ++it) {
-        if (const std::optional<Snapshot> newest = read(*it)) {
-            if (newest->block == block)
-                return false;
-            break;
-        }
-    }
+    const QList<Snapshot> kept = snapshotsIn(folder, kind);
+    if (const Snapshot *newest = newestUpTo(kept, time); newest && newest->block == block)
+        return false;
     if (!QDir().mkpath(folder)) {
         qCWarning(lcHistory) << "cannot create" << folder;
         return false;
@@ -128,9 +143,10 @@ bool SettingsHistory::record(uint serial, BlockKind kind, Source source, const Q
         qCWarning(lcHistory) << "cannot write" << path;
         return false;
     }
-    files = snapshotFiles(folder);
-    for (int i = 0; i + kMaxSnapshots < files.size(); ++i)
-        QFile::remove(files[i]);
+    // Only snapshots count towards the limit (a foreign file is never ours to delete), and the
+    // version just kept stays even when others claim to be newer.
+    for (qsizetype i = kMaxSnapshots - 1; i < kept.size(); ++i)
+        QFile::remove(kept[i].path);
     return true;
 }
 

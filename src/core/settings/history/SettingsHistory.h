@@ -37,7 +37,10 @@ public:
     explicit SettingsHistory(QString folder);
     static QString defaultFolder();
 
-    // Keeps `block` unless it equals the device's newest snapshot. True when a file was written.
+    // Keeps `block` unless it equals the device's newest snapshot no later than `time` (by the time
+    // stored inside; any newest when all are later). Then prunes the oldest down to kMaxSnapshots,
+    // never the one just written; files that are not snapshots are neither counted nor touched.
+    // True when a file was written.
     bool record(uint serial, settingsDiff::BlockKind kind, Source source, const QByteArray &block,
                 const QDateTime &time = QDateTime::currentDateTimeUtc());
     // The device's snapshots, newest first; unreadable files are left out.
@@ -47,7 +50,9 @@ public:
     QString deviceFolder(uint serial, settingsDiff::BlockKind kind) const;
 
 private:
-    QStringList snapshotFiles(const QString &folder) const; // oldest first
+    QStringList snapshotFiles(const QString &folder) const;
+    // The readable snapshots of `kind` in `folder`, newest first by the time stored in each.
+    QList<Snapshot> snapshotsIn(const QString &folder, settingsDiff::BlockKind kind) const;
     QString m_folder;
 };
 

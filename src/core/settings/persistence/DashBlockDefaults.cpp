@@ -192,6 +192,16 @@ bool transferOldExtraSettings(DashSettingsImage &image)
     return moved;
 }
 
+QByteArray dashBlockAsLoaded(const QByteArray &block)
+{
+    if (block.size() != DashSettingsImage::kShortSize)
+        return block;
+    DashSettingsImage image(block);
+    image.loadDefaultExtraSettings();
+    transferOldExtraSettings(image);
+    return image.bytes();
+}
+
 void refreshCommonChecksum(DashSettingsImage &image)
 {
     layout::writeLE<uint32_t>(image.data() + kCommonOffset + kCommonChecksumOffset, image.computeCommonChecksum());

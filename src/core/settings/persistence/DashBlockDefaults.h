@@ -35,6 +35,10 @@ bool writeAllDefaults(DashSettingsImage &image);
 // lamp's source. True when at least one lamp was given a source.
 bool transferOldExtraSettings(DashSettingsImage &image);
 
+// The block the client holds once it takes `block` from a file: a 16,588-byte block gets the extra
+// settings defaults and its old lamp assignments moved into them; any other block stays as it is.
+QByteArray dashBlockAsLoaded(const QByteArray &block);
+
 // Writes the word CRC-32 of the common record's first 976 bytes into its checksum field.
 void refreshCommonChecksum(DashSettingsImage &image);
 

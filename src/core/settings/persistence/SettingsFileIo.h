@@ -12,15 +12,17 @@ QString savePathFrom(const QString &urlOrPath);
 // The same for loading; an encoded double quote ("%22") left in the text is decoded.
 QString loadPathFrom(const QString &urlOrPath);
 
-enum class ReadStatus { Ok, NotFound, CannotOpen, TooLarge };
+enum class ReadStatus { Ok, NotFound, IsDirectory, NotRegularFile, CannotOpen, TooLarge };
 
 struct FileRead
 {
     ReadStatus status = ReadStatus::NotFound;
     QByteArray bytes;
+    QString error; // the system's words when the file would not open
 };
 
-// The whole file, unless it is larger than maxSize (then nothing is read).
+// The whole file, unless it is larger than maxSize (then nothing is read). Only regular files are
+// read: a pipe or a device has no size to check and may never end, or never open.
 FileRead readWholeFile(const QString &path, qint64 maxSize);
 
 // Replaces the file only once everything is written, so a failed save leaves the old file intact.

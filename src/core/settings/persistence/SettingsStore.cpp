@@ -334,8 +334,10 @@ void SettingsStore::loadDataFromFile(const QString &filePath, int deviceId_setti
     FileRead file = readWholeFile(path, maxFileSize);
     switch (file.status) {
     case ReadStatus::NotFound:
+    case ReadStatus::IsDirectory:
         info(texts::kFileNotFound);
         return;
+    case ReadStatus::NotRegularFile:
     case ReadStatus::CannotOpen:
         info(texts::kReadError);
         return;

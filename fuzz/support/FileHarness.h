@@ -1,15 +1,16 @@
-// Arbitrary bytes into what the client does with files users exchange and with the data devices
-// send, all the way to the objects that use them:
-//   - settings files (dash, PDM, unknown, user logo) through the settings store into the dash and
-//     PDM settings trees;
+#pragma once
+// What the client does with files users exchange and with the data devices send, all the way to
+// the objects that use them; each fuzz target drives one of these loaders:
+//   - settings files (dash, PDM) through the settings store into the dash and PDM settings trees;
+//   - files of unknown kind and user logos through the settings store;
 //   - start line and reference lap files through their readers and the lap service;
 //   - device data (log list, reference lap, raw ADC, PDM real-time) through the dispatcher, with
 //     fake ports, into the log list, the reference lap reader and the real-time object.
 //
-// The first byte picks the path and how the rest becomes content. Mutated bytes would rarely get
-// past zlib or a block checksum, so the harness builds envelopes and checksums around them itself
-// (a flag leaves them as they are). Where a record is accepted, packing it again must give a record
-// that reads back the same: the loaders and packers agree on every byte layout.
+// An input is a flags byte and a payload. Mutated bytes would rarely get past zlib or a block
+// checksum, so the harness builds envelopes and checksums around them itself (a flag leaves them
+// as they are). Where a record is accepted, packing it again must give a record that reads back
+// the same: the loaders and packers agree on every byte layout.
 
 #include "../../tests/dispatch/FakePorts.h"
 
@@ -30,21 +31,25 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QMetaProperty>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <zlib.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 using namespace ArdixEnums;
 
-namespace {
+namespace fuzzfiles {
 
 [[noreturn]] void fail(const char *what)
 {
-    std::fprintf(stderr, "fuzz_files: %s\n", what);
+    std::fprintf(stderr, "fuzz: %s\n", what);
     std::abort();
 }
 
@@ -78,9 +83,60 @@ QString writeInput(const QByteArray &bytes)
 QByteArray sized(const QByteArray &payload, qsizetype size)
 {
     QByteArray out(size, '\0');
-    if (!payload.isEmpty())
-        for (qsizetype i = 0; i < size; ++i)
-            out[i] = payload[i % payload.size()];
+    if (payload.isEmpty())
+        return out;
+    for (qsizetype at = 0; at < size; at += payload.size())
+        std::memcpy(out.data() + at, payload.constData(), size_t(std::min(payload.size(), size - at)));
+    return out;
+}
+
+// The settings stores keep their values in memory: written as ini text, a block costs more than
+// everything else an input does, and the text format is not what is fuzzed here.
+QHash<QString, QSettings::SettingsMap> &storedMaps()
+{
+    static QHash<QString, QSettings::SettingsMap> maps;
+    return maps;
+}
+
+// QSettings hands over a QFile to read and a QSaveFile to write: the name is the key.
+QString storeName(const QIODevice &device)
+{
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    return file ? file->fileName() : QString();
+}
+
+bool readMemory(QIODevice &device, QSettings::SettingsMap &map)
+{
+    map = storedMaps().value(storeName(device));
+    return true;
+}
+
+bool writeMemory(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    storedMaps().insert(storeName(device), map);
+    return true;
+}
+
+QSettings::Format memoryFormat()
+{
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("fuzzmem"), readMemory, writeMemory);
+    return format;
+}
+
+// The compressed envelope as the client writes it (4-byte big-endian length, zlib stream), at
+// zlib's fastest level: the bytes inside are what matters, not how well they are packed.
+QByteArray envelopeOf(const QByteArray &content)
+{
+    uLongf packed = compressBound(uLong(content.size()));
+    QByteArray out(4 + qsizetype(packed), '\0');
+    const auto n = uint32_t(content.size());
+    for (int i = 0; i < 4; ++i)
+        out[i] = char(n >> (24 - 8 * i));
+    if (compress2(reinterpret_cast<Bytef *>(out.data() + 4), &packed,
+                  reinterpret_cast<const Bytef *>(content.constData()), uLong(content.size()), 1) != Z_OK)
+        fail("zlib refused to compress");
+    out.resize(4 + qsizetype(packed));
     return out;
 }
 
@@ -145,14 +201,14 @@ void markEverythingChanged(PdmSettings &s)
 // What the apply step writes, read and applied again, gives the same block.
 void pdmRoundTrip(const QByteArray &block)
 {
-    PdmSettings first;
+    static PdmSettings first;
+    static PdmSettings second;
     if (!first.loadFromBlock(block))
         return;
     markEverythingChanged(first);
     const QByteArray packed = first.applyNewPdmSettings(block);
     if (!PdmSettings::isValidBlock(packed))
         fail("the PDM apply step wrote an invalid block");
-    PdmSettings second;
     if (!second.loadFromBlock(packed))
         fail("a packed PDM block does not load");
     markEverythingChanged(second);
@@ -172,11 +228,11 @@ void raiseAllFlags(ArdixSettings &s)
 
 void dashRoundTrip(const DashSettingsImage &image)
 {
-    ArdixSettings first;
+    static ArdixSettings first;
+    static ArdixSettings second;
     first.loadFromImage(&image);
     raiseAllFlags(first);
     const DashApplyResult packed = applyDashSettings(first, image, true, false, QStringLiteral("S1.85"));
-    ArdixSettings second;
     second.loadFromImage(&packed.image);
     raiseAllFlags(second);
     const DashApplyResult again = applyDashSettings(second, packed.image, true, false, QStringLiteral("S1.85"));
@@ -186,19 +242,36 @@ void dashRoundTrip(const DashSettingsImage &image)
 
 // ---- settings and lap files ----------------------------------------------------------------
 
+// The settings trees are built once and refilled by every load, as the client does: building
+// them is most of what an input would otherwise cost.
+ArdixSettings &sharedDash()
+{
+    static ArdixSettings tree;
+    return tree;
+}
+
+PdmSettings &sharedPdm()
+{
+    static PdmSettings tree;
+    return tree;
+}
+
 struct Files
 {
-    QSettings settings{workDir().filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-    QSettings lapStore{workDir().filePath(QStringLiteral("laps.ini")), QSettings::IniFormat};
-    ArdixSettings dash;
-    PdmSettings pdm;
+    QSettings settings{workDir().filePath(QStringLiteral("settings.fuzzmem")), memoryFormat()};
+    QSettings lapStore{workDir().filePath(QStringLiteral("laps.fuzzmem")), memoryFormat()};
+    ArdixSettings &dash = sharedDash();
+    PdmSettings &pdm = sharedPdm();
     GPS gps;
     ardix::laps::StartPoint dashStart;
     bool online = false;
+    bool trees = false;
     ardix::laps::LapService laps{&gps, &lapStore, lapHost()};
     persistence::SettingsStore store{&settings, settingsHost()};
 
-    explicit Files(bool isOnline) : online(isOnline)
+    // With `withTrees` the store loads what it accepts into the settings trees, as the client does;
+    // without, it stops at the block (the trees have a target of their own).
+    explicit Files(bool isOnline, bool withTrees = false) : online(isOnline), trees(withTrees)
     {
         settings.clear();
         lapStore.clear();
@@ -223,32 +296,55 @@ struct Files
         persistence::SettingsHost host;
         host.isOnlineWith = [this](int) { return online; };
         host.isOnline = [this] { return online; };
-        host.loadDashTree = [this](const DashSettingsImage *image) { dash.loadFromImage(image); };
-        host.loadPdmTree = [this](const QByteArray &block) { pdm.loadFromBlock(block); };
+        if (trees) {
+            host.loadDashTree = [this](const DashSettingsImage *image) { dash.loadFromImage(image); };
+            host.loadPdmTree = [this](const QByteArray &block) { pdm.loadFromBlock(block); };
+        }
         host.utcOffsetSeconds = [] { return 3 * 3600; };
         return host;
     }
 };
 
+// The block a settings file input carries (bit 0: PDM), with its checksum made right unless the
+// bytes are to stay as they came.
+QByteArray settingsContent(uint8_t flags, const QByteArray &payload)
+{
+    if (flags & 1) {
+        QByteArray content = sized(payload, kPdmBlock);
+        if (!(flags & KeepBytes))
+            PdmSettings::updateSettingsCrc(content);
+        return content;
+    }
+    return sized(payload, (flags & ShortDash) ? DashSettingsImage::kShortSize : DashSettingsImage::kSize);
+}
+
+// A settings file through the store: what it accepts is a whole block of its kind.
 void settingsFile(uint8_t flags, const QByteArray &payload)
 {
     const bool pdm = flags & 1;
     Files f(flags & Online);
-    QByteArray content;
-    if (pdm) {
-        content = sized(payload, kPdmBlock);
-        if (!(flags & KeepBytes))
-            PdmSettings::updateSettingsCrc(content);
-    } else {
-        content = sized(payload, (flags & ShortDash) ? DashSettingsImage::kShortSize : DashSettingsImage::kSize);
-    }
-    const QByteArray file = (flags & KeepBytes) && !pdm ? payload : persistence::compressEnvelope(content);
+    const QByteArray content = settingsContent(flags, payload);
+    const QByteArray file = (flags & KeepBytes) && !pdm ? payload : envelopeOf(content);
     f.store.loadDataFromFile(writeInput(file), pdm ? Device_Pmx : Device_Ardix7, Settings_FileType);
+    if (pdm && f.store.pdmBlock() != QByteArray(kPdmBlock, '\0') && !PdmSettings::isValidBlock(f.store.pdmBlock()))
+        fail("the store took a PDM block with a wrong checksum");
+    if (!pdm && f.store.dashImage().bytes().size() != DashSettingsImage::kSize)
+        fail("the store holds a dash block of another size");
+}
 
-    if (pdm && PdmSettings::isValidBlock(content))
-        pdmRoundTrip(content);
-    if (!pdm)
-        dashRoundTrip(f.store.dashImage());
+// A block into the settings tree and out through the apply step, twice: the same bytes come out.
+void settingsTree(uint8_t flags, const QByteArray &payload)
+{
+    const QByteArray content = settingsContent(flags, payload);
+    if (flags & 1) {
+        if (PdmSettings::isValidBlock(content))
+            pdmRoundTrip(content);
+        return;
+    }
+    DashSettingsImage image(content);
+    if (content.size() == DashSettingsImage::kShortSize)
+        image.loadDefaultExtraSettings();
+    dashRoundTrip(image);
 }
 
 void unknownOrLogoFile(uint8_t flags, const QByteArray &payload)
@@ -267,7 +363,7 @@ void unknownOrLogoFile(uint8_t flags, const QByteArray &payload)
         if (content.size() == kPdmBlock)
             PdmSettings::updateSettingsCrc(content);
     }
-    const QByteArray file = (flags & KeepBytes) ? payload : persistence::compressEnvelope(content);
+    const QByteArray file = (flags & KeepBytes) ? payload : envelopeOf(content);
     f.store.loadDataFromFile(writeInput(file), flags & 2 ? Device_Pmx : Device_Ardix7, Unknown_FileType);
 }
 
@@ -283,7 +379,7 @@ void lapFile(uint8_t flags, const QByteArray &payload)
         for (int i = 0; i < 4; ++i)
             content[kStartLineCrcOffset + i] = char(crc >> (8 * i));
     }
-    const QString path = writeInput((flags & KeepBytes) ? payload : ardix::laps::compressEnvelope(content));
+    const QString path = writeInput((flags & KeepBytes) ? payload : envelopeOf(content));
 
     if (refLap) {
         if (const auto raw = readRefLapFile(path))
@@ -332,7 +428,7 @@ void deviceData(uint8_t flags, const QByteArray &payload)
             block.truncate(block.size() - block.size() % devicelogs::kEntrySize);
     }
     if (kTypes[pick] == RefLapData && !(flags & KeepBytes) && block.size() != 1)
-        block = persistence::compressEnvelope(block);
+        block = envelopeOf(block);
 
     Rig rig;
     rig.link.status = (flags & Online) ? ardixOnline : ardixOffline;
@@ -367,28 +463,23 @@ void deviceData(uint8_t flags, const QByteArray &payload)
     }
 }
 
-} // namespace
+} // namespace fuzzfiles
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+using namespace fuzzfiles;
+
+inline void initFuzzApplication(int *argc, char ***argv)
 {
     static QCoreApplication app(*argc, *argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ArdixFuzz"));
     QCoreApplication::setApplicationName(QStringLiteral("ArdixFuzz"));
-    return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+// The flags byte and the payload, or nothing for an empty input.
+inline bool splitInput(const uint8_t *data, size_t size, uint8_t &flags, QByteArray &payload)
 {
-    if (size < 2)
-        return 0;
-    const uint8_t path = data[0] & 3;
-    const uint8_t flags = data[1];
-    const QByteArray payload(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
-    switch (path) {
-    case 0: settingsFile(flags, payload); break;
-    case 1: unknownOrLogoFile(flags, payload); break;
-    case 2: lapFile(flags, payload); break;
-    default: deviceData(flags, payload); break;
-    }
-    return 0;
+    if (size < 1)
+        return false;
+    flags = data[0];
+    payload = QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    return true;
 }

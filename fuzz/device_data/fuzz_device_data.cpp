@@ -1,0 +1,19 @@
+// Device data (log list, reference lap, raw ADC, PDM real-time) through the dispatcher, on the fake
+// ports of its own tests. Input: a flags byte, then the payload (see FileHarness.h).
+
+#include "FileHarness.h"
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    initFuzzApplication(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    uint8_t flags = 0;
+    QByteArray payload;
+    if (splitInput(data, size, flags, payload))
+        deviceData(flags, payload);
+    return 0;
+}

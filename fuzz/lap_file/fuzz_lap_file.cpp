@@ -1,0 +1,19 @@
+// Start line and reference lap files through their readers, the settings store and the lap service.
+// Input: a flags byte, then the payload (see FileHarness.h).
+
+#include "FileHarness.h"
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    initFuzzApplication(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    uint8_t flags = 0;
+    QByteArray payload;
+    if (splitInput(data, size, flags, payload))
+        lapFile(flags, payload);
+    return 0;
+}
