@@ -11,7 +11,10 @@ namespace logview {
 
 namespace {
 
-constexpr double kEarthRadius = 6371008.8; // mean radius: the track is a few km across at most
+// WGS 84: a circuit is a few km across, so a plane with the ellipsoid's radii at its first fix
+// is true to centimetres.
+constexpr double kSemiMajor = 6378137.0;
+constexpr double kE2 = 0.006694379990141;
 constexpr double kPi = 3.14159265358979323846;
 // A fix further than this from the one before it is a glitch, not driving.
 constexpr double kMaxSpeedMetresPerSecond = 150.0;
@@ -125,7 +128,7 @@ void LogViewData::buildGps(int index)
     const double glitch = std::max(kMinGlitchMetres, kMaxSpeedMetresPerSecond * dt);
 
     bool haveOrigin = false;
-    double lat0 = 0, lon0 = 0, cosLat0 = 1;
+    double lat0 = 0, lon0 = 0, eastPerRad = 0, northPerRad = 0;
     double x0 = qInf(), y0 = qInf(), x1 = -qInf(), y1 = -qInf();
     std::optional<QPointF> last;
     double travelled = 0;
@@ -141,9 +144,12 @@ void LogViewData::buildGps(int index)
                 haveOrigin = true;
                 lat0 = lat;
                 lon0 = lon;
-                cosLat0 = std::cos(lat0 * kPi / 180.0);
+                const double sinLat = std::sin(lat0 * kPi / 180.0);
+                const double w = std::sqrt(1 - kE2 * sinLat * sinLat);
+                eastPerRad = kSemiMajor / w * std::cos(lat0 * kPi / 180.0);
+                northPerRad = kSemiMajor * (1 - kE2) / (w * w * w);
             }
-            const QPointF p((lon - lon0) * kPi / 180.0 * kEarthRadius * cosLat0, (lat - lat0) * kPi / 180.0 * kEarthRadius);
+            const QPointF p((lon - lon0) * kPi / 180.0 * eastPerRad, (lat - lat0) * kPi / 180.0 * northPerRad);
             if (last) {
                 const double step = std::hypot(p.x() - last->x(), p.y() - last->y());
                 if (step < glitch)
