@@ -162,6 +162,7 @@ void MessageDispatcher::logList(const QByteArray &data)
         return;
     m_deviceLogList = data;
     Q_EMIT logsFileListUpdateSignal();
+    m_log.deviceListArrived(m_deviceLogList, m_serialHash);
 }
 
 void MessageDispatcher::refLap(const QByteArray &data)
