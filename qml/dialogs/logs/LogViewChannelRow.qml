@@ -13,7 +13,7 @@ Rectangle {
     readonly property real ps: AppStyle.pixelScale
     signal toggled()
 
-    height: 40 * ps
+    height: (compareValue !== "" ? 50 : 40) * ps
     color: shown ? AppStyle.selectionColor : (mouse.containsMouse ? AppStyle.hoverColor : "white")
     border.color: activeFocus ? AppStyle.primaryColor : AppStyle.lineColor
     activeFocusOnTab: true

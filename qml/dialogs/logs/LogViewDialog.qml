@@ -57,12 +57,14 @@ BasicDialog {
         const n = model.channels.length
         if (shown.length === 0)
             shown = model.channels.slice(0, Math.min(4, n)).map(c => c.index)
+        // Not the axisLength binding: it may not have seen the model become ready yet.
         from = 0
-        to = Math.max(axisLength, 1e-6)
+        to = Math.max(model.axisLength(axis, frameLap), 1e-6)
     }
 
     function chooseLaps() {
-        const pair = ViewAxis.defaultLaps(validLaps, model.bestLap)
+        // From the model itself: the validLaps binding may not have seen the laps yet.
+        const pair = ViewAxis.defaultLaps(model.laps.filter(l => l.valid), model.bestLap)
         lapA = pair[0]
         lapB = pair[1]
     }
@@ -145,13 +147,13 @@ BasicDialog {
         // What is drawn against what.
         Row {
             id: toolbar
-            width: parent.width
             height: 44 * root.ps
             spacing: 8 * root.ps
             readonly property real buttonWidth: 150 * root.ps
 
             FlatButton {
                 objectName: "axisTime"
+                visible: !root.lapMode
                 width: toolbar.buttonWidth; height: parent.height
                 text: "Время"
                 role: root.axis === 0 ? "primary" : "secondary"
@@ -160,6 +162,7 @@ BasicDialog {
             }
             FlatButton {
                 objectName: "axisDistance"
+                visible: !root.lapMode
                 width: toolbar.buttonWidth; height: parent.height
                 text: "Дистанция"
                 role: root.axis === 1 ? "primary" : "secondary"
@@ -352,6 +355,8 @@ BasicDialog {
                 Text {
                     objectName: "cursorText"
                     y: 4 * root.ps
+                    // Over the ends' labels when it reaches them.
+                    Rectangle { anchors.fill: parent; anchors.margins: -3 * root.ps; z: -1; color: AppStyle.pageColor }
                     visible: root.cursorX >= root.from && root.cursorX <= root.to
                     x: Math.max(0, Math.min(parent.width - width, (root.cursorX - root.from) / (root.to - root.from) * parent.width - width / 2))
                     text: root.model.ready && root.cursorX >= 0 ? root.model.axisText(root.axis, root.cursorX) : ""

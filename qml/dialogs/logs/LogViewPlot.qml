@@ -62,30 +62,29 @@ Rectangle {
         height: root.height
         color: AppStyle.lightTextColor
     }
-    Text {
+    component Label: Text {
+        color: AppStyle.midGreyColor
+        font.pixelSize: AppStyle.smallFontSize
+        // Readable over the trace.
+        Rectangle { anchors.fill: parent; anchors.margins: -2 * root.ps; z: -1; color: AppStyle.deepColor; opacity: 0.75 }
+    }
+    Label {
         x: 6 * root.ps
         y: 2 * root.ps
         text: root.name
         color: AppStyle.lightTextColor
-        font.pixelSize: AppStyle.smallFontSize
-        style: Text.Outline
-        styleColor: AppStyle.deepColor
     }
-    Text {
+    Label {
         anchors.right: parent.right
         anchors.rightMargin: 6 * root.ps
         y: 2 * root.ps
         text: root.unitText(trace.shownMax)
-        color: AppStyle.midGreyColor
-        font.pixelSize: AppStyle.smallFontSize
     }
-    Text {
+    Label {
         anchors.right: parent.right
         anchors.rightMargin: 6 * root.ps
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 2 * root.ps
         text: root.unitText(trace.shownMin)
-        color: AppStyle.midGreyColor
-        font.pixelSize: AppStyle.smallFontSize
     }
 }

@@ -2,8 +2,12 @@
 
 #include "logs/view/LogViewModel.h"
 
+#include <QPainter>
+#include <QQuickWindow>
 #include <QSGFlatColorMaterial>
 #include <QSGGeometryNode>
+#include <QSGImageNode>
+#include <QSGRendererInterface>
 
 #include <cstring>
 
@@ -63,8 +67,41 @@ void LogPlotItem::updatePolish()
     update();
 }
 
+// The software renderer (no GPU, or offscreen) draws no custom geometry: the strips are painted
+// into an image there.
+QSGNode *LogPlotItem::paintedNode(QSGNode *old)
+{
+    auto *node = static_cast<QSGImageNode *>(old);
+    if (!node)
+        node = window()->createImageNode();
+    const qreal dpr = window()->effectiveDevicePixelRatio();
+    const QSize size(std::max(1, int(width() * dpr)), std::max(1, int(height() * dpr)));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.scale(dpr, dpr);
+        const QColor colors[2] = {m_color, m_compareColor};
+        for (int s = 0; s < 2; ++s) {
+            const std::vector<logview::Vertex> &strip = m_strips[s];
+            QPolygonF line;
+            line.reserve(qsizetype(strip.size()));
+            for (const logview::Vertex &v : strip)
+                line.append(QPointF(v.x, v.y));
+            painter.setPen(QPen(colors[s], 1.0));
+            painter.drawPolyline(line);
+        }
+    }
+    node->setTexture(window()->createTextureFromImage(image));
+    node->setOwnsTexture(true);
+    node->setRect(boundingRect());
+    return node;
+}
+
 QSGNode *LogPlotItem::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
 {
+    if (window() && window()->rendererInterface()->graphicsApi() == QSGRendererInterface::Software)
+        return paintedNode(old);
     QSGNode *root = old ? old : new QSGNode;
     const QColor colors[2] = {m_color, m_compareColor};
     for (int s = 0; s < 2; ++s) {

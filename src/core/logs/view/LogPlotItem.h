@@ -62,6 +62,7 @@ Q_SIGNALS:
 protected:
     void updatePolish() override;
     QSGNode *updatePaintNode(QSGNode *old, UpdatePaintNodeData *) override;
+    QSGNode *paintedNode(QSGNode *old);
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:
