@@ -238,11 +238,14 @@ QByteArray listOf(const QList<quint32> &starts)
 }
 
 // The dash answers who it is and what it holds, as after (re)connecting.
-void identify(Rig &rig, char serial, const QByteArray &list)
+void identify(Rig &rig, char serial, const QByteArray &list, bool listFirst = false)
 {
     rig.link.status = 1;
+    if (listFirst)
+        rig.data(LogsFileListData, list);
     rig.data(ArdixSerialNumData, serialBlock(serial), 70123);
-    rig.data(LogsFileListData, list);
+    if (!listFirst)
+        rig.data(LogsFileListData, list);
 }
 
 void requestFile(Rig &rig, uint index)
@@ -259,13 +262,15 @@ void TstLogDownload::dropKeepsBytesForTheSameFile_data()
     QTest::addColumn<QByteArray>("listBack");
     QTest::addColumn<bool>("sizeChanged");
     QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("listFirst");
     const QByteArray list = listOf({1700000000, 1700001000});
-    QTest::newRow("same dash, same list") << 'a' << list << false << true;
-    QTest::newRow("a log added after it") << 'a' << listOf({1700000000, 1700001000, 1700002000}) << false << true;
-    QTest::newRow("another dash") << 'b' << list << false << false;
-    QTest::newRow("the file is another one") << 'a' << listOf({1700000000, 1700001500}) << false << false;
-    QTest::newRow("a file before it went") << 'a' << listOf({1700001000}) << false << false;
-    QTest::newRow("same entry, other size") << 'a' << list << true << true;
+    QTest::newRow("same dash, same list") << 'a' << list << false << true << false;
+    QTest::newRow("list before the dash's name") << 'a' << list << false << true << true;
+    QTest::newRow("a log added after it") << 'a' << listOf({1700000000, 1700001000, 1700002000}) << false << true << false;
+    QTest::newRow("another dash") << 'b' << list << false << false << false;
+    QTest::newRow("the file is another one") << 'a' << listOf({1700000000, 1700001500}) << false << false << false;
+    QTest::newRow("a file before it went") << 'a' << listOf({1700001000}) << false << false << false;
+    QTest::newRow("same entry, other size") << 'a' << list << true << true << false;
 }
 
 void TstLogDownload::dropKeepsBytesForTheSameFile()
@@ -274,6 +279,7 @@ void TstLogDownload::dropKeepsBytesForTheSameFile()
     QFETCH(QByteArray, listBack);
     QFETCH(bool, sizeChanged);
     QFETCH(bool, goesOn);
+    QFETCH(bool, listFirst);
     Rig rig("S1.85");
     const QByteArray file = sampleLog();
     const QList<QByteArray> p = pieces(file);
@@ -298,7 +304,7 @@ void TstLogDownload::dropKeepsBytesForTheSameFile()
     QVERIFY(QDir(rig.logs.localLogsDirectory()).entryList(QDir::Files).isEmpty());
 
     rig.link.queued.clear();
-    identify(rig, serialBack, listBack);
+    identify(rig, serialBack, listBack, listFirst);
     if (!goesOn) {
         QVERIFY(!rig.link.queued.contains("c27:1"));
         QVERIFY(!rig.d->logDownload().hasKeptDownload());

@@ -75,9 +75,24 @@ void LogDownload::totalAnnounced(quint32 total)
 
 void LogDownload::deviceListArrived(const QByteArray &deviceList, const QString &serialHash)
 {
-    if (!m_kept || serialHash.isEmpty() || m_link.logDataTimerActive())
+    if (!m_kept)
         return;
-    if (serialHash != m_kept->serialHash || listUpTo(deviceList, m_kept->index) != m_kept->listPrefix) {
+    m_listSinceDrop = deviceList;
+    tryToGoOn(serialHash);
+}
+
+void LogDownload::deviceIdentified(const QString &serialHash)
+{
+    if (m_kept)
+        tryToGoOn(serialHash);
+}
+
+void LogDownload::tryToGoOn(const QString &serialHash)
+{
+    // Both the dash's name and its list as it is now are needed: the list may come first.
+    if (!m_kept || !m_listSinceDrop || serialHash.isEmpty() || m_link.logDataTimerActive())
+        return;
+    if (serialHash != m_kept->serialHash || listUpTo(*m_listSinceDrop, m_kept->index) != m_kept->listPrefix) {
         qCInfo(lcLogDownload) << "kept download dropped: another dash or another file";
         m_kept.reset();
         return;
@@ -85,6 +100,7 @@ void LogDownload::deviceListArrived(const QByteArray &deviceList, const QString 
     if (m_link.ardixStatus() != LinkConst::ardixOnline)
         return;
     m_name = m_kept->name;
+    m_listSinceDrop.reset(); // asked once per list
     m_link.sendToArdixQueue(LinkConst::CommandMessage, ArdixEnums::GetLogFile, uint(m_kept->index));
 }
 
@@ -106,6 +122,7 @@ void LogDownload::keep()
     const uint percent = percentOf(bytesReceived(), m_total);
     finish();
     m_kept = std::move(k);
+    m_listSinceDrop.reset();
     Q_EMIT showInfoMessage(QString::fromUtf8(PausedText).arg(percent));
 }
 

@@ -53,6 +53,8 @@ public:
     // A dash's list arrived: a kept download of a file still listed there is asked for again;
     // another dash, or a list where the file is no longer the same, drops it.
     void deviceListArrived(const QByteArray &deviceList, const QString &serialHash);
+    // The dash said who it is (its list may have come first).
+    void deviceIdentified(const QString &serialHash);
 
     bool hasKeptDownload() const { return m_kept.has_value(); }
     quint32 keptBytes() const { return m_kept ? quint32(m_kept->bytes.size()) : 0; }
@@ -69,6 +71,7 @@ private:
     void finish();
     void sendDirect(uint command, quint32 parameter);
     bool canKeep() const;
+    void tryToGoOn(const QString &serialHash);
     void keep();
     // The part of a device list that must not change for a kept file to go on: its own entry and
     // the ones before it (their order gives its index).
@@ -96,4 +99,5 @@ private:
     QByteArray m_deviceList;
     bool m_offsets = false; // the dash names block offsets, so it can resend from one
     std::optional<Kept> m_kept;
+    std::optional<QByteArray> m_listSinceDrop; // the dash's list as it came after the drop
 };
