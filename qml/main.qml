@@ -320,6 +320,9 @@ ApplicationWindow {
         return createObjectFrom("dialogs/LapsLogDialog.qml", { kernel: ardixKernel, window: ardix, logPath: logPath,
                                                                isExternalFile: isExternalFile })
     }
+    function showLogViewDialog(logPath) {
+        return createObjectFrom("dialogs/logs/LogViewDialog.qml", { kernel: ardixKernel, window: ardix, logPath: logPath })
+    }
     function showLogsDialog() {
         if (isLogDialogOn)
             return null

@@ -18,6 +18,8 @@ BasicDialog {
     property bool isExternalFile: false
     property var result: ({})
     property int selectedLap: -1
+    // Lap distance of the cursor shared by the map and the delta plot; -1: none.
+    property real cursorDistance: -1
     readonly property real ps: AppStyle.pixelScale
     readonly property bool hasLaps: result.lapsList !== undefined && result.fileError === undefined
     readonly property bool lapsAvailable: result.fileError === undefined && result.lapsError === undefined
@@ -164,17 +166,33 @@ BasicDialog {
             width: page.width * 0.3
             height: page.height
             spacing: 6 * root.ps
-            Text {
-                id: header
-                objectName: "lapsHeader"
+            Item {
+                id: headerBox
                 width: parent.width
-                text: root.result.logRate !== undefined ? LapTexts.headerText(root.result) : ""
-                color: AppStyle.textColor
-                font.pixelSize: AppStyle.basicFontSize * 0.9
+                height: Math.max(header.implicitHeight, plotsButton.height)
+                Text {
+                    id: header
+                    objectName: "lapsHeader"
+                    width: parent.width - plotsButton.width - 8 * root.ps
+                    text: root.result.logRate !== undefined ? LapTexts.headerText(root.result) : ""
+                    color: AppStyle.textColor
+                    font.pixelSize: AppStyle.basicFontSize * 0.9
+                }
+                // The log's channels as plots.
+                FlatButton {
+                    id: plotsButton
+                    objectName: "openLogView"
+                    anchors.right: parent.right
+                    width: 130 * root.ps
+                    height: 40 * root.ps
+                    text: "Графики"
+                    enabled: root.result.fileError === undefined && root.logPath !== ""
+                    onClicked: if (root.window) root.window.showLogViewDialog(root.logPath)
+                }
             }
             Item {
                 width: parent.width
-                height: parent.height - header.height - parent.spacing
+                height: parent.height - headerBox.height - parent.spacing
                 ListView {
                     id: lapsList
                     objectName: "lapsList"
@@ -222,6 +240,8 @@ BasicDialog {
                 height: right.height - right.groupsHeight - 8 * root.ps
                 plot: root.plot
                 lap: root.selectedLap
+                cursorDistance: root.cursorDistance
+                onDistanceClicked: (distance) => root.cursorDistance = distance
             }
             DeltaPlot {
                 objectName: "deltaPlot"
@@ -231,6 +251,8 @@ BasicDialog {
                 height: map.height
                 plot: root.plot
                 lap: root.selectedLap
+                cursorDistance: root.cursorDistance
+                onCursorRequested: (distance) => root.cursorDistance = distance
             }
 
             Row {
@@ -239,7 +261,9 @@ BasicDialog {
                 width: parent.width
                 height: right.groupsHeight
                 spacing: 8 * root.ps
-                readonly property real groupWidth: (width - 2 * spacing) / 3
+                // The export group is wider: its choices are long ("формат CSV (Epifan, EcuEdit, ...)").
+                readonly property real groupWidth: (width - 2 * spacing) * 0.29
+                readonly property real exportWidth: width - 2 * spacing - 2 * groupWidth
                 readonly property real buttonHeight: 40 * root.ps
 
                 GroupPanel {
@@ -307,7 +331,7 @@ BasicDialog {
                     }
                 }
                 GroupPanel {
-                    width: groups.groupWidth
+                    width: groups.exportWidth
                     height: parent.height
                     title: "Конвертация, экспорт, удаление файла elog"
                     MyComboBox {

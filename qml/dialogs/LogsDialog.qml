@@ -20,15 +20,30 @@ BasicDialog {
     property var deviceFiles: kernel ? kernel.logsFilesList : []
     property var localFiles: kernel ? kernel.localLogsFilesList : []
     property bool wasOnline: isOnline
-    // The device index being downloaded, -1 when none.
+    // The device index being downloaded, -1 when none, -2 for a download the link picked up
+    // again by itself (a kept one).
     property int downloading: -1
+    readonly property bool isDownloading: downloading !== -1
+    // The list was asked for and has not come yet.
+    property bool listLoading: false
+    // The link dropped during a download: the bytes are kept and the download goes on when the
+    // dash is back, so the window stays open to show it.
+    property bool resumePending: false
+
+    readonly property string loadingText: "Загрузка списка логов…"
+    readonly property string resumeText: "нет связи с Ardix\nзагрузка лога продолжится,\nкогда Ardix снова будет на связи"
 
     readonly property string clearQuestion: "Удалить все файлы логов на Ardix?"
     readonly property string deleteQuestion: "Вы действительно хотите удалить файл лога?"
 
     function send(command, parameter) {
-        if (kernel)
-            kernel.sendToArdixQueue(ArdixEnums.CommandMessage, command, parameter)
+        if (!kernel)
+            return
+        if (command === ArdixEnums.GetLogFilesList && parameter === 1) {
+            listLoading = true
+            listTimeout.restart()
+        }
+        kernel.sendToArdixQueue(ArdixEnums.CommandMessage, command, parameter)
     }
     function ask(props, handlers) {
         return window && typeof window.createDialog === "function" ? window.createDialog(props, handlers) : null
@@ -50,14 +65,20 @@ BasicDialog {
     onIsOnlineChanged: {
         if (isOnline) {
             // The list is asked for a moment after the link settles.
+            listLoading = true
+            listTimeout.restart()
             if (window && window.logListRequestTimer)
                 window.logListRequestTimer.restart()
             else
                 send(ArdixEnums.GetLogFilesList, 1)
         } else if (wasOnline) {
-            downloading = -1
-            progressMove(100)
-            destroyBasicDialog(true)
+            listLoading = false
+            if (isDownloading) {
+                resumePending = true
+            } else {
+                progressMove(100)
+                destroyBasicDialog(true)
+            }
         }
         wasOnline = isOnline
     }
@@ -65,14 +86,25 @@ BasicDialog {
     Connections {
         target: root.kernel
         ignoreUnknownSignals: true
-        function onLogsFileListUpdateSignal() { root.deviceFiles = root.kernel.logsFilesList }
+        function onLogsFileListUpdateSignal() {
+            root.deviceFiles = root.kernel.logsFilesList
+            root.listLoading = false
+        }
         function onLocalLogsFileListUpdateSignal() { root.localFiles = root.kernel.localLogsFilesList }
         function onProgressMoving(progress) {
-            if (root.downloading < 0)
+            // A kept download that the link picked up again.
+            if (!root.isDownloading && progress < 100 && root.isOnline && root.kernel.logNameToSave !== "")
+                root.downloading = -2
+            if (!root.isDownloading)
                 return
             root.progressMove(progress)
-            if (progress >= 100)
+            if (progress >= 100) {
                 root.downloading = -1
+                if (!root.isOnline)
+                    root.resumePending = true
+            } else {
+                root.resumePending = false
+            }
         }
     }
     Connections {
@@ -89,7 +121,7 @@ BasicDialog {
     }
 
     function askDownload(index) {
-        if (downloading >= 0)
+        if (isDownloading)
             return
         ask({ dialogTitle: "Введите имя файла", dialogText: proposedName(index), isTextInput: true, isCancelBtnVisible: true },
             function(dialog) { root.download(index, dialog.dialogText) })
@@ -113,6 +145,11 @@ BasicDialog {
             })
     }
 
+    function openView(path) {
+        if (window && typeof window.showLogViewDialog === "function")
+            window.showLogViewDialog(path)
+    }
+
     function openLaps(path) {
         if (window && typeof window.showLapsLogDialog === "function")
             window.showLapsLogDialog(path, false)
@@ -134,6 +171,13 @@ BasicDialog {
         if (refused !== "" && window)
             window.infoDialog("Файлы\n" + refused + "уже присутсвуют, их импорт отменен")
         return refused
+    }
+
+    // A dash that never answers the list request: say there is nothing rather than load forever.
+    Timer {
+        id: listTimeout
+        interval: 8000
+        onTriggered: root.listLoading = false
     }
 
     Timer {
@@ -165,12 +209,14 @@ BasicDialog {
             height: parent.height
             title: "Ardix"
             iconSource: "qrc:/ARDIX/images/icons/dash_device.svg"
-            emptyText: root.isOnline ? "Файлов логов нет" : "нет связи с Ardix"
+            emptyText: root.isOnline ? (root.listLoading ? root.loadingText : "Файлов логов нет")
+                                     : root.resumePending ? root.resumeText : "нет связи с Ardix"
+            loading: root.isOnline && root.listLoading && root.deviceFiles.length === 0
             model: root.isOnline ? root.deviceFiles : []
             delegate: DeviceLogRow {
                 width: devicePanel.listWidth
                 busy: root.downloading === index
-                enabled: root.downloading < 0
+                enabled: !root.isDownloading
                 onDownload: root.askDownload(index)
             }
             footer: Component { Row {
@@ -179,7 +225,7 @@ BasicDialog {
                     objectName: "clearDeviceLogs"
                     height: 50 * root.ps
                     width: devicePanel.width * 0.62
-                    enabled: root.isOnline && root.downloading < 0 && root.deviceFiles.length > 0
+                    enabled: root.isOnline && !root.isDownloading && root.deviceFiles.length > 0
                     color: AppStyle.destructiveColor
                     text: "удалить все файлы на Ardix"
                     onClicked: root.askClear()
@@ -206,6 +252,7 @@ BasicDialog {
             delegate: LocalLogRow {
                 width: localPanel.listWidth
                 onOpen: root.openLaps(modelData.apath)
+                onPlots: root.openView(modelData.apath)
                 onRemove: root.askDelete(modelData.apath)
             }
             footer: Component { FlatButton {

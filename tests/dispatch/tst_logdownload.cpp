@@ -66,6 +66,9 @@ private slots:
     void existingFileReplaced();
     void silenceResumesThenGivesUp();
     void lostLinkGivesUpAtOnce();
+    void dropKeepsBytesForTheSameFile_data();
+    void dropKeepsBytesForTheSameFile();
+    void oldFirmwareCannotGoOn();
 };
 
 void TstLogDownload::offsetsOutOfOrder()
@@ -216,6 +219,133 @@ void TstLogDownload::lostLinkGivesUpAtOnce()
     rig.link.status = 0;
     rig.d->logDataTimeout();
     QVERIFY(rig.link.direct.isEmpty());
+    QCOMPARE(rig.events.last(), "info:" + QString::fromUtf8(DispatchText::LogGaveUp));
+}
+
+namespace {
+QByteArray serialBlock(char fill) { return QByteArray(64, fill); }
+
+QByteArray listOf(const QList<quint32> &starts)
+{
+    QByteArray list;
+    for (quint32 start : starts) {
+        list.append(char(40));
+        for (quint32 v : {start, start + 600})
+            for (int i = 0; i < 4; ++i)
+                list.append(char(v >> (8 * i)));
+    }
+    return list;
+}
+
+// The dash answers who it is and what it holds, as after (re)connecting.
+void identify(Rig &rig, char serial, const QByteArray &list, bool listFirst = false)
+{
+    rig.link.status = 1;
+    if (listFirst)
+        rig.data(LogsFileListData, list);
+    rig.data(ArdixSerialNumData, serialBlock(serial), 70123);
+    if (!listFirst)
+        rig.data(LogsFileListData, list);
+}
+
+void requestFile(Rig &rig, uint index)
+{
+    rig.link.logTimerMs = 15000;
+    rig.d->onLogFileRequested(index);
+    rig.d->onLogDownloadStarted();
+}
+} // namespace
+
+void TstLogDownload::dropKeepsBytesForTheSameFile_data()
+{
+    QTest::addColumn<char>("serialBack");
+    QTest::addColumn<QByteArray>("listBack");
+    QTest::addColumn<bool>("sizeChanged");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("listFirst");
+    const QByteArray list = listOf({1700000000, 1700001000});
+    QTest::newRow("same dash, same list") << 'a' << list << false << true << false;
+    QTest::newRow("list before the dash's name") << 'a' << list << false << true << true;
+    QTest::newRow("a log added after it") << 'a' << listOf({1700000000, 1700001000, 1700002000}) << false << true << false;
+    QTest::newRow("another dash") << 'b' << list << false << false << false;
+    QTest::newRow("the file is another one") << 'a' << listOf({1700000000, 1700001500}) << false << false << false;
+    QTest::newRow("a file before it went") << 'a' << listOf({1700001000}) << false << false << false;
+    QTest::newRow("same entry, other size") << 'a' << list << true << true << false;
+}
+
+void TstLogDownload::dropKeepsBytesForTheSameFile()
+{
+    QFETCH(char, serialBack);
+    QFETCH(QByteArray, listBack);
+    QFETCH(bool, sizeChanged);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, listFirst);
+    Rig rig("S1.85");
+    const QByteArray file = sampleLog();
+    const QList<QByteArray> p = pieces(file);
+    identify(rig, 'a', listOf({1700000000, 1700001000}));
+    rig.d->setLogNameToSave("kept");
+    requestFile(rig, 1);
+    rig.command(GetLogFile, quint32(file.size()));
+    const quint32 held = quint32(p[0].size() + p[1].size());
+    rig.data(LogFileData, p[0], quint32(p[0].size()));
+    rig.data(LogFileData, p[1], held);
+
+    // The link goes: the bytes stay, nothing lands in the local folder.
+    rig.link.status = 0;
+    rig.d->logDataTimeout();
+    QVERIFY(rig.d->logDownload().hasKeptDownload());
+    QCOMPARE(rig.d->logDownload().keptBytes(), held);
+    QCOMPARE(rig.d->logBytesReceived(), 0u);
+    QCOMPARE(rig.link.logTimerMs, 0);
+    const uint percent = held * 100 / quint32(file.size());
+    QCOMPARE(rig.events.mid(rig.events.size() - 2),
+             (QStringList{"progress:100", "info:" + QString::fromUtf8(LogDownload::PausedText).arg(percent)}));
+    QVERIFY(QDir(rig.logs.localLogsDirectory()).entryList(QDir::Files).isEmpty());
+
+    rig.link.queued.clear();
+    identify(rig, serialBack, listBack, listFirst);
+    if (!goesOn) {
+        QVERIFY(!rig.link.queued.contains("c27:1"));
+        QVERIFY(!rig.d->logDownload().hasKeptDownload());
+        return;
+    }
+    QVERIFY(rig.link.queued.contains("c27:1"));
+    QCOMPARE(rig.d->logNameToSave(), QStringLiteral("kept"));
+
+    // The link sends it: the progress goes on from what is held.
+    rig.events.clear();
+    rig.link.direct.clear();
+    requestFile(rig, 1);
+    QCOMPARE(rig.events.first(), QStringLiteral("progress:%1").arg(percent));
+    const QByteArray sent = sizeChanged ? qCompress(QByteArray(30000, 'n')) : file;
+    rig.command(GetLogFile, quint32(sent.size()));
+    // The dash starts from the beginning; the client tells it where to go on from.
+    const QList<QByteArray> q = pieces(sent);
+    rig.data(LogFileData, q[0], quint32(q[0].size()));
+    quint32 at = sizeChanged ? quint32(q[0].size()) : held;
+    if (!sizeChanged)
+        QCOMPARE(rig.link.direct.first(), QStringLiteral("c30:%1").arg(held));
+    while (at < quint32(sent.size())) {
+        const QByteArray b = sent.mid(at, kPiece);
+        at += quint32(b.size());
+        rig.data(LogFileData, b, at);
+    }
+    QCOMPARE(readFile(logPath(rig, "kept")), sent);
+    QVERIFY(!rig.d->logDownload().hasKeptDownload());
+}
+
+void TstLogDownload::oldFirmwareCannotGoOn()
+{
+    Rig rig("S1.10"); // blocks carry no offsets: the dash could not be told where to go on from
+    const QByteArray file = sampleLog();
+    identify(rig, 'a', listOf({1700000000}));
+    rig.d->setLogNameToSave("old");
+    requestFile(rig, 0);
+    rig.data(LogFileData, pieces(file).first(), quint32(file.size()));
+    rig.link.status = 0;
+    rig.d->logDataTimeout();
+    QVERIFY(!rig.d->logDownload().hasKeptDownload());
     QCOMPARE(rig.events.last(), "info:" + QString::fromUtf8(DispatchText::LogGaveUp));
 }
 

@@ -176,6 +176,20 @@ private Q_SLOTS:
         QVERIFY(slow.constLast().y() < 25 && slow.constLast().x() > 390);
         QVERIFY(qAbs(plot.finalDeltaMs(0) - expectedDelta(kLap, 20, 21)) < 120);
         QVERIFY(!plot.hasDelta(5));
+        // At the line the plot says what the lap list says: the lap times' difference, to the ms.
+        QCOMPARE(plot.finalDeltaMs(0), int(plot.series().laps[0].lapTimeMs) - int(plot.series().laps[1].lapTimeMs));
+        QCOMPARE(plot.finalDeltaMs(1), 0);
+        QVERIFY(qAbs(plot.deltaAt(0, kLap / 2) - expectedDelta(kLap / 2, 20, 21)) < 40);
+        QVERIFY(std::isnan(plot.deltaAt(0, kLap * 3)));
+
+        // Cursor and map: the point a lap distance marks leads back to that distance.
+        for (double d : {50.0, kLap / 3, kLap * 0.8}) {
+            const QPointF p = plot.lapPointAt(0, d, 300, 200, 10);
+            QVERIFY(p.x() >= 0 && p.y() >= 0);
+            const double back = plot.lapDistanceAt(0, p.x(), p.y(), 300, 200, 10);
+            QVERIFY2(qAbs(back - d) < 4, qPrintable(QStringLiteral("%1 m came back as %2 m").arg(d).arg(back)));
+        }
+        QCOMPARE(plot.lapPointAt(7, 10, 300, 200, 10), QPointF(-1, -1));
 
         // Not a log: ready, empty, nothing to draw.
         const QString junk = elogtest::ElogBuilder::writeBytes(dir.path(), QStringLiteral("junk.elog"), "not a log");

@@ -7,6 +7,7 @@
 #include "E2eRig.h"
 
 #include "app/ProcessLocale.h"
+#include "link/dispatch/LogDownload.h"
 #include "app/TypeRegistration.h"
 #include "ui/InterfaceTypes.h"
 
@@ -22,6 +23,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 using namespace e2e;
 
@@ -149,6 +153,183 @@ private slots:
         QTRY_VERIFY(!m_host.window()->property("isLogDialogOn").toBool());
         QTRY_VERIFY_WITH_TIMEOUT(!r.sim.framesOf(1, 26).isEmpty(), 3000);
         QCOMPARE(r.sim.framesOf(1, 26).constLast().parameter, 0u);
+    }
+
+    // The list is on its way: the window says so instead of "no files".
+    void listLoadingIsShown()
+    {
+        Rig r;
+        QVERIFY(r.waitOnline());
+        const auto closeHost = qScopeGuard([this] { m_host.close(); });
+        QVERIFY(m_host.open(r.kernel.get(), QSize(900, 515)));
+        QVariant dialog;
+        QMetaObject::invokeMethod(m_host.window(), "open", Q_RETURN_ARG(QVariant, dialog),
+                                  Q_ARG(QVariant, QStringLiteral("LogsDialog.qml")), Q_ARG(QVariant, QVariantMap()));
+        auto *logs = qobject_cast<QQuickItem *>(dialog.value<QObject *>());
+        QVERIFY(logs);
+        auto *device = logs->findChild<QQuickItem *>(QStringLiteral("deviceLogs"));
+        QVERIFY(device);
+        auto *empty = device->findChild<QQuickItem *>(QStringLiteral("emptyText"));
+        auto *spinner = device->findChild<QQuickItem *>(QStringLiteral("listLoading"));
+        QVERIFY(empty && spinner);
+        QVERIFY(logs->property("listLoading").toBool());
+        QCOMPARE(empty->property("text").toString(), QStringLiteral("Загрузка списка логов…"));
+        QVERIFY(spinner->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(logs->property("deviceFiles").toList().size(), r.sim.logFiles().size(), 5000);
+        QVERIFY(!logs->property("listLoading").toBool());
+        QVERIFY(!spinner->isVisible());
+    }
+
+    // WiFi drops twice in the middle of a download: each time the bytes are kept, and when the
+    // dash is back the download goes on from there; the file is the device's to the byte.
+    void downloadGoesOnAfterTwoDrops()
+    {
+        SimOptions options;
+        options.logChunkSize = 1024;
+        Rig r(options);
+        QVERIFY(r.waitOnline());
+        const auto closeHost = qScopeGuard([this] { m_host.close(); });
+        QVERIFY(m_host.open(r.kernel.get(), QSize(900, 515)));
+        QObject *logs = m_host.openDialog(QStringLiteral("LogsDialog.qml"));
+        QVERIFY(logs);
+        QTRY_COMPARE_WITH_TIMEOUT(logs->property("deviceFiles").toList().size(), r.sim.logFiles().size(), 5000);
+
+        QList<int> progress;
+        // The line is cut in the middle of a block as soon as a good part more of the file has
+        // come: the first time past 30 %, then past 60 %.
+        int cutAt = 30;
+        QObject::connect(r.kernel.get(), &ArdixKernel::progressMoving, [&](uint p) {
+            progress.append(int(p));
+            if (cutAt > 0 && int(p) >= cutAt && p < 100) {
+                r.sim.faults().schedule(SimFault::Disconnect, 0, 7);
+                cutAt = -cutAt;
+            }
+        });
+        QSignalSpy shown(logs, SIGNAL(progressMove(int)));
+        const QString name = QStringLiteral("two_drops");
+        QVERIFY(QMetaObject::invokeMethod(logs, "download", Q_ARG(QVariant, 0), Q_ARG(QVariant, name)));
+        const QString path = storeDir() + name + QStringLiteral(".elog");
+        QFile::remove(path);
+        const auto removeLog = qScopeGuard([path] { QFile::remove(path); }); // the other tests count the store
+        const QString paused = QString::fromUtf8(LogDownload::PausedText).section(QLatin1Char('%'), 0, 0);
+
+        for (int drop = 1; drop <= 2; ++drop) {
+            QTRY_VERIFY_WITH_TIMEOUT(std::any_of(r.messages.cbegin(), r.messages.cend(),
+                                                 [&](const QString &m) { return m.startsWith(paused); }), 20000);
+            r.messages.clear();
+            if (drop == 1)
+                cutAt = 60;
+            const int heldPercent = [&] {
+                for (auto it = progress.crbegin(); it != progress.crend(); ++it)
+                    if (*it < 100)
+                        return *it;
+                return 0;
+            }();
+            QVERIFY(!QFile::exists(path)); // a kept part is never a log
+            QVERIFY(logs->property("resumePending").toBool());
+            // Back online, the same dash lists the same file: the download goes on from the
+            // percentage it had, not from the start.
+            progress.clear();
+            shown.clear();
+            QTRY_VERIFY_WITH_TIMEOUT(std::any_of(progress.cbegin(), progress.cend(), [](int p) { return p > 1 && p < 100; }), 30000);
+            const int first = *std::find_if(progress.cbegin(), progress.cend(), [](int p) { return p > 1; });
+            QVERIFY2(first >= heldPercent, qPrintable(QStringLiteral("went on at %1 %, held %2 %").arg(first).arg(heldPercent)));
+            // The window follows the download it did not start itself.
+            QTRY_VERIFY(std::any_of(shown.cbegin(), shown.cend(), [](const QList<QVariant> &a) {
+                return a.at(0).toInt() > 1 && a.at(0).toInt() < 100;
+            }));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 30000);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), r.sim.logFiles().first());
+        QTRY_VERIFY(!logs->property("isDownloading").toBool());
+        // The store lists the finished log once, and nothing else of it.
+        QTRY_VERIFY(logs->property("localFiles").toList().size() >= 1);
+        QStringList names;
+        for (const QVariant &f : logs->property("localFiles").toList())
+            names << f.toMap().value("name").toString();
+        QCOMPARE(names.filter(name).size(), 1);
+        QCOMPARE(names.filter(name).first(), name + QStringLiteral(".elog"));
+    }
+
+    // The log view of a downloaded log: channels named as the exports name them, a cursor that
+    // reads out every channel, and the map and the cursor moving each other.
+    void logViewCursorAndMap()
+    {
+        Rig r;
+        const auto closeHost = qScopeGuard([this] { m_host.close(); });
+        QVERIFY(m_host.open(r.kernel.get(), QSize(900, 515)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("circuit.elog"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(r.sim.logFiles().first());
+        }
+        QQuickItem *view = m_host.openDialog(QStringLiteral("logs/LogViewDialog.qml"), {{QStringLiteral("logPath"), path}});
+        QVERIFY(view);
+        QObject *model = view->property("model").value<QObject *>();
+        QTRY_VERIFY_WITH_TIMEOUT(model->property("ready").toBool(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(model->property("lapsReady").toBool(), 5000);
+        const QVariantList channels = model->property("channels").toList();
+        QCOMPARE(channels.first().toMap().value("name").toString(), QStringLiteral("RPM"));
+        QCOMPARE(channels.first().toMap().value("units").toString(), QStringLiteral("rpm"));
+        QVERIFY(view->property("shown").toList().size() >= 1);
+
+        // The plots are drawn: one vertical pair per pixel column at most.
+        auto *trace = ArdixTest::findItem(view, QStringLiteral("trace"));
+        QVERIFY(trace);
+        QTRY_VERIFY(trace->property("vertexCount").toInt() > 0);
+        QVERIFY(trace->property("vertexCount").toInt() <= 2 * int(trace->width()) + 2);
+
+        // Cursor -> map: the marker stands where the model places the record.
+        auto *map = view->findChild<QQuickItem *>(QStringLiteral("logMap"));
+        auto *marker = map->findChild<QQuickItem *>(QStringLiteral("mapCursor"));
+        QVERIFY(map && marker);
+        view->setProperty("cursorRecord", 1500.0);
+        QPointF expected;
+        QMetaObject::invokeMethod(model, "mapPoint", Q_RETURN_ARG(QPointF, expected), Q_ARG(double, 1500.0),
+                                  Q_ARG(double, map->width()), Q_ARG(double, map->height()),
+                                  Q_ARG(double, map->property("margin").toDouble()));
+        QTRY_VERIFY(marker->isVisible());
+        QCOMPARE(marker->x() + marker->width() / 2, expected.x());
+        QVERIFY(view->property("values").toStringList().first().endsWith(QStringLiteral(" rpm")));
+
+        // Map -> cursor: a click on another record's place moves the cursor there.
+        QPointF other;
+        QMetaObject::invokeMethod(model, "mapPoint", Q_RETURN_ARG(QPointF, other), Q_ARG(double, 2300.0),
+                                  Q_ARG(double, map->width()), Q_ARG(double, map->height()),
+                                  Q_ARG(double, map->property("margin").toDouble()));
+        QTest::mouseClick(m_host.window(), Qt::LeftButton, {}, map->mapToScene(other).toPoint());
+        QTRY_VERIFY(qAbs(view->property("cursorRecord").toDouble() - 2300.0) < 40);
+
+        // Wheel zoom keeps the point under the mouse; dragging pans.
+        auto *mouse = view->findChild<QQuickItem *>(QStringLiteral("plotMouse"));
+        QVERIFY(mouse);
+        const double length = view->property("to").toDouble();
+        const QPoint at = mouse->mapToScene(QPointF(mouse->width() / 2, mouse->height() / 2)).toPoint();
+        QWheelEvent wheel(at, m_host.window()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(m_host.window(), &wheel);
+        QTRY_VERIFY(view->property("to").toDouble() - view->property("from").toDouble() < length * 0.9);
+        const double fromBefore = view->property("from").toDouble();
+        QTest::mousePress(m_host.window(), Qt::LeftButton, {}, at);
+        QTest::mouseMove(m_host.window(), at - QPoint(100, 0));
+        QTest::mouseRelease(m_host.window(), Qt::LeftButton, {}, at - QPoint(100, 0));
+        QTRY_VERIFY(view->property("from").toDouble() > fromBefore);
+
+        // Two laps over each other against distance, the best first.
+        QVERIFY(QMetaObject::invokeMethod(view, "setLapMode", Q_ARG(QVariant, true)));
+        QCOMPARE(view->property("axis").toInt(), 1);
+        QCOMPARE(view->property("lapA").toInt(), model->property("bestLap").toInt());
+        QVERIFY(view->property("lapB").toInt() >= 0 && view->property("lapB").toInt() != view->property("lapA").toInt());
+        QVERIFY(QMetaObject::invokeMethod(view, "setCursorX", Q_ARG(QVariant, 300.0)));
+        QVERIFY(qAbs(view->property("cursorX").toDouble() - 300.0) < 2);
+        QCOMPARE(view->property("compareValues").toStringList().size(), channels.size());
+        auto *delta = view->findChild<QQuickItem *>(QStringLiteral("viewDeltaPlot"));
+        QVERIFY(delta);
+        QCOMPARE(delta->property("cursorDistance").toDouble(), view->property("cursorX").toDouble());
     }
 
     void notALogLeavesTheWindowUsable()

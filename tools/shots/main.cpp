@@ -103,6 +103,10 @@ const Shot kDashShots[] = {
     {"laps", "ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath, false)", 1500},
     {"laps_second_lap", "(function() { const d = ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath, false); d.selectedLap = 1; return true })()", 1500},
     {"laps_not_a_log", "ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'not_a_log.elog').apath, false)", 900},
+    {"laps_cursor", "(function() { const d = ardix.showLapsLogDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath, false); d.cursorDistance = 300; return true })()", 1500},
+    {"logview", "(function() { const d = ardix.showLogViewDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath); d.cursorRecord = 1500; return true })()", 1800},
+    {"logview_laps", "(function() { const d = ardix.showLogViewDialog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath);"
+     " Qt.createQmlObject('import QtQuick; Timer { interval: 1200; running: true; onTriggered: { parent.setLapMode(true); parent.setCursorX(350) } }', d); return true })()", 2600},
     {"wifi", "ardix.openSettings().openPage('dialogs/Wifi.qml', { parentDevice: 0 })", 1200},
     {"update", "ardix.openSettings().openPage('dialogs/UpdateDialog.qml', { parentDevice: 0 })", 2500},
     {"page_lamps", "ardix.openSettings().openPage('dialogs/LampsConfigDialog.qml')", 900},

@@ -4,11 +4,15 @@ import ARDIX 1.0
 import "LapTexts.js" as LapTexts
 
 // Time lost (up) or gained (down) along the lap against the log's best lap: every lap in grey,
-// the chosen lap in yellow.
+// the chosen lap in yellow. Hovering places the cursor (a lap distance), whose delta is read out.
 Rectangle {
     id: root
     property var plot: null
     property int lap: -1
+    // Lap distance of the cursor in metres; below 0: none.
+    property real cursorDistance: -1
+    signal cursorRequested(real distance)
+    readonly property real cursorDelta: ready && cursorDistance >= 0 ? plot.deltaAt(lap, cursorDistance) : NaN
     readonly property real ps: AppStyle.pixelScale
     readonly property bool ready: plot !== null && plot.ready
     readonly property bool hasData: ready && plot.maxDistance > 0
@@ -73,6 +77,25 @@ Rectangle {
             color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
 
+        // Legend, under the axis between its ends.
+        Row {
+            objectName: "deltaLegend"
+            anchors.top: parent.bottom
+            anchors.topMargin: 6 * root.ps
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: 8 * root.ps
+            Rectangle { width: 22 * root.ps; height: 3 * root.ps; anchors.verticalCenter: parent.verticalCenter; color: AppStyle.amberColor }
+            Text {
+                text: "круг " + (root.lap + 1)
+                color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.7
+            }
+            Rectangle { width: 22 * root.ps; height: 2 * root.ps; anchors.verticalCenter: parent.verticalCenter; color: AppStyle.mutedTextColor }
+            Text {
+                text: "другие круги"
+                color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.7
+            }
+        }
+
         Repeater {
             model: root.ready ? root.plot.lapCount : 0
             delegate: Shape {
@@ -96,6 +119,35 @@ Rectangle {
                 joinStyle: ShapePath.RoundJoin
                 PathPolyline { path: root.ready ? root.plot.deltaPath(root.lap, area.width, area.height) : [] }
             }
+        }
+
+        Rectangle {
+            objectName: "deltaCursor"
+            visible: root.cursorDistance >= 0 && root.cursorDistance <= root.plot.maxDistance
+            x: root.cursorDistance / root.plot.maxDistance * area.width
+            width: 1
+            height: area.height
+            color: AppStyle.lightTextColor
+        }
+        Text {
+            objectName: "deltaReadout"
+            visible: root.cursorDistance >= 0 && root.cursorDistance <= root.plot.maxDistance
+            x: Math.max(0, Math.min(area.width - width, root.cursorDistance / root.plot.maxDistance * area.width + 6 * root.ps))
+            y: 2 * root.ps
+            text: Math.round(root.cursorDistance) + " м   "
+                  + (isNaN(root.cursorDelta) ? "-.-" : LapTexts.deltaText(Math.round(root.cursorDelta)))
+            color: AppStyle.lightTextColor
+            font.pixelSize: AppStyle.basicFontSize * 0.8
+            style: Text.Outline
+            styleColor: AppStyle.deepColor
+        }
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.CrossCursor
+            function place(x) { root.cursorRequested(Math.max(0, Math.min(1, x / width)) * root.plot.maxDistance) }
+            onPositionChanged: (mouse) => place(mouse.x)
+            onClicked: (mouse) => place(mouse.x)
         }
     }
     Text {

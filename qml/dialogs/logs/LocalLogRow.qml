@@ -3,7 +3,8 @@ import ARDIX 1.0
 import "../../myComponents"
 import "LapTexts.js" as LapTexts
 
-// A log file in the local store: a click opens its laps; the cross deletes it.
+// A log file in the local store: a click opens its laps, the chart button its channel plots; the
+// cross deletes it.
 Rectangle {
     id: root
     required property int index
@@ -11,6 +12,7 @@ Rectangle {
     readonly property real ps: AppStyle.pixelScale
 
     signal open()
+    signal plots()
     signal remove()
 
     height: AppStyle.basicRowHeight
@@ -43,7 +45,7 @@ Rectangle {
         id: nameText
         anchors.left: timer.right
         anchors.leftMargin: 16 * root.ps
-        anchors.right: removeButton.left
+        anchors.right: plotsButton.left
         anchors.rightMargin: 10 * root.ps
         y: 8 * root.ps
         text: root.modelData.name
@@ -60,6 +62,18 @@ Rectangle {
         color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicFontSize
         elide: Text.ElideRight
+    }
+    FlatButton {
+        id: plotsButton
+        objectName: "plotsLog" + root.index
+        anchors.right: removeButton.left
+        anchors.rightMargin: 8 * root.ps
+        anchors.verticalCenter: parent.verticalCenter
+        height: parent.height - 16 * root.ps
+        width: height
+        iconSource: "qrc:/ARDIX/images/main_menu/logs.svg"
+        accessibleName: "Графики"
+        onClicked: root.plots()
     }
     FlatButton {
         id: removeButton

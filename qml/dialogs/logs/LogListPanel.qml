@@ -8,6 +8,8 @@ Item {
     property string title: ""
     property string iconSource: ""
     property string emptyText: ""
+    // The list is on its way: a spinner over the text.
+    property bool loading: false
     property alias model: list.model
     property alias delegate: list.delegate
     property Component footer: null
@@ -56,7 +58,20 @@ Item {
         ScrollBar.vertical: ScrollBar { id: scrollBar; policy: list.contentHeight > list.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
     }
 
+    BusyIndicator {
+        objectName: "listLoading"
+        anchors.horizontalCenter: list.horizontalCenter
+        anchors.bottom: emptyLabel.top
+        anchors.bottomMargin: 8 * root.ps
+        width: 48 * root.ps
+        height: width
+        visible: root.loading
+        running: visible
+    }
+
     Text {
+        id: emptyLabel
+        objectName: "emptyText"
         anchors.centerIn: list
         width: list.width * 0.9
         visible: list.count === 0

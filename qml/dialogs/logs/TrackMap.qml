@@ -3,11 +3,16 @@ import QtQuick.Shapes
 import ARDIX 1.0
 
 // The circuit from the log's GPS, north up: every lap in grey, the chosen lap in yellow, the start
-// line in red.
+// line in red, the cursor's place on the chosen lap; a click on the map moves the cursor there.
 Rectangle {
     id: root
     property var plot: null
     property int lap: -1
+    // Lap distance of the cursor in metres; below 0: none.
+    property real cursorDistance: -1
+    signal distanceClicked(real distance)
+    readonly property point cursorPoint: ready && cursorDistance >= 0
+                                         ? plot.lapPointAt(lap, cursorDistance, width, height, margin) : Qt.point(-1, -1)
     readonly property real margin: 12 * AppStyle.pixelScale
     readonly property bool ready: plot !== null && plot.ready
     color: AppStyle.deepColor
@@ -38,6 +43,28 @@ Rectangle {
             fillColor: "transparent"
             capStyle: ShapePath.RoundCap
             PathPolyline { path: root.ready ? root.plot.startLinePath(root.width, root.height, root.margin) : [] }
+        }
+    }
+    Rectangle {
+        objectName: "mapCursor"
+        visible: root.cursorPoint.x >= 0
+        width: 14 * AppStyle.pixelScale
+        height: width
+        radius: width / 2
+        x: root.cursorPoint.x - width / 2
+        y: root.cursorPoint.y - height / 2
+        color: AppStyle.amberColor
+        border.color: AppStyle.deepColor
+        border.width: 2
+    }
+    MouseArea {
+        anchors.fill: parent
+        enabled: root.ready && root.lap >= 0
+        cursorShape: Qt.CrossCursor
+        onClicked: (mouse) => {
+            const d = root.plot.lapDistanceAt(root.lap, mouse.x, mouse.y, root.width, root.height, root.margin)
+            if (d >= 0)
+                root.distanceClicked(d)
         }
     }
     Text {

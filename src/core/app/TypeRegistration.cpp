@@ -2,6 +2,9 @@
 
 #include "app/ArdixKernel.h"
 #include "logic/Logic.h"
+#include "logs/LogExportContext.h"
+#include "logs/view/LogPlotItem.h"
+#include "logs/view/LogViewModel.h"
 #include "settings/ArdixEnums.h"
 #include "settings/PropertySnapshot.h"
 #include "settings/TheSensorConfig.h"
@@ -56,6 +59,17 @@ void registerArdixTypes()
     qmlRegisterUncreatableMetaObject(ArdixEnums::staticMetaObject, kUri, 1, 0, "ArdixEnums", kReadOnly);
     qmlRegisterType<HttpRawPost>("NetHelpers", 1, 0, "HttpRawPost");
     qmlRegisterType<RawHttpReply>("NetHelpers", 1, 0, "RawHttpReply");
+    qmlRegisterType<LogViewModel>(kUri, 1, 0, "LogViewModel");
+    qmlRegisterType<LogPlotItem>(kUri, 1, 0, "LogPlotItem");
+    // The log view names channels as the exports do, from the running client's sensors.
+    LogViewModel::setContextSource([](QObject *kernel) {
+        auto *k = qobject_cast<ArdixKernel *>(kernel);
+        if (!k || !k->currentArdixSettings())
+            return LogExportContext::builtinCatalogue();
+        const GpsAccelerationMeasureSettings *gps = k->currentArdixSettings()->commonSettings()->gpsAccelerationMeasureSettings();
+        return LogExportContext::capture([k](uint8_t id) { return k->getSensor(id); }, QByteArray(), 0,
+                                         gps->startPointLat(), gps->startPointLon(), gps->startPointCourse());
+    });
 
     readOnly<ObjectWithChildFunctions>("ObjectWithChildFunctions");
     readOnly<PdmCustomCanSettings>("PdmCustomCanSettings");

@@ -141,6 +141,7 @@ void DeviceLink::sendToArdix(uint action, uint dataOrCommand, uint i_parameter)
         Q_EMIT showBusyWithTimeout(BusyTimeoutMs);
     if (f.startsLogDownload) {
         Q_EMIT progressMoving(1);
+        Q_EMIT logFileRequested(i_parameter);
         Q_EMIT logDownloadStarted();
         m_logData->start(LogDataFirstMs);
     }

@@ -121,6 +121,8 @@ Q_SIGNALS:
     void bootLoaderText(const QByteArray &chunk);
     // GetLogFile went out: clear the log assembly buffer.
     void logDownloadStarted();
+    // GetLogFile is going out for this device file (just before logDownloadStarted).
+    void logFileRequested(uint index);
     // A LogFileData block failed its checksum: the log packets in flight are void.
     void logBlockCrcBad();
     // Timers whose handling lives elsewhere (log download, flashing).

@@ -53,6 +53,7 @@ void connectDispatcherToLink(DeviceLink &link, MessageDispatcher &dispatcher)
     QObject::connect(&link, &DeviceLink::commandReceived, &dispatcher,
                      &MessageDispatcher::handleCommand);
     QObject::connect(&link, &DeviceLink::dataReceived, &dispatcher, &MessageDispatcher::handleData);
+    QObject::connect(&link, &DeviceLink::logFileRequested, &dispatcher, &MessageDispatcher::onLogFileRequested);
     QObject::connect(&link, &DeviceLink::logDownloadStarted, &dispatcher,
                      &MessageDispatcher::onLogDownloadStarted);
     QObject::connect(&link, &DeviceLink::logDataTimeout, &dispatcher,

@@ -2,6 +2,10 @@
 // Assembles a log file from the device's LogFileData blocks, asks for the rest from the right
 // offset when blocks go missing, and saves the finished file (still compressed, as received) into
 // the local log folder. The log-data timer of the link marks a download in progress.
+//
+// A download the link drops out of is kept (in memory, never as a log in the folder) and goes on
+// from where it stopped when the same dash is back listing the same file: the device resends
+// from any offset it is asked for.
 
 #include "link/dispatch/DispatchPorts.h"
 
@@ -9,6 +13,8 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class LogDownload : public QObject
 {
@@ -25,18 +31,33 @@ public:
 
     LogDownload(LinkPort &link, LogStorePort &store, QObject *parent = nullptr);
 
+    // What the user is told when a download is kept for later (%1: percent received).
+    static constexpr char PausedText[] =
+        "Связь с Ardix прервалась на %1 % загрузки лога. Загрузка продолжится с этого места, когда Ardix снова будет на связи";
+
     QString logNameToSave() const { return m_name; }
     void setLogNameToSave(const QString &name) { m_name = name; }
     quint32 bytesReceived() const { return quint32(m_buffer.size()); }
     quint32 total() const { return m_total; }
     int retries() const { return m_retries; }
 
-    // GetLogFile went out.
+    // GetLogFile is going out for device file `index`, to the dash identified by `serialHash`
+    // whose list is `deviceList` (called just before started()).
+    void requested(uint index, const QString &serialHash, const QByteArray &deviceList);
+    // GetLogFile went out. A kept download of the same file from the same dash goes on.
     void started();
     // The device's GetLogFile answer: the size of the file about to come.
-    void totalAnnounced(quint32 total) { m_total = total; }
+    void totalAnnounced(quint32 total);
     void block(const QByteArray &bytes, quint32 parameter, int dashFirmwareNumber);
     void timeout();
+    // A dash's list arrived: a kept download of a file still listed there is asked for again;
+    // another dash, or a list where the file is no longer the same, drops it.
+    void deviceListArrived(const QByteArray &deviceList, const QString &serialHash);
+    // The dash said who it is (its list may have come first).
+    void deviceIdentified(const QString &serialHash);
+
+    bool hasKeptDownload() const { return m_kept.has_value(); }
+    quint32 keptBytes() const { return m_kept ? quint32(m_kept->bytes.size()) : 0; }
 
 Q_SIGNALS:
     void progressMoving(uint progress);
@@ -49,6 +70,22 @@ private:
     bool save();
     void finish();
     void sendDirect(uint command, quint32 parameter);
+    bool canKeep() const;
+    void tryToGoOn(const QString &serialHash);
+    void keep();
+    // The part of a device list that must not change for a kept file to go on: its own entry and
+    // the ones before it (their order gives its index).
+    static QByteArray listUpTo(const QByteArray &deviceList, int index);
+
+    struct Kept
+    {
+        QByteArray bytes;
+        quint32 total = 0;
+        int index = -1;
+        QString name;
+        QString serialHash;
+        QByteArray listPrefix;
+    };
 
     LinkPort &m_link;
     LogStorePort &m_store;
@@ -57,4 +94,10 @@ private:
     int m_retries = 0;
     QString m_name;
     QDateTime m_startedAt;
+    int m_index = -1;
+    QString m_serialHash;
+    QByteArray m_deviceList;
+    bool m_offsets = false; // the dash names block offsets, so it can resend from one
+    std::optional<Kept> m_kept;
+    std::optional<QByteArray> m_listSinceDrop; // the dash's list as it came after the drop
 };

@@ -81,6 +81,7 @@ public Q_SLOTS:
     void handleData(const QByteArray &data, uint dataOrCommand, uint parameter, uint parameter1);
     // GetLogFile went out: start assembling afresh.
     void onLogDownloadStarted() { m_log.started(); }
+    void onLogFileRequested(uint index) { m_log.requested(index, m_serialHash, m_deviceLogList); }
     void logDataTimeout() { m_log.timeout(); }
     // The link went offline on purpose: the device will be identified again.
     void forgetSerialHash() { m_serialHash.clear(); }

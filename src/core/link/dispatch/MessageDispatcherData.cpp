@@ -140,6 +140,7 @@ void MessageDispatcher::serialData(const QByteArray &data, uint parameter, uint 
     Q_EMIT hideBusy();
     m_serialHash = QString::fromLatin1(data.toHex().toUpper());
     setArdixBoardVer(parameter1);
+    m_log.deviceIdentified(m_serialHash);
     if (m_serialHash.size() != kHashTextLength)
         return;
 
@@ -162,6 +163,7 @@ void MessageDispatcher::logList(const QByteArray &data)
         return;
     m_deviceLogList = data;
     Q_EMIT logsFileListUpdateSignal();
+    m_log.deviceListArrived(m_deviceLogList, m_serialHash);
 }
 
 void MessageDispatcher::refLap(const QByteArray &data)

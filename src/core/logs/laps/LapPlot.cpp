@@ -103,4 +103,51 @@ int LapPlot::finalDeltaMs(int entry) const
     return s && !s->delta.isEmpty() ? int(s->delta.constLast().y()) : 0;
 }
 
+double LapPlot::deltaAt(int entry, double distance) const
+{
+    const LapShape *s = shape(entry);
+    if (!s || s->delta.isEmpty() || distance < s->delta.constFirst().x() || distance > s->delta.constLast().x())
+        return qQNaN();
+    const auto it = std::lower_bound(s->delta.cbegin(), s->delta.cend(), distance,
+                                     [](const QPointF &p, double d) { return p.x() < d; });
+    if (it == s->delta.cbegin())
+        return it->y();
+    const QPointF &b = *it, &a = *(it - 1);
+    return b.x() > a.x() ? a.y() + (b.y() - a.y()) * (distance - a.x()) / (b.x() - a.x()) : b.y();
+}
+
+QPointF LapPlot::lapPointAt(int entry, double distance, double w, double h, double margin) const
+{
+    const LapShape *s = shape(entry);
+    if (!s || s->path.isEmpty() || s->pathDistance.size() != s->path.size())
+        return {-1, -1};
+    const auto it = std::lower_bound(s->pathDistance.cbegin(), s->pathDistance.cend(), distance);
+    const qsizetype k = std::min<qsizetype>(it - s->pathDistance.cbegin(), s->path.size() - 1);
+    QPointF p = s->path[k];
+    if (k > 0 && s->pathDistance[k] > s->pathDistance[k - 1] && distance < s->pathDistance[k]) {
+        const double t = (distance - s->pathDistance[k - 1]) / (s->pathDistance[k] - s->pathDistance[k - 1]);
+        p = s->path[k - 1] + (s->path[k] - s->path[k - 1]) * std::clamp(t, 0.0, 1.0);
+    }
+    const QList<QPointF> mapped = toMap({p}, w, h, margin);
+    return mapped.isEmpty() ? QPointF(-1, -1) : mapped.constFirst();
+}
+
+double LapPlot::lapDistanceAt(int entry, double x, double y, double w, double h, double margin) const
+{
+    const LapShape *s = shape(entry);
+    if (!s || s->path.isEmpty() || s->pathDistance.size() != s->path.size())
+        return -1;
+    const QList<QPointF> mapped = toMap(s->path, w, h, margin);
+    qsizetype best = -1;
+    double bestD2 = qInf();
+    for (qsizetype k = 0; k < mapped.size(); ++k) {
+        const double dx = mapped[k].x() - x, dy = mapped[k].y() - y;
+        if (dx * dx + dy * dy < bestD2) {
+            bestD2 = dx * dx + dy * dy;
+            best = k;
+        }
+    }
+    return best < 0 ? -1 : s->pathDistance[best];
+}
+
 } // namespace ardix::laps

@@ -50,6 +50,12 @@ public:
     Q_INVOKABLE bool hasDelta(int entry) const;
     // The last gain/loss value of a lap in ms (0 when it has none).
     Q_INVOKABLE int finalDeltaMs(int entry) const;
+    // Gain/loss of a lap at a lap distance, interpolated; NaN where the lap has none.
+    Q_INVOKABLE double deltaAt(int entry, double distance) const;
+    // Where a lap was at a lap distance, on the map of trackPath; (-1, -1) when unknown.
+    Q_INVOKABLE QPointF lapPointAt(int entry, double distance, double w, double h, double margin) const;
+    // The lap distance of the lap's point nearest a map point; -1 when the lap has no path.
+    Q_INVOKABLE double lapDistanceAt(int entry, double x, double y, double w, double h, double margin) const;
 
 Q_SIGNALS:
     void changed();

@@ -116,12 +116,21 @@ LapSeries computeLapSeries(const ElogData &log, const StartPoint &settingsStartP
             shapes.append(s);
         }
         // The crossing point closes the lap before it too, so that laps join on the map.
-        if (runningEntry >= 0 && runningEntry != entry && usable)
-            shapes[runningEntry].path.append(here);
+        if (runningEntry >= 0 && runningEntry != entry && usable) {
+            LapShape &closed = shapes[runningEntry];
+            closed.path.append(here);
+            closed.pathDistance.append(closed.pathDistance.isEmpty() ? 0.0 : closed.pathDistance.constLast()
+                                           + std::hypot(here.x() - closed.path[closed.path.size() - 2].x(),
+                                                        here.y() - closed.path[closed.path.size() - 2].y()));
+        }
         runningEntry = entry;
         LapShape &shape = shapes[entry];
-        if (usable)
+        if (usable) {
+            const auto before = shape.path.size();
             appendSpaced(shape.path, here);
+            if (shape.path.size() > before)
+                shape.pathDistance.append(measure.lapDistance());
+        }
         if (const auto g = measure.gainLoss()) {
             const QPointF point(measure.lapDistance(), *g);
             if (shape.delta.isEmpty() || point.x() - shape.delta.constLast().x() >= kSeriesStepMetres)
@@ -147,6 +156,14 @@ LapSeries computeLapSeries(const ElogData &log, const StartPoint &settingsStartP
         }
         if (s.lapTimeMs == finder.bestLapTime() && out.bestEntry < 0)
             out.bestEntry = s.entry;
+        // At the line the difference is the lap times' own: the engine's last value stops at the
+        // point before the crossing, which left the plot short of the lap list (+2.16 against
+        // +2.187).
+        if (!s.delta.isEmpty() && finder.bestLapTime() > 0) {
+            const double end = std::max(s.delta.constLast().x(),
+                                        finder.bestLapTrace().isEmpty() ? 0.0 : finder.bestLapTrace().constLast().lapDistance);
+            s.delta.append(QPointF(end, double(qint64(s.lapTimeMs) - qint64(finder.bestLapTime()))));
+        }
         for (const QPointF &p : s.delta) {
             out.maxAbsDeltaMs = std::max(out.maxAbsDeltaMs, int(std::fabs(p.y())));
             out.maxDistance = std::max(out.maxDistance, p.x());

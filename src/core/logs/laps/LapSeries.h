@@ -21,6 +21,7 @@ struct LapShape
     bool valid = false;      // false for a break entry
     quint32 lapTimeMs = 0;
     QList<QPointF> path;     // metres east (x) and north (y) of the start point
+    QList<double> pathDistance; // lap distance of each path point (m)
     QList<QPointF> delta;    // (lap distance m, gain/loss ms), where the engine has a value
 };
 
