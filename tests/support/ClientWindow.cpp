@@ -2,6 +2,7 @@
 #include "PageHost.h"
 
 #include <QQmlApplicationEngine>
+#include <QQmlIncubationController>
 #include <QQmlContext>
 #include <QQmlExpression>
 #include <QQuickItem>
@@ -35,6 +36,13 @@ ClientWindow::ClientWindow(SimRole role)
 
 ClientWindow::~ClientWindow()
 {
+    // Lists create the delegates beyond their edge in idle time; let them finish before the
+    // engine goes, or it complains about objects still being created.
+    if (engine && engine->incubationController()) {
+        QQmlIncubationController *incubation = engine->incubationController();
+        if (!QTest::qWaitFor([incubation] { return incubation->incubatingObjectCount() == 0; }, 3000))
+            qWarning("QML objects still being created after 3 s: %d", incubation->incubatingObjectCount());
+    }
     engine.reset();
     sim.reset();
 }
