@@ -1,9 +1,11 @@
 // Flashing end to end: the real kernel against the simulated dash and PDM and their boot loaders.
 #include "FlashRig.h"
 
+#include "link/flash/FlashTexts.h"
 #include "settings/ArdixEnums.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 using flashtest::Rig;
 
@@ -174,15 +176,34 @@ private Q_SLOTS:
         }
     }
 
-    // A file that is not there is refused before the device is asked to take anything.
-    void missingFileIsRefused()
+    // Only an intact file of the firmware folder is flashed: anything else is refused before the
+    // device is asked to take anything.
+    void unusableFilesAreRefused_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "firmware_S1.99_1_2024-01-01_00_x.bin" << QString::fromUtf8(FlashText::NoFile);
+        QTest::newRow("path out of the folder") << "../outside.bin" << QString::fromUtf8(FlashText::NoFile);
+        QTest::newRow("a folder") << "folder.bin" << QString::fromUtf8(FlashText::NoFile);
+    }
+    void unusableFilesAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
         SimOptions o;
         o.role = SimRole::Pdm;
         Rig rig(o);
         QVERIFY(rig.waitFor([&] { return rig.kernel->ardixStatus() == ArdixEnums::ardixOnline; }, 8000));
-        rig.kernel->flashFirmware(QStringLiteral("firmware_S1.99_1_2024-01-01_00_x.bin"));
-        QCOMPARE(rig.messages.size(), 1);
+        // Both would flash if the name were taken as a path: a good image beside the folder, and a folder.
+        const QString folder = FirmwareCatalog::localFolder();
+        QVERIFY(QFile::copy(folder + rig.fileName, folder + QStringLiteral("../outside.bin")));
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("folder.bin")));
+        const auto tidy = qScopeGuard([&] {
+            QFile::remove(folder + QStringLiteral("../outside.bin"));
+            QDir(folder).rmdir(QStringLiteral("folder.bin"));
+        });
+        rig.kernel->flashFirmware(name);
+        QCOMPARE(rig.messages, QStringList{message});
         QTest::qWait(1500);
         QVERIFY(rig.sim.framesOf(1, ArdixEnums::PrepareToFlash).isEmpty());
         QVERIFY(!rig.sim.inBootLoader());

@@ -59,15 +59,21 @@ void Flasher::flashFirmware(const QString &fileName)
     }
     m_port.restartKeepOnline();
     m_bootText.clear();
+    // Only a file of the firmware folder: a name with a path in it would flash whatever it points at.
+    const bool plainName = !fileName.isEmpty() && fileName != QLatin1String("..")
+                           && !fileName.contains(QLatin1Char('/')) && !fileName.contains(QLatin1Char('\\'));
     QFile file(m_folder + fileName);
-    if (!file.exists()) {
+    if (!plainName || !QFileInfo(file).isFile()) {
         // Without a file the device would be told a stale size and wait for nothing.
         qCInfo(lcLink) << "no firmware file" << file.fileName();
         show(FlashText::NoFile);
         return;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCInfo(lcLink) << "cannot read firmware file" << file.fileName() << file.errorString();
+        show(FlashText::NoFile);
         return;
+    }
     QByteArray content = file.readAll();
     if (flash::checkAgainstName(fileName, content) != flash::FileCheck::Intact) {
         // Packets carry checksums of whatever the file holds: the device would take the damage.
