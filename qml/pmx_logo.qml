@@ -2,7 +2,8 @@ import QtQuick
 import ARDIX 1.0
 import "myComponents"
 
-// The PDM's main screen: its logo, whether it is connected, and the device status labels.
+// The PDM's main screen: its logo, whether it is connected, a summary of its live values while
+// connected, and the device status labels.
 Rectangle {
     id: screen
     color: "black"
@@ -19,16 +20,30 @@ Rectangle {
         font.pixelSize: 30 * screen.s
     }
 
+    readonly property bool showsSummary: isPdmLink && isOnline
+
     PmxLogo {
         id: logo
-        anchors.centerIn: parent
-        width: parent.width * 0.8
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: screen.showsSummary ? -parent.height * 0.12 : 0
+        width: parent.width * (screen.showsSummary ? 0.5 : 0.8)
         opacity: 0.95
         MouseArea {
             anchors.fill: parent
             enabled: ardixKernel.IsDEBUG
             onClicked: ardixKernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetSettings, 0)
         }
+    }
+
+    PdmHomeSummary {
+        anchors { horizontalCenter: parent.horizontalCenter; top: logo.bottom; topMargin: 24 * screen.s }
+        width: parent.width
+        kernel: ardixKernel
+        window: ardix
+        dialogs: dialogLayer
+        s: screen.s
+        shown: screen.showsSummary && screen.visible
     }
 
     DeviceStatusLabels {

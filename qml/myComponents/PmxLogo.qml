@@ -4,7 +4,7 @@ import ARDIX 1.0
 // The PMX word mark, drawn with the interface font so that it stays sharp at any size.
 Item {
     id: logo
-    implicitHeight: width * 0.36
+    implicitHeight: subtitle.y + subtitle.height
     height: implicitHeight
 
     Text {
@@ -29,6 +29,7 @@ Item {
         }
     }
     Text {
+        id: subtitle
         anchors { horizontalCenter: parent.horizontalCenter; top: word.bottom; topMargin: logo.width * 0.03 }
         text: "POWER DISTRIBUTION MODULE"
         color: AppStyle.borderColor

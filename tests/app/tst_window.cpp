@@ -12,6 +12,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -259,6 +260,42 @@ private slots:
         QCOMPARE(rig.eval("mainMenu.isDash").toBool(), false);
         QCOMPARE(rig.eval("deviceSelector.isActive").toBool(), true);
         QTRY_COMPARE_WITH_TIMEOUT(rig.eval("deviceSelector.isActive").toBool(), false, 3000);
+    }
+
+    // The PDM's main screen sums up its live values while it is what the user looks at, and stops
+    // the stream once the settings open (they talk to the device themselves).
+    void thePdmHomeScreenSumsUpItsLiveValues()
+    {
+        QSettings().setValue("lastDeviceIdSelected", 4);
+        WindowRig rig(SimRole::Pdm);
+        QVERIFY(rig.waitOnline());
+        rig.settle();
+        QObject *summary = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((summary = rig.item(QStringLiteral("pdmHomeSummary"))) != nullptr, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.sim->realtimeLoopOn(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(summary->property("hasData").toBool(), 3000);
+        QVERIFY(rig.eval("ardixKernel.isPdmRealtimeModeOn").toBool());
+        // What the screen says is what the PDM sent last.
+        const auto shows = [&](const QString &name) { return rig.item(name)->property("text").toString(); };
+        QTRY_COMPARE(shows("pdmHomeVoltage"),
+                     rig.eval("(ardixKernel.pdmRealtimeData.battVoltage / 1000).toFixed(1) + ' В'").toString());
+        QTRY_COMPARE(shows("pdmHomeTemperature"), rig.eval("ardixKernel.pdmRealtimeData.boardTemperature + ' °C'").toString());
+        QTRY_VERIFY(shows("pdmHomeOutputsOn").startsWith(QStringLiteral("Включено выходов: ")));
+        QVERIFY(!shows("pdmHomeFaults").isEmpty());
+
+        // The live view takes the stream over and hands it back when it closes.
+        QObject *liveView = rig.eval("ardix.showPdmRealtimeDialog()").value<QObject *>();
+        QVERIFY(liveView);
+        QTRY_VERIFY(!summary->property("isLive").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.eval("messagesSeen", liveView).toInt() > 2, 5000);
+        rig.eval("requestClose()", liveView);
+        QTRY_VERIFY_WITH_TIMEOUT(summary->property("isLive").toBool(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.sim->realtimeLoopOn(), 5000);
+
+        rig.eval("ardix.openSettings()");
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.sim->realtimeLoopOn(), 3000);
+        QVERIFY(!rig.eval("ardixKernel.isPdmRealtimeModeOn").toBool());
+        QVERIFY(!summary->property("isLive").toBool());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ClientWindow.h"
 #include "PageHost.h"
 
+#include <QCoreApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlIncubationController>
 #include <QQmlContext>
@@ -43,6 +44,11 @@ ClientWindow::~ClientWindow()
         if (!QTest::qWaitFor([incubation] { return incubation->incubatingObjectCount() == 0; }, 3000))
             qWarning("QML objects still being created after 3 s: %d", incubation->incubatingObjectCount());
     }
+    // Pages popped or dialogs closed just before are deleted later: let that happen first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (window)
+        window->close();
+    QTest::qWait(200);
     engine.reset();
     sim.reset();
 }

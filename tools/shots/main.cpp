@@ -175,6 +175,7 @@ const Shot kDashShots[] = {
 
 const Shot kPdmShots[] = {
     {"main", "true", 300},
+    {"home_live", "true", 3500},
     {"settings_menu", "ardix.openSettings()", 900},
     {"sync_password", "ardixKernel.showSyncDiaglog(true)", 900},
     {"pdm_realtime", "ardix.showPdmRealtimeDialog()", 1500},
