@@ -24,9 +24,12 @@ Item {
         }
         const r = helper.restoredRect(window.width, AppSettings.app_x, AppSettings.app_y, AppSettings.app_height,
                                       screens, own)
+        // A first start opens at the minimum height, centred: the height demonstration plays there.
+        const firstStart = AppSettings.app_x === -1 || AppSettings.app_y === -1 || AppSettings.app_height === -1
+        const height = firstStart ? window.minimumHeight : Math.max(window.minimumHeight, r.height)
         window.x = r.x
-        window.y = r.y
-        window.height = Math.max(window.minimumHeight, r.height)
+        window.y = firstStart ? r.y + Math.round((r.height - height) / 2) : r.y
+        window.height = height
         restored = true
     }
 

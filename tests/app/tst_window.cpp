@@ -297,6 +297,19 @@ private slots:
         QVERIFY(!rig.eval("ardixKernel.isPdmRealtimeModeOn").toBool());
         QVERIFY(!summary->property("isLive").toBool());
     }
+
+    // A first start opens at the minimum height, where the window shows once that it can grow.
+    void aFirstStartShowsThatTheHeightCanChange()
+    {
+        QSettings store;
+        store.remove("variableHeightDemoCnt");
+        WindowRig rig(SimRole::Dash);
+        QCOMPARE(rig.eval("height === minimumHeight").toBool(), true);
+        int tallest = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((tallest = std::max(tallest, rig.eval("height - minimumHeight").toInt())) > 0, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.eval("AppSettings.variableHeightDemoCnt").toInt(), 1, 5000);
+        QCOMPARE(rig.eval("height === minimumHeight").toBool(), true);
+    }
 };
 
 int main(int argc, char *argv[])
