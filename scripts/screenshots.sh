@@ -24,6 +24,10 @@ shoot() { # screen-width screen-height prefix [--pdm]
 
 shoot 1920 1080 w900-dash
 shoot 1280 800 w896-dash
+# A window made taller than its minimum, and a wide screen: the replica stays usable in both.
+replica=main,selector,mode0,mode1,mode2,mode3,mode4,mode2_disabled,settings_menu
+shoot 1920 1080 w900-dash-tall --taller 200 --only "$replica"
+shoot 2560 1080 wide-dash --only "$replica"
 shoot 1920 1080 w900-pdm --pdm
 shoot 1280 800 w896-pdm --pdm
 echo "screenshots in $out"

@@ -231,6 +231,7 @@ int main(int argc, char *argv[])
     parser.addOption({"prefix", "Prefix of the file names.", "name", ""});
     parser.addOption({"pdm", "Simulate a PDM instead of a dash."});
     parser.addOption({"only", "Comma-separated shot names to take (default: all).", "names", ""});
+    parser.addOption({"taller", "Make the window this much taller than its minimum height.", "pixels", "0"});
     parser.process(app);
     const QDir out(parser.value("out"));
     QDir().mkpath(out.path());
@@ -292,6 +293,11 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(window)) {
         std::fprintf(stderr, "the window was not shown\n");
         return 1;
+    }
+
+    if (const int taller = parser.value("taller").toInt(); taller > 0) {
+        evaluate(context, window, QStringLiteral("height = minimumHeight + %1").arg(taller));
+        QTest::qWait(300);
     }
 
     // Connected, synchronised, pop-ups gone.
