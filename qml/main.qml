@@ -509,6 +509,31 @@ ApplicationWindow {
     }
 
     // Dynamic dialogs and the settings stack live above the screen and the menu.
+    // A log dropped on the window opens in the log view; other files are not taken.
+    DropArea {
+        objectName: "logDropArea"
+        anchors.fill: parent
+        keys: ["text/uri-list"]
+        function logPaths(urls) {
+            const out = []
+            for (let i = 0; i < urls.length; ++i) {
+                const u = String(urls[i])
+                if (u.startsWith("file:") && u.toLowerCase().endsWith(".elog"))
+                    out.push(decodeURIComponent(u.replace(/^file:\/\/(\/[A-Za-z]:)?/, (m, drive) => drive ? drive.slice(1) : "")))
+            }
+            return out
+        }
+        onEntered: (drag) => { drag.accepted = logPaths(drag.urls).length > 0 }
+        onDropped: (drop) => {
+            const paths = logPaths(drop.urls)
+            if (paths.length === 0)
+                return
+            drop.acceptProposedAction()
+            for (let i = 0; i < paths.length; ++i)
+                ardix.showLogViewDialog(paths[i])
+        }
+    }
+
     Item {
         id: dialogLayer
         objectName: "dialogLayer"

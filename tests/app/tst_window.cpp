@@ -12,6 +12,9 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -309,6 +312,38 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((tallest = std::max(tallest, rig.eval("height - minimumHeight").toInt())) > 0, 3000);
         QTRY_COMPARE_WITH_TIMEOUT(rig.eval("AppSettings.variableHeightDemoCnt").toInt(), 1, 5000);
         QCOMPARE(rig.eval("height === minimumHeight").toBool(), true);
+    }
+
+    // A log dropped on the window opens in the log view; a file of another kind is not taken.
+    void aDroppedLogOpensInTheLogView()
+    {
+        WindowRig rig(SimRole::Dash);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("my run.elog"));
+        const QString other = dir.filePath(QStringLiteral("notes.txt"));
+        for (const QString &path : {log, other}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(rig.sim->logFiles().first());
+        }
+        const auto drop = [&](const QString &path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            const QPoint at(rig.window->width() / 2, rig.window->height() / 2);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(rig.window, &enter);
+            QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(rig.window, &dropped);
+            return enter.isAccepted();
+        };
+        QVERIFY(!drop(other));
+        QTest::qWait(200);
+        QCOMPARE(rig.dialogs("d.objectName === 'logViewDialog'"), 0);
+        QVERIFY(drop(log));
+        QTRY_COMPARE(rig.dialogs("d.objectName === 'logViewDialog'"), 1);
+        QObject *view = rig.item(QStringLiteral("logViewDialog"));
+        QCOMPARE(view->property("logPath").toString(), log);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.eval("model.ready", view).toBool(), 5000);
     }
 };
 
