@@ -31,7 +31,7 @@ BasicDialog {
     readonly property var extra: dash ? dash.extra : null
     readonly property var description: kernel ? kernel.ardixDescription : ({})
     readonly property int ecuProtocol: common ? common.currEcuProtocol : 0
-    readonly property string ecuName: kernel && ecuProtocol < kernel.ecuList_Ardix.length ? kernel.ecuList_Ardix[ecuProtocol].name : ""
+    readonly property string ecuName: kernel && kernel.ecuList_Ardix && ecuProtocol < kernel.ecuList_Ardix.length ? kernel.ecuList_Ardix[ecuProtocol].name : ""
     readonly property var canInMessages: extra ? extra.customCan.canInMessages : []
     readonly property bool isConnected: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
     property int revision: 0

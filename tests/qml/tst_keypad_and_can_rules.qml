@@ -65,6 +65,8 @@ Item {
         function test_messageCardSaysWhatIsNotSent() {
             const m = DevSettings.dash.extra.customCan.canOutMessages[0]
             const sizeBefore = m.frameSize
+            const enabledBefore = m.isMessageEnabled
+            m.isMessageEnabled = true
             m.frameSize = 8
             const p = open(outMessages, { parentDev: ArdixEnums.Device_Ardix7 })
             const note = findChild(p, "canOutLengthNote_0")
@@ -74,6 +76,7 @@ Item {
             verify(note.visible)
             verify(note.text.indexOf("длина 0") === 0)
             m.frameSize = sizeBefore
+            m.isMessageEnabled = enabledBefore
         }
 
         function test_titlesSayCan() {

@@ -220,6 +220,7 @@ private slots:
         QTRY_VERIFY(table->isVisible() && table->width() > 0);
         m_host.click(table);
         QTRY_VERIFY(!row->property("pending").toBool());
+        QTRY_VERIFY(findItem(dialog, QStringLiteral("analogTablesPopup")) == nullptr);
 
         QQuickItem *calibrate = findItem(dialog, QStringLiteral("calibrateAllButton"));
         QQuickItem *value = findItem(dialog, QStringLiteral("calibrationValueText"));
@@ -229,7 +230,8 @@ private slots:
         for (int position : {0, 1}) {
             QVERIFY(choose(findItem(dialog, QStringLiteral("calibrationPositionCombo")), position));
             m_host.click(calibrate);
-            QTRY_VERIFY_WITH_TIMEOUT(value->property("text").toString().endsWith(QString::number(300 + 350 * position)), 4000);
+            QTRY_VERIFY2_WITH_TIMEOUT(value->property("text").toString().endsWith(QString::number(300 + 350 * position)),
+                                      qPrintable(m_host.messages().join(QLatin1Char('|'))), 4000);
         }
         QList<quint32> asked;
         for (const SimFrame &f : r.sim.received())

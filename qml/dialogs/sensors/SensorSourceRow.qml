@@ -80,7 +80,7 @@ Rectangle {
             chosenSource = source
             pending = source !== Sources.shownSource(sensor.inputDataSource)
             syncCombos()
-            if (pending && source === Sources.InputSourceCustomCan && channels.length === 0)
+            if (pending && source === Sources.InputSourceCustomCan)
                 page.offerCanFilters()
             return
         }
