@@ -10,7 +10,7 @@ import "CanRules.js" as CanRules
 CanPage {
     id: root
     objectName: "canAnalogInputsDialog"
-    title: "Настройка приема данных кан"
+    title: qsTr("Настройка приема данных CAN")
 
     readonly property var inputs: can ? can.canAnalogInputs : []
     readonly property var messageEntries: can ? (can.canInMessages.map(m => m.canId), CanRules.inMessageEntries(can)) : []

@@ -126,6 +126,17 @@ CanPage {
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             }
+            Text {
+                objectName: "canOutDataPlacement_" + card.index
+                readonly property string problem: card.item && root.message
+                                                  ? CanRules.placementProblem(root.message.frameSize, card.item.dataSize, card.item.dataByteIndex) : ""
+                visible: problem !== ""
+                height: AppStyle.comboHeight
+                verticalAlignment: Text.AlignVCenter
+                text: problem
+                color: AppStyle.errorColor
+                font.pixelSize: AppStyle.basicFontSize * 0.9
+            }
             CanField {
                 visible: card.isBit
                 caption: "бит"

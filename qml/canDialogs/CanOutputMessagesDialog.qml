@@ -17,6 +17,17 @@ CanPage {
 
     function isHex(i) { return CanRules.isHexAt(hexFormats, i) }
     function setHex(i, v) { AppSettings[formatKey] = CanRules.withHexAt(hexFormats, i, v) }
+    // Data items placed past the message's length are never sent.
+    function itemsOutside(message) {
+        let n = 0
+        for (let i = 0; i < message.userData.length; ++i) {
+            const d = message.userData[i]
+            if (d.inChannelType !== ArdixEnums.ChannelType_DisabledFunction
+                    && CanRules.placementProblem(message.frameSize, d.dataSize, d.dataByteIndex) !== "")
+                ++n
+        }
+        return n
+    }
     function openData(i) {
         return openPage("canDialogs/CanOutputDataDialog.qml", { parentDev: parentDev, messageIndex: i })
     }
@@ -77,6 +88,17 @@ CanPage {
                     target: card.message; property: "frameSize"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
+            }
+            Text {
+                objectName: "canOutLengthNote_" + card.index
+                readonly property int outside: card.message ? root.itemsOutside(card.message) : 0
+                visible: card.message !== null && (card.message.frameSize === 0 || outside > 0)
+                height: AppStyle.textInputHeight
+                verticalAlignment: Text.AlignVCenter
+                text: !card.message ? "" : card.message.frameSize === 0 ? qsTr("длина 0: данные не передаются")
+                                                                        : qsTr("данных за пределами длины: ") + outside
+                color: AppStyle.errorColor
+                font.pixelSize: AppStyle.basicFontSize * 0.9
             }
             CanField {
                 caption: "период, мс"

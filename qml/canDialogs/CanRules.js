@@ -122,6 +122,18 @@ function isBitSource(type) {
     return false
 }
 
+// Where a data item would fall outside its message: "" when it fits, else what to tell the user.
+// A bit takes its byte, 8 bits one byte, 16 bits two.
+function placementProblem(frameSize, dataSize, byteIndex) {
+    const bytes = dataSize === 2 ? 2 : 1
+    if (frameSize === 0)
+        return qsTr("длина сообщения 0: данные не передаются")
+    if (byteIndex + bytes > frameSize)
+        return qsTr("байты ") + byteIndex + (bytes > 1 ? "–" + (byteIndex + bytes - 1) : "")
+                + qsTr(" за пределами длины сообщения (") + frameSize + qsTr(" байт)")
+    return ""
+}
+
 // Data items in use: those with a source.
 function usedItems(message) {
     if (!message)

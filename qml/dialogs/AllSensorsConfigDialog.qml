@@ -94,6 +94,35 @@ BasicDialog {
             view.openPage("dialogs/GearDigitalInputsDialog.qml")
     }
 
+    function openPage(file, props) {
+        const view = root.StackView.view
+        if (view && typeof view.openPage === "function")
+            return view.openPage(file, props)
+        return window && typeof window.openSettings === "function" ? window.openSettings().openPage(file, props) : null
+    }
+
+    function hasCanFilter() {
+        for (let i = 0; i < canInMessages.length; ++i)
+            if (canInMessages[i].isMessageEnabled)
+                return true
+        return false
+    }
+
+    // A CAN source without a single filter to read from would leave the row asking forever.
+    function offerCanFilters() {
+        if (hasCanFilter())
+            return
+        ask({ dialogText: qsTr("Нет ни одного включенного CAN фильтра.") + "\n\n" + qsTr("Перейти к настройкам CAN фильтров?"),
+              isCancelBtnVisible: true },
+            { accepted: function() { root.openCanFilters() } })
+    }
+    function openCanFilters() {
+        return openPage("canDialogs/CanInputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
+    }
+    function openCustomTables() {
+        return openPage("dialogs/CustomAnalogSensorDialog.qml")
+    }
+
     function openSpeedCalibration(input) {
         if (window && typeof window.createObjectFrom === "function")
             window.createObjectFrom("dialogs/SpeedGpsCalibrationDialog.qml", { kernel: kernel, window: window, input: input })
@@ -115,10 +144,21 @@ BasicDialog {
     readonly property alias frequencyPopupComponent: frequencyPopup
     readonly property alias tablesPopupComponent: tablesPopup
 
+    SensorsHint {
+        id: hint
+        objectName: "allSensorsHint"
+        visible: root.ecuProtocol !== 0
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 10 * root.ps }
+        text: qsTr("Здесь только активные показатели. Показатели, которые передает ECU, включаются на странице «Показатели от ECU».")
+        showEcu: true
+        showAllSensors: false
+        onEcuRequested: root.openPage("dialogs/SensorsByInputType.qml", { setEcu: true })
+    }
+
     ListView {
         id: list
         objectName: "sensorsList"
-        anchors.fill: parent
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: hint.visible ? hint.top : parent.bottom }
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         spacing: 2

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "sensors"
 
 // How the dash knows the engaged gear. Calculated from speed and RPM it needs each gear's ratio,
 // the final drive and the wheel circumference; a ratio can be typed or measured by the device
@@ -22,14 +23,71 @@ BasicDialog {
     readonly property real ps: AppStyle.pixelScale
     readonly property int minGears: 2
     readonly property int maxGears: 12
-    readonly property var sources: [{ text: "Расчет из скорости и оборотов", value: ArdixEnums.InputSourceCalculated },
-                                    { text: "ECU", value: ArdixEnums.InputSourceEcu },
-                                    { text: "Цифровые входы", value: ArdixEnums.InputSourceDigital_IO },
-                                    { text: "Аналоговый датчик", value: ArdixEnums.InputSourceAnalog },
-                                    { text: "CAN", value: ArdixEnums.InputSourceCustomCan }]
     readonly property bool calculated: gearSensor !== null && gearSensor.inputDataSource === ArdixEnums.InputSourceCalculated
+    readonly property bool analog: gearSensor !== null && (gearSensor.inputDataSource === ArdixEnums.InputSourceAnalog
+                                                           || gearSensor.inputDataSource === ArdixEnums.InputSourceCustomAnalog)
+
+    // What the source row needs of its page: the same choices as on the all-sensors page.
+    readonly property var extra: dash ? dash.extra : null
+    readonly property var description: kernel ? kernel.ardixDescription : ({})
+    readonly property int ecuProtocol: common ? common.currEcuProtocol : 0
+    readonly property string ecuName: kernel && kernel.ecuList_Ardix && ecuProtocol < kernel.ecuList_Ardix.length ? kernel.ecuList_Ardix[ecuProtocol].name : ""
+    readonly property var canInMessages: extra ? extra.customCan.canInMessages : []
+    readonly property bool isConnected: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
+    property int revision: 0
+    property bool sourcePending: false
+    function context(skipSensor) {
+        return { sensors: dash.sensors, customSensors: dash.customSensors, lamps: extra.lamps,
+                 actions: extra.actions, lampsInfo: kernel ? kernel.lampsInfo : [], skipSensor: skipSensor }
+    }
+    function setPending(key, on) { sourcePending = on }
+    function ask(props, handlers) {
+        return window && typeof window.createDialog === "function" ? window.createDialog(props, handlers) : null
+    }
+    function sendCommand(command, parameter) {
+        if (!isConnected) {
+            ask({ dialogText: "Нужно быть подключенным к Ardix" })
+            return false
+        }
+        kernel.sendToArdixQueue(ArdixEnums.CommandMessage, command, parameter)
+        return true
+    }
+    function openPage(file, props) {
+        return window && typeof window.openSettings === "function" ? window.openSettings().openPage(file, props) : null
+    }
+    function openGearInputs() { return openPage("dialogs/GearDigitalInputsDialog.qml") }
+    function openCustomTables() { return openPage("dialogs/CustomAnalogSensorDialog.qml") }
+    function offerCanFilters() {
+        for (let i = 0; i < canInMessages.length; ++i)
+            if (canInMessages[i].isMessageEnabled)
+                return
+        ask({ dialogText: qsTr("Нет ни одного включенного CAN фильтра.") + "\n\n" + qsTr("Перейти к настройкам CAN фильтров?"),
+              isCancelBtnVisible: true },
+            { accepted: function() { root.openPage("canDialogs/CanInputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 }) } })
+    }
+    function openPopup(component, props) {
+        return component.createObject(root, Object.assign({ window: root.window, kernel: root.kernel, page: root }, props))
+    }
+    Component { id: tablesPopup; AnalogTablesPopup {} }
+    Component { id: frequencyPopup; FrequencyInputPopup {} }
+    Component { id: canPopup; CanSourcePopup {} }
+
+    // An analog gear sensor learns its levels: the driver engages a position and the device stores
+    // what the sensor reads there. Positions: neutral, the gears, reverse.
+    property int calibrationPosition: 0
+    property var calibrationValues: ({})
+    readonly property var calibrationPositions: {
+        const out = [{ text: qsTr("Нейтраль"), value: 0 }]
+        for (let g = 1; g <= shownGears; ++g)
+            out.push({ text: qsTr("Передача ") + g, value: g })
+        out.push({ text: qsTr("Задний ход"), value: shownGears + 1 })
+        return out
+    }
+    function calibrateAll() {
+        sendCommand(ArdixEnums.AllGearsCalibration, calibrationPosition)
+    }
     // Cancel puts back the count, the ratios and the source as they were on open.
-    snapshotTargets: [dash, gearSensor, common]
+    snapshotTargets: [dash, gearSensor, common, extra]
     readonly property int shownGears: common ? Math.max(minGears, Math.min(maxGears, common.gearsCount)) : minGears
 
     // Opened from the gear cell, which blinks while a dialog of its own is up.
@@ -62,9 +120,15 @@ BasicDialog {
         ignoreUnknownSignals: true
         // The device answers with the gear number (from 1) and the measured ratio × 1000.
         function onNewGearCalibrationValueRecieved(num, value, isGear) {
-            if (isGear && num >= 1)
+            if (isGear && num >= 1) {
                 root.setRatio(num - 1, value)
+            } else if (!isGear) {
+                const v = Object.assign({}, root.calibrationValues)
+                v[num] = value
+                root.calibrationValues = v
+            }
         }
+        function onNewConfigDownloadedFromArdix() { root.revision += 1 }
     }
 
     component Label: Text {
@@ -91,19 +155,17 @@ BasicDialog {
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicTitleSize
             }
-            Row {
-                spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.comboHeight; text: "Источник" }
-                MyComboBox {
-                    objectName: "sourceCombo"
-                    width: 460 * root.ps
-                    model: root.sources
-                    target: root.gearSensor; property: "inputDataSource"
-                    changeFlag: function() { root.dash.setSensorHasChanges(ArdixEnums.Gear_index) }
-                }
+            SensorSourceRow {
+                objectName: "gearSourceRow"
+                width: parent.width
+                page: root
+                sensor: root.gearSensor
+                onTablesRequested: (input) => root.openPopup(tablesPopup, { sensor: root.gearSensor, input: input })
+                onFrequencyRequested: (input) => root.openPopup(frequencyPopup, { input: input })
+                onCanRequested: (message) => root.openPopup(canPopup, { sensor: root.gearSensor, messageIndex: message })
             }
             Row {
-                visible: root.calculated
+                visible: root.calculated || root.analog
                 spacing: 12 * root.ps
                 Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Количество передач" }
                 MySpinBox {
@@ -139,6 +201,33 @@ BasicDialog {
                     intFrom: 1; intTo: 10000000
                     target: root.common; property: "wheelCircleLenght"
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
+                }
+            }
+            Row {
+                objectName: "allGearsCalibrationRow"
+                visible: root.analog
+                spacing: 12 * root.ps
+                Label { width: 300 * root.ps; height: AppStyle.comboHeight; text: qsTr("Включенная передача") }
+                MyComboBox {
+                    objectName: "calibrationPositionCombo"
+                    width: 220 * root.ps
+                    accessibleName: qsTr("Включенная передача")
+                    model: root.calibrationPositions
+                    currentIndex: root.calibrationPosition
+                    onActivated: (index) => root.calibrationPosition = index
+                }
+                FlatButton {
+                    objectName: "calibrateAllButton"
+                    width: 240 * root.ps
+                    height: AppStyle.comboHeight
+                    text: "Калибровать"
+                    onClicked: root.calibrateAll()
+                }
+                Label {
+                    objectName: "calibrationValueText"
+                    height: AppStyle.comboHeight
+                    readonly property var value: root.calibrationValues[root.calibrationPosition]
+                    text: value === undefined ? "" : qsTr("значение: ") + value
                 }
             }
             Repeater {

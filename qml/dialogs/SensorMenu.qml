@@ -10,7 +10,7 @@ BasicDialog {
     objectName: "sensorMenu"
     title: "Выбор показателя"
     backgroundItemWidth: 1100 * AppStyle.pixelScale
-    backgroundItemHeight: 420 * AppStyle.pixelScale
+    backgroundItemHeight: 560 * AppStyle.pixelScale
 
     property int parent_id: 0
     property var availableStdSensors: []
@@ -43,6 +43,13 @@ BasicDialog {
         }
         return list
     }
+    readonly property int ecuProtocol: DevSettings.dash ? DevSettings.dash.commonSettings.currEcuProtocol : 0
+    // The menu lists active sensors only; a short list is explained and the way to more is offered.
+    function openSensorsPage(props) {
+        if (window && typeof window.openSettings === "function")
+            window.openSettings().openPage(props ? "dialogs/SensorsByInputType.qml" : "dialogs/AllSensorsConfigDialog.qml", props)
+        destroyBasicDialog()
+    }
     function choose(id) {
         kernel.saveNewSkinPos(id, parent_id)
         destroyBasicDialog()
@@ -64,10 +71,31 @@ BasicDialog {
         function onNewConfigDownloadedFromArdix() { menu.destroyBasicDialog(true) }
     }
 
+    Text {
+        id: menuTitle
+        objectName: "sensorMenuTitle"
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 * AppStyle.pixelScale }
+        text: menu.title.toUpperCase()
+        color: AppStyle.textColor
+        font.pixelSize: AppStyle.basicTitleSize
+        elide: Text.ElideRight
+        Accessible.role: Accessible.TitleBar
+    }
+    SensorsHint {
+        id: hint
+        objectName: "sensorMenuHint"
+        anchors { left: parent.left; right: parent.right; top: list.bottom; margins: 20 * AppStyle.pixelScale }
+        text: qsTr("Здесь только активные показатели: показатель становится активным, когда для него выбран источник данных")
+              + (menu.ecuProtocol !== 0 ? qsTr(" (например, ECU).") : ".")
+        showEcu: menu.ecuProtocol !== 0
+        onEcuRequested: menu.openSensorsPage({ setEcu: true })
+        onAllSensorsRequested: menu.openSensorsPage(null)
+    }
+
     ListView {
         id: list
         objectName: "sensorList"
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 * AppStyle.pixelScale }
+        anchors { left: parent.left; right: parent.right; top: menuTitle.bottom; margins: 20 * AppStyle.pixelScale }
         height: 2 * rowHeight + 10 * AppStyle.pixelScale
         readonly property real rowHeight: 64 * AppStyle.pixelScale
         orientation: ListView.Horizontal

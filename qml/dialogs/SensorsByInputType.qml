@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
 import "../myComponents"
+import "sensors/SensorBinding.js" as Binding
 
 // One check box per sensor: with setWarnings whether its warning is on; with setEcu whether it is
 // read from the ECU (taking a sensor away from another source asks first).
@@ -54,6 +55,13 @@ BasicDialog {
         return kernel ? kernel.getSensor(id) : (id >= 100 ? dash.customSensors[id - 100] : dash.sensors[id])
     }
 
+    function moveToEcu(s) {
+        Binding.releaseCanInputs(dash.extra, s.sensorID)
+        s.inputDataSource = ArdixEnums.InputSourceEcu
+        s.inputSourceIndex = 0
+        dash.setSensorHasChanges(s.sensorID)
+    }
+
     function takeFromEcu(s, on) {
         if (!on) {
             s.inputDataSource = ArdixEnums.InputSourceNo
@@ -62,17 +70,13 @@ BasicDialog {
         }
         if (s.inputDataSource === ArdixEnums.InputSourceNo || s.inputDataSource === ArdixEnums.InputSourceEcu
                 || !window || typeof window.createDialog !== "function") {
-            s.inputDataSource = ArdixEnums.InputSourceEcu
-            dash.setSensorHasChanges(s.sensorID)
+            moveToEcu(s)
             return
         }
         window.createDialog({ dialogText: "Показатель \"" + s.sensorName + "\" сейчас получает данные: "
                                           + s.dataSourceName + "\n\nБрать его от ECU?",
                               isCancelBtnVisible: true },
-                            { accepted: function() {
-                                s.inputDataSource = ArdixEnums.InputSourceEcu
-                                root.dash.setSensorHasChanges(s.sensorID)
-                            } })
+                            { accepted: function() { root.moveToEcu(s) } })
     }
 
     Connections {
@@ -93,9 +97,20 @@ BasicDialog {
         font.pixelSize: AppStyle.basicTitleSize
     }
 
+    SensorsHint {
+        id: hint
+        objectName: "warningsHint"
+        visible: root.setWarnings
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 10 * root.ps }
+        text: qsTr("Здесь только активные показатели с предупреждениями: показатель становится активным, когда для него выбран источник данных.")
+        showEcu: root.ecuProtocol !== 0
+        onEcuRequested: root.StackView.view.openPage("dialogs/SensorsByInputType.qml", { setEcu: true })
+        onAllSensorsRequested: root.StackView.view.openPage("dialogs/AllSensorsConfigDialog.qml")
+    }
+
     ListView {
         id: list
-        anchors.fill: parent
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: hint.visible ? hint.top : parent.bottom }
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         spacing: 2

@@ -5,6 +5,7 @@ import "../myComponents"
 import "../pdmDialogs"
 import "../utils/PdmFunctionChoices.js" as Choices
 import "../utils/PdmDialogs.js" as Dialogs
+import "../utils/KeypadRules.js" as KeypadRules
 
 // The buttons of one keypad: their names and, on the PDM, the condition that lights each colour.
 BasicDialog {
@@ -71,7 +72,9 @@ BasicDialog {
         id: list
         anchors.fill: parent
         clip: true
-        model: root.keypad ? root.keypad.buttonsNames.length : 0
+        objectName: "buttonsList"
+        // A row per button the model really has.
+        model: root.keypad ? (KeypadRules.buttonsCount(root.keypad.keypadType) || root.keypad.buttonsNames.length) : 0
         ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
         delegate: Rectangle {
             id: row

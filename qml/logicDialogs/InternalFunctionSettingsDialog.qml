@@ -63,9 +63,13 @@ BasicDialog {
         return Choices.channels(pdm, kernel, t, thisFunctionId, func ? func.inChannel : -1)
     }
 
+    // The type combo writes its value before it tells us, so a change is seen against the type
+    // shown before the choice, not against the function.
+    property int shownType: -1
     function chooseType(t) {
-        if (!func || t === func.inChannelType)
+        if (!func || t === shownType)
             return
+        shownType = t
         func.inChannelType = t
         func.inChannel = t === ArdixEnums.ChannelType_Constant ? 1 : 0
         const ops = Choices.operators(t)
@@ -104,6 +108,7 @@ BasicDialog {
         activeOnStart = Choices.bitSet(bits, ArdixEnums.FunctionIsToggleAndIsActiveOnStart)
         invert = Choices.bitSet(bits, ArdixEnums.FunctionIsInvert)
         minutes = Choices.bitSet(bits, ArdixEnums.FunctionIsTimeMinutes)
+        shownType = func.inChannelType
         if (isAddNew && func.inChannelType === ArdixEnums.ChannelType_DisabledFunction)
             chooseType(ArdixEnums.ChannelType_Tic124LogicInput)
     }

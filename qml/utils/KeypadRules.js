@@ -12,6 +12,17 @@ function isBlinkMarine(type) {
     return type === E.Device_EcumasterKeypadUpTo8 || type === E.Device_EcumasterKeypad10 || type === E.Device_EcumasterKeypad12
 }
 function isQpad(type) { return type === E.Device_Qpad_I_Keypad || type === E.Device_Qpad_RGB_Keypad }
+// Buttons a model has; 0 where the record's full list applies.
+function buttonsCount(type) {
+    switch (type) {
+    case E.Device_Keypad7: return 7
+    case E.Device_Keypad8: return 8
+    case E.Device_EcumasterKeypadUpTo8: return 8
+    case E.Device_EcumasterKeypad10: return 10
+    case E.Device_EcumasterKeypad12: return 12
+    }
+    return 0
+}
 function isConfigurable(type) { return isArdix(type) || type === E.Device_GrayHill_J1939_Keypad }
 
 // A Blink Marine keypad still holding the Ardix keypad's serial and identifier gets its own

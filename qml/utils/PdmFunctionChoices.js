@@ -5,6 +5,8 @@
 // configuration bits a saved condition gets. Pure functions over plain lists, tested on their own.
 
 const E = Ardix.ArdixEnums
+const FirstCustomSensor = 100
+const LastCustomSensor = 129
 
 const opTrue = { text: "Если да(активный)", value: E.IfTrue }
 const opFalse = { text: "Если нет(не активный)", value: E.IfFalse }
@@ -163,6 +165,12 @@ function channels(pdm, kernel, t, thisFunctionId, currentChannel) {
                     : s.enable
             if (fits)
                 out.push({ text: s.shortSensorName, value: id })
+        }
+        // The dash also sends the user's own sensors.
+        for (let id = FirstCustomSensor; t === E.ChannelType_ArdixCanSensorsData && id <= LastCustomSensor; ++id) {
+            const s = kernel ? kernel.getSensor(id) : null
+            if (s && (s.enable || currentChannel === id))
+                out.push({ text: s.shortSensorName !== "" ? s.shortSensorName : "#" + (id - FirstCustomSensor + 1), value: id })
         }
         break
     }

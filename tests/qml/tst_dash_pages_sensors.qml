@@ -25,10 +25,17 @@ Item {
             return {}
         }
         function lastText() { return dialogs.length ? dialogs[dialogs.length - 1].props.dialogText : "" }
+        // Pages opened from a page outside the settings stack, by file.
+        property var opened: []
+        function openSettings() {
+            return { openPage: function(file, props) { stubWindow.opened = stubWindow.opened.concat([file]); return null } }
+        }
+        function warningDialogClosed() {}
     }
 
     Component { id: allSensors; AllSensorsConfigDialog { window: stubWindow; kernel: realKernel } }
     Component { id: byType; SensorsByInputType { window: stubWindow; kernel: realKernel } }
+    Component { id: sensorMenu; SensorMenu { window: stubWindow; kernel: realKernel } }
 
     TestCase {
         id: tc
@@ -44,6 +51,7 @@ Item {
 
         function init() {
             stubWindow.dialogs = []
+            stubWindow.opened = []
             dash.reloadFromStruct()
             for (const l of dash.extra.lamps) l.inChannelType = 0
             for (const c of dash.extra.customCan.canAnalogInputs) c.isInputEnabled = false
@@ -259,6 +267,101 @@ Item {
             verify(check.checked)
             mouseClick(check)
             compare(target.inputDataSource, ArdixEnums.InputSourceNo)
+        }
+    
+        // CAN chosen with no filter switched on: the page offers the filters page, and takes the user
+        // there; with a filter on it does not ask.
+        function test_canWithoutFiltersOffersTheFilterPage() {
+            for (const m of dash.extra.customCan.canInMessages) m.isMessageEnabled = false
+            const p = openPage(allSensors)
+            const r = row(p, "sensorRow_" + ArdixEnums.OilPressure_index)
+            r.chooseSource(ArdixEnums.InputSourceCustomCan)
+            compare(stubWindow.dialogs.length, 1)
+            verify(stubWindow.lastText().endsWith("Перейти к настройкам CAN фильтров?"))
+            verify(stubWindow.dialogs[0].props.isCancelBtnVisible)
+            stubWindow.dialogs[0].handlers.accepted()
+            compare(stubWindow.opened, ["canDialogs/CanInputMessagesDialog.qml"])
+
+            dash.extra.customCan.canInMessages[3].isMessageEnabled = true
+            r.chooseSource(ArdixEnums.InputSourceNo)
+            r.chooseSource(ArdixEnums.InputSourceCustomCan)
+            compare(stubWindow.dialogs.length, 1)
+        }
+
+        // An input no table fits says where tables are made and opens that page.
+        function test_noTableFitsLeadsToTheCustomTablesPage() {
+            for (const t of dash.customAnalogSensors) t.sensorType = ArdixEnums.Disabled_CustomAnalogType
+            const p = openPage(allSensors)
+            const r = row(p, "sensorRow_" + ArdixEnums.BatteryVolts_index)
+            r.chooseSource(ArdixEnums.InputSourceAnalog)
+            r.chooseChannel(0)
+            const popup = findChild(p, "analogTablesPopup")
+            verify(popup)
+            tryCompare(popup, "opacity", 1)
+            compare(popup.tables.length, 0)
+            const hint = findChild(popup, "noTablesHint")
+            verify(hint.visible && hint.text.indexOf("Пользовательские датчики") >= 0)
+            const button = findChild(popup, "customTablesButton")
+            verify(button.visible)
+            button.clicked()
+            compare(stubWindow.opened, ["dialogs/CustomAnalogSensorDialog.qml"])
+            tryVerify(() => findChild(p, "analogTablesPopup") === null)
+        }
+
+        // A sensor fed by a CAN input and moved to a table or to the ECU no longer has that input
+        // writing into it.
+        function test_movingOffCanFreesTheCanInput_data() {
+            return [{ tag: "table" }, { tag: "ecu" }]
+        }
+        function test_movingOffCanFreesTheCanInput(data) {
+            const oil = sensor(ArdixEnums.OilPressure_index)
+            const input = dash.extra.customCan.canAnalogInputs[5]
+            input.isInputEnabled = true
+            input.destinationSensId = ArdixEnums.OilPressure_index
+            oil.inputDataSource = ArdixEnums.InputSourceCustomCan
+            oil.inputSourceIndex = 5
+            dash.extra.customCanHasChanges = false
+            if (data.tag === "table") {
+                const p = openPage(allSensors)
+                const r = row(p, "sensorRow_" + ArdixEnums.OilPressure_index)
+                r.chooseSource(ArdixEnums.InputSourceAnalog)
+                r.chooseChannel(0)
+                const popup = findChild(p, "analogTablesPopup")
+                verify(popup.tables.length > 0)
+                popup.choose(popup.tables[0])
+                compare(oil.inputDataSource, popup.tables[0].source)
+            } else {
+                dash.commonSettings.currEcuProtocol = oil.ecuProtocolsSupport[0]
+                const p = openPage(byType, { setEcu: true })
+                p.takeFromEcu(oil, true)
+                stubWindow.dialogs[0].handlers.accepted()
+                compare(oil.inputDataSource, ArdixEnums.InputSourceEcu)
+            }
+            verify(!input.isInputEnabled)
+            verify(dash.extra.customCanHasChanges)
+        }
+
+        // The replica's sensor menu has a title and says why its list is short, with the way to the
+        // pages that give sensors a source (the ECU page only when an ECU is chosen).
+        function test_sensorMenuSaysWhyAndLeadsOn_data() {
+            return [{ tag: "no ecu", ecu: 0, link: "allSensorsLink", page: "dialogs/AllSensorsConfigDialog.qml" },
+                    { tag: "ecu", ecu: 3, link: "ecuSensorsLink", page: "dialogs/SensorsByInputType.qml" }]
+        }
+        function test_sensorMenuSaysWhyAndLeadsOn(data) {
+            dash.commonSettings.currEcuProtocol = data.ecu
+            const m = createTemporaryObject(sensorMenu, stubWindow)
+            tryCompare(m, "opacity", 1)
+            const title = findChild(m, "sensorMenuTitle")
+            verify(title.visible)
+            compare(title.text, "ВЫБОР ПОКАЗАТЕЛЯ")
+            verify(findChild(m, "sensorsHintText").text.indexOf("активные показатели") >= 0)
+            compare(findChild(m, "ecuSensorsLink").visible, data.ecu !== 0)
+            // Nothing of the menu lies under another part of it.
+            const list = findChild(m, "sensorList")
+            const hint = findChild(m, "sensorMenuHint")
+            verify(hint.mapToItem(m, 0, 0).y >= list.mapToItem(m, 0, list.height).y)
+            mouseClick(findChild(m, data.link))
+            compare(stubWindow.opened, [data.page])
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "settings/layout/LittleEndian.h"
 #include "settings/pdm/PdmBlockLayout.h"
 #include "settings/pdm/PdmBlockView.h"
+#include "settings/pdm/PdmKeypadConfig.h"
 #include "settings/pdm/PdmSettings.h"
 #include "settings/pdm/PdmTables.h"
 
@@ -179,6 +180,28 @@ private Q_SLOTS:
         QCOMPARE(s.customCan()->canInMessages().size(), 8);
         QCOMPARE(s.customCan()->canOutMessages().size(), 8);
         QCOMPARE(s.customCan()->canDigitalInputs().size(), 32);
+    }
+
+    // A keypad record never configured (a factory-fresh PDM sends zeros) shows the keypad defaults,
+    // not a blank model with CAN id 0; one that was configured keeps what it holds.
+    void aNeverConfiguredKeypadTakesTheDefaults()
+    {
+        QByteArray block(qsizetype(BlockSize), '\0');
+        unsigned char *u = bytes(block);
+        u[keypadOffset(1) + Keypad::Type] = 3;
+        layout::writeLE<uint16_t>(u + keypadOffset(1) + Keypad::CanId, 0x180);
+        PdmSettings::updateSettingsCrc(block);
+        PdmSettings s;
+        QVERIFY(s.loadFromBlock(block));
+        const PdmKeypadConfig *fresh = s.keypads()[0];
+        QCOMPARE(int(fresh->keypadType()), int(ArdixEnums::Device_Keypad7));
+        QCOMPARE(int(fresh->canId()), 280);
+        QCOMPARE(int(fresh->keypadSerial()), 0xFFFF);
+        QCOMPARE(int(fresh->ledsAndWs2812bBrightness()), 246);
+        QCOMPARE(int(fresh->redColor()), 255);
+        QVERIFY(fresh->keypadConfigBits() & 0x02);
+        QCOMPARE(int(s.keypads()[1]->keypadType()), 3);
+        QCOMPARE(int(s.keypads()[1]->canId()), 0x180);
     }
 
     void applyPacksOnlyChangedParts()

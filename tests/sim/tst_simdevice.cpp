@@ -1,6 +1,7 @@
 // The simulated device, driven over loopback by a bare client written here from the frame table
 // (not the simulator's codec and not the client's), so that all three must agree on the bytes.
 #include "simcore/device/DeviceSimulator.h"
+#include "simcore/device/PdmLiveData.h"
 #include "simcore/device/SimFirmware.h"
 #include "simcore/device/SimSettingsBlocks.h"
 #include "simcore/device/SyntheticLog.h"
@@ -178,6 +179,7 @@ private slots:
     void syntheticLogIsConsistent_data();
     void syntheticLogIsConsistent();
     void pdmLiveDataAndPassword();
+    void pdmOutputsFollowTheirConditions();
     void faultsSpoilTheFrame_data();
     void faultsSpoilTheFrame();
     void webPageReadsAndTakesTheForm();
@@ -525,6 +527,40 @@ void TestSimDevice::pdmLiveDataAndPassword()
     QCOMPARE(block.type, quint8(13));
     QCOMPARE(block.data, sim.pdmBlock());
     QCOMPARE(le32(block.data, 0), crcWords(block.data.mid(4)));
+}
+
+// The live outputs are the device's own: an output with no switch-on condition is off and draws
+// nothing (no fault, no duty), however long the loop runs; one given a condition follows it.
+void TestSimDevice::pdmOutputsFollowTheirConditions()
+{
+    constexpr int OutputsStateAt = 64, FaultAt = 72, TotalCurrentAt = 8, OutputsCurrentAt = 108, PwmDutiesAt = 172;
+    constexpr int OutputsAt = 4096, OutputRecord = 92, FunctionsAt = 7040, FunctionRecord = 88;
+    QByteArray settings = SimSettings::defaultPdmBlock(7);
+    PdmLiveData live(1, 7);
+    for (int ms = 0; ms <= 70000; ms += 2500) {
+        const QByteArray b = live.realtimeBlock(ms, 2500, settings);
+        QCOMPARE(le32(b, OutputsStateAt), 0u);
+        QCOMPARE(le32(b, FaultAt), 0u);
+        QCOMPARE(qFromLittleEndian<quint16>(b.constData() + TotalCurrentAt), quint16(0));
+        for (int o = 0; o < 30; ++o) {
+            QCOMPARE(qFromLittleEndian<quint16>(b.constData() + OutputsCurrentAt + 2 * o), quint16(0));
+            QCOMPARE(quint8(b.at(PwmDutiesAt + o)), quint8(0));
+        }
+    }
+
+    // Output 4 switched on by "always on" (function 1: a constant, if true).
+    const int f = FunctionsAt + FunctionRecord;
+    qToLittleEndian<quint32>(0x80, settings.data() + f + 40);
+    settings[f + 44] = 6;
+    settings[f + 45] = 1;
+    settings[f + 61] = 0;
+    settings[OutputsAt + 3 * OutputRecord + 47] = 1;
+    settings[OutputsAt + 3 * OutputRecord + 50] = 1;
+    PdmLiveData conditioned(1, 7);
+    const QByteArray b = conditioned.realtimeBlock(1000, 2500, settings);
+    QCOMPARE(le32(b, OutputsStateAt), 1u << 3);
+    QVERIFY(qFromLittleEndian<quint16>(b.constData() + OutputsCurrentAt + 6) > 0);
+    QCOMPARE(qFromLittleEndian<quint16>(b.constData() + TotalCurrentAt), qFromLittleEndian<quint16>(b.constData() + OutputsCurrentAt + 6));
 }
 
 void TestSimDevice::faultsSpoilTheFrame_data()

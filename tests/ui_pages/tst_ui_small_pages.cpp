@@ -8,7 +8,10 @@
 #include "app/ProcessLocale.h"
 #include "app/TypeRegistration.h"
 #include "settings/ArdixEnums.h"
+#include "settings/dash/ArdixCustomCanSettings.h"
+#include "settings/dash/ArdixExtraSettings.h"
 #include "settings/dash/ArdixSettings.h"
+#include "settings/dash/ArdixUserCanAnalogInput.h"
 
 #include <QGuiApplication>
 #include <QQuickItem>
@@ -28,6 +31,11 @@ constexpr int GearRatiosAt = CommonOffset + 304;
 constexpr int ModuleInputsAt = CommonOffset + 576;
 constexpr int ModuleInputInverted = 0x80;
 constexpr int SimTrip = 123450; // the simulated odometer, 0.1 km
+constexpr int GearRecordAt = 2040 + 60 * ArdixEnums::Gear_index;
+constexpr int SensorSourceAt = 29;
+constexpr int SensorChannelAt = 30;
+constexpr int CanAnalogInputsAt = 16588 + 3308;
+constexpr int CanAnalogEnabledAt = 5; // bit 6
 
 quint16 u16At(const QByteArray &block, int at)
 {
@@ -159,6 +167,94 @@ private slots:
 
         m_host.click(findItem(dialog, QStringLiteral("saveButton")));
         QTRY_COMPARE_WITH_TIMEOUT(int(u16At(r.sim.dashBlock(), GearRatiosAt + 2)), 1955, 4000);
+        m_host.close();
+    }
+
+    // The gear's source chosen on its dialog reaches the device whole: calculated from speed and
+    // RPM names the speed sensor, moving off CAN frees the CAN input that fed the gear, and an
+    // analog gear sensor takes a table and learns its levels position by position.
+    void gearSourceReachesTheDevice()
+    {
+        Rig r;
+        QVERIFY(r.syncWithStoredBlock());
+        QVERIFY(m_host.open(r.kernel.get()));
+        ArdixSettings *dash = r.kernel->currentArdixSettings();
+        QObject *gear = dash->sensors().value(ArdixEnums::Gear_index);
+        QObject *canInput = dash->extra()->customCan()->canAnalogInputs().value(0);
+        QVERIFY(gear && canInput);
+        // The gear comes from CAN on the device to begin with.
+        canInput->setProperty("isInputEnabled", true);
+        canInput->setProperty("destinationSensId", int(ArdixEnums::Gear_index));
+        dash->extra()->setCustomCanHasChanges(true);
+        gear->setProperty("inputDataSource", int(ArdixEnums::InputSourceCustomCan));
+        dash->setSensorHasChanges(ArdixEnums::Gear_index);
+        r.kernel->applyNewArdixSettings();
+        QTRY_VERIFY_WITH_TIMEOUT(quint8(r.sim.dashBlock().at(CanAnalogInputsAt + CanAnalogEnabledAt)) & 0x40, 4000);
+
+        QQuickItem *dialog = m_host.openDialog(QStringLiteral("GearSettingsDialog.qml"));
+        QVERIFY(dialog);
+        QTRY_COMPARE(dialog->opacity(), 1.0);
+        QQuickItem *row = findItem(dialog, QStringLiteral("gearSourceRow"));
+        QQuickItem *source = findItem(row, QStringLiteral("sourceCombo"));
+        QVERIFY(row && source);
+        const auto choose = [](QQuickItem *combo, int value) {
+            const QVariantList model = combo->property("model").toList();
+            for (int i = 0; i < model.size(); ++i) {
+                if (model.at(i).toMap().value(QStringLiteral("value")).toInt() == value) {
+                    combo->setProperty("currentIndex", i);
+                    QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, i));
+                    return true;
+                }
+            }
+            return false;
+        };
+
+        // Analog: the first input, then the table the pop-up offers for it.
+        QVERIFY(choose(source, ArdixEnums::InputSourceAnalog));
+        QVERIFY(row->property("pending").toBool());
+        QQuickItem *input = findItem(row, QStringLiteral("channelCombo"));
+        QVERIFY(input && input->isVisible());
+        QVERIFY(choose(input, 0));
+        QQuickItem *table = nullptr;
+        QTRY_VERIFY((table = findItem(findItem(dialog, QStringLiteral("analogTablesPopup")), QStringLiteral("table_0"))) != nullptr);
+        QTRY_VERIFY(table->isVisible() && table->width() > 0);
+        m_host.click(table);
+        QTRY_VERIFY(!row->property("pending").toBool());
+        QTRY_VERIFY(findItem(dialog, QStringLiteral("analogTablesPopup")) == nullptr);
+
+        QQuickItem *calibrate = findItem(dialog, QStringLiteral("calibrateAllButton"));
+        QQuickItem *value = findItem(dialog, QStringLiteral("calibrationValueText"));
+        QVERIFY(calibrate && value);
+        QTRY_VERIFY(calibrate->isVisible());
+        r.sim.clearReceived();
+        for (int position : {0, 1}) {
+            QVERIFY(choose(findItem(dialog, QStringLiteral("calibrationPositionCombo")), position));
+            m_host.click(calibrate);
+            QTRY_VERIFY2_WITH_TIMEOUT(value->property("text").toString().endsWith(QString::number(300 + 350 * position)),
+                                      qPrintable(m_host.messages().join(QLatin1Char('|'))), 4000);
+        }
+        QList<quint32> asked;
+        for (const SimFrame &f : r.sim.received())
+            if (f.action == 1 && f.type == ArdixEnums::AllGearsCalibration)
+                asked.append(f.parameter);
+        QCOMPARE(asked, (QList<quint32>{0, 1}));
+        m_host.click(findItem(dialog, QStringLiteral("saveButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(quint8(r.sim.dashBlock().at(GearRecordAt + SensorSourceAt))),
+                                  int(ArdixEnums::InputSourceAnalog), 4000);
+        QCOMPARE(int(quint8(r.sim.dashBlock().at(GearRecordAt + SensorChannelAt))), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(quint8(r.sim.dashBlock().at(CanAnalogInputsAt + CanAnalogEnabledAt)) & 0x40, 0, 4000);
+
+        // Calculated from speed and RPM: the speed sensor is named as its channel.
+        QTest::qWait(400);
+        dialog = m_host.openDialog(QStringLiteral("GearSettingsDialog.qml"));
+        QTRY_COMPARE(dialog->opacity(), 1.0);
+        row = findItem(dialog, QStringLiteral("gearSourceRow"));
+        QVERIFY(choose(findItem(row, QStringLiteral("sourceCombo")), ArdixEnums::InputSourceCalculated));
+        m_host.click(findItem(dialog, QStringLiteral("saveButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(quint8(r.sim.dashBlock().at(GearRecordAt + SensorSourceAt))),
+                                  int(ArdixEnums::InputSourceCalculated), 4000);
+        QCOMPARE(int(quint8(r.sim.dashBlock().at(GearRecordAt + SensorChannelAt))), int(ArdixEnums::Speed_index));
+        QTest::qWait(300);
         m_host.close();
     }
 

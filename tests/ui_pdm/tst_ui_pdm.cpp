@@ -212,6 +212,74 @@ private slots:
         QCOMPARE(maxCurrent->property("text").toString(), QStringLiteral("10"));
     }
 
+    // Each new source of a condition starts afresh (its first operator, its channel, its on-delay),
+    // whatever the source before it; "Данные Ardix" offers the dash's own enabled sensors too. What
+    // is saved is what the device holds.
+    void aConditionsSourceStartsAfreshAndReachesTheDevice()
+    {
+        PdmRig rig;
+        QVERIFY(rig.waitOnline());
+        rig.eval("DevSettings.dash.customSensors[0].customShortName = 'Тормоз'");
+        QVERIFY(rig.eval("ardixKernel.getSensor(100).enable").toBool());
+        rig.openPage("pdmDialogs/PdmOutputSettingsDialog.qml", "{ outputIndex: 0 }");
+        QObject *children = nullptr;
+        QTRY_VERIFY((children = rig.find("outputFunctions")) != nullptr);
+        rig.eval("add()", children);
+        QObject *condition = nullptr;
+        QTRY_VERIFY((condition = rig.find("internalFunctionSettingsDialog")) != nullptr);
+        const int id = rig.eval("thisFunctionId", condition).toInt();
+        QObject *types = rig.findIn(condition, "channelTypeCombo");
+        QVERIFY(types);
+        // What a pick in the list does: the combo's own write, then the page's handler.
+        const auto pick = [&](QObject *combo, int value) {
+            const QVariantList model = combo->property("model").toList();
+            for (int i = 0; i < model.size(); ++i) {
+                if (model.at(i).toMap().value("value").toInt() == value) {
+                    combo->setProperty("currentIndex", i);
+                    QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, i));
+                    return true;
+                }
+            }
+            return false;
+        };
+        // Each step: a source picked, then (as a user would) a channel of it picked before the next.
+        struct Step { int type; int op; int channel; int onDelay; int thenChannel; };
+        const Step steps[] = {
+            {ArdixEnums::ChannelType_OutputCurrent, ArdixEnums::IfEqual, 0, 0, 5},
+            {ArdixEnums::ChannelType_Constant, ArdixEnums::IfTrue, 1, 0, -1},
+            {ArdixEnums::ChannelType_PdmOutputState, ArdixEnums::IfTrue, 0, 100, 3},
+            {ArdixEnums::ChannelType_OutputFaultFlag, ArdixEnums::IfTrue, 0, 0, -1},
+            {ArdixEnums::ChannelType_Tic124LogicInput, ArdixEnums::IfTrue, 0, 100, -1},
+            {ArdixEnums::ChannelType_ArdixCanSensorsData, ArdixEnums::IfEqual, 0, 0, -1},
+        };
+        QObject *channels = rig.findIn(condition, "channelCombo");
+        QVERIFY(channels);
+        for (const Step &step : steps) {
+            QVERIFY(pick(types, step.type));
+            const QByteArray at = QByteArray::number(step.type);
+            QCOMPARE(rig.eval("func.inChannelType", condition).toInt(), step.type);
+            QVERIFY2(rig.eval("func.conditionOperator", condition).toInt() == step.op, at);
+            QVERIFY2(rig.eval("func.inChannel", condition).toInt() == step.channel, at);
+            QVERIFY2(rig.eval("func.trueDelayHystOrFlash", condition).toInt() == step.onDelay, at);
+            if (step.thenChannel >= 0) {
+                QTRY_VERIFY(pick(channels, step.thenChannel));
+                QCOMPARE(rig.eval("func.inChannel", condition).toInt(), step.thenChannel);
+            }
+        }
+        // The dash's custom sensor is on offer and is the one saved.
+        QTRY_VERIFY(pick(channels, 100));
+        QVERIFY(pick(rig.findIn(condition, "operatorCombo"), ArdixEnums::IfGreaterThan));
+        rig.eval("save()", condition);
+        QTRY_COMPARE(rig.eval("count", children).toInt(), 1);
+        rig.eval("ardixKernel.applyNewPdmSettings()");
+        const int f = FunctionsAt + id * FunctionRecord;
+        QTRY_COMPARE_WITH_TIMEOUT(byteAt(rig.sim->pdmBlock(), f + 44), quint8(ArdixEnums::ChannelType_ArdixCanSensorsData), 8000);
+        const QByteArray block = rig.sim->pdmBlock();
+        QCOMPARE(byteAt(block, f + 45), quint8(100));
+        QCOMPARE(byteAt(block, f + 61), quint8(ArdixEnums::IfGreaterThan));
+        QCOMPARE(u16At(block, f + 48), quint16(0));
+    }
+
     void aCancelledConditionLeavesNothingBehind()
     {
         PdmRig rig;

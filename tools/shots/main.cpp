@@ -92,6 +92,7 @@ const Shot kDashShots[] = {
     {"mode2_disabled", SHOTS_MODE(2) " ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 11)", 2300},
     {"dialog_mode_settings", SHOTS_MAIN " ardix.modeMenuShow()", 2300},
     {"dialog_sensor_menu", SHOTS_MAIN " ardix.sensorMenuShow(0, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,22,23,24,25], [], true)", 2300},
+    {"dialog_sensor_menu_ecu", SHOTS_MAIN " DevSettings.dash.setCurrEcu(3); ardix.sensorMenuShow(0, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,22,23,24,25], [], true)", 2300},
     {"dialog_warning", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.WaterTemp_index)", 2300},
     {"dialog_warning_boost", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.BoostPressure_index)", 2300},
     {"dialog_rpm", SHOTS_MAIN " ardix.showRpmWarningDialog()", 2300},
@@ -120,6 +121,8 @@ const Shot kDashShots[] = {
                                   " t.triggered.connect(function() { find(find(p, 'inputRow_5'), 'functionCombo').popup.open() }); return true })()", 1400},
     {"page_all_sensors", "ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml')", 900},
     {"page_all_sensors_can", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.canPopupComponent, { sensor: DevSettings.dash.sensors[1], messageIndex: 0 }); return true })()", 900},
+    {"page_all_sensors_no_tables", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); for (const t of DevSettings.dash.customAnalogSensors) t.sensorType = 0;"
+                                   " p.openPopup(p.tablesPopupComponent, { sensor: DevSettings.dash.sensors[ArdixEnums.BatteryVolts_index], input: 0 }); return true })()", 900},
     {"page_outputs", "ardix.openSettings().openPage('dialogs/OutputPortConfigDialog.qml')", 900},
     {"page_custom_analog", "(function() { " SHOTS_FRESH " const f = DevSettings.dash.sensors[ArdixEnums.FuelLevel_index]; f.inputDataSource = ArdixEnums.InputSourceCustomAnalog;"
                            " f.analogTableID = 0; f.inputSourceIndex = 6; ardix.openSettings().openPage('dialogs/CustomAnalogSensorDialog.qml'); return true })()", 1500},
@@ -161,6 +164,7 @@ const Shot kDashShots[] = {
     {"dialog_brightness", "ardix.showBrightnessDialog()", 900},
     {"dialog_trip", "ardix.showTripConfigDialog()", 2500},
     {"dialog_gears", "(function() { DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceCalculated; return ardix.gearSettingsDialogShow() })()", 900},
+    {"dialog_gears_analog", "(function() { DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceAnalog; return ardix.gearSettingsDialogShow() })()", 900},
     {"dialog_speed_gps", "ardix.createObjectFrom('dialogs/SpeedGpsCalibrationDialog.qml', { kernel: ardixKernel, window: ardix, input: 0 })", 900},
     {"page_gps", "ardix.openSettings().openPage('dialogs/GpsModuleSettings.qml')", 900},
     {"page_gps_ref_lap", "(function() { ardixKernel.findLapsInLog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath);"

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import ARDIX 1.0
 import "../../myComponents"
 import "../../utils/SensorSources.js" as Sources
+import "SensorBinding.js" as Binding
 
 // The calibration tables that fit one analog input; choosing one binds the sensor to the input.
 BasicDialog {
@@ -21,6 +22,7 @@ BasicDialog {
     readonly property var tables: sensor && page ? Sources.tablesFor(sensor, input, presetNames, page.dash.customAnalogSensors) : []
 
     function choose(t) {
+        Binding.releaseCanInputs(page.extra, sensor.sensorID)
         sensor.inputDataSource = t.source
         sensor.analogTableID = t.tableId
         sensor.inputSourceIndex = input
@@ -28,12 +30,41 @@ BasicDialog {
         destroyBasicDialog()
     }
 
-    Text {
+    // No table fits this input: say where one is made, and take the user there.
+    Column {
         anchors.centerIn: parent
+        width: parent.width * 0.85
+        spacing: 18 * AppStyle.pixelScale
         visible: root.tables.length === 0
-        text: "Нет ни одной доступной тарировки"
-        color: AppStyle.textColor
-        font.pixelSize: AppStyle.basicTitleSize
+        Text {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            text: "Нет ни одной доступной тарировки"
+            color: AppStyle.textColor
+            font.pixelSize: AppStyle.basicTitleSize
+            wrapMode: Text.WordWrap
+        }
+        Text {
+            objectName: "noTablesHint"
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            text: qsTr("Для этого входа нет встроенных тарировок. Свою таблицу можно создать в разделе «Пользовательские датчики».")
+            color: AppStyle.subtleTextColor
+            font.pixelSize: AppStyle.basicFontSize
+            wrapMode: Text.WordWrap
+        }
+        FlatButton {
+            objectName: "customTablesButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 380 * AppStyle.pixelScale
+            height: AppStyle.comboHeight * 1.2
+            text: qsTr("Пользовательские датчики")
+            visible: root.page !== null && typeof root.page.openCustomTables === "function"
+            onClicked: {
+                root.page.openCustomTables()
+                root.destroyBasicDialog()
+            }
+        }
     }
     ListView {
         id: list

@@ -4,6 +4,7 @@ import ARDIX 1.0
 import "../../myComponents"
 import "../../utils/SensorSources.js" as Sources
 import "../../utils/ChannelRules.js" as Channels
+import "SensorBinding.js" as Binding
 
 // One sensor of the all-sensors page: its source, its channel and what that channel needs next
 // (a calibration table, a correction factor, a CAN decoding). A source that needs a channel asks
@@ -71,10 +72,7 @@ Rectangle {
 
     // Moving off CAN frees the CAN input that fed this sensor.
     function releaseCanInput() {
-        if (canInput < 0)
-            return
-        page.extra.customCan.canAnalogInputs[canInput].isInputEnabled = false
-        page.extra.setCustomCanHasChanges(true)
+        Binding.releaseCanInputs(page.extra, sensor.sensorID)
     }
 
     function chooseSource(source) {
@@ -82,6 +80,8 @@ Rectangle {
             chosenSource = source
             pending = source !== Sources.shownSource(sensor.inputDataSource)
             syncCombos()
+            if (pending && source === Sources.InputSourceCustomCan)
+                page.offerCanFilters()
             return
         }
         if (source !== Sources.InputSourceCustomCan)
@@ -89,7 +89,7 @@ Rectangle {
         chosenSource = source
         pending = false
         sensor.inputDataSource = source
-        sensor.inputSourceIndex = 0
+        sensor.inputSourceIndex = Binding.defaultChannel(source, Sources.InputSourceCalculated, Sources.Speed_index)
         markSensorChanged()
         syncCombos()
         if (source === Sources.InputSourceDigital_IO)

@@ -31,7 +31,31 @@ class PdmKeypadConfig : public QObject
     ARDIX_PROPERTY_S(QList<uint8_t>, ledBlueFunction, setLedBlueFunction, settingsChanged)
 
 public:
+    // Defaults of a keypad never configured, the same as a fresh block's.
+    static constexpr uint8_t kDefaultBrightness = 246;
+    static constexpr uint8_t kDefaultColor = 255;
+    static constexpr uint8_t kSleepBit = 1u << 1;
+    static constexpr uint8_t kDefaultType = 8; // Device_Keypad7
+    static constexpr uint16_t kDefaultSerial = 0xFFFF;
+    static constexpr uint16_t kDefaultCanId = 280;
+
     explicit PdmKeypadConfig(QObject *parent = nullptr) : QObject(parent) {}
+
+    // A record with canId 0 or keypadType 0 was never configured (a device fresh from the factory
+    // sends zeros): it takes the defaults, so that the page shows a model and a usable identifier.
+    void takeDefaultsIfNeverConfigured()
+    {
+        if (canId() != 0 && keypadType() != 0)
+            return;
+        setKeypadConfigBits(keypadConfigBits() | kSleepBit);
+        setKeypadType(kDefaultType);
+        setKeypadSerial(kDefaultSerial);
+        setCanId(kDefaultCanId);
+        setLedsAndWs2812bBrightness(kDefaultBrightness);
+        setRedColor(kDefaultColor);
+        setGreenColor(kDefaultColor);
+        setBlueColor(kDefaultColor);
+    }
 
 Q_SIGNALS:
     void settingsChanged();

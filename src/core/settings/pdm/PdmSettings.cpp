@@ -178,6 +178,7 @@ void PdmSettings::loadObjects(const unsigned char *block)
         m_functions[i]->load(block + functionOffset(std::size_t(i)));
     for (int i = 0; i < KeypadsCount; ++i) {
         layout::loadRecord(m_keypads[i], PdmTables::Keypad, block + keypadOffset(std::size_t(i)));
+        m_keypads[i]->takeDefaultsIfNeverConfigured();
         Q_EMIT m_keypads[i]->settingsChanged();
     }
     m_customCan->load(block + CanOffset);

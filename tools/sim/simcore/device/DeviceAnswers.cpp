@@ -38,6 +38,8 @@ enum Data : quint8 {
 enum ResendReason : quint32 { BadChecksum = 1, BadCompression = 2, BadContent = 3 };
 
 constexpr quint8 NoRefLapByte = 0x00;
+constexpr quint32 GearLadderFirstMv = 300;
+constexpr quint32 GearLadderStepMv = 350;
 constexpr quint32 AccelerometerCalibrationValue = 0x00120FE8;
 constexpr int SerialHashBytes = 64;
 
@@ -136,13 +138,18 @@ void DeviceSimulator::handleDashCommand(const SimFrame &f)
         }
         sendCommand(ChangeScreen, m_store.skinMode);
         break;
-    case GearCalibration:
-    case AllGearsCalibration: {
+    case GearCalibration: {
         const quint32 gear = f.parameter;
         quint32 ratio = 0;
         if (gear >= 1 && gear <= 24)
             ratio = get<quint16>(dash, SimSettings::CommonOffset + SimSettings::CommonGearRatiosOffset + 2 * int(gear - 1));
         sendCommand(f.type, ratio, quint8(gear));
+        break;
+    }
+    case AllGearsCalibration: {
+        // An analog gear sensor's level (mV) at the engaged position: a resistor ladder.
+        const quint32 position = f.parameter;
+        sendCommand(f.type, position <= 25 ? GearLadderFirstMv + GearLadderStepMv * position : 0, quint8(position));
         break;
     }
     case GetLogFilesList:

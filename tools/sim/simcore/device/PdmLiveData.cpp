@@ -93,6 +93,8 @@ enum Operator : quint8 {
 };
 
 constexpr int MaxGlobalNesting = 4;
+// The output whose fault the demo shows now and then.
+constexpr int FaultyOutput = 20;
 
 // Steady load of each output in 0.01 A when on.
 int outputLoad(int o)
@@ -222,9 +224,10 @@ quint32 PdmLiveData::applyConditions(const QByteArray &settings, quint32 outputs
     m_functionsState.fill(0);
     for (int o = 0; o < Outputs; ++o) {
         const int at = OutputsAt + o * OutputRecord;
+        // An output without a switch-on condition stays off: the device has no reason to drive it.
         if (get<quint8>(settings, at + OutputFunctionsCount) == 0)
-            continue;
-        if (evaluateChildren(settings, at + OutputFunctionsCount, at + OutputOperators, at + OutputOrder, in, ms, 0))
+            outputs &= ~(1u << o);
+        else if (evaluateChildren(settings, at + OutputFunctionsCount, at + OutputOperators, at + OutputOrder, in, ms, 0))
             outputs |= 1u << o;
         else
             outputs &= ~(1u << o);
@@ -278,7 +281,9 @@ QByteArray PdmLiveData::realtimeBlock(int ms, double rpm, const QByteArray &sett
     }
     put<quint32>(b, OutputsStateAt, outputs);
     put<quint32>(b, OvercurrentAt, 0);
-    put<quint32>(b, FaultAt, (int(t / 20) % 3 == 2) ? (1u << 20) : 0);
+    // Only a driven output can report a fault or be pulse-width modulated.
+    const bool faultPhase = int(t / 20) % 3 == 2 && ((outputs >> FaultyOutput) & 1);
+    put<quint32>(b, FaultAt, faultPhase ? (1u << FaultyOutput) : 0);
     int total = 0;
     for (int o = 0; o < Outputs; ++o) {
         int current = 0;
@@ -292,12 +297,14 @@ QByteArray PdmLiveData::realtimeBlock(int ms, double rpm, const QByteArray &sett
         total += current;
         put<quint16>(b, OutputsCurrentAt + 2 * o, quint16(std::max(0, current)));
     }
-    put<quint8>(b, RetriesAt + 20, quint8((int(t / 20) % 3 == 2) ? 3 : 0));
+    put<quint8>(b, RetriesAt + FaultyOutput, quint8(faultPhase ? 3 : 0));
     put<quint16>(b, TotalCurrentAt, quint16(std::min(65535, total)));
     // About 8 mV of sag per ampere drawn (total is in 0.01 A).
     put<quint16>(b, BattVoltageAt, quint16(std::lround(13900 - total * 0.08 + noise(15))));
-    put<quint8>(b, PwmDutiesAt + 28, quint8(40 + std::lround(30 * (1 + std::sin(t / 4)))));
-    put<quint8>(b, PwmDutiesAt + 29, 100);
+    if ((outputs >> 28) & 1)
+        put<quint8>(b, PwmDutiesAt + 28, quint8(40 + std::lround(30 * (1 + std::sin(t / 4)))));
+    if ((outputs >> 29) & 1)
+        put<quint8>(b, PwmDutiesAt + 29, 100);
 
     if (hasSettings) {
         for (int i = 0; i < 8; ++i)
