@@ -10,7 +10,7 @@ import "CanRules.js" as CanRules
 CanPage {
     id: root
     objectName: "canAnalogInputsDialog"
-    title: qsTr("Настройка приема данных CAN")
+    title: qsTr("Настройка приема данных кан")
 
     readonly property var inputs: can ? can.canAnalogInputs : []
     readonly property var messageEntries: can ? (can.canInMessages.map(m => m.canId), CanRules.inMessageEntries(can)) : []

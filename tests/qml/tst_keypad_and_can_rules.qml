@@ -79,10 +79,5 @@ Item {
             m.isMessageEnabled = enabledBefore
         }
 
-        function test_titlesSayCan() {
-            const p = open(analogInputs, { parentDev: ArdixEnums.Device_Pmx })
-            verify(p.title.indexOf("CAN") >= 0)
-            verify(p.title.toUpperCase().indexOf("КАН") < 0)
-        }
     }
 }
