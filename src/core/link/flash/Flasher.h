@@ -90,7 +90,8 @@ private:
     // nothing more follows for a moment.
     flash::BootLineBuffer m_bootText;
     QTimer m_bootTextFlush;
-    static constexpr int BootTextFlushMs = 150;
+    // Long enough that a line cut in two on a busy machine is not taken as two.
+    static constexpr int BootTextFlushMs = 500;
 
     QByteArray m_firmware;
     QByteArray m_packets[2];
