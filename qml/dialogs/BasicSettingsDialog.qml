@@ -162,6 +162,7 @@ BasicDialog {
         rowsComponent: Column {
             width: menuList.width
 
+            InterfaceLanguageRow {}
             SettingsRow {
                 objectName: "row_Settings_Language"
                 rowId: ArdixEnums.Settings_Language

@@ -156,6 +156,7 @@ BasicDialog {
         rowsComponent: Column {
             width: menuList.width
 
+            InterfaceLanguageRow {}
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_CurrentState
                 title: "Текущее состояние"
