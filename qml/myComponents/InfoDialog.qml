@@ -102,7 +102,7 @@ BasicDialog {
             height: root.width / 22
             color: root.downloadUrl !== "" ? AppStyle.acceptColor : AppStyle.secondaryColor
             textColor: root.downloadUrl !== "" ? "white" : AppStyle.deepColor
-            text: root.downloadUrl !== "" ? "Скачать" : "Ok"
+            text: root.downloadUrl !== "" ? qsTr("Скачать") : "Ok"
             onClicked: {
                 if (root.downloadUrl !== "")
                     root.startDownload()

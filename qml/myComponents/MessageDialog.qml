@@ -10,11 +10,11 @@ Item {
     anchors.fill: parent
     z: 1000
 
-    property string dialogTitle: "Внимание!"
+    property string dialogTitle: qsTr("Внимание!")
     property string dialogText: ""
-    property string acceptBtnText: "Ок"
+    property string acceptBtnText: qsTr("Ок")
     property color acceptBtnColor: AppStyle.acceptColor
-    property string cancelBtnText: "Отмена"
+    property string cancelBtnText: qsTr("Отмена")
     // A way back looks like one: never the colour of the action it declines.
     property color cancelBtnColor: AppStyle.secondaryColor
     property int acceptBtnDelay: 0
@@ -196,7 +196,7 @@ Item {
                     visible: root.hasNumberInput
                     color: AppStyle.borderColor
                     font.pixelSize: AppStyle.basicFontSize
-                    text: "от " + (root.isIntInput ? root.intFrom : root.floatFrom)
+                    text: qsTr("от %1").arg(root.isIntInput ? root.intFrom : root.floatFrom)
                 }
 
                 TextField {
@@ -231,7 +231,7 @@ Item {
                     visible: root.hasNumberInput
                     color: AppStyle.borderColor
                     font.pixelSize: AppStyle.basicFontSize
-                    text: "до " + (root.isIntInput ? root.intTo : root.floatTo)
+                    text: qsTr("до %1").arg(root.isIntInput ? root.intTo : root.floatTo)
                 }
             }
 
@@ -269,7 +269,7 @@ Item {
             height: width
             anchors { top: parent.top; right: parent.right; margins: root.margin / 2 }
             Accessible.role: Accessible.Button
-            Accessible.name: "Закрыть"
+            Accessible.name: qsTr("Закрыть")
             Image {
                 anchors.centerIn: parent
                 width: parent.width * 0.7

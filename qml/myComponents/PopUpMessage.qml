@@ -9,7 +9,7 @@ Item {
     id: root
     objectName: "popUpMessage"
 
-    property string text: "нет связи c\nустройством"
+    property string text: qsTr("нет связи c\nустройством")
     readonly property int dropDuration: 800
     property int stayDuration: 2000
     readonly property int riseDuration: 800

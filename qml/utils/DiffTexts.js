@@ -13,14 +13,14 @@ function plural(n, one, few, many) {
     return n + " " + many
 }
 
-function differences(n) { return plural(n, "отличие", "отличия", "отличий") }
-function parameters(n) { return plural(n, "параметр", "параметра", "параметров") }
+function differences(n) { return plural(n, qsTr("отличие"), qsTr("отличия"), qsTr("отличий")) }
+function parameters(n) { return plural(n, qsTr("параметр"), qsTr("параметра"), qsTr("параметров")) }
 
 // The mark of a whole-record change in a difference list.
 function changeText(change) {
     if (change === "added")
-        return "добавлено"
+        return qsTr("добавлено")
     if (change === "removed")
-        return "удалено"
+        return qsTr("удалено")
     return ""
 }
