@@ -9,7 +9,7 @@ import "../myComponents"
 BasicDialog {
     id: root
     objectName: "gearSettingsDialog"
-    title: "Настройка передач"
+    title: qsTr("Настройка передач")
     showDialogButtons: true
     saveButton.objectName: "saveButton"
     destroyOnOverlayClick: false
@@ -22,10 +22,10 @@ BasicDialog {
     readonly property real ps: AppStyle.pixelScale
     readonly property int minGears: 2
     readonly property int maxGears: 12
-    readonly property var sources: [{ text: "Расчет из скорости и оборотов", value: ArdixEnums.InputSourceCalculated },
+    readonly property var sources: [{ text: qsTr("Расчет из скорости и оборотов"), value: ArdixEnums.InputSourceCalculated },
                                     { text: "ECU", value: ArdixEnums.InputSourceEcu },
-                                    { text: "Цифровые входы", value: ArdixEnums.InputSourceDigital_IO },
-                                    { text: "Аналоговый датчик", value: ArdixEnums.InputSourceAnalog },
+                                    { text: qsTr("Цифровые входы"), value: ArdixEnums.InputSourceDigital_IO },
+                                    { text: qsTr("Аналоговый датчик"), value: ArdixEnums.InputSourceAnalog },
                                     { text: "CAN", value: ArdixEnums.InputSourceCustomCan }]
     readonly property bool calculated: gearSensor !== null && gearSensor.inputDataSource === ArdixEnums.InputSourceCalculated
     // Cancel puts back the count, the ratios and the source as they were on open.
@@ -93,7 +93,7 @@ BasicDialog {
             }
             Row {
                 spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.comboHeight; text: "Источник" }
+                Label { width: 300 * root.ps; height: AppStyle.comboHeight; text: qsTr("Источник") }
                 MyComboBox {
                     objectName: "sourceCombo"
                     width: 460 * root.ps
@@ -105,10 +105,10 @@ BasicDialog {
             Row {
                 visible: root.calculated
                 spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Количество передач" }
+                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Количество передач") }
                 MySpinBox {
                     objectName: "gearsCountBox"
-                    label: "Количество передач"
+                    label: qsTr("Количество передач")
                     minimumValue: root.minGears
                     maximumValue: root.maxGears
                     target: root.common; property: "gearsCount"
@@ -118,10 +118,10 @@ BasicDialog {
             Row {
                 visible: root.calculated
                 spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Главная пара" }
+                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Главная пара") }
                 FloatTextField {
                     objectName: "diffRatioField"
-                    label: "Главная пара"
+                    label: qsTr("Главная пара")
                     width: 200 * root.ps
                     floatFrom: 0.001; floatTo: 65.535; floatDec: 3; scale: 1000
                     target: root.common; property: "diffRatio"
@@ -131,10 +131,10 @@ BasicDialog {
             Row {
                 visible: root.calculated
                 spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Длина окружности колеса" }
+                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Длина окружности колеса") }
                 IntTextField {
                     objectName: "wheelField"
-                    label: "Длина окружности колеса"
+                    label: qsTr("Длина окружности колеса")
                     width: 200 * root.ps
                     intFrom: 1; intTo: 10000000
                     target: root.common; property: "wheelCircleLenght"
@@ -148,13 +148,13 @@ BasicDialog {
                     required property int index
                     objectName: "gearRow_" + index
                     spacing: 12 * root.ps
-                    Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Передача " + (gearRow.index + 1) }
+                    Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Передача %1").arg(gearRow.index + 1) }
                     FloatTextField {
                         id: ratioField
                         objectName: "ratioField"
                         width: 200 * root.ps
                         floatFrom: 0.001; floatTo: 65.535; floatDec: 3
-                        label: "Передача " + (gearRow.index + 1)
+                        label: qsTr("Передача %1").arg(gearRow.index + 1)
                         floatValue: root.common ? root.common.gearRatios[gearRow.index] / 1000 : 1
                         onValueCommitted: (v) => root.setRatio(gearRow.index, Math.round(v * 1000))
                     }
@@ -162,7 +162,7 @@ BasicDialog {
                         objectName: "calibrateButton"
                         width: 240 * root.ps
                         height: AppStyle.textInputHeight
-                        text: "Калибровать"
+                        text: qsTr("Калибровать")
                         onClicked: root.calibrate(gearRow.index + 1)
                     }
                 }

@@ -12,7 +12,7 @@ import sys
 CYRILLIC = re.compile('[\u0400-\u04FF]')
 ALREADY = re.compile(r'(qsTr|qsTranslate|QT_TR_NOOP|QT_TRANSLATE_NOOP)\s*\(\s*$')
 # Lines whose strings are not shown to a user.
-SKIP_LINE = re.compile(r'^\s*(import\b|\.import\b)|console\.(log|warn|error|debug|info)|objectName\s*:|\bisRu\b')
+SKIP_LINE = re.compile(r'^\s*(import\b|\.import\b)|console\.(log|warn|error|debug|info)|\bisRu\b')
 
 
 def literals(src):

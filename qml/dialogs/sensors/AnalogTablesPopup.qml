@@ -11,7 +11,7 @@ BasicDialog {
     property var page: null
     property var sensor: null
     property int input: 0
-    title: "Тарировка"
+    title: qsTr("Тарировка")
     backgroundItemWidth: 700 * AppStyle.pixelScale
     backgroundItemHeight: 520 * AppStyle.pixelScale
 
@@ -31,7 +31,7 @@ BasicDialog {
     Text {
         anchors.centerIn: parent
         visible: root.tables.length === 0
-        text: "Нет ни одной доступной тарировки"
+        text: qsTr("Нет ни одной доступной тарировки")
         color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
