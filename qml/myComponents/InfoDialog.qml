@@ -88,7 +88,7 @@ BasicDialog {
             objectName: "infoText"
             anchors.horizontalCenter: parent.horizontalCenter
             width: parent.width * 0.9
-            text: root.infoMessageText.toUpperCase()
+            text: qsTranslate("KernelText", root.infoMessageText)
             color: "white"
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter

@@ -181,7 +181,7 @@ Item {
                 wrapMode: Text.WordWrap
                 color: AppStyle.rowAltColor
                 font.pixelSize: AppStyle.basicFontSize * 1.1
-                text: root.dialogText
+                text: qsTranslate("KernelText", root.dialogText)
                 visible: !root.isTextInput && text.length > 0
             }
 

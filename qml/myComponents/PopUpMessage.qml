@@ -108,7 +108,7 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         color: "white"
-        text: root.text.toUpperCase()
+        text: qsTranslate("KernelText", root.text).toUpperCase()
         fontSizeMode: Text.Fit
         minimumPixelSize: 8
         font.pixelSize: root.height * 0.36
