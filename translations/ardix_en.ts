@@ -2346,6 +2346,14 @@ check your internet connection!</translation>
         <source>История изменений</source>
         <translation>Change history</translation>
     </message>
+    <message>
+        <source>Успешно экспортирован лог</source>
+        <translation>Log exported</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл:</source>
+        <translation>Could not write the file:</translation>
+    </message>
 </context>
 <context>
     <name>KeypadButtonsSettingsDialog</name>
@@ -2579,6 +2587,18 @@ Finish time</translation>
     <message>
         <source>формат LD(I2)</source>
         <translation>LD format (I2)</translation>
+    </message>
+    <message>
+        <source>Файлы CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>файлы логов Ardix (*.elog)</source>
+        <translation>Ardix log files (*.elog)</translation>
+    </message>
+    <message>
+        <source>Файлы LD (*.ld)</source>
+        <translation>LD files (*.ld)</translation>
     </message>
 </context>
 <context>
@@ -2828,6 +2848,10 @@ or import a file</translation>
     <message>
         <source>Импорт</source>
         <translation>Import</translation>
+    </message>
+    <message>
+        <source>файлы логов Ardix (*.elog)</source>
+        <translation>Ardix log files (*.elog)</translation>
     </message>
 </context>
 <context>
@@ -3534,6 +3558,30 @@ LED lamps</translation>
     <message>
         <source>нет глобальных функций и счетчиков</source>
         <translation>no global functions or counters</translation>
+    </message>
+    <message>
+        <source>ошибка</source>
+        <translation>fault</translation>
+    </message>
+    <message>
+        <source>перегрузка</source>
+        <translation>overcurrent</translation>
+    </message>
+    <message>
+        <source>вкл.</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>выкл.</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3, ток %4 А</source>
+        <translation>%1. %2: %3, current %4 A</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <translation>%1. %2: %3</translation>
     </message>
 </context>
 <context>

@@ -190,7 +190,7 @@ BasicDialog {
         id: importDialog
         title: qsTr("Выберите файлы логов")
         fileMode: FileDialog.OpenFiles
-        nameFilters: ["Ardix log file (*.elog)"]
+        nameFilters: [qsTr("файлы логов Ardix (*.elog)")]
         currentFolder: StandardPaths.writableLocation(StandardPaths.DocumentsLocation)
         onAccepted: root.importFiles(selectedFiles)
     }

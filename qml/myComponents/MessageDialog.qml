@@ -1,11 +1,16 @@
 import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
+import "../utils/KernelTexts.js" as KernelTexts
 
 // A question, or a prompt for one text or number, centred over the window. It destroys itself on
 // any answer; Escape, a click outside and the corner cross leave without a signal.
 Item {
     id: root
+    // A screen reader announces the question with its title.
+    Accessible.role: Accessible.Dialog
+    Accessible.name: KernelTexts.shown(dialogTitle)
+    Accessible.description: KernelTexts.shown(dialogText)
     objectName: "messageDialog"
     anchors.fill: parent
     z: 1000
@@ -181,7 +186,7 @@ Item {
                 wrapMode: Text.WordWrap
                 color: AppStyle.rowAltColor
                 font.pixelSize: AppStyle.basicFontSize * 1.1
-                text: qsTranslate("KernelText", root.dialogText)
+                text: KernelTexts.shown(root.dialogText)
                 visible: !root.isTextInput && text.length > 0
             }
 

@@ -177,6 +177,15 @@ BasicDialog {
         onTriggered: root.isOnline = false
     }
 
+    // What a screen reader says of an output's state.
+    function outputStateText(i) {
+        if (Live.bit(live.fault, i))
+            return qsTr("ошибка")
+        if (Live.bit(live.overcurrent, i))
+            return qsTr("перегрузка")
+        return Live.bit(live.outputsState, i) ? qsTr("вкл.") : qsTr("выкл.")
+    }
+
     component Lamp: Rectangle {
         property bool on: false
         property color onColor: Live.green
@@ -268,6 +277,8 @@ BasicDialog {
                         readonly property var load: Live.outputLoad(modelData.isPwm, root.live.duties[i] || 0,
                                                                     root.live.currents[i] || 0, modelData.recommended)
                         objectName: "outputRow_" + i
+                        Accessible.role: Accessible.Row
+                        Accessible.name: qsTr("%1. %2: %3, ток %4 А").arg(i + 1).arg(modelData.name).arg(root.outputStateText(i)).arg(Live.oneDecimal(root.live.currents[i] || 0, 100))
                         width: parent.width
                         height: 30 * root.ps
                         Cell { width: parent.width * 0.40; height: parent.height; text: (outRow.i + 1) + ". " + outRow.modelData.name }
@@ -326,6 +337,8 @@ BasicDialog {
                     Row {
                         id: inRow
                         required property var modelData
+                        Accessible.role: Accessible.Row
+                        Accessible.name: qsTr("%1. %2: %3").arg(modelData.index + 1).arg(modelData.name).arg(Live.bit(root.live.inputsState, modelData.index) ? qsTr("вкл.") : qsTr("выкл."))
                         width: parent.width
                         height: 30 * root.ps
                         Cell { width: parent.width * 0.58; height: parent.height; text: (inRow.modelData.index + 1) + ". " + inRow.modelData.name }

@@ -53,7 +53,8 @@ function firstFreeFunction(funcList) {
 
 // A settings file exported while the device's WiFi name is known is named after it.
 function exportFileName(wifiName, fileName) {
-    return wifiName.replace(/ /g, "_") + "_" + fileName
+    // No "_" dangling at either end when one of the parts is empty.
+    return [wifiName.trim().replace(/ /g, "_"), fileName].filter(p => p.length > 0).join("_")
 }
 
 // Where the dialog starts and what it shows, by file type.

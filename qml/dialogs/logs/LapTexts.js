@@ -56,10 +56,10 @@ function sizeText(bytes) {
 // Export choices by index (the index is exportLog_x64's format); LD is offered on the desktop only.
 function exportFormats(isMobile) {
     const all = [
-        { text: qsTr("формат CSV (Epifan, EcuEdit, ...)"), value: 0, filter: "Comma separated (*.csv)", ext: ".csv" },
-        { text: qsTr("формат CSV + сжатие gzip"), value: 1, filter: "Comma separated (*.csv)", ext: ".csv" },
-        { text: qsTr("формат elog(Ardix)"), value: 2, filter: "Ardix log file (*.elog)", ext: ".elog" },
-        { text: qsTr("формат LD(I2)"), value: 3, filter: "LD log file (*.ld)", ext: ".ld" }
+        { text: qsTr("формат CSV (Epifan, EcuEdit, ...)"), value: 0, filter: qsTr("Файлы CSV (*.csv)"), ext: ".csv" },
+        { text: qsTr("формат CSV + сжатие gzip"), value: 1, filter: qsTr("Файлы CSV (*.csv)"), ext: ".csv" },
+        { text: qsTr("формат elog(Ardix)"), value: 2, filter: qsTr("файлы логов Ardix (*.elog)"), ext: ".elog" },
+        { text: qsTr("формат LD(I2)"), value: 3, filter: qsTr("Файлы LD (*.ld)"), ext: ".ld" }
     ]
     return isMobile ? all.slice(0, 3) : all
 }

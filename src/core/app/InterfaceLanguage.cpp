@@ -1,5 +1,7 @@
 #include "InterfaceLanguage.h"
 
+#include "settings/DisplayLocale.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLibraryInfo>
@@ -123,6 +125,7 @@ bool InterfaceLanguage::apply(const QString &requested)
         qCInfo(lcLanguage) << "no Qt translation for" << entry.code;
     }
 
+    setDisplayLocale(locale);
     const QString code = QString::fromLatin1(entry.code);
     const bool changed = code != m_language;
     m_language = code;
@@ -156,7 +159,7 @@ void InterfaceLanguage::attachEngine(QQmlEngine *engine)
 
 QLocale InterfaceLanguage::locale() const
 {
-    return QLocale(entryFor(m_language).locale);
+    return displayLocale();
 }
 
 QString InterfaceLanguage::formatDateTime(const QDateTime &when, const QString &format) const
