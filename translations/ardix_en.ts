@@ -1451,6 +1451,21 @@ changes will not be saved</translation>
     </message>
 </context>
 <context>
+    <name>FieldValue</name>
+    <message>
+        <source>… (%1 байт)</source>
+        <translation>… (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>FloatTextField</name>
     <message>
         <source>, до %1</source>
@@ -2768,6 +2783,264 @@ Lap list not available</translation>
     </message>
 </context>
 <context>
+    <name>LogViewModel</name>
+    <message>
+        <source> м</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>%1:%2 с</source>
+        <translation>%1:%2 s</translation>
+    </message>
+</context>
+<context>
+    <name>Logic</name>
+    <message>
+        <source>ошибка #%1 опознования функции</source>
+        <translation>function identification error #%1</translation>
+    </message>
+    <message>
+        <source>Ошибка, проверьте верно ли указан серийный номер PMX в настройках PDM, раздел &apos;Связь с другими PMX&apos;</source>
+        <translation>Error: check the PMX serial number in the PDM settings, section &apos;Link to other PMX&apos;</translation>
+    </message>
+    <message>
+        <source>Ошибка, проверьте верно ли указан серийный номер PMX в настройках Ardix, раздел &apos;Связь с PMX&apos;</source>
+        <translation>Error: check the PMX serial number in the Ardix settings, section &apos;Link to PMX&apos;</translation>
+    </message>
+    <message>
+        <source>Ошибка, проверьте верно ли указан серийный номер Ardix в настройках PDM, раздел &apos;Связь с Ardix&apos;</source>
+        <translation>Error: check the Ardix serial number in the PDM settings, section &apos;Link to Ardix&apos;</translation>
+    </message>
+    <message>
+        <source>Ошибка, проверьте верно ли указан серийный номер второй панели Ardix в настройках, раздел &apos;Связь с другими Ardix&apos;</source>
+        <translation>Error: check the serial number of the second Ardix dash in the settings, section &apos;Link to other Ardix&apos;</translation>
+    </message>
+    <message>
+        <source>КОНСТАНТА ВСЕГДА</source>
+        <translation>CONSTANT ALWAYS</translation>
+    </message>
+    <message>
+        <source>КОНСТАНТА НИКОГДА</source>
+        <translation>CONSTANT NEVER</translation>
+    </message>
+    <message>
+        <source>Всегда активен</source>
+        <translation>Always active</translation>
+    </message>
+    <message>
+        <source>Никогда</source>
+        <translation>Never</translation>
+    </message>
+    <message>
+        <source>Постоянное переключение, мигание..</source>
+        <translation>Constant toggling, flashing..</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Общий ток</source>
+        <translation>Total current</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source> равно </source>
+        <translation> equals </translation>
+    </message>
+    <message>
+        <source> не равно </source>
+        <translation> not equal to </translation>
+    </message>
+    <message>
+        <source> меньше </source>
+        <translation> less than </translation>
+    </message>
+    <message>
+        <source> меньше или равно </source>
+        <translation> less than or equal to </translation>
+    </message>
+    <message>
+        <source> больше </source>
+        <translation> greater than </translation>
+    </message>
+    <message>
+        <source> больше или равно </source>
+        <translation> greater than or equal to </translation>
+    </message>
+    <message>
+        <source> гистерезис, вкл. если &gt; </source>
+        <translation> hysteresis, on if &gt; </translation>
+    </message>
+    <message>
+        <source>, выкл. если &lt; </source>
+        <translation>, off if &lt; </translation>
+    </message>
+    <message>
+        <source>Переключение, мигание, если %1%2, (ДА = %3%4, НЕТ = %5%4)</source>
+        <translation>Flash, blink if %1%2, (YES = %3%4, NO = %5%4)</translation>
+    </message>
+    <message>
+        <source>Импульс (%1%2, время импульса = %3%4)</source>
+        <translation>Pulse (%1%2, pulse time = %3%4)</translation>
+    </message>
+    <message>
+        <source>Переключатель(%1%2)</source>
+        <translation>Toggle(%1%2)</translation>
+    </message>
+    <message>
+        <source>Вход PDM #</source>
+        <translation>PDM input #</translation>
+    </message>
+    <message>
+        <source>Выход PDM #</source>
+        <translation>PDM output #</translation>
+    </message>
+    <message>
+        <source>Ток вых. PDM #</source>
+        <translation>PDM out current #</translation>
+    </message>
+    <message>
+        <source>Флаг перегрузки вых. PDM #</source>
+        <translation>PDM out overcurrent flag #</translation>
+    </message>
+    <message>
+        <source>Результат функции Ardix </source>
+        <translation>Ardix function result </translation>
+    </message>
+    <message>
+        <source>Результат функции PDM </source>
+        <translation>PDM function result </translation>
+    </message>
+    <message>
+        <source>значение счетчика Ardix (%1)</source>
+        <translation>Ardix counter value (%1)</translation>
+    </message>
+    <message>
+        <source>значение счетчика PDM (%1)</source>
+        <translation>PDM counter value (%1)</translation>
+    </message>
+    <message>
+        <source>Данные PDM CAN #</source>
+        <translation>PDM CAN data #</translation>
+    </message>
+    <message>
+        <source>Флаг ошибки вых. PDM #</source>
+        <translation>PDM out fault flag #</translation>
+    </message>
+    <message>
+        <source>Ardix: цифровой вход #</source>
+        <translation>Ardix: digital input #</translation>
+    </message>
+    <message>
+        <source>Ardix: состояние выхода #</source>
+        <translation>Ardix: output state #</translation>
+    </message>
+    <message>
+        <source>%1 кейпад, кнопка #%2(%3)</source>
+        <translation>keypad %1, button #%2(%3)</translation>
+    </message>
+    <message>
+        <source>%1 кейпад, цифровой вход #%2(%3)</source>
+        <translation>keypad %1, digital input #%2(%3)</translation>
+    </message>
+    <message>
+        <source>%1 кейпад, аналоговый вход #%2(%3)</source>
+        <translation>keypad %1, analog input #%2(%3)</translation>
+    </message>
+    <message>
+        <source>Вход Ardix CAN #</source>
+        <translation>Ardix CAN input #</translation>
+    </message>
+    <message>
+        <source>Вход PDM CAN #</source>
+        <translation>PDM CAN input #</translation>
+    </message>
+    <message>
+        <source>Ardix цифровой вход # </source>
+        <translation>Ardix digital input # </translation>
+    </message>
+    <message>
+        <source>Счетчик: </source>
+        <translation>Counter: </translation>
+    </message>
+    <message>
+        <source> мин</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> сек</source>
+        <translation> sec</translation>
+    </message>
+    <message>
+        <source>по переднему фронту, </source>
+        <translation>on rising edge, </translation>
+    </message>
+    <message>
+        <source>по заднему фронту, </source>
+        <translation>on falling edge, </translation>
+    </message>
+    <message>
+        <source> активен</source>
+        <translation> active</translation>
+    </message>
+    <message>
+        <source> не активен</source>
+        <translation> inactive</translation>
+    </message>
+    <message>
+        <source> активна</source>
+        <translation> active</translation>
+    </message>
+    <message>
+        <source> не активна</source>
+        <translation> inactive</translation>
+    </message>
+    <message>
+        <source> = ДА</source>
+        <translation> = YES</translation>
+    </message>
+    <message>
+        <source> = НЕТ</source>
+        <translation> = NO</translation>
+    </message>
+    <message>
+        <source>, значение</source>
+        <translation>, value</translation>
+    </message>
+    <message>
+        <source>, если активен</source>
+        <translation>, if active</translation>
+    </message>
+    <message>
+        <source>, если не активен</source>
+        <translation>, if inactive</translation>
+    </message>
+    <message>
+        <source> гистерезис, включение если &gt; </source>
+        <translation> hysteresis, on if &gt; </translation>
+    </message>
+    <message>
+        <source>, выключение если &lt; </source>
+        <translation>, off if &lt; </translation>
+    </message>
+    <message>
+        <source> (ИНВЕРТ.)</source>
+        <translation> (INVERTED)</translation>
+    </message>
+    <message>
+        <source> (⬆%1с)</source>
+        <translation> (⬆%1s)</translation>
+    </message>
+    <message>
+        <source> (⬇%1с)</source>
+        <translation> (⬇%1s)</translation>
+    </message>
+</context>
+<context>
     <name>LogsDialog</name>
     <message>
         <source>Логи</source>
@@ -4070,6 +4343,637 @@ Take it from the ECU?</translation>
     </message>
 </context>
 <context>
+    <name>SettingsFieldLabels</name>
+    <message>
+        <source>Ячейка экрана</source>
+        <translation>Screen cell</translation>
+    </message>
+    <message>
+        <source>Скин</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Can 1 Скорость</source>
+        <translation>CAN 1 speed</translation>
+    </message>
+    <message>
+        <source>Протокол ECU</source>
+        <translation>ECU protocol</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Dash language</translation>
+    </message>
+    <message>
+        <source>Настройки экрана</source>
+        <translation>Screen settings</translation>
+    </message>
+    <message>
+        <source>Помпа: мин. заполнение</source>
+        <translation>Water pump: min. duty</translation>
+    </message>
+    <message>
+        <source>Помпа: целевая температура</source>
+        <translation>Water pump: target temperature</translation>
+    </message>
+    <message>
+        <source>Помпа: Kp</source>
+        <translation>Water pump: Kp</translation>
+    </message>
+    <message>
+        <source>Помпа: Ki</source>
+        <translation>Water pump: Ki</translation>
+    </message>
+    <message>
+        <source>Помпа: Kd</source>
+        <translation>Water pump: Kd</translation>
+    </message>
+    <message>
+        <source>Мин. яркость экрана</source>
+        <translation>Min. screen brightness</translation>
+    </message>
+    <message>
+        <source>Мин. яркость светодиодов</source>
+        <translation>Min. LED brightness</translation>
+    </message>
+    <message>
+        <source>Автояркость</source>
+        <translation>Auto brightness</translation>
+    </message>
+    <message>
+        <source>Чувствительность датчика света</source>
+        <translation>Light sensor sensitivity</translation>
+    </message>
+    <message>
+        <source>Анимация</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Одометр А</source>
+        <translation>Odometer A</translation>
+    </message>
+    <message>
+        <source>Одометр B</source>
+        <translation>Odometer B</translation>
+    </message>
+    <message>
+        <source>Версия настроек</source>
+        <translation>Settings version</translation>
+    </message>
+    <message>
+        <source>Серийный номер Ardix</source>
+        <translation>Ardix serial number</translation>
+    </message>
+    <message>
+        <source>Серийный номер второго Ardix</source>
+        <translation>Second Ardix serial number</translation>
+    </message>
+    <message>
+        <source>Часовой пояс, с</source>
+        <translation>Time zone, s</translation>
+    </message>
+    <message>
+        <source>Доп. вход</source>
+        <translation>Extra input</translation>
+    </message>
+    <message>
+        <source>Коеффициент импульсного входа</source>
+        <translation>Pulse input factor</translation>
+    </message>
+    <message>
+        <source>Количество передач</source>
+        <translation>Number of gears</translation>
+    </message>
+    <message>
+        <source>Главная пара</source>
+        <translation>Final drive</translation>
+    </message>
+    <message>
+        <source>Длина окружности колеса</source>
+        <translation>Wheel circumference</translation>
+    </message>
+    <message>
+        <source>Передаточное число</source>
+        <translation>Gear ratio</translation>
+    </message>
+    <message>
+        <source>Цифровой вход</source>
+        <translation>Digital input</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Время усреднения уровня топлива</source>
+        <translation>Fuel level averaging time</translation>
+    </message>
+    <message>
+        <source>Подпись</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source>Логин</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Давление топлива относительно наддува</source>
+        <translation>Fuel pressure relative to boost</translation>
+    </message>
+    <message>
+        <source>Стехиометрия</source>
+        <translation>Stoichiometric</translation>
+    </message>
+    <message>
+        <source>Модуль входов: вход</source>
+        <translation>Input module: input</translation>
+    </message>
+    <message>
+        <source>Мин. давление масла, диапазон</source>
+        <translation>Min. oil pressure, range</translation>
+    </message>
+    <message>
+        <source>Модуль выходов: выход</source>
+        <translation>Output module: output</translation>
+    </message>
+    <message>
+        <source>Модуль EGT: датчиков</source>
+        <translation>EGT module: sensors</translation>
+    </message>
+    <message>
+        <source>Имя устройства</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <source>Серийный номер PDM</source>
+        <translation>PDM serial number</translation>
+    </message>
+    <message>
+        <source>частота</source>
+        <translation>rate</translation>
+    </message>
+    <message>
+        <source>макс. кол-во файлов</source>
+        <translation>max. number of files</translation>
+    </message>
+    <message>
+        <source>макс. размер файла</source>
+        <translation>max. file size</translation>
+    </message>
+    <message>
+        <source>пауза выкл.</source>
+        <translation>stop delay</translation>
+    </message>
+    <message>
+        <source>Триггер 1</source>
+        <translation>Trigger 1</translation>
+    </message>
+    <message>
+        <source>Триггер 2</source>
+        <translation>Trigger 2</translation>
+    </message>
+    <message>
+        <source>Триггер 1: значение</source>
+        <translation>Trigger 1: value</translation>
+    </message>
+    <message>
+        <source>Триггер 2: значение</source>
+        <translation>Trigger 2: value</translation>
+    </message>
+    <message>
+        <source>Записываемые показатели</source>
+        <translation>Logged gauges</translation>
+    </message>
+    <message>
+        <source>Записываемые свои показатели</source>
+        <translation>Logged custom gauges</translation>
+    </message>
+    <message>
+        <source>Записываемые модули</source>
+        <translation>Logged modules</translation>
+    </message>
+    <message>
+        <source>Разгон</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>Дистанция</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Торможение</source>
+        <translation>Braking</translation>
+    </message>
+    <message>
+        <source>Калибровка акселерометра X</source>
+        <translation>Accelerometer calibration X</translation>
+    </message>
+    <message>
+        <source>Калибровка акселерометра Y</source>
+        <translation>Accelerometer calibration Y</translation>
+    </message>
+    <message>
+        <source>Калибровка акселерометра Z</source>
+        <translation>Accelerometer calibration Z</translation>
+    </message>
+    <message>
+        <source>Стартовая линия: широта</source>
+        <translation>Start line: latitude</translation>
+    </message>
+    <message>
+        <source>Стартовая линия: долгота</source>
+        <translation>Start line: longitude</translation>
+    </message>
+    <message>
+        <source>Стартовая линия: курс</source>
+        <translation>Start line: heading</translation>
+    </message>
+    <message>
+        <source>Номер показателя</source>
+        <translation>Gauge number</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Тарировка</source>
+        <translation>Calibration table</translation>
+    </message>
+    <message>
+        <source>Источник</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Вход</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Единицы</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Предупреждение заранее</source>
+        <translation>Early warning</translation>
+    </message>
+    <message>
+        <source>Порог предупреждения (макс.)</source>
+        <translation>Warning threshold (max.)</translation>
+    </message>
+    <message>
+        <source>Порог предупреждения (мин.)</source>
+        <translation>Warning threshold (min.)</translation>
+    </message>
+    <message>
+        <source>Максимум шкалы</source>
+        <translation>Scale maximum</translation>
+    </message>
+    <message>
+        <source>Минимум шкалы</source>
+        <translation>Scale minimum</translation>
+    </message>
+    <message>
+        <source>Без предупреждений после пуска</source>
+        <translation>No warnings after start-up</translation>
+    </message>
+    <message>
+        <source>Автоотключение предупреждения</source>
+        <translation>Warning auto-off</translation>
+    </message>
+    <message>
+        <source>Точек в таблице</source>
+        <translation>Table points</translation>
+    </message>
+    <message>
+        <source>Допуск</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Точка</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Тип канала</source>
+        <translation>Channel type</translation>
+    </message>
+    <message>
+        <source>Канал</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Инвертированный</source>
+        <translation>Inverted</translation>
+    </message>
+    <message>
+        <source>Подтяжка</source>
+        <translation>Pull-up</translation>
+    </message>
+    <message>
+        <source>Флаги</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>Расширенный ID</source>
+        <translation>Extended ID</translation>
+    </message>
+    <message>
+        <source>Включено</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Включен</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Период, мс</source>
+        <translation>Period, ms</translation>
+    </message>
+    <message>
+        <source>Таймаут, мс</source>
+        <translation>Timeout, ms</translation>
+    </message>
+    <message>
+        <source>Байт</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>Бит</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>Маска</source>
+        <translation>Mask</translation>
+    </message>
+    <message>
+        <source>Множитель</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Делитель</source>
+        <translation>Divider</translation>
+    </message>
+    <message>
+        <source>Оффсет</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Значение при таймауте</source>
+        <translation>Timeout value</translation>
+    </message>
+    <message>
+        <source>Установить значение при таймауте</source>
+        <translation>Set value on timeout</translation>
+    </message>
+    <message>
+        <source>По маске</source>
+        <translation>By mask</translation>
+    </message>
+    <message>
+        <source>Старший байт первый</source>
+        <translation>High byte first</translation>
+    </message>
+    <message>
+        <source>Со знаком</source>
+        <translation>Signed</translation>
+    </message>
+    <message>
+        <source>16 бит</source>
+        <translation>16 bit</translation>
+    </message>
+    <message>
+        <source>Сообщение</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Показатель</source>
+        <translation>Gauge</translation>
+    </message>
+    <message>
+        <source>Длина пакета</source>
+        <translation>Message length</translation>
+    </message>
+    <message>
+        <source>Данные</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Позиция ID в пакете</source>
+        <translation>ID position in message</translation>
+    </message>
+    <message>
+        <source>Пакет задан</source>
+        <translation>Frame set</translation>
+    </message>
+    <message>
+        <source>Размер данных</source>
+        <translation>Data size</translation>
+    </message>
+    <message>
+        <source>Постоянные данные</source>
+        <translation>Constant data</translation>
+    </message>
+    <message>
+        <source>Сброс при таймауте</source>
+        <translation>Clear on timeout</translation>
+    </message>
+    <message>
+        <source>Установка при таймауте</source>
+        <translation>Set on timeout</translation>
+    </message>
+    <message>
+        <source>Маска идентификаторов</source>
+        <translation>Identifier mask</translation>
+    </message>
+    <message>
+        <source>Модель кейпада</source>
+        <translation>Keypad model</translation>
+    </message>
+    <message>
+        <source>Кейпад ID</source>
+        <translation>Keypad ID</translation>
+    </message>
+    <message>
+        <source>Флаги кейпада</source>
+        <translation>Keypad flags</translation>
+    </message>
+    <message>
+        <source>Яркость</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Красный</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Зеленый</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Синий</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Кнопка</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>Условие</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Задержка включения</source>
+        <translation>On delay</translation>
+    </message>
+    <message>
+        <source>Задержка выключения</source>
+        <translation>Off delay</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Минимум</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Максимум</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Доп. тип канала</source>
+        <translation>Extra channel type</translation>
+    </message>
+    <message>
+        <source>Доп. канал</source>
+        <translation>Extra channel</translation>
+    </message>
+    <message>
+        <source>Доп. значение</source>
+        <translation>Extra value</translation>
+    </message>
+    <message>
+        <source>Связка условий</source>
+        <translation>Condition logic</translation>
+    </message>
+    <message>
+        <source>Условий</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>Макс. ток</source>
+        <translation>Max. current</translation>
+    </message>
+    <message>
+        <source>Мин. ток</source>
+        <translation>Min. current</translation>
+    </message>
+    <message>
+        <source>Макс. пусковой ток</source>
+        <translation>Max. inrush current</translation>
+    </message>
+    <message>
+        <source>Время пускового тока</source>
+        <translation>Inrush time</translation>
+    </message>
+    <message>
+        <source>Попыток перезапуска</source>
+        <translation>Restart attempts</translation>
+    </message>
+    <message>
+        <source>Пауза перед перезапуском</source>
+        <translation>Pause before restart</translation>
+    </message>
+    <message>
+        <source>Мин. заполнение ШИМ</source>
+        <translation>Min. PWM duty</translation>
+    </message>
+    <message>
+        <source>Частота ШИМ</source>
+        <translation>PWM frequency</translation>
+    </message>
+    <message>
+        <source>Скорость CAN</source>
+        <translation>CAN speed</translation>
+    </message>
+    <message>
+        <source>Название входа</source>
+        <translation>Input name</translation>
+    </message>
+    <message>
+        <source>Главный выключатель</source>
+        <translation>Master switch</translation>
+    </message>
+    <message>
+        <source>Сброс аварий</source>
+        <translation>Fault reset</translation>
+    </message>
+    <message>
+        <source>Сон PDM</source>
+        <translation>PDM sleep</translation>
+    </message>
+    <message>
+        <source>Флаги PDM</source>
+        <translation>PDM flags</translation>
+    </message>
+    <message>
+        <source>Тестовые настройки</source>
+        <translation>Test settings</translation>
+    </message>
+    <message>
+        <source>Защита паролем</source>
+        <translation>Password protection</translation>
+    </message>
+    <message>
+        <source>ШИМ: условие</source>
+        <translation>PWM: condition</translation>
+    </message>
+    <message>
+        <source>ШИМ: активные условия</source>
+        <translation>PWM: active conditions</translation>
+    </message>
+    <message>
+        <source>Красный: активные условия</source>
+        <translation>Red: active conditions</translation>
+    </message>
+    <message>
+        <source>Зеленый: активные условия</source>
+        <translation>Green: active conditions</translation>
+    </message>
+    <message>
+        <source>Синий: активные условия</source>
+        <translation>Blue: active conditions</translation>
+    </message>
+    <message>
+        <source>Красный: условие</source>
+        <translation>Red: condition</translation>
+    </message>
+    <message>
+        <source>Зеленый: условие</source>
+        <translation>Green: condition</translation>
+    </message>
+    <message>
+        <source>Синий: условие</source>
+        <translation>Blue: condition</translation>
+    </message>
+    <message>
+        <source>Переопределение состояния: тип канала</source>
+        <translation>State override: channel type</translation>
+    </message>
+    <message>
+        <source>Позиция в списке</source>
+        <translation>Position in list</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFileDialog</name>
     <message>
         <source>Выберите файл</source>
@@ -4158,6 +5062,21 @@ They appear when settings are read from the device, written to it or loaded from
     <message>
         <source>сейчас</source>
         <translation>now</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsHistoryModel</name>
+    <message>
+        <source>прочитано с устройства</source>
+        <translation>read from device</translation>
+    </message>
+    <message>
+        <source>записано в устройство</source>
+        <translation>written to device</translation>
+    </message>
+    <message>
+        <source>загружено из файла</source>
+        <translation>loaded from file</translation>
     </message>
 </context>
 <context>

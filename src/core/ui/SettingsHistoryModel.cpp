@@ -1,4 +1,6 @@
 #include "ui/SettingsHistoryModel.h"
+
+#include <QCoreApplication>
 #include "ui/SettingsFieldLabels.h"
 
 #include "app/ArdixKernel.h"
@@ -176,9 +178,9 @@ QVariantList SettingsHistoryModel::rowsOf(const DiffResult &diff)
 QString SettingsHistoryModel::sourceText(Source source)
 {
     switch (source) {
-    case Source::ReadFromDevice: return QStringLiteral("прочитано с устройства");
-    case Source::WrittenToDevice: return QStringLiteral("записано в устройство");
-    case Source::LoadedFromFile: return QStringLiteral("загружено из файла");
+    case Source::ReadFromDevice: return QCoreApplication::translate("SettingsHistoryModel", "прочитано с устройства");
+    case Source::WrittenToDevice: return QCoreApplication::translate("SettingsHistoryModel", "записано в устройство");
+    case Source::LoadedFromFile: return QCoreApplication::translate("SettingsHistoryModel", "загружено из файла");
     }
     return QString();
 }
