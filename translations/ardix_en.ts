@@ -1310,6 +1310,69 @@ changes will not be saved</translation>
     </message>
 </context>
 <context>
+    <name>DashDescription</name>
+    <message>
+        <source>1 Вход 5В</source>
+        <translation>1 Input 5V</translation>
+    </message>
+    <message>
+        <source>2 Вход 5В</source>
+        <translation>2 Input 5V</translation>
+    </message>
+    <message>
+        <source>3 Вход 5В</source>
+        <translation>3 Input 5V</translation>
+    </message>
+    <message>
+        <source>4 Вход 5В</source>
+        <translation>4 Input 5V</translation>
+    </message>
+    <message>
+        <source>5 Вход 5В</source>
+        <translation>5 Input 5V</translation>
+    </message>
+    <message>
+        <source>6 Вход 5В</source>
+        <translation>6 Input 5V</translation>
+    </message>
+    <message>
+        <source>1 Вход(с подтяжкой)</source>
+        <translation>1 Input (pull-up)</translation>
+    </message>
+    <message>
+        <source>2 Вход(с подтяжкой)</source>
+        <translation>2 Input (pull-up)</translation>
+    </message>
+    <message>
+        <source>3 Вход(с подтяжкой)</source>
+        <translation>3 Input (pull-up)</translation>
+    </message>
+    <message>
+        <source>4 Вход(с подтяжкой)</source>
+        <translation>4 Input (pull-up)</translation>
+    </message>
+    <message>
+        <source>5 Вход(с подтяжкой)</source>
+        <translation>5 Input (pull-up)</translation>
+    </message>
+    <message>
+        <source>1 Вход для датчиков Холла</source>
+        <translation>1 Input for Hall sensors</translation>
+    </message>
+    <message>
+        <source>2 Вход для индуктивных датчиков</source>
+        <translation>2 Input for inductive sensors</translation>
+    </message>
+    <message>
+        <source>3 Вход для индуктивных датчиков</source>
+        <translation>3 Input for inductive sensors</translation>
+    </message>
+    <message>
+        <source>4 Вход для датчиков Холла</source>
+        <translation>4 Input for Hall sensors</translation>
+    </message>
+</context>
+<context>
     <name>DashNuvoCommonHeader</name>
     <message>
         <source>Настройки режима</source>
@@ -5531,6 +5594,233 @@ Installing will take the device back to an older version.
 Нажмите «Добавить показатель»</source>
         <translation>No custom gauges yet.
 Press &quot;Add gauge&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Vocabularies</name>
+    <message>
+        <source>нет(или другое..)</source>
+        <translation>none (or other..)</translation>
+    </message>
+    <message>
+        <source>Давление(Относительное)</source>
+        <translation>Pressure (gauge)</translation>
+    </message>
+    <message>
+        <source>Давление(Абсолютное)</source>
+        <translation>Pressure (absolute)</translation>
+    </message>
+    <message>
+        <source>Температура жидкости с подтяжкой к 5В</source>
+        <translation>Fluid temperature, 5V pull-up</translation>
+    </message>
+    <message>
+        <source>Температура жидкости</source>
+        <translation>Fluid temperature</translation>
+    </message>
+    <message>
+        <source>Топливо воздушная смесь 0-5В</source>
+        <translation>Air-fuel ratio 0-5V</translation>
+    </message>
+    <message>
+        <source>Температура выхлопа 0-5В</source>
+        <translation>Exhaust temperature 0-5V</translation>
+    </message>
+    <message>
+        <source>Температура воздуха с подтяжкой к 5В</source>
+        <translation>Air temperature, 5V pull-up</translation>
+    </message>
+    <message>
+        <source>Температура воздуха</source>
+        <translation>Air temperature</translation>
+    </message>
+    <message>
+        <source>Датчик положения 5В</source>
+        <translation>Position sensor 5V</translation>
+    </message>
+    <message>
+        <source>Датчик положения с подтяжкой</source>
+        <translation>Position sensor with pull-up</translation>
+    </message>
+    <message>
+        <source>Высокое давление 5В</source>
+        <translation>High pressure 5V</translation>
+    </message>
+    <message>
+        <source>нет(или другое)</source>
+        <translation>none (or other)</translation>
+    </message>
+    <message>
+        <source>Аналоговый вход</source>
+        <translation>Analog input</translation>
+    </message>
+    <message>
+        <source>Вход для импульсных датчиков</source>
+        <translation>Pulse sensor input</translation>
+    </message>
+    <message>
+        <source>Вход/Выход общего назначения</source>
+        <translation>General purpose input/output</translation>
+    </message>
+    <message>
+        <source>GPS модуль</source>
+        <translation>GPS module</translation>
+    </message>
+    <message>
+        <source>(расчет из скорости и оборотов)</source>
+        <translation>(calculated from speed and RPM)</translation>
+    </message>
+    <message>
+        <source>Встроенный</source>
+        <translation>Built-in</translation>
+    </message>
+    <message>
+        <source>EGT -&gt; CAN модуль</source>
+        <translation>EGT -&gt; CAN module</translation>
+    </message>
+    <message>
+        <source>Неисправность ABS</source>
+        <translation>ABS fault</translation>
+    </message>
+    <message>
+        <source>Левый поворотник</source>
+        <translation>Left indicator</translation>
+    </message>
+    <message>
+        <source>Правый поворотник</source>
+        <translation>Right indicator</translation>
+    </message>
+    <message>
+        <source>Габаритные огни/Ближний свет</source>
+        <translation>Side lights/Low beam</translation>
+    </message>
+    <message>
+        <source>Дальний свет</source>
+        <translation>High beam</translation>
+    </message>
+    <message>
+        <source>Неисправность двигателя</source>
+        <translation>Engine fault</translation>
+    </message>
+    <message>
+        <source>Индикатор передней блокировки дифф.</source>
+        <translation>Front diff lock indicator</translation>
+    </message>
+    <message>
+        <source>Индикатор меж-осевой блокировки дифф.</source>
+        <translation>Centre diff lock indicator</translation>
+    </message>
+    <message>
+        <source>Индикатор полного привода</source>
+        <translation>AWD indicator</translation>
+    </message>
+    <message>
+        <source>Индикатор задней блокировки дифф.</source>
+        <translation>Rear diff lock indicator</translation>
+    </message>
+    <message>
+        <source>Неисправность полного привода</source>
+        <translation>AWD fault</translation>
+    </message>
+    <message>
+        <source>Неисправность тормозной системы</source>
+        <translation>Brake system fault</translation>
+    </message>
+    <message>
+        <source>Открыта дверь</source>
+        <translation>Door open</translation>
+    </message>
+    <message>
+        <source>Низкое давление масла</source>
+        <translation>Low oil pressure</translation>
+    </message>
+    <message>
+        <source>User 1 (без иконки)</source>
+        <translation>User 1 (no icon)</translation>
+    </message>
+    <message>
+        <source>User 2 (без иконки)</source>
+        <translation>User 2 (no icon)</translation>
+    </message>
+    <message>
+        <source>User 3 (без иконки)</source>
+        <translation>User 3 (no icon)</translation>
+    </message>
+    <message>
+        <source>User 4 (без иконки)</source>
+        <translation>User 4 (no icon)</translation>
+    </message>
+    <message>
+        <source>User 5 (без иконки)</source>
+        <translation>User 5 (no icon)</translation>
+    </message>
+    <message>
+        <source>User 6 (без иконки)</source>
+        <translation>User 6 (no icon)</translation>
+    </message>
+    <message>
+        <source>User 7 (без иконки)</source>
+        <translation>User 7 (no icon)</translation>
+    </message>
+    <message>
+        <source>Передача: Нейтраль</source>
+        <translation>Gear: Neutral</translation>
+    </message>
+    <message>
+        <source>Передача: Задний ход</source>
+        <translation>Gear: Reverse</translation>
+    </message>
+    <message>
+        <source>Передача: Парковка</source>
+        <translation>Gear: Park</translation>
+    </message>
+    <message>
+        <source>Передача: Drive</source>
+        <translation>Gear: Drive</translation>
+    </message>
+    <message>
+        <source>Передача: Ручной режим</source>
+        <translation>Gear: Manual mode</translation>
+    </message>
+    <message>
+        <source>Передача: 1</source>
+        <translation>Gear: 1</translation>
+    </message>
+    <message>
+        <source>Передача: 2</source>
+        <translation>Gear: 2</translation>
+    </message>
+    <message>
+        <source>Передача: 3</source>
+        <translation>Gear: 3</translation>
+    </message>
+    <message>
+        <source>Передача: 4</source>
+        <translation>Gear: 4</translation>
+    </message>
+    <message>
+        <source>Передача: 5</source>
+        <translation>Gear: 5</translation>
+    </message>
+    <message>
+        <source>Передача: 6</source>
+        <translation>Gear: 6</translation>
+    </message>
+    <message>
+        <source>Передача: 7</source>
+        <translation>Gear: 7</translation>
+    </message>
+    <message>
+        <source>Передача: 8</source>
+        <translation>Gear: 8</translation>
+    </message>
+    <message>
+        <source>Не выбрано</source>
+        <translation>Not selected</translation>
+    </message>
+    <message>
+        <source>Абит</source>
+        <translation>Abit</translation>
     </message>
 </context>
 <context>

@@ -42,7 +42,9 @@ InterfaceLanguage::InterfaceLanguage(QObject *parent) : QObject(parent) {}
 
 InterfaceLanguage::~InterfaceLanguage()
 {
-    removeTranslators();
+    // Gone with the application object, whose destruction has already dropped its translators.
+    if (QCoreApplication::instance())
+        removeTranslators();
 }
 
 InterfaceLanguage *InterfaceLanguage::instance()
