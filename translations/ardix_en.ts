@@ -421,6 +421,137 @@ screen size 1024 x 600 pixels
     </message>
 </context>
 <context>
+    <name>BlockSchema</name>
+    <message>
+        <source>Принимаемое сообщение</source>
+        <translation>Received message</translation>
+    </message>
+    <message>
+        <source>Передаваемое сообщение</source>
+        <translation>Sent message</translation>
+    </message>
+    <message>
+        <source>Цифровой вход CAN</source>
+        <translation>CAN digital input</translation>
+    </message>
+    <message>
+        <source>Маска идентификаторов</source>
+        <translation>Identifier mask</translation>
+    </message>
+    <message>
+        <source>Доп. настройки</source>
+        <translation>Extra settings</translation>
+    </message>
+    <message>
+        <source>Коррекция входов</source>
+        <translation>Input correction</translation>
+    </message>
+    <message>
+        <source>Лампа</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <source>Лампы</source>
+        <translation>Lamps</translation>
+    </message>
+    <message>
+        <source>Действия</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Аналоговый вход CAN</source>
+        <translation>CAN analog input</translation>
+    </message>
+    <message>
+        <source>Функции</source>
+        <translation>Functions</translation>
+    </message>
+    <message>
+        <source>Функция</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Клавиатуры</source>
+        <translation>Keyboards</translation>
+    </message>
+    <message>
+        <source>Клавиатура</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Пользовательский датчик</source>
+        <translation>Custom sensor</translation>
+    </message>
+    <message>
+        <source>Датчик</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Пользовательские датчики</source>
+        <translation>Custom sensors</translation>
+    </message>
+    <message>
+        <source>Датчики</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>Экраны</source>
+        <translation>Screens</translation>
+    </message>
+    <message>
+        <source>Скин %1, режим %2</source>
+        <translation>Skin %1, mode %2</translation>
+    </message>
+    <message>
+        <source>Общие настройки</source>
+        <translation>Common settings</translation>
+    </message>
+    <message>
+        <source>Общие</source>
+        <translation>Common</translation>
+    </message>
+    <message>
+        <source>Запись логов</source>
+        <translation>Logging</translation>
+    </message>
+    <message>
+        <source>GPS и разгоны</source>
+        <translation>GPS and runs</translation>
+    </message>
+    <message>
+        <source>Аналоговые датчики</source>
+        <translation>Analog sensors</translation>
+    </message>
+    <message>
+        <source>Аналоговый датчик</source>
+        <translation>Analog sensor</translation>
+    </message>
+    <message>
+        <source>Входы</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Вход</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Выходы</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Функция %1</source>
+        <translation>Function %1</translation>
+    </message>
+</context>
+<context>
     <name>ButtonsSetupDialog</name>
     <message>
         <source>Настройка кнопок и других логических входов</source>
@@ -4226,6 +4357,10 @@ device</translation>
     <message>
         <source>красные</source>
         <translation>red</translation>
+    </message>
+    <message>
+        <source>Яркость</source>
+        <translation>Brightness</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,7 @@ BasicDialog {
                 }
                 Slider {
                     objectName: "brightnessSlider"
+                    Accessible.name: qsTr("Яркость")
                     width: 420 * AppStyle.pixelScale
                     from: 0; to: 100; stepSize: 1
                     value: dialog.common ? dialog.common.shiftLightPwmDuty : 0

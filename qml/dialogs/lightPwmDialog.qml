@@ -62,6 +62,7 @@ BasicDialog {
         }
         Slider {
             objectName: level.objectName + "Slider"
+            Accessible.name: level.label
             width: 380 * root.ps
             from: 0; to: level.to; stepSize: 1
             value: level.value

@@ -106,7 +106,9 @@ struct Walk
                     checkText(item, v.toString());
             }
         }
-        if (isEditable(item) && item->isEnabled()) {
+        // A spin box's editor is part of the spin box, which carries the name.
+        const bool spinEditor = item->parentItem() && item->parentItem()->inherits("QQuickSpinBox");
+        if (isEditable(item) && item->isEnabled() && !spinEditor) {
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(item);
             const QString name = a ? a->text(QAccessible::Name).trimmed() : QString();
             if (name.isEmpty())
@@ -175,6 +177,10 @@ private slots:
             walk.english = m_language == QLatin1String("en");
             for (auto it = kQuoted.globalMatch(open); it.hasNext();)
                 walk.userData << it.next().captured(1);
+            // Sensor names come from the catalogue in the dash's language: device data here.
+            if (!pdm)
+                walk.userData << rig.eval(QStringLiteral("DevSettings.dash.sensors.map(s => s.sensorName).filter(n => n !== '')")).toStringList();
+            walk.userData << QStringLiteral("Бак");
             walk.visit(rig.window->contentItem());
             for (const QString &t : std::as_const(walk.texts))
                 faults << QStringLiteral("%1: %2").arg(QString::fromUtf8(shot.name), t);
