@@ -39,7 +39,10 @@ const std::set<QString> kLatinAllowed = {
     "epifan", "ecuedit", "samsonas", "esl", "erl", "ardix7", "led", "usb", "mb", "kb", "km", "mph",
     "kmph", "rpm", "bit", "bits", "ms", "max", "min", "dccd", "awd", "abs", "afr", "lambda", "tps",
     "map", "iat", "ect", "ofs", "dd", "mm", "yyyy", "http", "https", "www", "html",
+    // the CAN value formats, the "new" badge and the coordinates of a start line
+    "unsigned", "signed", "new", "lat", "lon", "course", "bus",
 };
+const QRegularExpression kHexNumber(QStringLiteral("\\b0x[0-9A-Fa-f]+\\b"));
 
 bool isEditable(QQuickItem *item)
 {
@@ -78,7 +81,9 @@ struct Walk
                 texts << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(item->metaObject()->className()), text);
             return;
         }
-        for (auto it = kLatinWord.globalMatch(text); it.hasNext();) {
+        QString words = text;
+        words.remove(kHexNumber);
+        for (auto it = kLatinWord.globalMatch(words); it.hasNext();) {
             const QString word = it.next().captured().toLower();
             if (!kLatinAllowed.count(word)) {
                 texts << QStringLiteral("%1 \"%2\" (%3)").arg(QString::fromLatin1(item->metaObject()->className()), text, word);
@@ -93,6 +98,12 @@ struct Walk
             return;
         // The replica shows what the dash shows, in the dash's own language.
         if (item->objectName() == QLatin1String("dashNuvoSkin"))
+            return;
+        // A log's channels and the sensor makers' calibration tables are named by their sources.
+        const QByteArray type = item->metaObject()->className();
+        // The module's logo spells out its product name.
+        if (type.startsWith("LogViewChannelRow") || type.startsWith("LogViewPlot") || type.startsWith("AnalogTablesPopup")
+            || type.startsWith("PmxLogo"))
             return;
         // What is drawn as text: labels, fields and their placeholders.
         if (item->inherits("QQuickText") || item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit")) {
@@ -162,6 +173,22 @@ private slots:
         rig.eval(QStringLiteral("ardixKernel.deviceId === ArdixEnums.Device_Pmx ? ardixKernel.applyNewPdmSettings() : ardixKernel.applyNewArdixSettings(true)"));
         QTest::qWait(2500);
 
+        // What the shots type in stays in the settings for the shots after them.
+        QStringList typed;
+        const auto collect = [&typed](const shots::Shot &shot) {
+            for (auto it = kQuoted.globalMatch(QString::fromUtf8(shot.open)); it.hasNext();)
+                typed << it.next().captured(1);
+        };
+        if (pdm) {
+            for (const shots::Shot &s : shots::kPdmShots)
+                collect(s);
+        } else {
+            for (const shots::Shot &s : shots::kDashShots)
+                collect(s);
+        }
+        // Names of the catalogue that are product names, in any language: ECU protocols, lamps.
+        const QStringList catalogue = rig.eval(QStringLiteral("ardixKernel.ecuList_Ardix.map(e => e.name).concat(ardixKernel.ecuList_PDM.map(e => e.name),"
+                                                              " ardixKernel.lampsInfo.map(l => l.lampName))")).toStringList();
         QStringList faults;
         QStringList nameless;
         const auto run = [&](const shots::Shot &shot) {
@@ -175,12 +202,12 @@ private slots:
             QTest::qWait(qMin(shot.settleMs, 1200));
             Walk walk;
             walk.english = m_language == QLatin1String("en");
-            for (auto it = kQuoted.globalMatch(open); it.hasNext();)
-                walk.userData << it.next().captured(1);
+            walk.userData = typed + catalogue;
             // Sensor names come from the catalogue in the dash's language: device data here.
             if (!pdm)
                 walk.userData << rig.eval(QStringLiteral("DevSettings.dash.sensors.map(s => s.sensorName).filter(n => n !== '')")).toStringList();
-            walk.userData << QStringLiteral("Бак");
+            // Names the default settings give a record, kept in the device's block.
+            walk.userData << QStringLiteral("Бак") << QStringLiteral("Служеб. кнопка");
             walk.visit(rig.window->contentItem());
             for (const QString &t : std::as_const(walk.texts))
                 faults << QStringLiteral("%1: %2").arg(QString::fromUtf8(shot.name), t);

@@ -22,6 +22,7 @@ constexpr FieldLabel kLabels[] = {
     {"currEcuProtocol", QT_TRANSLATE_NOOP("SettingsFieldLabels", "Протокол ECU")},
     {"isRu", QT_TRANSLATE_NOOP("SettingsFieldLabels", "Язык")},
     {"skinsSettings", QT_TRANSLATE_NOOP("SettingsFieldLabels", "Настройки экрана")},
+    {"ModesEnabled", QT_TRANSLATE_NOOP("SettingsFieldLabels", "Включенные режимы")},
     {"ewp_minDuty", QT_TRANSLATE_NOOP("SettingsFieldLabels", "Помпа: мин. заполнение")},
     {"ewp_TargetTemp", QT_TRANSLATE_NOOP("SettingsFieldLabels", "Помпа: целевая температура")},
     {"ewp_PID_Kp", QT_TRANSLATE_NOOP("SettingsFieldLabels", "Помпа: Kp")},
