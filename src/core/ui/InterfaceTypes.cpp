@@ -1,5 +1,4 @@
 #include "ui/InterfaceTypes.h"
-#include "app/InterfaceLanguage.h"
 #include "logs/laps/LapPlot.h"
 #include "ui/AppAddresses.h"
 #include "ui/DeviceWebName.h"
@@ -19,11 +18,4 @@ void registerInterfaceTypes()
     qmlRegisterType<PdmLogicPreview>("ARDIX", 1, 0, "PdmLogicPreview");
     qmlRegisterType<ardix::laps::LapPlot>("ARDIX", 1, 0, "LapPlot");
     qmlRegisterType<SettingsHistoryModel>("ARDIX", 1, 0, "SettingsHistoryModel");
-    // One language for the whole process; every engine that asks for it is retranslated with it.
-    qmlRegisterSingletonType<InterfaceLanguage>("ARDIX", 1, 0, "InterfaceLanguage", [](QQmlEngine *engine, QJSEngine *) -> QObject * {
-        auto *language = InterfaceLanguage::instance();
-        QQmlEngine::setObjectOwnership(language, QQmlEngine::CppOwnership);
-        language->attachEngine(engine);
-        return language;
-    });
 }
