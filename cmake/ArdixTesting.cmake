@@ -20,6 +20,8 @@ function(ardix_test_environment out name)
       "ARDIX_FIRMWARE_URL=http://127.0.0.1:9/firmware/"
       "ARDIX_SITE_URL=http://127.0.0.1:9/site/"
       "ARDIX_TEST_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+      # The client speaks the language of its texts unless a test asks for another.
+      "ARDIX_LANGUAGE=ru"
       PARENT_SCOPE)
 endfunction()
 

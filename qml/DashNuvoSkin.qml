@@ -92,7 +92,7 @@ Rectangle {
         height: size
         visible: shown
         Accessible.role: Accessible.Button
-        Accessible.name: plus ? "Больше ячеек" : "Меньше ячеек"
+        Accessible.name: plus ? qsTr("Больше ячеек") : qsTr("Меньше ячеек")
         Accessible.onPressAction: skin.stepCount(button.plus)
         Rectangle {
             anchors.fill: parent
@@ -131,7 +131,7 @@ Rectangle {
         anchors { right: parent.right; bottom: parent.bottom; margins: 6 * skin.s; rightMargin: 72 * skin.s }
         scaleX: skin.window ? skin.window.scaleX : skin.s
         clientVersion: skin.kernel.ardixClientVersion
-        serialLabel: "серийный номер Ardix: "
+        serialLabel: qsTr("серийный номер Ardix: ")
         serialText: skin.kernel.ardixSerialNum
         serialVisible: skin.kernel.ardixSerialNum !== 0
         wifiName: skin.window ? skin.window.wifi_device_name : ""

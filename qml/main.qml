@@ -55,7 +55,7 @@ ApplicationWindow {
     maximumHeight: isMobile ? 16777215 : Screen.height
     visible: true
     color: "black"
-    title: ardixKernel.ardixStatus === MyDefines.ardixOnline ? "Подключен " + wifi_device_name : "Оффлайн "
+    title: ardixKernel.ardixStatus === MyDefines.ardixOnline ? qsTr("Подключен %1").arg(wifi_device_name) : qsTr("Оффлайн ")
 
     onWidthChanged: AppStyle.appWindowWidth = width
 
@@ -65,7 +65,7 @@ ApplicationWindow {
         onNewConfigDownloadedFromArdix: ardix.checkLogsSettingsNotice()
         onShowInfoMessage: (infoMessageText) => ardix.showInfo(infoMessageText, 30000, "")
         onKillAllInfoMessageDialogs: ardix.infoQueue = []
-        onNewClientVersionFound: (verNum) => ardix.showInfo("Доступна новая версия данного приложения!\n" + "v" + verNum,
+        onNewClientVersionFound: (verNum) => ardix.showInfo(qsTr("Доступна новая версия данного приложения!\n") + "v" + verNum,
                                                             20000, WindowFunctions.clientDownloadPath(appAddresses.siteUrl, verNum, Qt.platform.os))
         onShowBusy: ardix.showBusyDialog(3000)
         onShowBusyWithTimeout: (timeoutValue) => ardix.showBusyDialog(timeoutValue)
@@ -143,10 +143,10 @@ ApplicationWindow {
         }
         function ask(dashChanged, pdmChanged) {
             ardix.createDialog({
-                dialogTitle: "Внимание",
-                dialogText: "У вас есть не сохраненные изменения\nПрименить?",
-                acceptBtnText: "Применить",
-                cancelBtnText: "Нет, Удалить",
+                dialogTitle: qsTr("Внимание"),
+                dialogText: qsTr("У вас есть не сохраненные изменения\nПрименить?"),
+                acceptBtnText: qsTr("Применить"),
+                cancelBtnText: qsTr("Нет, Удалить"),
                 cancelBtnColor: AppStyle.destructiveColor,
                 isCancelBtnVisible: true,
                 isExitBtnVisible: true
@@ -185,8 +185,8 @@ ApplicationWindow {
         if (!ardixKernel.IsLogsSettingsMustBeChanged)
             return
         createDialog({
-            dialogTitle: "Внимание",
-            dialogText: "В текущей версии доступные частоты логирования\n изменены на 10, 25 или 50гц\nВам нужно изменить настройки логирования",
+            dialogTitle: qsTr("Внимание"),
+            dialogText: qsTr("В текущей версии доступные частоты логирования\n изменены на 10, 25 или 50гц\nВам нужно изменить настройки логирования"),
             isCancelBtnVisible: false
         }, function() { ardix.showLogsSettingsDialog() })
     }
@@ -347,7 +347,7 @@ ApplicationWindow {
             if (isImport) {
                 ardixKernel.loadDataFromFile("openDialog", devId, fileType)
             } else {
-                createDialog({ dialogTitle: "Введите имя файла", dialogText: name, isTextInput: true,
+                createDialog({ dialogTitle: qsTr("Введите имя файла"), dialogText: name, isTextInput: true,
                                isCancelBtnVisible: true },
                              function(dialog) { ardixKernel.exportFile(dialog.dialogText, devId, fileType) })
             }
@@ -368,7 +368,7 @@ ApplicationWindow {
         isBlockImportDialog = false
         incomingFileTimer.stop()
         createDialog({
-            dialogTitle: "Внимание",
+            dialogTitle: qsTr("Внимание"),
             dialogText: WindowFunctions.incomingFileText(fileInfo),
             isCancelBtnVisible: true
         }, {
@@ -387,7 +387,7 @@ ApplicationWindow {
     function createNewFuncId(funcList) {
         const id = WindowFunctions.firstFreeFunction(funcList)
         if (id < 0)
-            infoDialog("Лимит доступного количества функций исчерпан, " + funcList.length)
+            infoDialog(qsTr("Лимит доступного количества функций исчерпан, %1").arg(funcList.length))
         return id
     }
     function getPdmFunctionDescription(id) { return ardixKernel.logic.get_func_description(id) }

@@ -15,7 +15,7 @@ Rectangle {
         objectName: "pdmLinkState"
         visible: screen.isPdmLink
         anchors { horizontalCenter: parent.horizontalCenter; bottom: logo.top; bottomMargin: 12 * screen.s }
-        text: (screen.isOnline ? "Подключен" : "Нет связи").toUpperCase()
+        text: (screen.isOnline ? qsTr("Подключен") : qsTr("Нет связи")).toUpperCase()
         color: screen.isOnline ? "#b8a870" : "#ff8c90"
         font.pixelSize: 30 * screen.s
     }
@@ -50,7 +50,7 @@ Rectangle {
         anchors { right: parent.right; bottom: parent.bottom; margins: 12 * screen.s }
         scaleX: screen.s
         clientVersion: ardixKernel.ardixClientVersion
-        serialLabel: "серийный номер PDM: "
+        serialLabel: qsTr("серийный номер PDM: ")
         serialText: ardixKernel.pdmSerialNum > 0 ? ardixKernel.pdmSerialNum : "----"
         wifiName: ardix.wifi_device_name
     }

@@ -11,6 +11,8 @@ packages=(
   qml6-module-qtquick-window qml6-module-qtquick-layouts qml6-module-qtquick-dialogs
   qml6-module-qt-labs-settings qml6-module-qt5compat-graphicaleffects qml6-module-qttest
   qml6-module-qtqml-workerscript qml6-module-qtquick-shapes qml6-module-qt-labs-folderlistmodel qml6-module-qtcore
+  # lupdate/lrelease for the client's catalogues, Qt's own catalogues for its dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   zlib1g-dev libdeflate-dev libgeographiclib-dev libbenchmark-dev
   # the checks of the installed desktop entry, metainfo and file types
   desktop-file-utils appstream shared-mime-info

@@ -11,7 +11,7 @@ mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-shoot() { # screen-width screen-height prefix [--pdm]
+shoot() { # screen-width screen-height prefix [--pdm] [--language en]
   local cfg="$work/screen-$1x$2.json"
   printf '{"screens":[{"name":"shot","x":0,"y":0,"width":%d,"height":%d,"logicalDpi":96,"dpr":1}]}\n' "$1" "$2" >"$cfg"
   local home="$work/home-$3"
@@ -30,4 +30,9 @@ shoot 1920 1080 w900-dash-tall --taller 200 --only "$replica"
 shoot 2560 1080 wide-dash --only "$replica"
 shoot 1920 1080 w900-pdm --pdm
 shoot 1280 800 w896-pdm --pdm
+# English words are longer: the same screens in English, to look for clipped texts.
+shoot 1920 1080 en-w900-dash --language en
+shoot 1280 800 en-w896-dash --language en
+shoot 1920 1080 en-w900-pdm --pdm --language en
+shoot 1280 800 en-w896-pdm --pdm --language en
 echo "screenshots in $out"

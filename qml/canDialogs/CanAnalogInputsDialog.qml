@@ -43,7 +43,7 @@ CanPage {
             headerData: [
                 CheckBoxNuvo {
                     objectName: "canAiEnabled_" + card.index
-                    text: "Активен"
+                    text: qsTr("Активен")
                     target: card.input; property: "isInputEnabled"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 },
@@ -51,17 +51,17 @@ CanPage {
                     visible: root.isPdm
                     objectName: "canAiName_" + card.index
                     width: 300 * root.ps
-                    label: "Имя CAN данных " + (card.index + 1)
+                    label: qsTr("Имя CAN данных %1").arg(card.index + 1)
                     target: root.isPdm ? card.input : null; property: "inputName"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             ]
             CanField {
-                caption: "сообщение"
+                caption: qsTr("сообщение")
                 MyComboBox {
                     objectName: "canAiMessage_" + card.index
                     width: 260 * root.ps
-                    accessibleName: "Сообщение CAN данных " + (card.index + 1)
+                    accessibleName: qsTr("Сообщение CAN данных %1").arg(card.index + 1)
                     model: root.messageEntries
                     target: card.input; property: "canInMessageIndex"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
@@ -69,21 +69,21 @@ CanPage {
             }
             CanField {
                 visible: card.message ? card.message.isFrameSet : false
-                caption: "кадр"
+                caption: qsTr("кадр")
                 MyComboBox {
                     width: 110 * root.ps
-                    accessibleName: "Номер кадра CAN данных " + (card.index + 1)
+                    accessibleName: qsTr("Номер кадра CAN данных %1").arg(card.index + 1)
                     model: CanRules.rangeEntries(0, 63)
                     target: card.input; property: "frameId"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             }
             CanField {
-                caption: "Индекс в цепочке:"
+                caption: qsTr("Индекс в цепочке:")
                 MyComboBox {
                     objectName: "canAiByte_" + card.index
                     width: 140 * root.ps
-                    accessibleName: "Байт CAN данных " + (card.index + 1)
+                    accessibleName: qsTr("Байт CAN данных %1").arg(card.index + 1)
                     model: CanRules.byteEntries(8)
                     target: card.input; property: "dataByteIndex"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
@@ -92,66 +92,66 @@ CanPage {
             MyComboBox {
                 objectName: "canAiFormat_" + card.index
                 width: 230 * root.ps
-                accessibleName: "Размер и знак CAN данных " + (card.index + 1)
+                accessibleName: qsTr("Размер и знак CAN данных %1").arg(card.index + 1)
                 model: CanRules.valueFormats
                 currentIndex: CanRules.valueFormat(card.input)
                 onActivated: (i) => root.setFormat(card.input, i)
             }
             MyComboBox {
                 width: 560 * root.ps
-                accessibleName: "Порядок байт CAN данных " + (card.index + 1)
+                accessibleName: qsTr("Порядок байт CAN данных %1").arg(card.index + 1)
                 model: CanRules.byteOrders
                 target: card.input; property: "isSwapBytes"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CanField {
-                caption: "1.Маска"
+                caption: qsTr("1.Маска")
                 HexTextField {
                     objectName: "canAiMask_" + card.index
                     width: 130 * root.ps
                     intFrom: 0; intTo: 0xFFFF
                     target: card.input; property: "dataMask"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Маска CAN данных " + (card.index + 1)
+                    label: qsTr("Маска CAN данных %1").arg(card.index + 1)
                 }
             }
             CanField {
-                caption: "2.Множитель"
+                caption: qsTr("2.Множитель")
                 IntTextField {
                     objectName: "canAiMultiplier_" + card.index
                     width: 120 * root.ps
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueMultiplier"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Множитель CAN данных " + (card.index + 1)
+                    label: qsTr("Множитель CAN данных %1").arg(card.index + 1)
                 }
             }
             CanField {
-                caption: "3.Делитель"
+                caption: qsTr("3.Делитель")
                 IntTextField {
                     width: 120 * root.ps
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueDivider"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Делитель CAN данных " + (card.index + 1)
+                    label: qsTr("Делитель CAN данных %1").arg(card.index + 1)
                 }
             }
             CanField {
-                caption: "4.Оффсет"
+                caption: qsTr("4.Оффсет")
                 IntTextField {
                     width: 120 * root.ps
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueOffset"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Оффсет CAN данных " + (card.index + 1)
+                    label: qsTr("Оффсет CAN данных %1").arg(card.index + 1)
                 }
             }
             CanField {
-                caption: "при таймауте пакета"
+                caption: qsTr("при таймауте пакета")
                 MyComboBox {
                     width: 290 * root.ps
-                    accessibleName: "При таймауте пакета, данные " + (card.index + 1)
-                    model: [{ text: "Последнее состояние", value: false }, { text: "установить значение:", value: true }]
+                    accessibleName: qsTr("При таймауте пакета, данные %1").arg(card.index + 1)
+                    model: [{ text: qsTr("Последнее состояние"), value: false }, { text: qsTr("установить значение:"), value: true }]
                     target: card.input; property: "isSetValueOnTimeout"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
@@ -161,7 +161,7 @@ CanPage {
                     intFrom: -32768; intTo: 32767
                     target: card.input; property: "dataValueOnTimeout"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Значение при таймауте, данные " + (card.index + 1)
+                    label: qsTr("Значение при таймауте, данные %1").arg(card.index + 1)
                 }
             }
         }

@@ -10,7 +10,7 @@ import "CanRules.js" as CanRules
 CanPage {
     id: root
     objectName: "canDigitalInputsDialog"
-    title: "Настройка цифровых Can входов"
+    title: qsTr("Настройка цифровых Can входов")
 
     readonly property var inputs: can ? can.canDigitalInputs : []
     readonly property var messageEntries: can ? (can.canInMessages.map(m => m.canId), CanRules.inMessageEntries(can)) : []
@@ -36,24 +36,24 @@ CanPage {
             headerData: [
                 CheckBoxNuvo {
                     objectName: "canDiEnabled_" + card.index
-                    text: "Активен"
+                    text: qsTr("Активен")
                     target: card.input; property: "isInputEnabled"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 },
                 NameField {
                     objectName: "canDiName_" + card.index
                     width: 300 * root.ps
-                    label: "Имя CAN входа " + (card.index + 1)
+                    label: qsTr("Имя CAN входа %1").arg(card.index + 1)
                     target: card.input; property: "inputName"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             ]
             CanField {
-                caption: "сообщение"
+                caption: qsTr("сообщение")
                 MyComboBox {
                     objectName: "canDiMessage_" + card.index
                     width: 260 * root.ps
-                    accessibleName: "Сообщение CAN входа " + (card.index + 1)
+                    accessibleName: qsTr("Сообщение CAN входа %1").arg(card.index + 1)
                     model: root.messageEntries
                     target: card.input; property: "canInMessageIndex"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
@@ -61,49 +61,49 @@ CanPage {
             }
             CanField {
                 visible: card.message ? card.message.isFrameSet : false
-                caption: "кадр"
+                caption: qsTr("кадр")
                 MyComboBox {
                     width: 110 * root.ps
-                    accessibleName: "Номер кадра CAN входа " + (card.index + 1)
+                    accessibleName: qsTr("Номер кадра CAN входа %1").arg(card.index + 1)
                     model: CanRules.rangeEntries(0, 63)
                     target: card.input; property: "frameId"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             }
             CanField {
-                caption: "байт"
+                caption: qsTr("байт")
                 MyComboBox {
                     objectName: "canDiByte_" + card.index
                     width: 140 * root.ps
-                    accessibleName: "Байт CAN входа " + (card.index + 1)
+                    accessibleName: qsTr("Байт CAN входа %1").arg(card.index + 1)
                     model: CanRules.byteEntries(8)
                     target: card.input; property: "dataByteIndex"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             }
             CanField {
-                caption: "маска"
+                caption: qsTr("маска")
                 HexTextField {
                     objectName: "canDiMask_" + card.index
                     width: 110 * root.ps
                     intFrom: 0; intTo: 0xFF
                     target: card.input; property: "dataMask"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Маска CAN входа " + (card.index + 1)
+                    label: qsTr("Маска CAN входа %1").arg(card.index + 1)
                 }
             }
             CheckBoxNuvo {
-                text: "по маске (все биты маски)"
+                text: qsTr("по маске (все биты маски)")
                 target: card.input; property: "isSetupByMask"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CheckBoxNuvo {
-                text: "сброс при таймауте"
+                text: qsTr("сброс при таймауте")
                 target: card.input; property: "isResetOnTimeout"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CheckBoxNuvo {
-                text: "установка при таймауте"
+                text: qsTr("установка при таймауте")
                 target: card.input; property: "isSetOnTimeout"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }

@@ -45,7 +45,7 @@ Row {
         fontSize: AppStyle.basicFontSize * 0.9
         role: root.isHex ? "primary" : "stepper"
         text: root.isHex ? "HEX" : "DEC"
-        accessibleName: root.isHex ? "Показать ID десятичным" : "Показать ID в HEX"
+        accessibleName: root.isHex ? qsTr("Показать ID десятичным") : qsTr("Показать ID в HEX")
         onClicked: root.formatToggled(!root.isHex)
     }
 }

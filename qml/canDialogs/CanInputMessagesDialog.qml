@@ -9,7 +9,7 @@ import "CanRules.js" as CanRules
 CanPage {
     id: root
     objectName: "canInputMessagesDialog"
-    title: "Настройка CAN фильтров"
+    title: qsTr("Настройка CAN фильтров")
 
     readonly property var messages: can ? can.canInMessages : []
     readonly property string formatKey: CanRules.formatKey(isPdm, false)
@@ -48,7 +48,7 @@ CanPage {
             headerData: [
                 CheckBoxNuvo {
                     objectName: "canInEnabled_" + card.index
-                    text: "Активен"
+                    text: qsTr("Активен")
                     target: card.message; property: "isMessageEnabled"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 },
@@ -67,46 +67,46 @@ CanPage {
                     message: card.message
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                     isHex: root.isHex(card.index)
-                    accessibleName: "CAN ID сообщения " + (card.index + 1)
+                    accessibleName: qsTr("CAN ID сообщения %1").arg(card.index + 1)
                     onFormatToggled: (toHex) => root.setHex(card.index, toHex)
                 }
             }
             CheckBoxNuvo {
-                text: "29 бит (Ext.)"
+                text: qsTr("29 бит (Ext.)")
                 target: card.message; property: "isIdExtended"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CanField {
-                caption: "длина"
+                caption: qsTr("длина")
                 MyComboBox {
                     width: 110 * root.ps
-                    accessibleName: "Длина сообщения " + (card.index + 1)
+                    accessibleName: qsTr("Длина сообщения %1").arg(card.index + 1)
                     model: CanRules.rangeEntries(0, 8)
                     target: card.message; property: "frameSize"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             }
             CanField {
-                caption: "таймаут, мс"
+                caption: qsTr("таймаут, мс")
                 IntTextField {
                     width: 120 * root.ps
                     intFrom: 0; intTo: 65535
                     target: card.message; property: "timeoutMillis"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Таймаут сообщения " + (card.index + 1)
+                    label: qsTr("Таймаут сообщения %1").arg(card.index + 1)
                 }
             }
             CheckBoxNuvo {
-                text: "Мультиплекс (номер кадра в байте)"
+                text: qsTr("Мультиплекс (номер кадра в байте)")
                 target: card.message; property: "isFrameSet"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CanField {
                 visible: card.message ? card.message.isFrameSet : false
-                caption: "номер кадра"
+                caption: qsTr("номер кадра")
                 MyComboBox {
                     width: 140 * root.ps
-                    accessibleName: "Байт номера кадра " + (card.index + 1)
+                    accessibleName: qsTr("Байт номера кадра %1").arg(card.index + 1)
                     model: CanRules.byteEntries(8)
                     target: card.message; property: "frameIdPosition"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
@@ -114,12 +114,12 @@ CanPage {
             }
             CanField {
                 visible: (card.message ? card.message.isFrameSet : false) && card.index < 8
-                caption: "маска"
+                caption: qsTr("маска")
                 HexTextField {
                     width: 110 * root.ps
                     intFrom: 0; intTo: 0xFF
                     intValue: root.frameMask(card.index)
-                    label: "Маска номера кадра " + (card.index + 1)
+                    label: qsTr("Маска номера кадра %1").arg(card.index + 1)
                     onValueCommitted: (v) => root.setFrameMask(card.index, v)
                 }
             }

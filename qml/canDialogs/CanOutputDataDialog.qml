@@ -10,13 +10,13 @@ import "../utils/PdmFunctionChoices.js" as Choices
 CanPage {
     id: root
     objectName: "canOutputDataDialog"
-    title: "Настройка передачи данных по Can"
+    title: qsTr("Настройка передачи данных по Can")
 
     property int messageIndex: 0
     readonly property var message: can && messageIndex < can.canOutMessages.length ? can.canOutMessages[messageIndex] : null
     readonly property var items: message ? message.userData : []
     readonly property var sources: CanRules.outputSources(isPdm)
-    headerInfoText: message ? "сообщение #" + (messageIndex + 1) + "  " + CanRules.idText(message.canId, true) : ""
+    headerInfoText: message ? qsTr("сообщение #%1").arg(messageIndex + 1) + "  " + CanRules.idText(message.canId, true) : ""
 
     function channels(type) {
         if (type === ArdixEnums.ChannelType_DisabledFunction || type === ArdixEnums.ChannelType_Constant)
@@ -64,7 +64,7 @@ CanPage {
                 MyComboBox {
                     objectName: "canOutDataSource_" + card.index
                     width: 330 * root.ps
-                    accessibleName: "Источник данных " + (card.index + 1)
+                    accessibleName: qsTr("Источник данных %1").arg(card.index + 1)
                     model: root.sources
                     currentIndex: root.sources.findIndex(s => s.value === card.type)
                     onActivated: (i) => root.setSource(card.item, root.sources[i].value)
@@ -75,18 +75,18 @@ CanPage {
                     height: AppStyle.comboHeight
                     fontSize: AppStyle.basicFontSize * 0.9
                     color: AppStyle.destructiveColor
-                    text: "УДАЛИТЬ"
-                    accessibleName: "Удалить данные " + (card.index + 1)
+                    text: qsTr("УДАЛИТЬ")
+                    accessibleName: qsTr("Удалить данные %1").arg(card.index + 1)
                     onClicked: root.remove(card.index)
                 }
             ]
             CanField {
                 visible: card.type !== ArdixEnums.ChannelType_Constant
-                caption: "канал"
+                caption: qsTr("канал")
                 MyComboBox {
                     objectName: "canOutDataChannel_" + card.index
                     width: 330 * root.ps
-                    accessibleName: "Канал данных " + (card.index + 1)
+                    accessibleName: qsTr("Канал данных %1").arg(card.index + 1)
                     model: root.channels(card.type)
                     focusHighlight: currentIndex < 0
                     target: card.item; property: "inChannel"
@@ -95,32 +95,32 @@ CanPage {
             }
             CanField {
                 visible: card.type === ArdixEnums.ChannelType_Constant
-                caption: "значение"
+                caption: qsTr("значение")
                 IntTextField {
                     width: 120 * root.ps
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "constantData"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Константа данных " + (card.index + 1)
+                    label: qsTr("Константа данных %1").arg(card.index + 1)
                 }
             }
             CanField {
-                caption: "размер"
+                caption: qsTr("размер")
                 MyComboBox {
                     objectName: "canOutDataSize_" + card.index
                     width: 130 * root.ps
-                    accessibleName: "Размер данных " + (card.index + 1)
+                    accessibleName: qsTr("Размер данных %1").arg(card.index + 1)
                     model: CanRules.dataSizes
                     target: card.item; property: "dataSize"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }
             }
             CanField {
-                caption: "байт"
+                caption: qsTr("байт")
                 MyComboBox {
                     objectName: "canOutDataByte_" + card.index
                     width: 140 * root.ps
-                    accessibleName: "Байт данных " + (card.index + 1)
+                    accessibleName: qsTr("Байт данных %1").arg(card.index + 1)
                     model: CanRules.byteEntries(8)
                     target: card.item; property: "dataByteIndex"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
@@ -139,10 +139,10 @@ CanPage {
             }
             CanField {
                 visible: card.isBit
-                caption: "бит"
+                caption: qsTr("бит")
                 MyComboBox {
                     width: 100 * root.ps
-                    accessibleName: "Бит данных " + (card.index + 1)
+                    accessibleName: qsTr("Бит данных %1").arg(card.index + 1)
                     model: CanRules.rangeEntries(0, 7)
                     target: card.item; property: "dataBitIndex"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
@@ -150,47 +150,47 @@ CanPage {
             }
             CheckBoxNuvo {
                 visible: !card.isBit
-                text: "со знаком"
+                text: qsTr("со знаком")
                 target: card.item; property: "isSignedValue"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CheckBoxNuvo {
                 visible: card.item ? card.item.dataSize === 2 : false
-                text: "MS first, старший байт первый"
+                text: qsTr("MS first, старший байт первый")
                 target: card.item; property: "isSwapBytes"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CanField {
                 visible: !card.isBit && card.type !== ArdixEnums.ChannelType_Constant
-                caption: "множитель"
+                caption: qsTr("множитель")
                 IntTextField {
                     width: 110 * root.ps
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "dataValueMultiplier"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Множитель данных " + (card.index + 1)
+                    label: qsTr("Множитель данных %1").arg(card.index + 1)
                 }
             }
             CanField {
                 visible: !card.isBit && card.type !== ArdixEnums.ChannelType_Constant
-                caption: "делитель"
+                caption: qsTr("делитель")
                 IntTextField {
                     width: 110 * root.ps
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "dataValueDivider"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Делитель данных " + (card.index + 1)
+                    label: qsTr("Делитель данных %1").arg(card.index + 1)
                 }
             }
             CanField {
                 visible: !card.isBit && card.type !== ArdixEnums.ChannelType_Constant
-                caption: "оффсет"
+                caption: qsTr("оффсет")
                 IntTextField {
                     width: 110 * root.ps
                     intFrom: -32768; intTo: 32767
                     target: card.item; property: "dataValueOffset"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Оффсет данных " + (card.index + 1)
+                    label: qsTr("Оффсет данных %1").arg(card.index + 1)
                 }
             }
         }

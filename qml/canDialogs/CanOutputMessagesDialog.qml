@@ -9,7 +9,7 @@ import "CanRules.js" as CanRules
 CanPage {
     id: root
     objectName: "canOutputMessagesDialog"
-    title: "Настройка передачи Can пакетов"
+    title: qsTr("Настройка передачи Can пакетов")
 
     readonly property var messages: can ? can.canOutMessages : []
     readonly property string formatKey: CanRules.formatKey(isPdm, true)
@@ -48,7 +48,7 @@ CanPage {
             headerData: [
                 CheckBoxNuvo {
                     objectName: "canOutEnabled_" + card.index
-                    text: "Активен"
+                    text: qsTr("Активен")
                     target: card.message; property: "isMessageEnabled"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                     // A message switched on is sent every 100 ms until told otherwise, not every 0 ms.
@@ -59,8 +59,8 @@ CanPage {
                     verticalAlignment: Text.AlignVCenter
                     color: AppStyle.subtleTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.9
-                    text: card.message ? CanRules.idText(card.message.canId, root.isHex(card.index)) + (card.message.isIdExtended ? " (29 бит)" : "")
-                                        + "   данных: " + (card.message.userData.map(d => d.inChannelType), CanRules.usedItems(card.message)) : ""
+                    text: card.message ? CanRules.idText(card.message.canId, root.isHex(card.index)) + (card.message.isIdExtended ? qsTr(" (29 бит)") : "")
+                                        + qsTr("   данных: %1").arg((card.message.userData.map(d => d.inChannelType), CanRules.usedItems(card.message))) : ""
                 }
             ]
             CanField {
@@ -70,20 +70,20 @@ CanPage {
                     message: card.message
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                     isHex: root.isHex(card.index)
-                    accessibleName: "CAN ID передачи " + (card.index + 1)
+                    accessibleName: qsTr("CAN ID передачи %1").arg(card.index + 1)
                     onFormatToggled: (toHex) => root.setHex(card.index, toHex)
                 }
             }
             CheckBoxNuvo {
-                text: "29 бит (Ext.)"
+                text: qsTr("29 бит (Ext.)")
                 target: card.message; property: "isIdExtended"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }
             CanField {
-                caption: "длина"
+                caption: qsTr("длина")
                 MyComboBox {
                     width: 110 * root.ps
-                    accessibleName: "Длина сообщения " + (card.index + 1)
+                    accessibleName: qsTr("Длина сообщения %1").arg(card.index + 1)
                     model: CanRules.rangeEntries(0, 8)
                     target: card.message; property: "frameSize"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
@@ -101,14 +101,14 @@ CanPage {
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
             CanField {
-                caption: "период, мс"
+                caption: qsTr("период, мс")
                 IntTextField {
                     objectName: "canOutRate_" + card.index
                     width: 120 * root.ps
                     intFrom: 1; intTo: 65535
                     target: card.message; property: "rateMillis"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
-                    label: "Период передачи " + (card.index + 1)
+                    label: qsTr("Период передачи %1").arg(card.index + 1)
                 }
             }
             FlatButton {
@@ -116,8 +116,8 @@ CanPage {
                 width: 200 * root.ps
                 height: AppStyle.textInputHeight
                 fontSize: AppStyle.basicFontSize
-                text: "ДАННЫЕ  ->"
-                accessibleName: "Данные сообщения " + (card.index + 1)
+                text: qsTr("ДАННЫЕ  ->")
+                accessibleName: qsTr("Данные сообщения %1").arg(card.index + 1)
                 onClicked: root.openData(card.index)
             }
         }

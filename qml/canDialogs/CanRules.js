@@ -43,7 +43,7 @@ function inMessageEntries(can) {
         return out
     for (let i = 0; i < can.canInMessages.length; ++i) {
         const m = can.canInMessages[i]
-        out.push({ text: "#" + (i + 1) + "  " + idText(m.canId, true) + (m.isMessageEnabled ? "" : " (выкл.)"), value: i })
+        out.push({ text: "#" + (i + 1) + "  " + idText(m.canId, true) + (m.isMessageEnabled ? "" : qsTr(" (выкл.)")), value: i })
     }
     return out
 }
@@ -51,7 +51,7 @@ function inMessageEntries(can) {
 function byteEntries(count) {
     const out = []
     for (let i = 0; i < count; ++i)
-        out.push({ text: "байт " + i, value: i })
+        out.push({ text: qsTr("байт %1").arg(i), value: i })
     return out
 }
 
@@ -69,38 +69,38 @@ function valueFormat(input) {
 }
 
 const byteOrders = [
-    { text: "младший байт первый(LS first)", value: false },
-    { text: "поменять местами(MS first, старший байт первый)", value: true }
+    { text: qsTr("младший байт первый(LS first)"), value: false },
+    { text: qsTr("поменять местами(MS first, старший байт первый)"), value: true }
 ]
 
 // What a transmitted data item places in the frame: one bit, a byte or a 16-bit word.
 const dataSizes = [
-    { text: "1 бит", value: 0 },
-    { text: "8 бит", value: 1 },
-    { text: "16 бит", value: 2 }
+    { text: qsTr("1 бит"), value: 0 },
+    { text: qsTr("8 бит"), value: 1 },
+    { text: qsTr("16 бит"), value: 2 }
 ]
 
 // Sources a transmitted message can carry, per device.
 function outputSources(isPdm) {
-    const none = { text: "Нет", value: E.ChannelType_DisabledFunction }
+    const none = { text: qsTr("Нет"), value: E.ChannelType_DisabledFunction }
     if (!isPdm)
         return [none,
-                { text: "Данные Ardix", value: E.ChannelType_ArdixCanSensorsData },
-                { text: "Цифровые входы Ardix", value: E.ChannelType_ArdixInputsState },
-                { text: "CAN цифровые входы Ardix", value: E.ChannelType_ArdixCanbusDigitalInput },
-                { text: "Константы", value: E.ChannelType_Constant }]
+                { text: qsTr("Данные Ardix"), value: E.ChannelType_ArdixCanSensorsData },
+                { text: qsTr("Цифровые входы Ardix"), value: E.ChannelType_ArdixInputsState },
+                { text: qsTr("CAN цифровые входы Ardix"), value: E.ChannelType_ArdixCanbusDigitalInput },
+                { text: qsTr("Константы"), value: E.ChannelType_Constant }]
     const out = [none,
-                 { text: "Цифровые входы PDM", value: E.ChannelType_Tic124LogicInput },
-                 { text: "Аналоговые входы PDM", value: E.ChannelType_Tic124AnalogInput },
-                 { text: "Состояние выходов PDM", value: E.ChannelType_PdmOutputState },
-                 { text: "Ток выхода PDM", value: E.ChannelType_OutputCurrent },
-                 { text: "Глобальная функция", value: E.ChannelType_GlobalFunction },
-                 { text: "Счетчики", value: E.ChannelType_GlobalCounter },
-                 { text: "Данные PDM", value: E.ChannelType_PdmData },
-                 { text: "CAN (цифровые входы)", value: E.ChannelType_CanbusDigitalInput },
-                 { text: "Константы", value: E.ChannelType_Constant }]
+                 { text: qsTr("Цифровые входы PDM"), value: E.ChannelType_Tic124LogicInput },
+                 { text: qsTr("Аналоговые входы PDM"), value: E.ChannelType_Tic124AnalogInput },
+                 { text: qsTr("Состояние выходов PDM"), value: E.ChannelType_PdmOutputState },
+                 { text: qsTr("Ток выхода PDM"), value: E.ChannelType_OutputCurrent },
+                 { text: qsTr("Глобальная функция"), value: E.ChannelType_GlobalFunction },
+                 { text: qsTr("Счетчики"), value: E.ChannelType_GlobalCounter },
+                 { text: qsTr("Данные PDM"), value: E.ChannelType_PdmData },
+                 { text: qsTr("CAN (цифровые входы)"), value: E.ChannelType_CanbusDigitalInput },
+                 { text: qsTr("Константы"), value: E.ChannelType_Constant }]
     for (let k = 0; k < 4; ++k)
-        out.splice(out.length - 1, 0, { text: "Кейпад " + (k + 1), value: E.ChannelType_Keypad1 + k })
+        out.splice(out.length - 1, 0, { text: qsTr("Кейпад %1").arg(k + 1), value: E.ChannelType_Keypad1 + k })
     return out
 }
 
@@ -159,13 +159,13 @@ function dashChannels(dash, kernel, type) {
     case E.ChannelType_ArdixInputsState: {
         const pins = kernel && kernel.ardixDescription ? (kernel.ardixDescription.DI || []) : []
         for (let i = 0; i < pins.length; ++i)
-            out.push({ text: "Пин " + pins[i] + ", вход #" + (i + 1), value: i })
+            out.push({ text: qsTr("Пин %1").arg(pins[i]) + qsTr(", вход #%1").arg(i + 1), value: i })
         break
     }
     case E.ChannelType_ArdixCanbusDigitalInput: {
         const inputs = dash && dash.extra ? dash.extra.customCan.canDigitalInputs : []
         for (let i = 0; i < inputs.length; ++i)
-            out.push({ text: "#" + (i + 1) + " " + (inputs[i].inputName.length ? inputs[i].inputName : "без имени"), value: i })
+            out.push({ text: "#" + (i + 1) + " " + (inputs[i].inputName.length ? inputs[i].inputName : qsTr("без имени")), value: i })
         break
     }
     }

@@ -9,7 +9,7 @@ import "../utils/ChannelRules.js" as Channels
 BaseChannelConfigDialog {
     id: root
     objectName: "actionsConfigDialog"
-    title: "Встроенные функции и действия"
+    title: qsTr("Встроенные функции и действия")
 
     readonly property int actionsShown: Math.min(ArdixEnums.MAXID_Action, actionsConfig.length)
     readonly property var keypadButtons: {

@@ -11,7 +11,7 @@ BasicDialog {
     id: root
     objectName: "allSensorsConfigDialog"
     fullScreen: true
-    title: "Настройка данных, для всех активных показателей"
+    title: qsTr("Настройка данных, для всех активных показателей")
     customBackButtonFunction: true
 
     readonly property var dash: DevSettings.dash
@@ -28,7 +28,7 @@ BasicDialog {
     property int revision: 0
     property var pendingRows: ({})
     readonly property int pendingCount: Object.keys(pendingRows).length
-    readonly property string leaveText: "Некоторые изменения не будут применены\n\nВы не выбрали пункт списка\n(отмечено красным цветом)!\n\nВсе равно выйти?"
+    readonly property string leaveText: qsTr("Некоторые изменения не будут применены\n\nВы не выбрали пункт списка\n(отмечено красным цветом)!\n\nВсе равно выйти?")
 
     applyButtonRight.visible: dash !== null && dash.hasChanges
     onAccepted: if (kernel) kernel.applyNewArdixSettings()
@@ -77,7 +77,7 @@ BasicDialog {
 
     function sendCommand(command, parameter) {
         if (!isConnected) {
-            ask({ dialogText: "Нужно быть подключенным к Ardix" })
+            ask({ dialogText: qsTr("Нужно быть подключенным к Ardix") })
             return false
         }
         kernel.sendToArdixQueue(ArdixEnums.CommandMessage, command, parameter)

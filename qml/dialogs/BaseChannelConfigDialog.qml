@@ -40,7 +40,7 @@ BasicDialog {
     property var pendingRows: ({})
     readonly property int pendingCount: Object.keys(pendingRows).length
 
-    readonly property string leaveText: "Некоторые изменения не будут применены\n\nВы не выбрали пункт списка\n(отмечено красным цветом)!\n\nВсе равно выйти?"
+    readonly property string leaveText: qsTr("Некоторые изменения не будут применены\n\nВы не выбрали пункт списка\n(отмечено красным цветом)!\n\nВсе равно выйти?")
 
     applyButtonRight.visible: dash !== null && dash.hasChanges
     onAccepted: if (kernel) kernel.applyNewArdixSettings()

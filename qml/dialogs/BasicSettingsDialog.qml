@@ -8,7 +8,7 @@ BasicDialog {
     id: root
     objectName: "basicSettingsDialog"
     fullScreen: true
-    title: "меню настроек"
+    title: qsTr("меню настроек")
     customBackButtonFunction: true
 
     readonly property var dash: DevSettings.dash
@@ -21,12 +21,12 @@ BasicDialog {
                                    "qrc:/ARDIX/images/hints/gps_hints/gps_hint_2.png",
                                    "qrc:/ARDIX/images/hints/gps_hints/gps_hint_3.png"]
 
-    readonly property var canSpeedNames: ["CAN 1: Не используется", "CAN 1: 125 kbps", "CAN 1: 250 kbps",
+    readonly property var canSpeedNames: [qsTr("CAN 1: Не используется"), "CAN 1: 125 kbps", "CAN 1: 250 kbps",
                                           "CAN 1: 500 kbps", "CAN 1: 1 Mbit/s"]
-    readonly property var egtNames: ["нет", "1 датчик", "2 датчика", "3 датчика", "4 датчика", "5 датчиков",
-                                     "6 датчиков", "7 датчиков", "8 датчиков"]
-    readonly property string logoInfoText: "Допустимы файлы формата SVG,\nразмером не более 30 кБайт\n\nизображение автоматически\n выставляется в центр экрана\n\nразмер экрана 1024 x 600 пикселей\n(в старых моделях 1280 x 800)"
-    readonly property string notConnectedText: "Нужно быть подключенным к Ardix"
+    readonly property var egtNames: [qsTr("нет"), qsTr("1 датчик"), qsTr("2 датчика"), qsTr("3 датчика"), qsTr("4 датчика"), qsTr("5 датчиков"),
+                                     qsTr("6 датчиков"), qsTr("7 датчиков"), qsTr("8 датчиков")]
+    readonly property string logoInfoText: qsTr("Допустимы файлы формата SVG,\nразмером не более 30 кБайт\n\nизображение автоматически\n выставляется в центр экрана\n\nразмер экрана 1024 x 600 пикселей\n(в старых моделях 1280 x 800)")
+    readonly property string notConnectedText: qsTr("Нужно быть подключенным к Ardix")
 
     applyButtonRight.visible: dash !== null && dash.hasChanges
     onAccepted: applySettings()
@@ -50,8 +50,8 @@ BasicDialog {
             destroyBasicDialog()
             return
         }
-        ask({ dialogTitle: "Внимание", dialogText: "Применить изменения?", acceptBtnText: "Применить",
-              cancelBtnText: "Нет, Удалить", cancelBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true,
+        ask({ dialogTitle: qsTr("Внимание"), dialogText: qsTr("Применить изменения?"), acceptBtnText: qsTr("Применить"),
+              cancelBtnText: qsTr("Нет, Удалить"), cancelBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true,
               isExitBtnVisible: true },
             { accepted: function() { root.applySettings(); root.destroyBasicDialog() },
               canceled: function() { root.dash.reloadFromStruct(); root.destroyBasicDialog() } })
@@ -162,16 +162,17 @@ BasicDialog {
         rowsComponent: Column {
             width: menuList.width
 
+            InterfaceLanguageRow {}
             SettingsRow {
                 objectName: "row_Settings_Language"
                 rowId: ArdixEnums.Settings_Language
-                title: "Язык"
+                title: qsTr("Язык")
                 clickable: false
                 MenuComboBox {
                     objectName: "languageCombo"
                     width: 200 * root.ps
-                    accessibleName: "Язык"
-                    model: ["Русский", "English"]
+                    accessibleName: qsTr("Язык")
+                    model: [qsTr("Русский"), "English"]
                     currentIndex: root.common && root.common.isRu ? 0 : 1
                     onActivated: (index) => root.dash.setIsRu(index === 0 ? 1 : 0)
                 }
@@ -179,24 +180,24 @@ BasicDialog {
             SettingsRow {
                 objectName: "row_Settings_Warnings"
                 rowId: ArdixEnums.Settings_Warnings
-                title: "Предупреждения"
+                title: qsTr("Предупреждения")
                 onClicked: root.StackView.view.openPage("dialogs/SensorsByInputType.qml", { setWarnings: true })
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_SensorsInputConfig
-                title: "Настройка данных всех показателей"
+                title: qsTr("Настройка данных всех показателей")
                 onClicked: root.StackView.view.openPage("dialogs/AllSensorsConfigDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_LampsConfig"
                 rowId: ArdixEnums.Settings_LampsConfig
-                title: "Настройка значков индикаторов(лампы)"
+                title: qsTr("Настройка значков индикаторов(лампы)")
                 onClicked: root.StackView.view.openPage("dialogs/LampsConfigDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_Keypad"
                 rowId: ArdixEnums.Settings_Keypad
-                title: "Кейпад"
+                title: qsTr("Кейпад")
                 showNewBadge: AppSettings.ardix_keypad_new_cnt < 5
                 onClicked: {
                     AppSettings.ardix_keypad_new_cnt += 1
@@ -206,13 +207,13 @@ BasicDialog {
             SettingsRow {
                 objectName: "row_Settings_Ecu"
                 rowId: ArdixEnums.Settings_Ecu
-                title: "Связь с Ecu, CAN 1 или RS232"
+                title: qsTr("Связь с Ecu, CAN 1 или RS232")
                 onClicked: if (ecuCombo.currentIndex > 0) root.StackView.view.openPage("dialogs/SensorsByInputType.qml", { setEcu: true })
                 MenuComboBox {
                     id: ecuCombo
                     objectName: "ecuCombo"
                     width: 400 * root.ps
-                    accessibleName: "Протокол Ecu"
+                    accessibleName: qsTr("Протокол Ecu")
                     model: root.kernel ? root.kernel.ecuList_Ardix.map(e => e.name) : []
                     currentIndex: root.common ? root.common.currEcuProtocol : 0
                     onActivated: (index) => {
@@ -224,13 +225,13 @@ BasicDialog {
             SettingsRow {
                 objectName: "row_Settings_CanBus"
                 rowId: ArdixEnums.Settings_CanBus
-                title: "Can 1 Скорость"
+                title: qsTr("Can 1 Скорость")
                 clickable: false
                 MenuComboBox {
                     id: canCombo
                     objectName: "canSpeedCombo"
                     width: 260 * root.ps
-                    accessibleName: "Can 1 Скорость"
+                    accessibleName: qsTr("Can 1 Скорость")
                     model: root.canSpeedNames
                     // Index 0 is CanbusBaud_Disable (-1), then 125 kbps (0) onwards.
                     currentIndex: root.common ? root.common.can1BaudId - ArdixEnums.CanbusBaud_Disable : 0
@@ -248,33 +249,33 @@ BasicDialog {
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_CanInput
-                title: "Can 1 прием ->"
+                title: qsTr("Can 1 прием ->")
                 clickable: false
                 FlatButton {
                     width: 170 * root.ps
                     height: AppStyle.basicRowHeight * 0.75
                     fontSize: AppStyle.basicFontSize
-                    text: "  Фильтры"
-                    accessibleName: "Can 1 прием: фильтры"
+                    text: qsTr("  Фильтры")
+                    accessibleName: qsTr("Can 1 прием: фильтры")
                     onClicked: if (root.StackView.view) root.StackView.view.openPage("canDialogs/CanInputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
                 }
                 FlatButton {
                     width: 170 * root.ps
                     height: AppStyle.basicRowHeight * 0.75
                     fontSize: AppStyle.basicFontSize
-                    text: "  Цифровые\n  входы(биты)"
-                    accessibleName: "Can 1 прием: цифровые входы"
+                    text: qsTr("  Цифровые\n  входы(биты)")
+                    accessibleName: qsTr("Can 1 прием: цифровые входы")
                     onClicked: if (root.StackView.view) root.StackView.view.openPage("canDialogs/CanDigitalInputsDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
                 }
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_CanBus_Transmit
-                title: "Can 1 передача"
+                title: qsTr("Can 1 передача")
                 onClicked: if (root.StackView.view) root.StackView.view.openPage("canDialogs/CanOutputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Ardix7 })
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_ArdixActions
-                title: "Встроенные функции и действия"
+                title: qsTr("Встроенные функции и действия")
                 showNewBadge: AppSettings.ardix_actions_new_cnt < 5
                 onClicked: {
                     AppSettings.ardix_actions_new_cnt += 1
@@ -283,19 +284,19 @@ BasicDialog {
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_Outputs
-                title: "Выходы для вентиляторов и прочего"
+                title: qsTr("Выходы для вентиляторов и прочего")
                 onClicked: root.StackView.view.openPage("dialogs/OutputPortConfigDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_UserSensors"
                 rowId: ArdixEnums.Settings_UserSensors
-                title: "Пользовательские датчики"
+                title: qsTr("Пользовательские датчики")
                 onClicked: root.StackView.view.openPage("dialogs/CustomAnalogSensorDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_UserGauges"
                 rowId: ArdixEnums.Settings_UserGauges
-                title: "Пользовательские показатели"
+                title: qsTr("Пользовательские показатели")
                 onClicked: root.StackView.view.openPage("dialogs/UserCustomSensorDialog.qml")
             }
             SettingsRow {
@@ -305,19 +306,19 @@ BasicDialog {
             }
             SettingsRow {
                 rowId: ArdixEnums.Settings_Updates
-                title: "Обновление прошивки Ardix"
+                title: qsTr("Обновление прошивки Ardix")
                 onClicked: root.StackView.view.openPage("dialogs/UpdateDialog.qml", { parentDevice: ArdixEnums.Device_Ardix7 })
             }
             SettingsRow {
                 objectName: "row_Settings_ModuleDigitalInputs"
                 rowId: ArdixEnums.Settings_ModuleDigitalInputs
-                title: "Модуль расширения логических входов"
+                title: qsTr("Модуль расширения логических входов")
                 onClicked: root.StackView.view.openPage("dialogs/ButtonsSetupDialog.qml")
             }
             SettingsRow {
                 objectName: "row_Settings_ModuleGPS"
                 rowId: ArdixEnums.Settings_ModuleGPS
-                title: "Модуль GPS, CAN 2"
+                title: qsTr("Модуль GPS, CAN 2")
                 onClicked: {
                     if (gpsCheck.checked)
                         root.openGpsPage()
@@ -327,7 +328,7 @@ BasicDialog {
                 MenuCheckBox {
                     id: gpsCheck
                     objectName: "gpsCheck"
-                    accessibleName: "Модуль GPS"
+                    accessibleName: qsTr("Модуль GPS")
                     checked: root.dash ? root.isGpsModuleOn() : false
                     onToggled: root.setGpsModule(checked)
                 }
@@ -335,12 +336,12 @@ BasicDialog {
             SettingsRow {
                 objectName: "row_Settings_ModuleEGT"
                 rowId: ArdixEnums.Settings_ModuleEGT
-                title: "Модуль EGT -> CAN 1 или CAN 2"
+                title: qsTr("Модуль EGT -> CAN 1 или CAN 2")
                 clickable: false
                 MenuComboBox {
                     objectName: "egtCombo"
                     width: 200 * root.ps
-                    accessibleName: "Модуль EGT"
+                    accessibleName: qsTr("Модуль EGT")
                     model: root.egtNames
                     currentIndex: root.common ? Math.min(root.common.egt2canSensorsCount, root.egtNames.length - 1) : 0
                     onActivated: (index) => root.setEgtSensorsCount(index)
@@ -349,33 +350,33 @@ BasicDialog {
             SettingsRow {
                 objectName: "row_Settings_RESET"
                 rowId: ArdixEnums.Settings_RESET
-                title: "Сбросить настройки Ardix"
-                onClicked: root.ask({ dialogText: "Вы действительно хотите сбросить настройки Ardix?",
+                title: qsTr("Сбросить настройки Ardix")
+                onClicked: root.ask({ dialogText: qsTr("Вы действительно хотите сбросить настройки Ardix?"),
                                       isCancelBtnVisible: true },
                                     function() { root.resetSettings() })
             }
             SettingsRow {
                 objectName: "row_Settings_ImportFile"
                 rowId: ArdixEnums.Settings_ImportFile
-                title: "Загрузить настройки Ardix из файла"
+                title: qsTr("Загрузить настройки Ardix из файла")
                 onClicked: root.showFile(ArdixEnums.Settings_FileType, true)
             }
             SettingsRow {
                 objectName: "row_Settings_ExportFile"
                 rowId: ArdixEnums.Settings_ExportFile
-                title: "Сохранить настройки Ardix в файл"
+                title: qsTr("Сохранить настройки Ardix в файл")
                 onClicked: root.showFile(ArdixEnums.Settings_FileType, false)
             }
             SettingsRow {
                 objectName: "row_Settings_Logo"
                 rowId: ArdixEnums.Settings_Logo
-                title: "Логотип, заставка"
+                title: qsTr("Логотип, заставка")
                 clickable: false
                 FlatButton {
                     objectName: "logoImportButton"
                     width: 150 * root.ps
                     height: AppStyle.basicRowHeight * 0.65
-                    text: "Загрузить"
+                    text: qsTr("Загрузить")
                     onClicked: {
                         if (root.isConnected)
                             root.showFile(ArdixEnums.UserLogoSvg_FileType, true)
@@ -388,13 +389,13 @@ BasicDialog {
                     width: 150 * root.ps
                     height: AppStyle.basicRowHeight * 0.65
                     color: AppStyle.destructiveColor
-                    text: "Удалить"
+                    text: qsTr("Удалить")
                     onClicked: {
                         if (!root.isConnected) {
                             root.ask({ dialogText: root.notConnectedText })
                             return
                         }
-                        root.ask({ dialogText: "Вы действительно хотите удалить заставку?", isCancelBtnVisible: true },
+                        root.ask({ dialogText: qsTr("Вы действительно хотите удалить заставку?"), isCancelBtnVisible: true },
                                  function() {
                                      root.kernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.RemoveUserLogo, 0)
                                  })
@@ -407,13 +408,13 @@ BasicDialog {
                     color: "transparent"
                     iconSource: "qrc:/ARDIX/images/icons/info.svg"
                     iconScale: 0.9
-                    accessibleName: "О заставке"
+                    accessibleName: qsTr("О заставке")
                     onClicked: root.showLogoInfo()
                 }
             }
             SettingsRow {
                 objectName: "row_Settings_History"
-                title: "История настроек"
+                title: qsTr("История настроек")
                 onClicked: if (root.StackView.view) root.StackView.view.openPage("dialogs/SettingsHistoryDialog.qml", { pdm: false })
             }
         }

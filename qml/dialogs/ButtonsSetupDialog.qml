@@ -10,7 +10,7 @@ BasicDialog {
     id: root
     objectName: "buttonsSetupDialog"
     fullScreen: true
-    title: "Настройка кнопок и других логических входов"
+    title: qsTr("Настройка кнопок и других логических входов")
 
     readonly property var dash: DevSettings.dash
     readonly property var common: dash ? dash.commonSettings : null
@@ -115,7 +115,7 @@ BasicDialog {
                 anchors.leftMargin: 16 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
                 width: 130 * root.ps
-                text: "Вход #" + (inputRow.index + 1)
+                text: qsTr("Вход #%1").arg(inputRow.index + 1)
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicTitleSize
             }
@@ -128,7 +128,7 @@ BasicDialog {
                 anchors.right: invertCheck.left
                 anchors.rightMargin: 20 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
-                accessibleName: inputName.text + ": функция"
+                accessibleName: inputName.text + qsTr(": функция")
                 model: inputRow.choices
                 onActivated: (i) => {
                     const e = inputRow.choices[i]
@@ -148,7 +148,7 @@ BasicDialog {
                 anchors.rightMargin: 16 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
                 width: 230 * root.ps
-                text: "Инвертированный"
+                text: qsTr("Инвертированный")
                 onToggled: {
                     root.setInverted(inputRow.index, checked)
                     inputRow.sync()

@@ -11,7 +11,7 @@ BasicDialog {
     id: root
     objectName: "customAnalogSensorDialog"
     fullScreen: true
-    title: "Пользовательские датчики"
+    title: qsTr("Пользовательские датчики")
 
     readonly property var dash: DevSettings.dash
     readonly property var tables: dash ? dash.customAnalogSensors : []
@@ -44,7 +44,7 @@ BasicDialog {
     }
     function refreshRawInputs() {
         if (!requestRawInputs())
-            ask({ dialogText: "Нужно быть подключенным к Ardix" })
+            ask({ dialogText: qsTr("Нужно быть подключенным к Ardix") })
     }
 
     // Asked once on open, then again whenever the link comes back.
@@ -94,8 +94,8 @@ BasicDialog {
             color: selected ? AppStyle.primaryColor : mouse.pressed ? AppStyle.selectionColor : AppStyle.rowAltColor
             activeFocusOnTab: true
             Accessible.role: Accessible.Button
-            Accessible.name: "Датчик " + (index + 1) + ": " + Custom.analogName(table, index)
-                             + (usedBy > 0 ? ", используется: " + usedBy : "")
+            Accessible.name: qsTr("Датчик %1").arg(index + 1) + ": " + Custom.analogName(table, index)
+                             + (usedBy > 0 ? qsTr(", используется: %1").arg(usedBy) : "")
             Keys.onSpacePressed: root.current = index
             Keys.onReturnPressed: root.current = index
 

@@ -10,7 +10,7 @@ import "sensors"
 BasicDialog {
     id: root
     objectName: "gearSettingsDialog"
-    title: "Настройка передач"
+    title: qsTr("Настройка передач")
     showDialogButtons: true
     saveButton.objectName: "saveButton"
     destroyOnOverlayClick: false
@@ -167,10 +167,10 @@ BasicDialog {
             Row {
                 visible: root.calculated || root.analog
                 spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Количество передач" }
+                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Количество передач") }
                 MySpinBox {
                     objectName: "gearsCountBox"
-                    label: "Количество передач"
+                    label: qsTr("Количество передач")
                     minimumValue: root.minGears
                     maximumValue: root.maxGears
                     target: root.common; property: "gearsCount"
@@ -180,10 +180,10 @@ BasicDialog {
             Row {
                 visible: root.calculated
                 spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Главная пара" }
+                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Главная пара") }
                 FloatTextField {
                     objectName: "diffRatioField"
-                    label: "Главная пара"
+                    label: qsTr("Главная пара")
                     width: 200 * root.ps
                     floatFrom: 0.001; floatTo: 65.535; floatDec: 3; scale: 1000
                     target: root.common; property: "diffRatio"
@@ -193,10 +193,10 @@ BasicDialog {
             Row {
                 visible: root.calculated
                 spacing: 12 * root.ps
-                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Длина окружности колеса" }
+                Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Длина окружности колеса") }
                 IntTextField {
                     objectName: "wheelField"
-                    label: "Длина окружности колеса"
+                    label: qsTr("Длина окружности колеса")
                     width: 200 * root.ps
                     intFrom: 1; intTo: 10000000
                     target: root.common; property: "wheelCircleLenght"
@@ -237,13 +237,13 @@ BasicDialog {
                     required property int index
                     objectName: "gearRow_" + index
                     spacing: 12 * root.ps
-                    Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: "Передача " + (gearRow.index + 1) }
+                    Label { width: 300 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Передача %1").arg(gearRow.index + 1) }
                     FloatTextField {
                         id: ratioField
                         objectName: "ratioField"
                         width: 200 * root.ps
                         floatFrom: 0.001; floatTo: 65.535; floatDec: 3
-                        label: "Передача " + (gearRow.index + 1)
+                        label: qsTr("Передача %1").arg(gearRow.index + 1)
                         floatValue: root.common ? root.common.gearRatios[gearRow.index] / 1000 : 1
                         onValueCommitted: (v) => root.setRatio(gearRow.index, Math.round(v * 1000))
                     }
@@ -251,7 +251,7 @@ BasicDialog {
                         objectName: "calibrateButton"
                         width: 240 * root.ps
                         height: AppStyle.textInputHeight
-                        text: "Калибровать"
+                        text: qsTr("Калибровать")
                         onClicked: root.calibrate(gearRow.index + 1)
                     }
                 }

@@ -11,13 +11,13 @@ BasicDialog {
     id: root
     objectName: "gpsModuleSettings"
     fullScreen: true
-    title: "Модуль GPS, CAN 2"
+    title: qsTr("Модуль GPS, CAN 2")
 
     readonly property var dash: DevSettings.dash
     readonly property var gps: dash ? dash.commonSettings.gpsAccelerationMeasureSettings : null
     readonly property real ps: AppStyle.pixelScale
     readonly property bool isConnected: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
-    readonly property string notConnectedText: "Нужно быть подключенным к Ardix"
+    readonly property string notConnectedText: qsTr("Нужно быть подключенным к Ardix")
     readonly property int maxSpeed: 500      // km/h
     readonly property int maxDistance: 10000 // m
     readonly property string refLapFileName: "refLap"
@@ -72,8 +72,8 @@ BasicDialog {
         }
         if (!window || typeof window.createDialog !== "function")
             return
-        window.createDialog({ dialogTitle: "Внимание", dialogText: "Удалить лучший круг из памяти Ardix?",
-                              acceptBtnText: "Удалить", acceptBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true },
+        window.createDialog({ dialogTitle: qsTr("Внимание"), dialogText: qsTr("Удалить лучший круг из памяти Ardix?"),
+                              acceptBtnText: qsTr("Удалить"), acceptBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true },
                             { accepted: function() {
                                 // Asking again right after shows what the dash keeps now.
                                 if (root.sendCommand(ArdixEnums.EraseRefLap))
@@ -162,42 +162,42 @@ BasicDialog {
 
                 GpsGroup {
                     width: parent.width
-                    title: "Модуль и акселерометр"
+                    title: qsTr("Модуль и акселерометр")
                     Bit {
                         objectName: "rollOutCheck"
-                        text: "Старт замера после отката 30 см (1 фут)"
+                        text: qsTr("Старт замера после отката 30 см (1 фут)")
                         bit: ArdixEnums.GpsModule_IsOneFootRollOut
                     }
                     Bit {
                         objectName: "accXInvertedCheck"
-                        text: "Ось X инвертирована"
+                        text: qsTr("Ось X инвертирована")
                         bit: ArdixEnums.GpsModule_IsAccXInverted
                     }
                     Bit {
                         objectName: "accYInvertedCheck"
-                        text: "Ось Y инвертирована"
+                        text: qsTr("Ось Y инвертирована")
                         bit: ArdixEnums.GpsModule_IsAccYInverted
                     }
                     Bit {
                         objectName: "accZInvertedCheck"
-                        text: "Ось Z инвертирована"
+                        text: qsTr("Ось Z инвертирована")
                         bit: ArdixEnums.GpsModule_IsAccZInverted
                     }
                     Bit {
                         objectName: "accXYSwapedCheck"
-                        text: "Поменять местами оси X и Y"
+                        text: qsTr("Поменять местами оси X и Y")
                         bit: ArdixEnums.GpsModule_IsAccXYSwaped
                     }
                 }
 
                 GpsGroup {
                     width: parent.width
-                    title: "Калибровка акселерометра"
+                    title: qsTr("Калибровка акселерометра")
                     Caption {
                         width: parent.width
                         wrapMode: Text.WordWrap
                         elide: Text.ElideNone
-                        text: "Автомобиль стоит на ровной площадке, двигатель можно не глушить"
+                        text: qsTr("Автомобиль стоит на ровной площадке, двигатель можно не глушить")
                     }
                     Row {
                         spacing: 16 * root.ps
@@ -214,7 +214,7 @@ BasicDialog {
                             id: calibrateAccButton
                             objectName: "calibrateAccButton"
                             width: 220 * root.ps
-                            text: "Калибровать"
+                            text: qsTr("Калибровать")
                             onClicked: root.calibrateAccelerometer()
                         }
                     }
@@ -222,7 +222,7 @@ BasicDialog {
 
                 GpsGroup {
                     width: parent.width
-                    title: "Замеры разгона и торможения"
+                    title: qsTr("Замеры разгона и торможения")
                     Repeater {
                         model: 4
                         RangeRow {
@@ -231,8 +231,8 @@ BasicDialog {
                             pairIndex: index
                             gps: root.gps; dash: root.dash
                             listName: "userSpeedRanges"
-                            label: "Разгон " + (index + 1)
-                            units: "км/ч"
+                            label: qsTr("Разгон %1").arg(index + 1)
+                            units: qsTr("км/ч")
                             maxValue: root.maxSpeed
                         }
                     }
@@ -244,26 +244,26 @@ BasicDialog {
                             pairIndex: index
                             gps: root.gps; dash: root.dash
                             listName: "userDistanceRanges"
-                            label: "Дистанция " + (index + 1)
-                            units: "м"
+                            label: qsTr("Дистанция %1").arg(index + 1)
+                            units: qsTr("м")
                             maxValue: root.maxDistance
                         }
                     }
                     Row {
                         spacing: 10 * root.ps
-                        Caption { width: 170 * root.ps; height: AppStyle.textInputHeight; text: "Торможение" }
-                        Caption { width: 28 * root.ps; height: AppStyle.textInputHeight; text: "с" }
+                        Caption { width: 170 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Торможение") }
+                        Caption { width: 28 * root.ps; height: AppStyle.textInputHeight; text: qsTr("с") }
                         IntTextField {
-                            label: "Торможение с"
-                            unit: "км/ч"
+                            label: qsTr("Торможение с")
+                            unit: qsTr("км/ч")
                             objectName: "brakingField"
                             width: 130 * root.ps
                             intTo: root.maxSpeed
-                            placeholderText: "Торможение с"
+                            placeholderText: qsTr("Торможение с")
                             target: root.gps; property: "userBreakingSpeed"
                             flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                         }
-                        Caption { height: AppStyle.textInputHeight; text: "до 0" }
+                        Caption { height: AppStyle.textInputHeight; text: qsTr("до 0") }
                     }
                 }
             }
@@ -274,16 +274,16 @@ BasicDialog {
 
                 GpsGroup {
                     width: parent.width
-                    title: "Стартовая линия"
+                    title: qsTr("Стартовая линия")
                     Row {
                         spacing: 10 * root.ps
-                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Название" }
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Название") }
                         TextSettingField {
                             objectName: "startNameField"
                             width: parent.parent.width - 160 * root.ps
                             maxBytes: 59
                             emptyAllowed: false
-                            label: "Название стартовой линии"
+                            label: qsTr("Название стартовой линии")
                             placeholderText: label
                             textValue: root.gps ? root.gps.startPointName : ""
                             onValueCommitted: (v) => root.setStartPointName(v)
@@ -291,12 +291,12 @@ BasicDialog {
                     }
                     Row {
                         spacing: 10 * root.ps
-                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Широта" }
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Широта") }
                         CoordinateField {
-                            label: "Широта"
+                            label: qsTr("Широта")
                             objectName: "latField"
                             width: 220 * root.ps
-                            placeholderText: "Широта"
+                            placeholderText: qsTr("Широта")
                             floatFrom: -90; floatTo: 90
                             gps: root.gps; dash: root.dash; name: "startPointLat"
                         }
@@ -304,24 +304,24 @@ BasicDialog {
                     }
                     Row {
                         spacing: 10 * root.ps
-                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Долгота" }
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Долгота") }
                         CoordinateField {
-                            label: "Долгота"
+                            label: qsTr("Долгота")
                             objectName: "lonField"
                             width: 220 * root.ps
-                            placeholderText: "Долгота"
+                            placeholderText: qsTr("Долгота")
                             gps: root.gps; dash: root.dash; name: "startPointLon"
                         }
                         Caption { height: AppStyle.textInputHeight; text: "°" }
                     }
                     Row {
                         spacing: 10 * root.ps
-                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: "Курс" }
+                        Caption { width: 150 * root.ps; height: AppStyle.textInputHeight; text: qsTr("Курс") }
                         CoordinateField {
-                            label: "Курс"
+                            label: qsTr("Курс")
                             objectName: "courseField"
                             width: 220 * root.ps
-                            placeholderText: "Курс"
+                            placeholderText: qsTr("Курс")
                             floatFrom: 0; floatTo: 360; floatDec: 2
                             gps: root.gps; dash: root.dash; name: "startPointCourse"
                         }
@@ -331,12 +331,12 @@ BasicDialog {
                         width: parent.width
                         wrapMode: Text.WordWrap
                         elide: Text.ElideNone
-                        text: "Проезжая стартовую линию по ходу движения, нажмите:"
+                        text: qsTr("Проезжая стартовую линию по ходу движения, нажмите:")
                     }
                     PageButton {
                         objectName: "calibrateStartButton"
                         width: parent.width
-                        text: "Взять положение автомобиля"
+                        text: qsTr("Взять положение автомобиля")
                         onClicked: root.calibrateStartLine()
                     }
                     Row {
@@ -344,13 +344,13 @@ BasicDialog {
                         PageButton {
                             objectName: "startImportButton"
                             width: (parent.parent.width - parent.spacing) / 2
-                            text: "Загрузить из файла"
+                            text: qsTr("Загрузить из файла")
                             onClicked: root.showFile(ArdixEnums.StartLine_FileType, true, "")
                         }
                         PageButton {
                             objectName: "startExportButton"
                             width: (parent.parent.width - parent.spacing) / 2
-                            text: "Сохранить в файл"
+                            text: qsTr("Сохранить в файл")
                             onClicked: root.showFile(ArdixEnums.StartLine_FileType, false, root.gps ? root.gps.startPointName : "")
                         }
                     }
@@ -358,18 +358,18 @@ BasicDialog {
 
                 GpsGroup {
                     width: parent.width
-                    title: "Лучший круг (эталон)"
+                    title: qsTr("Лучший круг (эталон)")
                     Caption {
                         objectName: "refLapTimeText"
                         width: parent.width
-                        text: root.hasRefLap ? "Время круга: " + root.refLap.lapTimeString : "Лучшего круга нет"
+                        text: root.hasRefLap ? qsTr("Время круга: %1").arg(root.refLap.lapTimeString) : qsTr("Лучшего круга нет")
                         font.pixelSize: AppStyle.basicTitleSize
                     }
                     Caption {
                         objectName: "refLapFinishText"
                         visible: root.hasRefLap
                         width: parent.width
-                        text: root.hasRefLap ? "Финиш: " + root.refLap.finishDate + " " + root.refLap.finishTime : ""
+                        text: root.hasRefLap ? qsTr("Финиш: %1").arg(root.refLap.finishDate) + " " + root.refLap.finishTime : ""
                     }
                     Caption {
                         objectName: "refLapStartText"
@@ -377,15 +377,15 @@ BasicDialog {
                         width: parent.width
                         wrapMode: Text.WordWrap
                         elide: Text.ElideNone
-                        text: root.refLap.isStartPointValid ? "Стартовая линия круга совпадает с текущей"
-                                                            : "Стартовая линия круга отличается от текущей"
+                        text: root.refLap.isStartPointValid ? qsTr("Стартовая линия круга совпадает с текущей")
+                                                            : qsTr("Стартовая линия круга отличается от текущей")
                         color: root.refLap.isStartPointValid ? AppStyle.confirmColor : AppStyle.errorColor
                     }
                     PageButton {
                         objectName: "refLapStartLineButton"
                         visible: root.hasRefLap && !root.refLap.isStartPointValid
                         width: parent.width
-                        text: "Взять стартовую линию из круга"
+                        text: qsTr("Взять стартовую линию из круга")
                         onClicked: root.startLineFromRefLap()
                     }
                     Row {
@@ -393,14 +393,14 @@ BasicDialog {
                         PageButton {
                             objectName: "refLapGetButton"
                             width: (parent.parent.width - parent.spacing) / 2
-                            text: "Загрузить с Ardix"
+                            text: qsTr("Загрузить с Ardix")
                             onClicked: root.loadRefLapFromDevice()
                         }
                         PageButton {
                             objectName: "refLapEraseButton"
                             width: (parent.parent.width - parent.spacing) / 2
                             color: AppStyle.destructiveColor
-                            text: "Удалить на Ardix"
+                            text: qsTr("Удалить на Ardix")
                             onClicked: root.eraseRefLap()
                         }
                     }
@@ -409,14 +409,14 @@ BasicDialog {
                         PageButton {
                             objectName: "refLapImportButton"
                             width: (parent.parent.width - parent.spacing) / 2
-                            text: "Загрузить из файла"
+                            text: qsTr("Загрузить из файла")
                             onClicked: root.showFile(ArdixEnums.RefLap_FileType, true, "")
                         }
                         PageButton {
                             objectName: "refLapExportButton"
                             width: (parent.parent.width - parent.spacing) / 2
                             enabled: root.hasRefLap
-                            text: "Сохранить в файл"
+                            text: qsTr("Сохранить в файл")
                             onClicked: root.showFile(ArdixEnums.RefLap_FileType, false, root.refLapFileName)
                         }
                     }

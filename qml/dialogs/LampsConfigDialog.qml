@@ -10,7 +10,7 @@ import "../utils/ModuleInputRules.js" as ModuleInputs
 BaseChannelConfigDialog {
     id: root
     objectName: "lampsConfigDialog"
-    title: "Настройка лампочек"
+    title: qsTr("Настройка лампочек")
 
     // Which entries of the lamp table this page lists: the gear page takes the gear positions.
     property bool gearLamps: false

@@ -25,7 +25,7 @@ BasicDialog {
     readonly property bool lapsAvailable: result.fileError === undefined && result.lapsError === undefined
     readonly property var formats: LapTexts.exportFormats(window ? !!window.isMobile : false)
 
-    readonly property string connectText: "Нужно быть подключенным к Ardix"
+    readonly property string connectText: qsTr("Нужно быть подключенным к Ardix")
 
     title: result.fileName !== undefined ? result.fileName : ""
 
@@ -40,7 +40,7 @@ BasicDialog {
             return
         result = kernel.findLapsInLog(logPath)
         if (result.fileError !== undefined) {
-            ask({ dialogTitle: "Ошибка", dialogText: result.fileError })
+            ask({ dialogTitle: qsTr("Ошибка"), dialogText: result.fileError })
             return
         }
         const best = LapTexts.bestLapIndex(result)
@@ -75,7 +75,7 @@ BasicDialog {
     }
 
     function exportStartLine() {
-        ask({ dialogTitle: "Введите название точки старта", dialogText: "", isTextInput: true, isCancelBtnVisible: true },
+        ask({ dialogTitle: qsTr("Введите название точки старта"), dialogText: "", isTextInput: true, isCancelBtnVisible: true },
             function(dialog) {
                 root.kernel.setStartLineLogFileData(dialog.dialogText, root.result.startPointLat, root.result.startPointLon,
                                                     root.result.startPointCourse, false)
@@ -85,10 +85,10 @@ BasicDialog {
     }
 
     function applyStartLine() {
-        ask({ dialogTitle: "Внимание", dialogText: "Перезаписать линию старта в настройках на взятую из лога?",
+        ask({ dialogTitle: qsTr("Внимание"), dialogText: qsTr("Перезаписать линию старта в настройках на взятую из лога?"),
               isCancelBtnVisible: true },
             function() {
-                root.ask({ dialogTitle: "Введите название точки старта", dialogText: "", isTextInput: true,
+                root.ask({ dialogTitle: qsTr("Введите название точки старта"), dialogText: "", isTextInput: true,
                            isCancelBtnVisible: true },
                          function(dialog) {
                              root.kernel.setStartLineLogFileData(dialog.dialogText, root.result.startPointLat,
@@ -110,7 +110,7 @@ BasicDialog {
                 window.infoDialog(connectText)
             return
         }
-        ask({ dialogTitle: "Внимание", dialogText: "Перезаписать лучший круг в Ardix на взятый из лога?", isCancelBtnVisible: true },
+        ask({ dialogTitle: qsTr("Внимание"), dialogText: qsTr("Перезаписать лучший круг в Ardix на взятый из лога?"), isCancelBtnVisible: true },
             function() { root.kernel.setRefLapLogFileData() })
     }
 
@@ -125,7 +125,7 @@ BasicDialog {
     }
 
     function askDelete() {
-        ask({ dialogTitle: "Внимание", dialogText: "Вы действительно хотите удалить файл лога?", acceptBtnText: "Удалить",
+        ask({ dialogTitle: qsTr("Внимание"), dialogText: qsTr("Вы действительно хотите удалить файл лога?"), acceptBtnText: qsTr("Удалить"),
               acceptBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true },
             function() {
                 root.kernel.deleteFileWithAbsolutePath(root.logPath)
@@ -136,7 +136,7 @@ BasicDialog {
     FileDialog {
         id: saveDialog
         property int format: 0
-        title: "Укажите куда сохранить файл"
+        title: qsTr("Укажите куда сохранить файл")
         fileMode: FileDialog.SaveFile
         onAccepted: {
             AppSettings.lastLogExportFolder = currentFolder.toString()
@@ -185,7 +185,7 @@ BasicDialog {
                     anchors.right: parent.right
                     width: 130 * root.ps
                     height: 40 * root.ps
-                    text: "Графики"
+                    text: qsTr("Графики")
                     enabled: root.result.fileError === undefined && root.logPath !== ""
                     onClicked: if (root.window) root.window.showLogViewDialog(root.logPath)
                 }
@@ -215,7 +215,7 @@ BasicDialog {
                     anchors.centerIn: parent
                     width: parent.width
                     visible: !root.lapsAvailable
-                    text: root.result.lapsError !== undefined ? root.result.lapsError + "\n\nСписок кругов не доступен" : ""
+                    text: root.result.lapsError !== undefined ? root.result.lapsError + qsTr("\n\nСписок кругов не доступен") : ""
                     color: AppStyle.destructiveColor
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.WordWrap
@@ -269,7 +269,7 @@ BasicDialog {
                 GroupPanel {
                     width: groups.groupWidth
                     height: parent.height
-                    title: "Линия старта(в логе)"
+                    title: qsTr("Линия старта(в логе)")
                     Text {
                         width: parent.width
                         text: root.hasLaps || root.result.startPointLat !== undefined
@@ -284,13 +284,13 @@ BasicDialog {
                         spacing: 6 * root.ps
                         FlatButton {
                             width: parent.width; height: groups.buttonHeight
-                            text: "Экспорт в файл"
+                            text: qsTr("Экспорт в файл")
                             enabled: root.lapsAvailable
                             onClicked: root.exportStartLine()
                         }
                         FlatButton {
                             width: parent.width; height: groups.buttonHeight
-                            text: "Применить"
+                            text: qsTr("Применить")
                             color: AppStyle.confirmColor
                             enabled: root.lapsAvailable
                             onClicked: root.applyStartLine()
@@ -300,7 +300,7 @@ BasicDialog {
                 GroupPanel {
                     width: groups.groupWidth
                     height: parent.height
-                    title: "Лучший круг(в логе)"
+                    title: qsTr("Лучший круг(в логе)")
                     Text {
                         objectName: "bestLapText"
                         width: parent.width
@@ -317,13 +317,13 @@ BasicDialog {
                         spacing: 6 * root.ps
                         FlatButton {
                             width: parent.width; height: groups.buttonHeight
-                            text: "Экспорт в файл"
+                            text: qsTr("Экспорт в файл")
                             enabled: root.lapsAvailable
                             onClicked: root.exportBestLap()
                         }
                         FlatButton {
                             width: parent.width; height: groups.buttonHeight
-                            text: "Применить"
+                            text: qsTr("Применить")
                             color: AppStyle.confirmColor
                             enabled: root.lapsAvailable
                             onClicked: root.applyBestLap()
@@ -333,7 +333,7 @@ BasicDialog {
                 GroupPanel {
                     width: groups.exportWidth
                     height: parent.height
-                    title: "Конвертация, экспорт, удаление файла elog"
+                    title: qsTr("Конвертация, экспорт, удаление файла elog")
                     MyComboBox {
                         id: formatCombo
                         objectName: "exportFormat"
@@ -351,14 +351,14 @@ BasicDialog {
                         FlatButton {
                             objectName: "exportLog"
                             width: parent.width; height: groups.buttonHeight
-                            text: "Экспорт в файл"
+                            text: qsTr("Экспорт в файл")
                             enabled: formatCombo.enabled && !root.exporting
                             onClicked: saveDialog.openFor(formatCombo.currentIndex)
                         }
                         FlatButton {
                             objectName: "deleteLog"
                             width: parent.width; height: groups.buttonHeight
-                            text: "Удалить"
+                            text: qsTr("Удалить")
                             color: AppStyle.destructiveColor
                             enabled: !root.isExternalFile && root.logPath !== ""
                             onClicked: root.askDelete()

@@ -13,7 +13,7 @@ BasicDialog {
     id: root
     objectName: "logsDialog"
     fullScreen: true
-    title: "Логи"
+    title: qsTr("Логи")
 
     readonly property real ps: AppStyle.pixelScale
     readonly property bool isOnline: kernel !== null && kernel.ardixStatus === MyDefines.ardixOnline
@@ -30,11 +30,11 @@ BasicDialog {
     // dash is back, so the window stays open to show it.
     property bool resumePending: false
 
-    readonly property string loadingText: "Загрузка списка логов…"
-    readonly property string resumeText: "нет связи с Ardix\nзагрузка лога продолжится,\nкогда Ardix снова будет на связи"
+    readonly property string loadingText: qsTr("Загрузка списка логов…")
+    readonly property string resumeText: qsTr("нет связи с Ardix\nзагрузка лога продолжится,\nкогда Ardix снова будет на связи")
 
-    readonly property string clearQuestion: "Удалить все файлы логов на Ardix?"
-    readonly property string deleteQuestion: "Вы действительно хотите удалить файл лога?"
+    readonly property string clearQuestion: qsTr("Удалить все файлы логов на Ardix?")
+    readonly property string deleteQuestion: qsTr("Вы действительно хотите удалить файл лога?")
 
     function send(command, parameter) {
         if (!kernel)
@@ -123,7 +123,7 @@ BasicDialog {
     function askDownload(index) {
         if (isDownloading)
             return
-        ask({ dialogTitle: "Введите имя файла", dialogText: proposedName(index), isTextInput: true, isCancelBtnVisible: true },
+        ask({ dialogTitle: qsTr("Введите имя файла"), dialogText: proposedName(index), isTextInput: true, isCancelBtnVisible: true },
             function(dialog) { root.download(index, dialog.dialogText) })
     }
 
@@ -137,7 +137,7 @@ BasicDialog {
     }
 
     function askClear() {
-        ask({ dialogTitle: "Внимание", dialogText: clearQuestion, acceptBtnText: "Удалить", acceptBtnColor: AppStyle.destructiveColor,
+        ask({ dialogTitle: qsTr("Внимание"), dialogText: clearQuestion, acceptBtnText: qsTr("Удалить"), acceptBtnColor: AppStyle.destructiveColor,
               isCancelBtnVisible: true },
             function() {
                 root.send(ArdixEnums.ClearLogs, 0)
@@ -156,7 +156,7 @@ BasicDialog {
     }
 
     function askDelete(path) {
-        ask({ dialogTitle: "Внимание", dialogText: deleteQuestion, acceptBtnText: "Удалить", acceptBtnColor: AppStyle.destructiveColor,
+        ask({ dialogTitle: qsTr("Внимание"), dialogText: deleteQuestion, acceptBtnText: qsTr("Удалить"), acceptBtnColor: AppStyle.destructiveColor,
               isCancelBtnVisible: true },
             function() { if (root.kernel) root.kernel.deleteFileWithAbsolutePath(path) })
     }
@@ -169,7 +169,7 @@ BasicDialog {
         for (const url of urls)
             refused += kernel.importElog(url.toString())
         if (refused !== "" && window)
-            window.infoDialog("Файлы\n" + refused + "уже присутсвуют, их импорт отменен")
+            window.infoDialog(qsTr("Файлы\n%1").arg(refused) + qsTr("уже присутсвуют, их импорт отменен"))
         return refused
     }
 
@@ -188,9 +188,9 @@ BasicDialog {
 
     FileDialog {
         id: importDialog
-        title: "Выберите файлы логов"
+        title: qsTr("Выберите файлы логов")
         fileMode: FileDialog.OpenFiles
-        nameFilters: ["Ardix log file (*.elog)"]
+        nameFilters: [qsTr("файлы логов Ardix (*.elog)")]
         currentFolder: StandardPaths.writableLocation(StandardPaths.DocumentsLocation)
         onAccepted: root.importFiles(selectedFiles)
     }
@@ -209,8 +209,8 @@ BasicDialog {
             height: parent.height
             title: "Ardix"
             iconSource: "qrc:/ARDIX/images/icons/dash_device.svg"
-            emptyText: root.isOnline ? (root.listLoading ? root.loadingText : "Файлов логов нет")
-                                     : root.resumePending ? root.resumeText : "нет связи с Ardix"
+            emptyText: root.isOnline ? (root.listLoading ? root.loadingText : qsTr("Файлов логов нет"))
+                                     : root.resumePending ? root.resumeText : qsTr("нет связи с Ardix")
             loading: root.isOnline && root.listLoading && root.deviceFiles.length === 0
             model: root.isOnline ? root.deviceFiles : []
             delegate: DeviceLogRow {
@@ -227,14 +227,14 @@ BasicDialog {
                     width: devicePanel.width * 0.62
                     enabled: root.isOnline && !root.isDownloading && root.deviceFiles.length > 0
                     color: AppStyle.destructiveColor
-                    text: "удалить все файлы на Ardix"
+                    text: qsTr("удалить все файлы на Ardix")
                     onClicked: root.askClear()
                 }
                 FlatButton {
                     objectName: "logsSettingsButton"
                     height: 50 * root.ps
                     width: devicePanel.width * 0.38 - 10 * root.ps
-                    text: "Настройки"
+                    text: qsTr("Настройки")
                     onClicked: if (root.window) root.window.showLogsSettingsDialog()
                 }
             } }
@@ -245,9 +245,9 @@ BasicDialog {
             objectName: "localLogs"
             width: columns.columnWidth
             height: parent.height
-            title: "На компьютере"
+            title: qsTr("На компьютере")
             iconSource: "qrc:/ARDIX/images/icons/computer.svg"
-            emptyText: "Скачайте лог с Ardix\nили импортируйте файл"
+            emptyText: qsTr("Скачайте лог с Ardix\nили импортируйте файл")
             model: root.localFiles
             delegate: LocalLogRow {
                 width: localPanel.listWidth
@@ -259,7 +259,7 @@ BasicDialog {
                 objectName: "importLogs"
                 height: 50 * root.ps
                 width: localPanel.width
-                text: "Импорт"
+                text: qsTr("Импорт")
                 onClicked: importDialog.open()
             } }
         }

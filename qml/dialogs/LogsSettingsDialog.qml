@@ -9,14 +9,14 @@ import "logs/LogTimeEstimate.js" as Estimate
 BasicDialog {
     id: root
     objectName: "logsSettingsDialog"
-    title: "Настройки логирования"
+    title: qsTr("Настройки логирования")
     showDialogButtons: true
     destroyOnOverlayClick: false
 
     readonly property var dash: DevSettings.dash
     readonly property var logs: dash ? dash.commonSettings.logsSettings : null
     readonly property real ps: AppStyle.pixelScale
-    readonly property var rates: [{ text: "10 Гц", value: 10 }, { text: "25 Гц", value: 25 }, { text: "50 Гц", value: 50 }]
+    readonly property var rates: [{ text: qsTr("10 Гц"), value: 10 }, { text: qsTr("25 Гц"), value: 25 }, { text: qsTr("50 Гц"), value: 50 }]
     readonly property int maxPauseDelay: 60
     snapshotTargets: [dash, logs]
 
@@ -67,7 +67,7 @@ BasicDialog {
     }
     // A trigger may also watch the lap gain or loss against the reference lap.
     function triggerEntries(includeId) {
-        return sensorEntries(includeId).concat([{ text: "GPS: отставание/опережение круга", value: ArdixEnums.Module_GPS_GainLoss }])
+        return sensorEntries(includeId).concat([{ text: qsTr("GPS: отставание/опережение круга"), value: ArdixEnums.Module_GPS_GainLoss }])
     }
     function sensorById(id) {
         if (!dash)
@@ -152,12 +152,12 @@ BasicDialog {
                 spacing: 30 * root.ps
                 CheckBoxNuvo {
                     objectName: "logOnOff"
-                    text: "Логировать данные"
+                    text: qsTr("Логировать данные")
                     target: root.logs; property: "config"; bit: ArdixEnums.Log_OnOff
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }
                 CheckBoxNuvo {
-                    text: "Перезаписывать файлы по кругу"
+                    text: qsTr("Перезаписывать файлы по кругу")
                     target: root.logs; property: "config"; bit: ArdixEnums.Log_Closeloop
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }
@@ -167,15 +167,15 @@ BasicDialog {
                 columns: 4
                 columnSpacing: 20 * root.ps
                 rowSpacing: 8 * root.ps
-                FieldLabel { text: "макс. кол-во файлов" }
+                FieldLabel { text: qsTr("макс. кол-во файлов") }
                 MySpinBox {
                     objectName: "maxFilesSpin"
-                    label: "макс. кол-во файлов"
+                    label: qsTr("макс. кол-во файлов")
                     minimumValue: 2; maximumValue: 20
                     target: root.logs; property: "maxFilesCount"
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }
-                FieldLabel { text: "частота" }
+                FieldLabel { text: qsTr("частота") }
                 MyComboBox {
                     objectName: "rateCombo"
                     width: 180 * root.ps
@@ -187,24 +187,24 @@ BasicDialog {
                     onBoundValueChanged: if (currentIndex < 0) currentIndex = 0
                     Component.onCompleted: if (currentIndex < 0) currentIndex = 0
                 }
-                FieldLabel { text: "макс. размер файла" }
+                FieldLabel { text: qsTr("макс. размер файла") }
                 MySpinBox {
                     objectName: "fileSizeSpin"
-                    label: "макс. размер файла"
-                    minimumValue: 1; maximumValue: 24; units: " Мб"
+                    label: qsTr("макс. размер файла")
+                    minimumValue: 1; maximumValue: 24; units: qsTr(" Мб")
                     target: root.logs; property: "logFileSizeMB"
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }
-                FieldLabel { text: "пауза выкл." }
+                FieldLabel { text: qsTr("пауза выкл.") }
                 MySpinBox {
-                    label: "пауза выкл."
-                    minimumValue: 1; maximumValue: root.maxPauseDelay; units: " сек"
+                    label: qsTr("пауза выкл.")
+                    minimumValue: 1; maximumValue: root.maxPauseDelay; units: qsTr(" сек")
                     target: root.logs; property: "logPauseDelay"
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }
             }
 
-            SectionTitle { text: "Условия начала записи" }
+            SectionTitle { text: qsTr("Условия начала записи") }
             Repeater {
                 model: 2
                 delegate: Row {
@@ -216,7 +216,7 @@ BasicDialog {
                     readonly property var sensor: root.logs ? root.sensorById(root.logs[sourceField]) : null
                     readonly property bool isFloat: sensor !== null && sensor.isFloat
                     spacing: 15 * root.ps
-                    FieldLabel { text: "Триггер " + (triggerRow.index + 1); width: 120 * root.ps }
+                    FieldLabel { text: qsTr("Триггер %1").arg(triggerRow.index + 1); width: 120 * root.ps }
                     MyComboBox {
                         width: 330 * root.ps
                         height: AppStyle.spinboxHeight
@@ -240,7 +240,7 @@ BasicDialog {
                         visible: !triggerRow.isFloat
                         width: 160 * root.ps
                         intFrom: 0; intTo: 65535
-                        label: "Триггер " + (triggerRow.index + 1)
+                        label: qsTr("Триггер %1").arg(triggerRow.index + 1)
                         unit: triggerRow.sensor ? triggerRow.sensor.units : ""
                         target: root.logs; property: triggerRow.valueField
                         flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
@@ -249,7 +249,7 @@ BasicDialog {
                         visible: triggerRow.isFloat
                         width: 160 * root.ps
                         floatFrom: 0; floatTo: 655.35; floatDec: 2; scale: 100
-                        label: "Триггер " + (triggerRow.index + 1)
+                        label: qsTr("Триггер %1").arg(triggerRow.index + 1)
                         unit: triggerRow.sensor ? triggerRow.sensor.units : ""
                         target: root.logs; property: triggerRow.valueField
                         flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
@@ -258,11 +258,11 @@ BasicDialog {
             }
             Row {
                 spacing: 15 * root.ps
-                FieldLabel { text: "Триггеры 1 и 2"; width: 120 * root.ps + 330 * root.ps + 15 * root.ps }
+                FieldLabel { text: qsTr("Триггеры 1 и 2"); width: 120 * root.ps + 330 * root.ps + 15 * root.ps }
                 MyComboBox {
                     width: 90 * root.ps
                     height: AppStyle.spinboxHeight
-                    model: [{ text: "или" }, { text: "и" }]
+                    model: [{ text: qsTr("или") }, { text: qsTr("и") }]
                     currentIndex: root.logs && ((root.logs.config >> ArdixEnums.Log_TriggerIfBoth) & 1) ? 1 : 0
                     onActivated: (i) => {
                         const c = root.logs.config
@@ -273,20 +273,20 @@ BasicDialog {
                 }
             }
 
-            SectionTitle { text: "Что записывать" }
+            SectionTitle { text: qsTr("Что записывать") }
             Flow {
                 width: parent.width
                 spacing: 6 * root.ps
                 CheckBoxNuvo {
                     objectName: "logGps"
                     width: 260 * root.ps
-                    text: "GPS модуль"
+                    text: qsTr("GPS модуль")
                     target: root.logs; property: "modules"; bit: ArdixEnums.Module_GPS - 200
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }
                 CheckBoxNuvo {
                     width: 260 * root.ps
-                    text: "Данные PDM"
+                    text: qsTr("Данные PDM")
                     target: root.logs; property: "modules"; bit: ArdixEnums.Module_PMX - 200
                     flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
                 }

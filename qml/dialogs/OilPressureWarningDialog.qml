@@ -8,7 +8,7 @@ import "../myComponents"
 BasicDialog {
     id: dialog
     objectName: "oilPressureWarningDialog"
-    title: "Настройка предупреждения по давлению масла\n с привязкой к оборотам двигателя"
+    title: qsTr("Настройка предупреждения по давлению масла\n с привязкой к оборотам двигателя")
     fullScreen: true
     showDialogButtons: true
     destroyOnOverlayClick: false
@@ -65,8 +65,8 @@ BasicDialog {
             spacing: 20 * AppStyle.pixelScale
             WarningChecks {
                 id: checks
-                lampsText: "Предупреждать\nсветодиодными лампами"
-                delayUnits: "сек"
+                lampsText: qsTr("Предупреждать\nсветодиодными лампами")
+                delayUnits: qsTr("сек")
             }
             Flow {
                 width: parent.width
@@ -77,7 +77,7 @@ BasicDialog {
                         spacing: 4 * AppStyle.pixelScale
                         Text {
                             id: bandTitle
-                            text: (index === 0 ? "до 1000" : (index + 1) * 1000) + " об/мин"
+                            text: (index === 0 ? qsTr("до 1000") : (index + 1) * 1000) + qsTr(" об/мин")
                             color: AppStyle.textColor
                             font.pixelSize: AppStyle.basicFontSize * 0.9
                         }
@@ -85,7 +85,7 @@ BasicDialog {
                             objectName: "oilLevel" + index
                             width: 150 * AppStyle.pixelScale
                             font.pixelSize: AppStyle.basicFontSize
-                            label: "Давление масла " + bandTitle.text
+                            label: qsTr("Давление масла %1").arg(bandTitle.text)
                             unit: dialog.sensor ? dialog.sensor.units : ""
                             floatFrom: 0; floatTo: 655.35; floatDec: 2
                             floatValue: dialog.levels[index] / 100

@@ -9,14 +9,14 @@ BasicDialog {
     id: root
     objectName: "outputPortConfigDialog"
     fullScreen: true
-    title: "Здесь можно управлять настройками выходов"
+    title: qsTr("Здесь можно управлять настройками выходов")
 
     readonly property var dash: DevSettings.dash
     readonly property var common: dash ? dash.commonSettings : null
     readonly property var ports: common ? common.fansSettings : []
     readonly property real ps: AppStyle.pixelScale
-    readonly property var modes: [{ text: "Нет", value: ArdixEnums.Output_No },
-                                  { text: "Вентилятор(Гистерезис)", value: ArdixEnums.Output_Fan }]
+    readonly property var modes: [{ text: qsTr("Нет"), value: ArdixEnums.Output_No },
+                                  { text: qsTr("Вентилятор(Гистерезис)"), value: ArdixEnums.Output_Fan }]
     // Standard sensors with a name, as the source choices.
     readonly property var sensorChoices: {
         const out = []
@@ -64,7 +64,7 @@ BasicDialog {
                     id: portTitle
                     x: 14 * root.ps
                     y: 8 * root.ps
-                    text: "Выход #" + (portRow.index + 1)
+                    text: qsTr("Выход #%1").arg(portRow.index + 1)
                     color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicTitleSize
                 }
@@ -78,7 +78,7 @@ BasicDialog {
                     MyComboBox {
                         objectName: "modeCombo"
                         width: 280 * root.ps
-                        accessibleName: portTitle.text + ": режим"
+                        accessibleName: portTitle.text + qsTr(": режим")
                         model: root.modes
                         currentIndex: portRow.isFan ? 1 : 0
                         onActivated: (i) => root.setPortValue(portRow.index, ArdixEnums.Output_Config, root.modes[i].value)
@@ -87,28 +87,28 @@ BasicDialog {
                         objectName: "sourceCombo"
                         width: 320 * root.ps
                         enabled: portRow.isFan
-                        accessibleName: portTitle.text + ": показатель"
+                        accessibleName: portTitle.text + qsTr(": показатель")
                         model: root.sensorChoices
                         currentIndex: root.sensorChoices.findIndex(c => c.value === portRow.values[ArdixEnums.Output_SourceIndex])
                         onActivated: (i) => root.setPortValue(portRow.index, ArdixEnums.Output_SourceIndex, root.sensorChoices[i].value)
                     }
-                    Text { anchors.verticalCenter: parent.verticalCenter; text: "вкл."; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
+                    Text { anchors.verticalCenter: parent.verticalCenter; text: qsTr("вкл."); color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                     IntTextField {
                         objectName: "onField"
                         width: 150 * root.ps
                         enabled: portRow.isFan
-                        label: portTitle.text + ": вкл."
+                        label: portTitle.text + qsTr(": вкл.")
                         unit: portRow.unit
                         intTo: 250
                         intValue: portRow.values[ArdixEnums.Output_OnValue]
                         onValueCommitted: (v) => root.setPortValue(portRow.index, ArdixEnums.Output_OnValue, v)
                     }
-                    Text { anchors.verticalCenter: parent.verticalCenter; text: "выкл."; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
+                    Text { anchors.verticalCenter: parent.verticalCenter; text: qsTr("выкл."); color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                     IntTextField {
                         objectName: "offField"
                         width: 150 * root.ps
                         enabled: portRow.isFan
-                        label: portTitle.text + ": выкл."
+                        label: portTitle.text + qsTr(": выкл.")
                         unit: portRow.unit
                         intTo: 250
                         intValue: portRow.values[ArdixEnums.Output_OffValue_Interval]

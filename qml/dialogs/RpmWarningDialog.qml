@@ -8,7 +8,7 @@ import "../myComponents"
 BasicDialog {
     id: dialog
     objectName: "rpmWarningDialog"
-    title: "Лампы индикации оборотов"
+    title: qsTr("Лампы индикации оборотов")
     fullScreen: true
     showDialogButtons: true
     destroyOnOverlayClick: false
@@ -90,7 +90,7 @@ BasicDialog {
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
-        ThresholdBox { id: box; labelWidth: 0; step: 50; label: "Лампы " + lamp.name; unit: "об/мин" }
+        ThresholdBox { id: box; labelWidth: 0; step: 50; label: qsTr("Лампы %1").arg(lamp.name); unit: qsTr("об/мин") }
     }
 
     Flickable {
@@ -104,14 +104,14 @@ BasicDialog {
             spacing: 18 * AppStyle.pixelScale
             MenuCheckBox {
                 objectName: "useLampsCheck"
-                text: "Использовать лампы"
+                text: qsTr("Использовать лампы")
                 checked: dialog.useLamps
                 onToggled: dialog.useLamps = checked
             }
             ThresholdBox {
                 objectName: "maximumBox"
-                label: "Максимальные обороты "
-                unit: "об/мин"
+                label: qsTr("Максимальные обороты ")
+                unit: qsTr("об/мин")
                 from: 3000; to: 15000; step: 1000
                 value: dialog.maximum
                 onValueModified: (v) => dialog.maximum = v
@@ -121,12 +121,13 @@ BasicDialog {
                 Text {
                     width: 380 * AppStyle.pixelScale
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "Яркость " + (dialog.common ? dialog.common.shiftLightPwmDuty : 0) + "%"
+                    text: qsTr("Яркость %1").arg(dialog.common ? dialog.common.shiftLightPwmDuty : 0) + "%"
                     color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 Slider {
                     objectName: "brightnessSlider"
+                    Accessible.name: qsTr("Яркость")
                     width: 420 * AppStyle.pixelScale
                     from: 0; to: 100; stepSize: 1
                     value: dialog.common ? dialog.common.shiftLightPwmDuty : 0
@@ -135,7 +136,7 @@ BasicDialog {
             }
             Lamp {
                 objectName: "greenLamp"
-                name: "зеленые"; tint: AppStyle.acceptColor
+                name: qsTr("зеленые"); tint: AppStyle.acceptColor
                 checked: dialog.greenOn
                 onToggled: (on) => dialog.greenOn = on
                 box.objectName: "greenBox"
@@ -146,7 +147,7 @@ BasicDialog {
             }
             Lamp {
                 objectName: "yellowLamp"
-                name: "желтые"; tint: AppStyle.amberColor
+                name: qsTr("желтые"); tint: AppStyle.amberColor
                 checked: dialog.yellowOn
                 onToggled: (on) => dialog.yellowOn = on
                 box.objectName: "yellowBox"
@@ -157,7 +158,7 @@ BasicDialog {
             }
             Lamp {
                 objectName: "redLamp"
-                name: "красные"; tint: AppStyle.errorColor
+                name: qsTr("красные"); tint: AppStyle.errorColor
                 hasCheck: false
                 box.objectName: "redBox"
                 box.value: dialog.red

@@ -8,7 +8,7 @@ import "../myComponents"
 BasicDialog {
     id: menu
     objectName: "sensorMenu"
-    title: "Выбор показателя"
+    title: qsTr("Выбор показателя")
     backgroundItemWidth: 1100 * AppStyle.pixelScale
     backgroundItemHeight: 560 * AppStyle.pixelScale
 
@@ -169,7 +169,7 @@ BasicDialog {
             visible: menu.currentSensor !== 0
             width: 260 * AppStyle.pixelScale; height: 60 * AppStyle.pixelScale
             color: AppStyle.errorColor
-            text: "удалить".toUpperCase()
+            text: qsTr("удалить").toUpperCase()
             onClicked: menu.choose(0)
         }
         FlatButton {
@@ -177,14 +177,14 @@ BasicDialog {
             visible: menu.currentSensor !== 0
             enabled: menu.currentSensor < 164 && menu.current !== null && menu.current.isWarningPermit
             width: 300 * AppStyle.pixelScale; height: 60 * AppStyle.pixelScale
-            text: "предупреждения".toUpperCase()
+            text: qsTr("предупреждения").toUpperCase()
             onClicked: menu.openWarnings()
         }
         FlatButton {
             objectName: "gearSettingsButton"
             visible: menu.currentSensor === ArdixEnums.Gear_index
             width: 300 * AppStyle.pixelScale; height: 60 * AppStyle.pixelScale
-            text: "Настройка передач".toUpperCase()
+            text: qsTr("Настройка передач").toUpperCase()
             onClicked: { menu.window.gearSettingsDialogShow(); menu.destroyBasicDialog() }
         }
     }

@@ -21,8 +21,8 @@ BasicDialog {
     // Re-read when new settings arrive.
     property int revision: 0
 
-    title: setWarnings ? "Активируйте и настройте предупреждения по желаемым показателям"
-                       : "Показатели от ECU: " + ecuName
+    title: setWarnings ? qsTr("Активируйте и настройте предупреждения по желаемым показателям")
+                       : qsTr("Показатели от ECU: %1").arg(ecuName)
 
     applyButtonRight.visible: dash !== null && dash.hasChanges
     onAccepted: if (kernel) kernel.applyNewArdixSettings()
@@ -73,8 +73,7 @@ BasicDialog {
             moveToEcu(s)
             return
         }
-        window.createDialog({ dialogText: "Показатель \"" + s.sensorName + "\" сейчас получает данные: "
-                                          + s.dataSourceName + "\n\nБрать его от ECU?",
+        window.createDialog({ dialogText: qsTr("Показатель \"%1").arg(s.sensorName) + qsTr("\" сейчас получает данные: %1").arg(s.dataSourceName) + qsTr("\n\nБрать его от ECU?"),
                               isCancelBtnVisible: true },
                             { accepted: function() { root.moveToEcu(s) } })
     }
@@ -91,8 +90,8 @@ BasicDialog {
         width: parent.width * 0.8
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        text: root.setWarnings ? "Нет активных показателей с предупреждениями"
-                               : "Выбранный протокол ECU не передает ни одного показателя"
+        text: root.setWarnings ? qsTr("Нет активных показателей с предупреждениями")
+                               : qsTr("Выбранный протокол ECU не передает ни одного показателя")
         color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
@@ -150,7 +149,7 @@ BasicDialog {
                 anchors.rightMargin: 20 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
                 width: 260 * root.ps
-                text: root.setWarnings ? "предупреждение" : "от ECU"
+                text: root.setWarnings ? qsTr("предупреждение") : qsTr("от ECU")
                 Accessible.name: sensorRow.modelData.sensorName + ": " + text
                 // Warnings bind to their bit; the ECU choice may ask first, so it is written by hand.
                 target: root.setWarnings ? sensorRow.modelData : null

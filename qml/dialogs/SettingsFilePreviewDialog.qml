@@ -10,7 +10,7 @@ BasicDialog {
     id: root
     objectName: "settingsFilePreview"
     fullScreen: true
-    title: "Загрузка настроек из файла"
+    title: qsTr("Загрузка настроек из файла")
 
     property string fileUrl: ""
     property int deviceId: ArdixEnums.Device_Ardix7
@@ -70,10 +70,10 @@ BasicDialog {
             wrapMode: Text.WordWrap
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
-            text: (root.count === 0 ? "Файл не меняет ни одного параметра текущих настроек "
-                                     : "Файл меняет " + DiffTexts.parameters(root.count) + " настроек ")
+            text: (root.count === 0 ? qsTr("Файл не меняет ни одного параметра текущих настроек ")
+                                     : qsTr("Файл меняет %1").arg(DiffTexts.parameters(root.count)) + qsTr(" настроек "))
                   + (root.preview.pdm ? "PDM" : "Ardix") + "."
-                  + (root.isConnected && root.count > 0 ? " После загрузки они будут записаны в устройство." : "")
+                  + (root.isConnected && root.count > 0 ? qsTr(" После загрузки они будут записаны в устройство.") : "")
         }
 
         SettingsDiffList {
@@ -81,8 +81,8 @@ BasicDialog {
             anchors { left: parent.left; right: parent.right; top: summary.bottom; topMargin: 15 * root.ps
                       bottom: buttons.top; bottomMargin: 15 * root.ps }
             rows: root.preview.rows || []
-            beforeTitle: "сейчас"
-            afterTitle: "в файле"
+            beforeTitle: qsTr("сейчас")
+            afterTitle: qsTr("в файле")
         }
 
         Row {
@@ -94,7 +94,7 @@ BasicDialog {
                 width: 260 * root.ps
                 height: AppStyle.basicRowHeight * 0.8
                 color: AppStyle.subtleTextColor
-                text: "Отмена"
+                text: qsTr("Отмена")
                 onClicked: root.cancel()
             }
             FlatButton {
@@ -102,7 +102,7 @@ BasicDialog {
                 width: 260 * root.ps
                 height: AppStyle.basicRowHeight * 0.8
                 color: AppStyle.confirmColor
-                text: "Загрузить"
+                text: qsTr("Загрузить")
                 onClicked: root.load()
             }
         }

@@ -11,7 +11,7 @@ BasicDialog {
     id: root
     objectName: "settingsHistoryDialog"
     fullScreen: true
-    title: "История настроек"
+    title: qsTr("История настроек")
 
     property bool pdm: false
     // The version being compared, -1 while the list shows.
@@ -47,10 +47,10 @@ BasicDialog {
             return
         const index = selected
         window.createDialog({
-            dialogTitle: "Восстановить настройки?",
-            dialogText: "Текущие настройки будут заменены версией от " + s.time + " (" + s.sourceText + ")"
-                        + (isConnected ? " и записаны в устройство." : "."),
-            acceptBtnText: "Восстановить",
+            dialogTitle: qsTr("Восстановить настройки?"),
+            dialogText: qsTr("Текущие настройки будут заменены версией от %1").arg(s.time) + " (" + s.sourceText + ")"
+                        + (isConnected ? qsTr(" и записаны в устройство.") : "."),
+            acceptBtnText: qsTr("Восстановить"),
             acceptBtnColor: AppStyle.destructiveColor,
             isCancelBtnVisible: true
         }, function() {
@@ -68,7 +68,7 @@ BasicDialog {
         wrapMode: Text.WordWrap
         color: "white"
         font.pixelSize: AppStyle.basicFontSize
-        text: "Сохранённых версий настроек этого устройства пока нет.\nОни появляются, когда настройки читаются с устройства, записываются в него или загружаются из файла."
+        text: qsTr("Сохранённых версий настроек этого устройства пока нет.\nОни появляются, когда настройки читаются с устройства, записываются в него или загружаются из файла.")
     }
 
     ListView {
@@ -90,7 +90,7 @@ BasicDialog {
             onClicked: root.openVersion(index)
             Text {
                 anchors.verticalCenter: parent ? parent.verticalCenter : undefined
-                text: row.modelData.diffCount === 0 ? "совпадает с текущими" : DiffTexts.differences(row.modelData.diffCount)
+                text: row.modelData.diffCount === 0 ? qsTr("совпадает с текущими") : DiffTexts.differences(row.modelData.diffCount)
                 color: row.modelData.diffCount === 0 ? AppStyle.shadowGreenColor : AppStyle.subtleTextColor
                 font.pixelSize: AppStyle.basicFontSize * 0.95
             }
@@ -116,7 +116,7 @@ BasicDialog {
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
                 text: root.current ? root.current.time + "   " + root.current.sourceText + "   —   "
-                                     + (root.current.diffCount === 0 ? "совпадает с текущими"
+                                     + (root.current.diffCount === 0 ? qsTr("совпадает с текущими")
                                                                      : DiffTexts.differences(root.current.diffCount))
                                    : ""
             }
@@ -127,7 +127,7 @@ BasicDialog {
                 width: 220 * root.ps
                 height: AppStyle.basicRowHeight * 0.65
                 color: AppStyle.destructiveColor
-                text: "Восстановить"
+                text: qsTr("Восстановить")
                 enabled: root.current !== null && root.current.diffCount > 0
                 onClicked: root.askRestore()
             }
@@ -136,8 +136,8 @@ BasicDialog {
         SettingsDiffList {
             id: diffList
             anchors { left: parent.left; right: parent.right; top: compareHeader.bottom; bottom: parent.bottom }
-            beforeTitle: "в этой версии"
-            afterTitle: "сейчас"
+            beforeTitle: qsTr("в этой версии")
+            afterTitle: qsTr("сейчас")
         }
     }
 }

@@ -6,7 +6,7 @@ import "../myComponents"
 BasicDialog {
     id: dialog
     objectName: "skinModeSettingsDialog"
-    title: "Режим " + (mode + 1)
+    title: qsTr("Режим %1").arg(mode + 1)
     backgroundItemWidth: 620 * AppStyle.pixelScale
     backgroundItemHeight: 330 * AppStyle.pixelScale
 
@@ -48,7 +48,7 @@ BasicDialog {
         Text {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
-            text: ("Режим " + (dialog.mode + 1)).toUpperCase()
+            text: (qsTr("Режим %1").arg(dialog.mode + 1)).toUpperCase()
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
@@ -58,7 +58,7 @@ BasicDialog {
             height: 70 * AppStyle.pixelScale
             enabled: !dialog.isDefault
             color: dialog.isDefault ? AppStyle.surfaceColor : dialog.isEnabled ? AppStyle.errorColor : AppStyle.acceptColor
-            text: (dialog.isEnabled ? "сделать не активным" : "сделать активным").toUpperCase()
+            text: (dialog.isEnabled ? qsTr("сделать не активным") : qsTr("сделать активным")).toUpperCase()
             onClicked: dialog.toggle()
         }
         FlatButton {
@@ -67,7 +67,7 @@ BasicDialog {
             height: 70 * AppStyle.pixelScale
             enabled: dialog.isEnabled && !dialog.isDefault
             color: enabled ? AppStyle.primaryColor : AppStyle.surfaceColor
-            text: (dialog.isDefault ? "этот режим активный при включении" : "сделать по умолчанию").toUpperCase()
+            text: (dialog.isDefault ? qsTr("этот режим активный при включении") : qsTr("сделать по умолчанию")).toUpperCase()
             onClicked: dialog.makeDefault()
         }
     }

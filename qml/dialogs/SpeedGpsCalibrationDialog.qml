@@ -8,7 +8,7 @@ BasicDialog {
     id: root
     objectName: "speedGpsCalibrationDialog"
     property int input: 0
-    title: "Калибровка по GPS"
+    title: qsTr("Калибровка по GPS")
     backgroundItemWidth: 760 * ps
     backgroundItemHeight: 420 * ps
 
@@ -24,7 +24,7 @@ BasicDialog {
             return
         if (kernel.ardixStatus !== MyDefines.ardixOnline) {
             if (window && typeof window.infoDialog === "function")
-                window.infoDialog("Нужно быть подключенным к Ardix")
+                window.infoDialog(qsTr("Нужно быть подключенным к Ardix"))
             return
         }
         kernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.SpeedSensor_1_GpsCalibration + input, referenceSpeed)
@@ -62,7 +62,7 @@ BasicDialog {
             width: 640 * root.ps
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
-            text: "Импульсный вход #" + (root.input + 1) + ": двигайтесь с постоянной скоростью и нажмите \"Калибровать\""
+            text: qsTr("Импульсный вход #%1").arg(root.input + 1) + qsTr(": двигайтесь с постоянной скоростью и нажмите \"Калибровать\"")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
@@ -71,13 +71,13 @@ BasicDialog {
             spacing: 12 * root.ps
             Text {
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Скорость по GPS, км/ч:"
+                text: qsTr("Скорость по GPS, км/ч:")
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             IntTextField {
-                label: "Скорость по GPS"
-                unit: "км/ч"
+                label: qsTr("Скорость по GPS")
+                unit: qsTr("км/ч")
                 objectName: "speedField"
                 width: 160 * root.ps
                 intFrom: 30
@@ -89,7 +89,7 @@ BasicDialog {
         Text {
             objectName: "factorText"
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Коеффициент: " + (root.extra ? (root.extra.inputCaptureCorrection[root.input] / 1000).toFixed(3) : "-")
+            text: qsTr("Коеффициент: %1").arg(root.extra ? (root.extra.inputCaptureCorrection[root.input] / 1000).toFixed(3) : "-")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
@@ -99,7 +99,7 @@ BasicDialog {
             width: 300 * root.ps
             height: AppStyle.comboHeight
             enabled: root.input <= root.maxSpeedInput
-            text: "Калибровать"
+            text: qsTr("Калибровать")
             onClicked: root.calibrate()
         }
     }

@@ -40,12 +40,11 @@ Item {
     readonly property real ps: AppStyle.pixelScale
     readonly property real contentWidth: width * 0.9
 
-    readonly property string passwordText: "На PMX установлен пароль\n\n- Если пароль вам известен,\nскачайте настройки с устройста для синхронизации\nи дальнейшей настройки.\n\n- Если пароль не известен, вы можете выполнить сброс настроек\nсначала экспортируйте резервную копию ваших настроек в файл,\nподключитесь к устройству и выполните сброс настроек,\n\nпосле чего парольная защита будет снята и вы сможете загружать любой файл настроек"
-    readonly property string syncText: "Синхронизация \n какие настройки вы бы хотели использовать?\n ранее сохраненные в устройстве, либо применить текущие с "
-                                       + (isMobile ? "мобильного устройства" : "компьютера") + "?"
+    readonly property string passwordText: qsTr("На PMX установлен пароль\n\n- Если пароль вам известен,\nскачайте настройки с устройста для синхронизации\nи дальнейшей настройки.\n\n- Если пароль не известен, вы можете выполнить сброс настроек\nсначала экспортируйте резервную копию ваших настроек в файл,\nподключитесь к устройству и выполните сброс настроек,\n\nпосле чего парольная защита будет снята и вы сможете загружать любой файл настроек")
+    readonly property string syncText: qsTr("Синхронизация \n какие настройки вы бы хотели использовать?\n ранее сохраненные в устройстве, либо применить текущие с %1").arg(isMobile ? qsTr("мобильного устройства") : qsTr("компьютера")) + "?"
 
     Accessible.role: Accessible.Dialog
-    Accessible.name: extra ? "На PMX установлен пароль" : "Синхронизация"
+    Accessible.name: extra ? qsTr("На PMX установлен пароль") : qsTr("Синхронизация")
 
     // A repeated request while the dialog is up shows it again in its new form, ready to use.
     function update(isExtra) {
@@ -100,10 +99,9 @@ Item {
         if (busy || question)
             return
         question = questionComponent.createObject(root, {
-            dialogTitle: "Вы уверены?",
-            dialogText: "Ваши настройки на устройстве " + deviceName + " будут удалены и применены "
-                        + (extra ? "заводские" : "новые с " + (isMobile ? "вашего телефона" : "вашего компьютера")),
-            acceptBtnText: "Да",
+            dialogTitle: qsTr("Вы уверены?"),
+            dialogText: qsTr("Ваши настройки на устройстве %1").arg(deviceName) + qsTr(" будут удалены и применены %1").arg(extra ? qsTr("заводские") : qsTr("новые с ") + (isMobile ? qsTr("вашего телефона") : qsTr("вашего компьютера"))),
+            acceptBtnText: qsTr("Да"),
             acceptBtnColor: AppStyle.destructiveColor,
             acceptBtnDelay: confirmDelay,
             isCancelBtnVisible: true
@@ -276,11 +274,10 @@ Item {
                 color: AppStyle.lineColor
                 font.pixelSize: AppStyle.basicFontSize
                 text: !root.differences.known
-                      ? "Этот клиент ещё не обменивался настройками с этим устройством: какие поля отличаются, станет видно после скачивания."
+                      ? qsTr("Этот клиент ещё не обменивался настройками с этим устройством: какие поля отличаются, станет видно после скачивания.")
                       : root.differences.count === 0
-                        ? "С последнего обмена настройками с устройством (" + root.differences.time + ") в этом клиенте ничего не менялось; что изменено на устройстве, станет видно после скачивания."
-                        : "С последнего обмена настройками с устройством (" + root.differences.time + ") в этом клиенте изменено: "
-                          + DiffTexts.differences(root.differences.count)
+                        ? qsTr("С последнего обмена настройками с устройством (%1").arg(root.differences.time) + qsTr(") в этом клиенте ничего не менялось; что изменено на устройстве, станет видно после скачивания.")
+                        : qsTr("С последнего обмена настройками с устройством (%1").arg(root.differences.time) + qsTr(") в этом клиенте изменено: %1").arg(DiffTexts.differences(root.differences.count))
             }
             SettingsDiffList {
                 id: syncDiffList
@@ -289,8 +286,8 @@ Item {
                 height: visible ? Math.min(contentHeight, layout.height * 0.3 - diffCaption.height - parent.spacing) : 0
                 light: false
                 rows: root.differences.rows || []
-                beforeTitle: "на устройстве"
-                afterTitle: "в этом клиенте"
+                beforeTitle: qsTr("на устройстве")
+                afterTitle: qsTr("в этом клиенте")
             }
         }
 
@@ -302,14 +299,14 @@ Item {
 
             SyncSide {
                 iconSource: root.isMobile ? "qrc:/ARDIX/images/icons/phone.svg" : "qrc:/ARDIX/images/icons/computer.svg"
-                iconName: root.isMobile ? "телефон" : "компьютер"
+                iconName: root.isMobile ? qsTr("телефон") : qsTr("компьютер")
                 caption: ""
 
                 SyncButton {
                     id: uploadButton
                     objectName: "uploadButton"
                     enabled: !root.busy
-                    text: root.extra ? "Сбросить настройки \nк стандартным" : "СТЕРЕТЬ НАСТРОЙКИ \nи применить новые"
+                    text: root.extra ? qsTr("Сбросить настройки \nк стандартным") : qsTr("СТЕРЕТЬ НАСТРОЙКИ \nи применить новые")
                     fill: root.extra ? AppStyle.orangeColor : AppStyle.destructiveColor
                     ink: root.extra ? "black" : "white"
                     onClicked: root.askToOverwrite()
@@ -349,7 +346,7 @@ Item {
                         objectName: "downloadButton"
                         anchors.fill: parent
                         enabled: !root.busy
-                        text: "скачать с устройства"
+                        text: qsTr("скачать с устройства")
                         fill: AppStyle.confirmColor
                         ink: "white"
                         onClicked: root.downloadFromDevice()
@@ -373,7 +370,7 @@ Item {
                 from: 0
                 to: 100
                 value: root.progressValue
-                Accessible.name: "Синхронизация"
+                Accessible.name: qsTr("Синхронизация")
                 background: Rectangle { radius: height / 2; color: AppStyle.darkGreyColor }
                 contentItem: Item {
                     Rectangle {
@@ -395,7 +392,7 @@ Item {
         height: width
         anchors { top: parent.top; right: parent.right; margins: 15 * root.ps }
         Accessible.role: Accessible.Button
-        Accessible.name: "Закрыть"
+        Accessible.name: qsTr("Закрыть")
         Image {
             anchors.centerIn: parent
             width: parent.width * 0.7

@@ -39,7 +39,7 @@ Row {
     }
     FlatButton {
         width: box.height; height: box.height
-        text: "\u2212"; accessibleName: box.label + ": уменьшить"
+        text: "\u2212"; accessibleName: box.label + qsTr(": уменьшить")
         role: "stepper"
         enabled: box.value > box.from
         onClicked: box.commit(box.value - box.step)
@@ -75,7 +75,7 @@ Row {
     }
     FlatButton {
         width: box.height; height: box.height
-        text: "+"; accessibleName: box.label + ": увеличить"
+        text: "+"; accessibleName: box.label + qsTr(": увеличить")
         role: "stepper"
         enabled: box.value < box.to
         onClicked: box.commit(box.value + box.step)

@@ -7,7 +7,7 @@ import "../myComponents"
 BasicDialog {
     id: root
     objectName: "tripConfigDialog"
-    title: "Одометр"
+    title: qsTr("Одометр")
     backgroundItemWidth: 760 * ps
     backgroundItemHeight: 480 * ps
 
@@ -80,7 +80,7 @@ BasicDialog {
             objectName: tripRow.objectName + "Value"
             width: 200 * root.ps
             anchors.verticalCenter: parent.verticalCenter
-            text: root.tripKm(root.common ? root.common[tripRow.field] : 0) + " км"
+            text: root.tripKm(root.common ? root.common[tripRow.field] : 0) + qsTr(" км")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
@@ -89,7 +89,7 @@ BasicDialog {
             width: 200 * root.ps
             height: AppStyle.comboHeight
             enabled: root.odometerKnown
-            text: "Сбросить"
+            text: qsTr("Сбросить")
             onClicked: root.resetTrip(tripRow.field)
         }
     }
@@ -106,11 +106,11 @@ BasicDialog {
     Column {
         anchors.centerIn: parent
         spacing: 20 * root.ps
-        TripRow { objectName: "tripA"; label: "Одометр А"; field: "tripA" }
-        TripRow { objectName: "tripB"; label: "Одометр B"; field: "tripB" }
+        TripRow { objectName: "tripA"; label: qsTr("Одометр А"); field: "tripA" }
+        TripRow { objectName: "tripB"; label: qsTr("Одометр B"); field: "tripB" }
         CheckBoxNuvo {
             objectName: "showTrip"
-            text: "показывать одометр"
+            text: qsTr("показывать одометр")
             checked: root.tripShown
             onToggled: {
                 if (!root.kernel)

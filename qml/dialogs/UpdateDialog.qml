@@ -10,7 +10,7 @@ BasicDialog {
     id: root
     objectName: "updateDialog"
     fullScreen: true
-    title: "Загружайте и устанавливайте обновления"
+    title: qsTr("Загружайте и устанавливайте обновления")
     headerIcon: "qrc:/ARDIX/images/icons/cloud.svg"
     extraButton: "refresh"
 
@@ -30,8 +30,8 @@ BasicDialog {
     // way, and those refreshes must not end the progress view.
     property bool flashing: false
 
-    readonly property string installText: "На установку обновления может понадобится несколько минут.\n\nВо время установки не отключайте питание.\n\nВы уверены что хотите продолжить?"
-    readonly property string connectFirstText: "Для установки обновления, подключитесь к устройству\nиспользуя WiFi"
+    readonly property string installText: qsTr("На установку обновления может понадобится несколько минут.\n\nВо время установки не отключайте питание.\n\nВы уверены что хотите продолжить?")
+    readonly property string connectFirstText: qsTr("Для установки обновления, подключитесь к устройству\nиспользуя WiFi")
 
     onShowsPdmChanged: refresh()
     onExtraButtonClicked: {
@@ -108,7 +108,7 @@ BasicDialog {
         // An older version than the device runs is said to be one before anything is written.
         const question = UpdateRows.installQuestion(row, currentVersion(), installText)
         if (window && typeof window.createDialog === "function")
-            window.createDialog({ dialogTitle: "Внимание", dialogText: question, acceptBtnText: "Установить",
+            window.createDialog({ dialogTitle: qsTr("Внимание"), dialogText: question, acceptBtnText: qsTr("Установить"),
                                   isCancelBtnVisible: true }, { accepted: go })
         else
             go()
@@ -189,7 +189,7 @@ BasicDialog {
                 spacing: 8 * root.ps
                 Text {
                     id: versionLabel
-                    text: "Текущая версия"
+                    text: qsTr("Текущая версия")
                     color: AppStyle.darkGreyColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
@@ -202,7 +202,7 @@ BasicDialog {
                 MyComboBox {
                     objectName: "deviceCombo"
                     width: 200 * root.ps
-                    accessibleName: "Устройство"
+                    accessibleName: qsTr("Устройство")
                     enabled: root.offline
                     model: [{ text: "Ardix" }, { text: "PDM" }]
                     currentIndex: root.showsPdm ? 1 : 0
@@ -326,7 +326,7 @@ BasicDialog {
                         FlatButton {
                             objectName: "downloadButton"
                             anchors.fill: parent
-                            text: row.modelData.downloaded ? "Загружено" : "Загрузить"
+                            text: row.modelData.downloaded ? qsTr("Загружено") : qsTr("Загрузить")
                             color: row.modelData.downloaded ? AppStyle.secondaryColor : AppStyle.primaryColor
                             enabled: !row.modelData.downloaded
                             onClicked: root.download(row.modelData)
@@ -339,7 +339,7 @@ BasicDialog {
                             objectName: "installButton"
                             anchors.fill: parent
                             visible: row.modelData.downloaded || row.modelData.installed
-                            text: row.modelData.installed ? "Установлено" : "Установить"
+                            text: row.modelData.installed ? qsTr("Установлено") : qsTr("Установить")
                             color: row.modelData.installed ? AppStyle.acceptColor : AppStyle.darkGreyColor
                             onClicked: root.install(row.modelData)
                         }
@@ -351,7 +351,7 @@ BasicDialog {
                             objectName: "deleteButton"
                             anchors.fill: parent
                             visible: row.modelData.downloaded
-                            text: "Удалить"
+                            text: qsTr("Удалить")
                             color: AppStyle.errorColor
                             onClicked: root.remove(row.modelData)
                         }
@@ -365,7 +365,7 @@ BasicDialog {
             anchors.topMargin: 40 * root.ps
             anchors.horizontalCenter: parent.horizontalCenter
             visible: list.count === 0
-            text: "Нет файлов прошивки для этого устройства"
+            text: qsTr("Нет файлов прошивки для этого устройства")
             color: AppStyle.midGreyColor
             font.pixelSize: AppStyle.basicFontSize
         }
@@ -380,7 +380,7 @@ BasicDialog {
         width: 260 * root.ps
         height: 55 * root.ps
         role: "secondary"
-        text: "Отменить загрузку"
+        text: qsTr("Отменить загрузку")
         onClicked: root.cancelDownload()
     }
 }

@@ -3,10 +3,10 @@
 // Rows of the update page from the kernel's catalogue entries:
 // [type, version, kilobytes, date, md5, last, fileName, downloaded, installed].
 
-var channelNames = { "S": "Стабильная", "B": "Бета", "P": "Персональная", "T": "Тестовая" }
+var channelNames = { "S": qsTr("Стабильная"), "B": qsTr("Бета"), "P": qsTr("Персональная"), "T": qsTr("Тестовая") }
 // Stable first, the test channel last: the safest choice heads the list.
 var channelOrder = "SBPT"
-var olderText = "более ранняя версия"
+var olderText = qsTr("более ранняя версия")
 
 function channelName(version) {
     var name = channelNames[String(version).charAt(0)]
@@ -17,7 +17,7 @@ function sizeText(kilobytes) {
     var kb = Number(kilobytes)
     if (isNaN(kb))
         return ""
-    return kb > 1024 ? (kb / 1024).toFixed(2) + "Мб" : kb + "Кб"
+    return kb > 1024 ? (kb / 1024).toFixed(2) + qsTr("Мб") : kb + qsTr("Кб")
 }
 
 // The number of a version in hundredths ("S1.85" -> 185), or -1 when it has none. The four
@@ -56,7 +56,7 @@ function rows(entries, type, current) {
             channel: channelName(e[1]),
             letter: String(e[1]).charAt(0),
             version: String(e[1]),
-            versionText: "Версия " + e[1] + " от " + e[3],
+            versionText: qsTr("Версия %1").arg(e[1]) + qsTr(" от %1").arg(e[3]),
             size: sizeText(e[2]),
             fileName: e[6],
             downloaded: e[7] === "true",
@@ -77,6 +77,6 @@ function rows(entries, type, current) {
 function installQuestion(row, current, installText) {
     if (!row.older)
         return installText
-    return "Версия " + row.version + " старее установленной " + current
-           + ".\n\nУстановка вернёт устройство к более ранней версии.\n\n" + installText
+    return qsTr("Версия %1").arg(row.version) + qsTr(" старее установленной %1").arg(current)
+           + qsTr(".\n\nУстановка вернёт устройство к более ранней версии.\n\n%1").arg(installText)
 }

@@ -11,13 +11,13 @@ BasicDialog {
     id: root
     objectName: "userCustomSensorDialog"
     fullScreen: true
-    title: "добавить свои показатели и настроить их"
+    title: qsTr("добавить свои показатели и настроить их")
 
     readonly property var dash: DevSettings.dash
     readonly property var sensors: dash ? dash.customSensors : []
     readonly property int usableCount: Math.min(sensors.length, Custom.CustomSensorsUsable)
     readonly property var groupChoices: kernel ? kernel.analogGroupsNames.map((name, i) => ({ text: name, value: i })) : []
-    readonly property var unitChoices: kernel ? kernel.units.map((u, i) => ({ text: u.trim() !== "" ? u.trim() : "нет", value: i })) : []
+    readonly property var unitChoices: kernel ? kernel.units.map((u, i) => ({ text: u.trim() !== "" ? u.trim() : qsTr("нет"), value: i })) : []
     readonly property real ps: AppStyle.pixelScale
 
     readonly property int inUseCount: Custom.customInUseCount(sensors)
@@ -42,7 +42,7 @@ BasicDialog {
         const s = sensors[i]
         s.analogGroup = 0
         s.unitsID = 0
-        s.customShortName = "Показатель " + (i + 1)
+        s.customShortName = qsTr("Показатель %1").arg(i + 1)
         sensorEdited(s)
         const row = rows.itemAt(i)
         if (row)
@@ -56,7 +56,7 @@ BasicDialog {
     }
 
     function confirmRemove(sensor) {
-        if (!ask({ dialogText: "Удалить показатель «" + sensor.customShortName + "»?", acceptBtnText: "Удалить",
+        if (!ask({ dialogText: qsTr("Удалить показатель «%1").arg(sensor.customShortName) + "»?", acceptBtnText: qsTr("Удалить"),
                    isCancelBtnVisible: true }, { accepted: function() { root.removeSensor(sensor) } }))
             removeSensor(sensor)
     }
@@ -75,7 +75,7 @@ BasicDialog {
             width: 300 * root.ps
             height: AppStyle.comboHeight * 1.1
             enabled: root.inUseCount < root.usableCount
-            text: "Добавить показатель"
+            text: qsTr("Добавить показатель")
             onClicked: root.addSensor()
         }
         Text {
@@ -84,8 +84,8 @@ BasicDialog {
             anchors.right: parent.right
             anchors.rightMargin: 16 * root.ps
             anchors.verticalCenter: parent.verticalCenter
-            text: "занято " + root.inUseCount + " из " + root.usableCount
-                  + ".  Источник данных показателя задается в «Настройка данных всех показателей»"
+            text: qsTr("занято %1").arg(root.inUseCount) + qsTr(" из %1").arg(root.usableCount)
+                  + qsTr(".  Источник данных показателя задается в «Настройка данных всех показателей»")
             color: AppStyle.subtleTextColor
             wrapMode: Text.WordWrap
             maximumLineCount: 2
@@ -101,10 +101,10 @@ BasicDialog {
         x: 16 * root.ps
         spacing: 10 * root.ps
         visible: root.inUseCount > 0
-        Text { width: 330 * root.ps; text: "Название"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-        Text { width: 380 * root.ps; text: "Тип"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-        Text { width: 150 * root.ps; text: "Единицы"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-        Text { width: 220 * root.ps; text: "Источник"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 330 * root.ps; text: qsTr("Название"); color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 380 * root.ps; text: qsTr("Тип"); color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 150 * root.ps; text: qsTr("Единицы"); color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+        Text { width: 220 * root.ps; text: qsTr("Источник"); color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
     }
 
     Flickable {
@@ -154,7 +154,7 @@ BasicDialog {
                             id: nameField
                             objectName: "nameField"
                             width: 330 * root.ps
-                            placeholderText: "Название показателя " + (row.index + 1)
+                            placeholderText: qsTr("Название показателя %1").arg(row.index + 1)
                             label: placeholderText
                             maxBytes: Custom.SensorNameBytes
                             target: row.sensor
@@ -165,7 +165,7 @@ BasicDialog {
                             objectName: "groupCombo"
                             width: 380 * root.ps
                             anchors.verticalCenter: parent.verticalCenter
-                            accessibleName: nameField.text + ": тип"
+                            accessibleName: nameField.text + qsTr(": тип")
                             model: root.groupChoices
                             target: row.sensor
                             property: "analogGroup"
@@ -175,7 +175,7 @@ BasicDialog {
                             objectName: "unitsCombo"
                             width: 150 * root.ps
                             anchors.verticalCenter: parent.verticalCenter
-                            accessibleName: nameField.text + ": единицы"
+                            accessibleName: nameField.text + qsTr(": единицы")
                             model: root.unitChoices
                             target: row.sensor
                             property: "unitsID"
@@ -201,7 +201,7 @@ BasicDialog {
                         height: width
                         color: AppStyle.errorColor
                         iconSource: "qrc:/ARDIX/images/icons/close.svg"
-                        accessibleName: "Удалить " + nameField.text
+                        accessibleName: qsTr("Удалить %1").arg(nameField.text)
                         onClicked: root.confirmRemove(row.sensor)
                     }
                 }
@@ -216,7 +216,7 @@ BasicDialog {
         visible: root.inUseCount === 0
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        text: "Своих показателей пока нет.\nНажмите «Добавить показатель»"
+        text: qsTr("Своих показателей пока нет.\nНажмите «Добавить показатель»")
         color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicTitleSize
     }

@@ -11,8 +11,8 @@ Column {
     property bool lamps: false
     property bool autoHide: false
     property int delay: 30
-    property string lampsText: "Предупреждать\nподсветкой(Крас. лампы)"
-    property string delayUnits: "СЕК"
+    property string lampsText: qsTr("Предупреждать\nподсветкой(Крас. лампы)")
+    property string delayUnits: qsTr("СЕК")
     spacing: 6 * AppStyle.pixelScale
 
     component Check: MenuCheckBox {
@@ -27,14 +27,14 @@ Column {
     }
     Check {
         objectName: "warnCheck"
-        text: "Предупреждать\nсообщением на экране"
+        text: qsTr("Предупреждать\nсообщением на экране")
         checked: checks.warn
         onToggled: checks.warn = checked
     }
     Check {
         objectName: "fullScreenCheck"
         enabled: checks.warn
-        text: "Предупреждение\nна весь экран"
+        text: qsTr("Предупреждение\nна весь экран")
         checked: checks.fullScreen
         onToggled: checks.fullScreen = checked
     }
@@ -50,7 +50,7 @@ Column {
         Check {
             objectName: "autoHideCheck"
             enabled: checks.warn
-            text: checks.autoHide ? "Автоматически скрывать\nпредупреждение через:" : "Автоматически скрывать\nпредупреждение"
+            text: checks.autoHide ? qsTr("Автоматически скрывать\nпредупреждение через:") : qsTr("Автоматически скрывать\nпредупреждение")
             checked: checks.autoHide
             onToggled: checks.autoHide = checked
         }
@@ -62,7 +62,7 @@ Column {
             from: 1; to: 240
             value: checks.delay
             suffix: checks.delayUnits
-            accessibleName: "Задержка"
+            accessibleName: qsTr("Задержка")
             onValueModified: (v) => checks.delay = v
         }
     }

@@ -10,7 +10,7 @@ BasicDialog {
     objectName: "warningDialog"
     property int currIndex: 0
     readonly property var sensor: kernel ? kernel.getSensor(currIndex) : null
-    title: "Настройка предупреждения: " + (sensor ? sensor.sensorName : "")
+    title: qsTr("Настройка предупреждения: %1").arg(sensor ? sensor.sensorName : "")
     fullScreen: true
     showDialogButtons: true
     destroyOnOverlayClick: false
@@ -71,7 +71,7 @@ BasicDialog {
             ThresholdBox {
                 objectName: "upperBox"
                 visible: dialog.showUpper
-                label: dialog.isFuelPress ? "Допустимая разница с наддувом" : "Если значение выше"
+                label: dialog.isFuelPress ? qsTr("Допустимая разница с наддувом") : qsTr("Если значение выше")
                 unit: dialog.sensor ? dialog.sensor.units : ""
                 value: dialog.upper
                 to: dialog.sensor ? dialog.sensor.maxPossibleValue : 0
@@ -82,7 +82,7 @@ BasicDialog {
             ThresholdBox {
                 objectName: "lowerBox"
                 visible: dialog.showLower
-                label: dialog.isBoost ? "Мин. наддув для старта(зел. лампы)" : "Если значение ниже"
+                label: dialog.isBoost ? qsTr("Мин. наддув для старта(зел. лампы)") : qsTr("Если значение ниже")
                 unit: dialog.sensor ? dialog.sensor.units : ""
                 value: dialog.lower
                 to: dialog.sensor ? dialog.sensor.maxPossibleValue : 0

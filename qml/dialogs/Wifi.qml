@@ -11,7 +11,7 @@ BasicDialog {
     id: root
     objectName: "wifiPage"
     fullScreen: true
-    title: "Здесь можно изменить настройки Wifi"
+    title: qsTr("Здесь можно изменить настройки Wifi")
 
     property int parentDevice: ArdixEnums.Device_Ardix7
     readonly property bool isPdm: parentDevice === ArdixEnums.Device_Pmx
@@ -141,7 +141,7 @@ BasicDialog {
         }
         Item { width: 1; height: 6 * root.ps }
         Text {
-            text: "Имя сети (1-14 знаков)"
+            text: qsTr("Имя сети (1-14 знаков)")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
@@ -153,10 +153,10 @@ BasicDialog {
             placeholderText: root.storedSsid !== "" ? root.storedSsid : "default"
             maximumLength: 32
             textValid: text.length === 0 || WifiRules.isValidName(text)
-            Accessible.name: "Имя сети"
+            Accessible.name: qsTr("Имя сети")
         }
         Text {
-            text: "Пароль (8-10 знаков, без пробелов)"
+            text: qsTr("Пароль (8-10 знаков, без пробелов)")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize
         }
@@ -168,7 +168,7 @@ BasicDialog {
             placeholderText: root.storedPass !== "" ? root.storedPass : "default"
             maximumLength: 32
             textValid: text.length === 0 || WifiRules.isValidPassword(text)
-            Accessible.name: "Пароль"
+            Accessible.name: qsTr("Пароль")
         }
         Item { width: 1; height: 6 * root.ps }
         FlatButton {
@@ -176,7 +176,7 @@ BasicDialog {
             anchors.horizontalCenter: parent.horizontalCenter
             width: parent.width * 0.5
             height: 60 * root.ps
-            text: "Сохранить"
+            text: qsTr("Сохранить")
             color: AppStyle.confirmColor
             enabled: root.editable && !root.posting
             onClicked: root.save()
@@ -184,7 +184,7 @@ BasicDialog {
         Text {
             width: parent.width
             visible: !root.editable && root.lastStatus === 0 && !readTimer.running
-            text: "Нет ответа от страницы устройства: подключитесь к его сети WIFI"
+            text: qsTr("Нет ответа от страницы устройства: подключитесь к его сети WIFI")
             color: AppStyle.midGreyColor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap

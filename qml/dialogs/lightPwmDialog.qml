@@ -9,7 +9,7 @@ import "../myComponents"
 BasicDialog {
     id: root
     objectName: "lightPwmDialog"
-    title: "Яркость"
+    title: qsTr("Яркость")
     showDialogButtons: true
     saveButton.objectName: "saveButton"
     backgroundItemWidth: 900 * ps
@@ -62,6 +62,7 @@ BasicDialog {
         }
         Slider {
             objectName: level.objectName + "Slider"
+            Accessible.name: level.label
             width: 380 * root.ps
             from: 0; to: level.to; stepSize: 1
             value: level.value
@@ -84,26 +85,26 @@ BasicDialog {
 
         Level {
             objectName: "lcd"
-            label: "Мин. яркость экрана"
+            label: qsTr("Мин. яркость экрана")
             value: root.common ? root.common.lcdPwmDuty : 0
             onMoved: (v) => { root.noteMoved("lcdPwmDuty"); if (root.kernel) root.kernel.setPwmDuty(v, root.lcd, 1) }
         }
         Level {
             objectName: "leds"
-            label: "Мин. яркость светодиодов"
+            label: qsTr("Мин. яркость светодиодов")
             value: root.common ? root.common.shiftLightPwmDuty : 0
             onMoved: (v) => { root.noteMoved("shiftLightPwmDuty"); if (root.kernel) root.kernel.setPwmDuty(v, root.leds, 1) }
         }
         Level {
             objectName: "sensitivity"
-            label: "Чувствительность датчика света"
+            label: qsTr("Чувствительность датчика света")
             suffix: ""
             to: 255
             value: root.common ? root.common.lightSensorSensivity : 0
             onMoved: (v) => { root.noteMoved("lightSensorSensivity"); if (root.kernel) root.kernel.setPwmDuty(v, root.sensor, 1) }
         }
         Text {
-            text: "Автонастройка"
+            text: qsTr("Автонастройка")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
@@ -111,13 +112,13 @@ BasicDialog {
             spacing: 30 * root.ps
             CheckBoxNuvo {
                 objectName: "autoLcd"
-                text: "экран"
+                text: qsTr("экран")
                 target: root.common; property: "autoBrightness"; bit: 0
                 flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
             }
             CheckBoxNuvo {
                 objectName: "autoLeds"
-                text: "светодиоды"
+                text: qsTr("светодиоды")
                 target: root.common; property: "autoBrightness"; bit: 1
                 flagTarget: root.dash; changeFlag: "commonSettingsHasChanges"
             }

@@ -12,7 +12,7 @@ BasicDialog {
     id: root
     objectName: "keypadButtonsSettingsDialog"
     fullScreen: true
-    title: "Кейпад " + (keypadIndex + 1) + ": кнопки"
+    title: qsTr("Кейпад %1").arg(keypadIndex + 1) + qsTr(": кнопки")
 
     property int parentDev: ArdixEnums.Device_Ardix7
     property int keypadIndex: 0
@@ -21,9 +21,9 @@ BasicDialog {
     readonly property var device: isPdm ? DevSettings.pdm : DevSettings.dash
     readonly property var keypad: owner && keypadIndex < owner.keypads.length ? owner.keypads[keypadIndex] : null
     readonly property real ps: AppStyle.pixelScale
-    readonly property var colours: [{ name: "Красный", fn: "ledRedFunction", bits: "redFunctionsActiveBits", c: AppStyle.errorColor },
-                                    { name: "Зеленый", fn: "ledGreenFunction", bits: "greenFunctionsActiveBits", c: AppStyle.acceptColor },
-                                    { name: "Синий", fn: "ledBlueFunction", bits: "blueFunctionsActiveBits", c: AppStyle.primaryColor }]
+    readonly property var colours: [{ name: qsTr("Красный"), fn: "ledRedFunction", bits: "redFunctionsActiveBits", c: AppStyle.errorColor },
+                                    { name: qsTr("Зеленый"), fn: "ledGreenFunction", bits: "greenFunctionsActiveBits", c: AppStyle.acceptColor },
+                                    { name: qsTr("Синий"), fn: "ledBlueFunction", bits: "blueFunctionsActiveBits", c: AppStyle.primaryColor }]
 
     applyButtonRight.visible: device !== null && device.hasChanges
     onAccepted: if (kernel) { if (isPdm) kernel.applyNewPdmSettings(); else kernel.applyNewArdixSettings() }
@@ -88,7 +88,7 @@ BasicDialog {
                 x: 25 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
                 width: 130 * root.ps
-                text: "Кнопка #" + (row.index + 1)
+                text: qsTr("Кнопка #%1").arg(row.index + 1)
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
@@ -99,7 +99,7 @@ BasicDialog {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 300 * root.ps
                 textValue: root.keypad ? root.keypad.buttonsNames[row.index] : ""
-                label: "Имя кнопки " + (row.index + 1)
+                label: qsTr("Имя кнопки %1").arg(row.index + 1)
                 // The keypad is captured when typing starts: a name typed for one keypad stays its own.
                 property var typedKeypad: null
                 onTextEdited: if (typedKeypad === null) typedKeypad = root.keypad
@@ -142,20 +142,20 @@ BasicDialog {
                             width: lamps.width - 240 * root.ps
                             anchors.verticalCenter: parent.verticalCenter
                             text: lampRow.set ? (preview.revision >= 0 ? preview.description(root.keypad[lampRow.modelData.fn][row.index]) : "")
-                                              : lampRow.modelData.name + ": не горит"
+                                              : lampRow.modelData.name + qsTr(": не горит")
                             color: lampRow.set ? AppStyle.textColor : AppStyle.disabledTextColor
                             elide: Text.ElideRight
                             font.pixelSize: AppStyle.basicFontSize * 0.8
                         }
                         FlatButton {
                             width: 110 * root.ps; height: 32 * root.ps
-                            text: lampRow.set ? "Изменить" : "Условие"
-                            accessibleName: lampRow.modelData.name + ", кнопка " + (row.index + 1)
+                            text: lampRow.set ? qsTr("Изменить") : qsTr("Условие")
+                            accessibleName: lampRow.modelData.name + qsTr(", кнопка %1").arg(row.index + 1)
                             onClicked: root.editLamp(lampRow.modelData, row.index)
                         }
                         FlatButton {
                             visible: lampRow.set
-                            width: 100 * root.ps; height: 32 * root.ps; color: AppStyle.destructiveColor; text: "Удалить"
+                            width: 100 * root.ps; height: 32 * root.ps; color: AppStyle.destructiveColor; text: qsTr("Удалить")
                             onClicked: root.removeLamp(lampRow.modelData, row.index)
                         }
                     }

@@ -10,7 +10,7 @@ BasicDialog {
     id: root
     objectName: "keypadSettingsDialog"
     fullScreen: true
-    title: "Настройки клавиатур и кейпадов"
+    title: qsTr("Настройки клавиатур и кейпадов")
 
     property int parentDev: ArdixEnums.Device_Ardix7
     readonly property bool isPdm: parentDev === ArdixEnums.Device_Pmx
@@ -78,7 +78,7 @@ BasicDialog {
                 width: 230 * root.ps
                 height: 64 * root.ps
                 role: index === root.current ? "primary" : "stepper"
-                text: "Кейпад " + (index + 1)
+                text: qsTr("Кейпад %1").arg(index + 1)
                 // What was typed belongs to the keypad shown when it was typed.
                 onClicked: if (index === root.current || root.commitEdits()) root.show(index)
             }
@@ -102,12 +102,12 @@ BasicDialog {
 
             Row {
                 spacing: 12 * root.ps
-                Label { text: "Модель кейпада" }
+                Label { text: qsTr("Модель кейпада") }
                 MyComboBox {
                     id: modelCombo
                     objectName: "keypadModelCombo"
                     width: 470 * root.ps
-                    accessibleName: "Модель кейпада"
+                    accessibleName: qsTr("Модель кейпада")
                     model: WindowFunctions.keypadTypes.map(t => ({ text: t.text, value: t.deviceId }))
                     currentIndex: WindowFunctions.keypadTypes.findIndex(t => t.deviceId === root.type)
                     onActivated: (index) => root.chooseModel(WindowFunctions.keypadTypes[index])
@@ -115,14 +115,14 @@ BasicDialog {
             }
             CheckBoxNuvo {
                 objectName: "keypadEnabledCheck"
-                text: "Кейпад подключен"
+                text: qsTr("Кейпад подключен")
                 target: root.keypad; property: "keypadConfigBits"; bit: root.isPdm ? 2 : 0
                 flagTarget: root.owner; changeFlag: "keypadsHasChanges"
             }
             CheckBoxNuvo {
                 enabled: root.keypadOn
                 visible: root.isPdm && KeypadRules.isConfigurable(root.type)
-                text: "Настроить этот кейпад"
+                text: qsTr("Настроить этот кейпад")
                 target: root.keypad; property: "keypadConfigBits"; bit: 0
                 flagTarget: root.owner; changeFlag: "keypadsHasChanges"
             }
@@ -143,11 +143,11 @@ BasicDialog {
             Row {
                 enabled: root.keypadOn
                 spacing: 12 * root.ps
-                Label { text: "Кейпад ID (HEX)" }
+                Label { text: qsTr("Кейпад ID (HEX)") }
                 HexTextField {
                     objectName: "keypadSerialField"
                     width: 160 * root.ps
-                    label: "Кейпад ID"
+                    label: qsTr("Кейпад ID")
                     minDigits: 4
                     intFrom: 0; intTo: 0xFFFF
                     enabled: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic
@@ -159,10 +159,10 @@ BasicDialog {
                 enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic
-                Label { text: "Яркость подсветки" }
+                Label { text: qsTr("Яркость подсветки") }
                 MySpinBox {
                     objectName: "backlightSpin"
-                    label: "Яркость подсветки"
+                    label: qsTr("Яркость подсветки")
                     minimumValue: 0; maximumValue: 15
                     value: root.keypad ? root.keypad.ledsAndWs2812bBrightness & 0x0F : 0
                     onValueModified: (v) => {
@@ -175,10 +175,10 @@ BasicDialog {
                 enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: root.type !== ArdixEnums.Device_BMW_IDrive_Joystic && !KeypadRules.isQpad(root.type)
-                Label { text: "Яркость индикации" }
+                Label { text: qsTr("Яркость индикации") }
                 MySpinBox {
                     objectName: "indicationSpin"
-                    label: "Яркость индикации"
+                    label: qsTr("Яркость индикации")
                     minimumValue: 0; maximumValue: 15
                     value: root.keypad ? root.keypad.ledsAndWs2812bBrightness >> 4 : 0
                     onValueModified: (v) => {
@@ -191,10 +191,10 @@ BasicDialog {
                 enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: KeypadRules.isArdix(root.type)
-                Label { text: "цвет подсветки" }
+                Label { text: qsTr("цвет подсветки") }
                 Repeater {
-                    model: [{ p: "redColor", c: AppStyle.errorColor, n: "красный" }, { p: "greenColor", c: AppStyle.acceptColor, n: "зеленый" },
-                            { p: "blueColor", c: AppStyle.primaryColor, n: "синий" }]
+                    model: [{ p: "redColor", c: AppStyle.errorColor, n: qsTr("красный") }, { p: "greenColor", c: AppStyle.acceptColor, n: qsTr("зеленый") },
+                            { p: "blueColor", c: AppStyle.primaryColor, n: qsTr("синий") }]
                     Row {
                         required property var modelData
                         spacing: 4 * root.ps
@@ -202,7 +202,7 @@ BasicDialog {
                         IntTextField {
                             objectName: "colorField_" + modelData.p
                             width: 90 * root.ps
-                            label: "цвет подсветки: " + modelData.n
+                            label: qsTr("цвет подсветки: %1").arg(modelData.n)
                             intFrom: 0; intTo: 255
                             target: root.keypad; property: modelData.p
                             flagTarget: root.owner; changeFlag: "keypadsHasChanges"
@@ -214,11 +214,11 @@ BasicDialog {
                 enabled: root.keypadOn
                 spacing: 12 * root.ps
                 visible: KeypadRules.isBlinkMarine(root.type)
-                Label { text: "цвет подсветки" }
+                Label { text: qsTr("цвет подсветки") }
                 MyComboBox {
                     objectName: "blinkMarineColorCombo"
                     width: 300 * root.ps
-                    accessibleName: "цвет подсветки"
+                    accessibleName: qsTr("цвет подсветки")
                     model: KeypadRules.blinkMarineColors.map((t, i) => ({ text: t, value: i + 1 }))
                     target: root.keypad; property: "blueColor"
                     flagTarget: root.owner; changeFlag: "keypadsHasChanges"
@@ -229,7 +229,7 @@ BasicDialog {
                 objectName: "keypadButtonsPageButton"
                 width: 260 * root.ps
                 height: 56 * root.ps
-                text: "кнопки"
+                text: qsTr("кнопки")
                 onClicked: root.openButtons()
             }
         }

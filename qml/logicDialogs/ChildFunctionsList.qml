@@ -15,7 +15,7 @@ Column {
     property var kernel: null
     property int functionParent: ArdixEnums.FunctionParent_PdmOutput
     property string changeFlag: "outputsHasChanges"
-    property string addText: "Добавить условие"
+    property string addText: qsTr("Добавить условие")
     readonly property int maxChildren: 16
     readonly property real ps: AppStyle.pixelScale
 
@@ -100,12 +100,12 @@ Column {
                 objectName: "operatorToggle_" + entry.index
                 activeFocusOnTab: true
                 Accessible.role: Accessible.Button
-                Accessible.name: isOr ? "ИЛИ" : "И"
+                Accessible.name: isOr ? qsTr("ИЛИ") : qsTr("И")
                 Accessible.onPressAction: root.toggleOperator(entry.index - 1)
                 Keys.onSpacePressed: root.toggleOperator(entry.index - 1)
                 Text {
                     anchors.centerIn: parent
-                    text: parent.isOr ? "ИЛИ" : "И"
+                    text: parent.isOr ? qsTr("ИЛИ") : qsTr("И")
                     color: "white"
                     font.pixelSize: AppStyle.basicFontSize
                 }
@@ -139,26 +139,26 @@ Column {
                     spacing: 6 * root.ps
                     FlatButton {
                         width: 52 * root.ps; height: 44 * root.ps
-                        text: "▲"; accessibleName: "Вверх"
+                        text: "▲"; accessibleName: qsTr("Вверх")
                         enabled: entry.index > 0
                         onClicked: { root.owner.moveUpChildFunc(entry.index); root.changed() }
                     }
                     FlatButton {
                         width: 52 * root.ps; height: 44 * root.ps
-                        text: "▼"; accessibleName: "Вниз"
+                        text: "▼"; accessibleName: qsTr("Вниз")
                         enabled: entry.index < root.count - 1
                         onClicked: { root.owner.moveDownChildFunc(entry.index); root.changed() }
                     }
                     FlatButton {
                         width: 120 * root.ps; height: 44 * root.ps
-                        text: "Изменить"
+                        text: qsTr("Изменить")
                         onClicked: root.openCondition(entry.funcId, false)
                     }
                     FlatButton {
                         objectName: "removeChild_" + entry.index
                         width: 110 * root.ps; height: 44 * root.ps
                         color: AppStyle.destructiveColor
-                        text: "Удалить"
+                        text: qsTr("Удалить")
                         onClicked: root.remove(entry.index)
                     }
                 }

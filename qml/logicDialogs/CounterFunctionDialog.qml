@@ -19,7 +19,7 @@ BasicDialog {
     readonly property real ps: AppStyle.pixelScale
     readonly property bool eepromOk: kernel === null || kernel.IsPdmEeepromOk
     // Channels that can count: anything with an on / off state.
-    readonly property var countTypes: [{ text: "Нет", value: ArdixEnums.ChannelType_DisabledFunction }].concat(
+    readonly property var countTypes: [{ text: qsTr("Нет"), value: ArdixEnums.ChannelType_DisabledFunction }].concat(
         Choices.channelTypes(false, []).filter(e => [ArdixEnums.ChannelType_Tic124LogicInput, ArdixEnums.ChannelType_PdmOutputState,
             ArdixEnums.ChannelType_GlobalFunction, ArdixEnums.ChannelType_CanbusDigitalInput, ArdixEnums.ChannelType_Keypad1,
             ArdixEnums.ChannelType_Keypad2, ArdixEnums.ChannelType_Keypad3, ArdixEnums.ChannelType_Keypad4].indexOf(e.value) >= 0))
@@ -51,7 +51,7 @@ BasicDialog {
         }
         MyComboBox {
             width: 380 * root.ps
-            accessibleName: parent.label + ", канал"
+            accessibleName: parent.label + qsTr(", канал")
             visible: root.func && root.func[parent.typeProperty] !== ArdixEnums.ChannelType_DisabledFunction
             model: root.func ? Choices.channels(root.pdm, root.kernel, root.func[parent.typeProperty], root.thisFunctionId,
                                                 root.func[parent.channelProperty]) : []
@@ -71,7 +71,7 @@ BasicDialog {
             spacing: 12 * root.ps
             Row {
                 spacing: 12 * root.ps
-                Label { text: "Счетчик"; width: 200 * root.ps }
+                Label { text: qsTr("Счетчик"); width: 200 * root.ps }
                 NameField {
                     objectName: "counterNameField"
                     width: 420 * root.ps
@@ -80,59 +80,59 @@ BasicDialog {
                     placeholderText: ""
                     target: root.func; property: "functionName"
                     changeFlag: root.changed
-                    label: "Имя счетчика"
+                    label: qsTr("Имя счетчика")
                 }
             }
             Row {
                 spacing: 12 * root.ps
-                Label { text: "мин."; width: 200 * root.ps }
+                Label { text: qsTr("мин."); width: 200 * root.ps }
                 IntTextField {
-                    label: "мин."
+                    label: qsTr("мин.")
                     objectName: "counterMinField"
                     width: 110 * root.ps; intFrom: 0; intTo: 255
                     target: root.func; property: "constMinValueToCompareWith"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
                 }
-                Label { text: "макс." }
+                Label { text: qsTr("макс.") }
                 IntTextField {
-                    label: "макс."
+                    label: qsTr("макс.")
                     objectName: "counterMaxField"
                     width: 110 * root.ps; intFrom: 0; intTo: 255
                     target: root.func; property: "constMaxValueToCompareWith"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
                 }
-                Label { text: "начальное" }
+                Label { text: qsTr("начальное") }
                 IntTextField {
-                    label: "начальное"
+                    label: qsTr("начальное")
                     width: 110 * root.ps; intFrom: 0; intTo: 255
                     target: root.func; property: "constValueToCompareWith"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
                 }
             }
-            ChannelRow { label: "Счет вверх"; typeProperty: "inChannelType"; channelProperty: "inChannel" }
-            ChannelRow { label: "Счет вниз"; typeProperty: "additionalInChannelType"; channelProperty: "additionalInChannel" }
+            ChannelRow { label: qsTr("Счет вверх"); typeProperty: "inChannelType"; channelProperty: "inChannel" }
+            ChannelRow { label: qsTr("Счет вниз"); typeProperty: "additionalInChannelType"; channelProperty: "additionalInChannel" }
             Flow {
                 width: parent.width
                 spacing: 20 * root.ps
-                Bit { text: "вверх по переднему фронту"; bit: ArdixEnums.FunctionIsInChannelRisingEdge }
-                Bit { text: "вниз по переднему фронту"; bit: ArdixEnums.FunctionIsAdditionalChannelRisingEdge }
-                Bit { text: "после макс. - на мин."; bit: ArdixEnums.FunctionIsWrapAroundIncrementCounter }
-                Bit { text: "после мин. - на макс."; bit: ArdixEnums.FunctionIsWrapAroundDecrementCounter }
-                Bit { text: "сброс на макс."; bit: ArdixEnums.FunctionIsResetCounterOnMax }
-                Bit { text: "сброс на мин."; bit: ArdixEnums.FunctionIsResetCounterOnMin }
+                Bit { text: qsTr("вверх по переднему фронту"); bit: ArdixEnums.FunctionIsInChannelRisingEdge }
+                Bit { text: qsTr("вниз по переднему фронту"); bit: ArdixEnums.FunctionIsAdditionalChannelRisingEdge }
+                Bit { text: qsTr("после макс. - на мин."); bit: ArdixEnums.FunctionIsWrapAroundIncrementCounter }
+                Bit { text: qsTr("после мин. - на макс."); bit: ArdixEnums.FunctionIsWrapAroundDecrementCounter }
+                Bit { text: qsTr("сброс на макс."); bit: ArdixEnums.FunctionIsResetCounterOnMax }
+                Bit { text: qsTr("сброс на мин."); bit: ArdixEnums.FunctionIsResetCounterOnMin }
             }
             Row {
                 spacing: 16 * root.ps
                 Bit {
                     objectName: "counterRememberCheck"
-                    text: "Запоминать состояние"
+                    text: qsTr("Запоминать состояние")
                     bit: ArdixEnums.FunctionIsStoreInEeprom
                     enabled: root.eepromOk
                 }
                 Text {
                     visible: !root.eepromOk
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "не доступно в данном PDM"
+                    text: qsTr("не доступно в данном PDM")
                     color: AppStyle.errorColor
                     font.pixelSize: AppStyle.basicFontSize
                 }

@@ -9,7 +9,7 @@ BasicDialog {
     id: root
     objectName: "globalFunctionDialog"
     fullScreen: true
-    title: "Настройка функции '" + (func ? func.functionName : "") + "'"
+    title: qsTr("Настройка функции '%1").arg(func ? func.functionName : "") + "'"
 
     property int functionId: -1
     readonly property var pdm: DevSettings.pdm
@@ -17,7 +17,7 @@ BasicDialog {
     readonly property real ps: AppStyle.pixelScale
 
     applyButtonRight.visible: pdm !== null && pdm.hasChanges
-    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    headerInfoText: pdm ? qsTr("использовано операций %1").arg(pdm.activePdmFunctions) + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
     onAccepted: if (kernel) kernel.applyNewPdmSettings()
 
     PdmLogicPreview {
@@ -43,7 +43,7 @@ BasicDialog {
             Row {
                 spacing: 14 * root.ps
                 Text {
-                    text: "Имя функции"
+                    text: qsTr("Имя функции")
                     height: AppStyle.textInputHeight
                     verticalAlignment: Text.AlignVCenter
                     color: AppStyle.textColor
@@ -57,12 +57,12 @@ BasicDialog {
                     placeholderText: ""
                     target: root.func; property: "functionName"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
-                    label: "Имя функции"
+                    label: qsTr("Имя функции")
                 }
             }
             Text {
                 width: parent.width
-                text: "Функция активна, когда выполнены условия:"
+                text: qsTr("Функция активна, когда выполнены условия:")
                 color: AppStyle.primaryColor
                 font.pixelSize: AppStyle.basicTitleSize
             }

@@ -11,7 +11,7 @@ BasicDialog {
     id: root
     objectName: "globalFunctionsAndCountersDialog"
     fullScreen: true
-    title: "Глобальные функции и счетчики"
+    title: qsTr("Глобальные функции и счетчики")
 
     readonly property var pdm: DevSettings.pdm
     readonly property real ps: AppStyle.pixelScale
@@ -19,7 +19,7 @@ BasicDialog {
     property var entries: []
 
     applyButtonRight.visible: pdm !== null && pdm.hasChanges
-    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    headerInfoText: pdm ? qsTr("использовано операций %1").arg(pdm.activePdmFunctions) + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
     onAccepted: if (kernel) kernel.applyNewPdmSettings()
 
     PdmLogicPreview {
@@ -55,7 +55,7 @@ BasicDialog {
         for (let k = 0; k < entries.length; ++k)
             if (isCounter(entries[k]) === counter)
                 ++n
-        f.functionName = (counter ? "Счетчик " : "Функция ") + n
+        f.functionName = (counter ? qsTr("Счетчик ") : qsTr("Функция ")) + n
         f.configBits = (1 << (counter ? ArdixEnums.FunctionIsCounter : ArdixEnums.FunctionIsGlobal)) >>> 0
         if (counter) {
             f.constMaxValueToCompareWith = 10
@@ -99,10 +99,10 @@ BasicDialog {
     function askDelete(id) {
         const usage = preview.usage(id)
         const name = pdm.functions[id].functionName
-        const text = (usage.length ? usage + "\n\n" : "") + "Удалить '" + name + "'?"
+        const text = (usage.length ? usage + "\n\n" : "") + qsTr("Удалить '%1").arg(name) + "'?"
         const doDelete = function() { root.pdm.deleteGlobFunction(id); root.refresh() }
         if (window && typeof window.createDialog === "function")
-            window.createDialog({ dialogTitle: "Внимание", dialogText: text, acceptBtnText: "Удалить",
+            window.createDialog({ dialogTitle: qsTr("Внимание"), dialogText: text, acceptBtnText: qsTr("Удалить"),
                                   acceptBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true }, doDelete)
         else
             doDelete()
@@ -118,7 +118,7 @@ BasicDialog {
             width: 330 * root.ps; height: 52 * root.ps
             color: AppStyle.confirmColor
             enabled: !root.isFull
-            text: "+ Глобальная функция"
+            text: qsTr("+ Глобальная функция")
             onClicked: root.edit(root.add(false))
         }
         FlatButton {
@@ -126,7 +126,7 @@ BasicDialog {
             width: 250 * root.ps; height: 52 * root.ps
             color: AppStyle.confirmColor
             enabled: !root.isFull
-            text: "+ Счетчик"
+            text: qsTr("+ Счетчик")
             onClicked: root.edit(root.add(true))
         }
     }
@@ -142,7 +142,7 @@ BasicDialog {
         Text {
             visible: root.entries.length === 0
             anchors.centerIn: parent
-            text: "нет глобальных функций и счетчиков"
+            text: qsTr("нет глобальных функций и счетчиков")
             color: AppStyle.midGreyColor
             font.pixelSize: AppStyle.basicTitleSize
         }
@@ -167,15 +167,15 @@ BasicDialog {
                 anchors.verticalCenter: parent.verticalCenter
                 Text {
                     width: parent.width
-                    text: (row.index + 1) + ". " + (row.counter ? "Счетчик: " : "Функция: ") + row.func.functionName
+                    text: (row.index + 1) + ". " + (row.counter ? qsTr("Счетчик: ") : qsTr("Функция: ")) + row.func.functionName
                     color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize
                     elide: Text.ElideRight
                 }
                 Text {
                     width: parent.width
-                    text: row.counter ? "от " + row.func.constMinValueToCompareWith + " до " + row.func.constMaxValueToCompareWith
-                                      : row.func.functionsCount + " условий"
+                    text: row.counter ? qsTr("от %1").arg(row.func.constMinValueToCompareWith) + qsTr(" до %1").arg(row.func.constMaxValueToCompareWith)
+                                      : row.func.functionsCount + qsTr(" условий")
                     color: AppStyle.subtleTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.8
                 }
@@ -187,22 +187,22 @@ BasicDialog {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 6 * root.ps
                 FlatButton {
-                    width: 52 * root.ps; height: 44 * root.ps; text: "▲"; accessibleName: "Вверх"
+                    width: 52 * root.ps; height: 44 * root.ps; text: "▲"; accessibleName: qsTr("Вверх")
                     enabled: row.index > 0
                     onClicked: root.move(row.index, -1)
                 }
                 FlatButton {
-                    width: 52 * root.ps; height: 44 * root.ps; text: "▼"; accessibleName: "Вниз"
+                    width: 52 * root.ps; height: 44 * root.ps; text: "▼"; accessibleName: qsTr("Вниз")
                     enabled: row.index < root.entries.length - 1
                     onClicked: root.move(row.index, 1)
                 }
                 FlatButton {
-                    width: 120 * root.ps; height: 44 * root.ps; text: "Изменить"
+                    width: 120 * root.ps; height: 44 * root.ps; text: qsTr("Изменить")
                     onClicked: root.edit(row.funcId)
                 }
                 FlatButton {
                     objectName: "deleteGlobal_" + row.index
-                    width: 110 * root.ps; height: 44 * root.ps; color: AppStyle.destructiveColor; text: "Удалить"
+                    width: 110 * root.ps; height: 44 * root.ps; color: AppStyle.destructiveColor; text: qsTr("Удалить")
                     onClicked: root.askDelete(row.funcId)
                 }
             }

@@ -143,7 +143,7 @@ BasicDialog {
 
             Text {
                 width: parent.width
-                text: root.isAddNew ? "Новое условие" : "Условие #" + (root.thisFunctionId + 1)
+                text: root.isAddNew ? qsTr("Новое условие") : qsTr("Условие #%1").arg(root.thisFunctionId + 1)
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicTitleSize
                 font.capitalization: Font.AllUppercase
@@ -151,11 +151,11 @@ BasicDialog {
 
             Row {
                 spacing: 12 * root.ps
-                Label { text: "Источник"; width: 170 * root.ps }
+                Label { text: qsTr("Источник"); width: 170 * root.ps }
                 MyComboBox {
                     objectName: "channelTypeCombo"
                     width: 420 * root.ps
-                    accessibleName: "Источник"
+                    accessibleName: qsTr("Источник")
                     model: Choices.channelTypes(root.isMasterShutdown, root.keypadNames())
                     target: root.func
                     property: "inChannelType"
@@ -165,11 +165,11 @@ BasicDialog {
             Row {
                 spacing: 12 * root.ps
                 visible: root.type !== ArdixEnums.ChannelType_Constant
-                Label { text: "Канал"; width: 170 * root.ps }
+                Label { text: qsTr("Канал"); width: 170 * root.ps }
                 MyComboBox {
                     objectName: "channelCombo"
                     width: 420 * root.ps
-                    accessibleName: "Канал"
+                    accessibleName: qsTr("Канал")
                     model: root.channelEntries(root.type)
                     target: root.func
                     property: "inChannel"
@@ -179,11 +179,11 @@ BasicDialog {
             }
             Row {
                 spacing: 12 * root.ps
-                Label { text: "Условие"; width: 170 * root.ps }
+                Label { text: qsTr("Условие"); width: 170 * root.ps }
                 MyComboBox {
                     objectName: "operatorCombo"
                     width: 420 * root.ps
-                    accessibleName: "Условие"
+                    accessibleName: qsTr("Условие")
                     model: Choices.operators(root.type)
                     target: root.func
                     property: "conditionOperator"
@@ -195,9 +195,9 @@ BasicDialog {
             Row {
                 spacing: 12 * root.ps
                 visible: root.isValueOp && root.op !== ArdixEnums.IfHysteresis
-                Label { text: "Значение"; width: 170 * root.ps }
+                Label { text: qsTr("Значение"); width: 170 * root.ps }
                 FloatTextField {
-                    label: "Значение"
+                    label: qsTr("Значение")
                     objectName: "compareValueField"
                     floatFrom: 0; floatTo: root.isFloat ? 655.35 : 65535; floatDec: root.isFloat ? 2 : 0
                     scale: root.isFloat ? 100 : 1
@@ -208,17 +208,17 @@ BasicDialog {
             Row {
                 spacing: 12 * root.ps
                 visible: root.op === ArdixEnums.IfHysteresis
-                Label { text: "вкл. если >"; width: 170 * root.ps }
+                Label { text: qsTr("вкл. если >"); width: 170 * root.ps }
                 FloatTextField {
-                    label: "вкл. если >"
+                    label: qsTr("вкл. если >")
                     floatFrom: 0; floatTo: root.isFloat ? 655.35 : 65535; floatDec: root.isFloat ? 2 : 0
                     scale: root.isFloat ? 100 : 1
                     target: root.func; property: "constMaxValueToCompareWith"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
                 }
-                Label { text: "выкл. если <" }
+                Label { text: qsTr("выкл. если <") }
                 FloatTextField {
-                    label: "выкл. если <"
+                    label: qsTr("выкл. если <")
                     floatFrom: 0; floatTo: root.isFloat ? 655.35 : 65535; floatDec: root.isFloat ? 2 : 0
                     scale: root.isFloat ? 100 : 1
                     target: root.func; property: "constMinValueToCompareWith"
@@ -231,27 +231,27 @@ BasicDialog {
                 visible: root.type !== ArdixEnums.ChannelType_Constant || root.isFlash
                 Label {
                     width: 170 * root.ps
-                    text: root.isFlash ? "ДА, время" : root.isPulse ? "Импульс" : "Задержка вкл."
+                    text: root.isFlash ? qsTr("ДА, время") : root.isPulse ? qsTr("Импульс") : qsTr("Задержка вкл.")
                 }
                 FloatTextField {
                     objectName: "onDelayField"
                     width: 140 * root.ps
-                    label: root.isFlash ? "ДА, время" : root.isPulse ? "Импульс" : "Задержка вкл."
-                    unit: "с"
+                    label: root.isFlash ? qsTr("ДА, время") : root.isPulse ? qsTr("Импульс") : qsTr("Задержка вкл.")
+                    unit: qsTr("с")
                     floatFrom: root.minOnDelay / 1000; floatTo: 65.535; floatDec: 2; scale: 1000
                     target: root.func; property: "trueDelayHystOrFlash"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
                 }
                 Label {
                     visible: !root.isPulse && !root.isToggle
-                    text: root.isFlash ? "НЕТ, время" : "выкл."
+                    text: root.isFlash ? qsTr("НЕТ, время") : qsTr("выкл.")
                 }
                 FloatTextField {
                     objectName: "offDelayField"
                     visible: !root.isPulse && !root.isToggle
                     width: 140 * root.ps
-                    label: root.isFlash ? "НЕТ, время" : "Задержка выкл."
-                    unit: "с"
+                    label: root.isFlash ? qsTr("НЕТ, время") : qsTr("Задержка выкл.")
+                    unit: qsTr("с")
                     floatFrom: 0; floatTo: 65.535; floatDec: 2; scale: 1000
                     target: root.func; property: "falseDelayHystOrFlash"
                     flagTarget: root.pdm; changeFlag: "functionsHasChanges"
@@ -259,8 +259,8 @@ BasicDialog {
                 MyComboBox {
                     objectName: "timeUnitCombo"
                     width: 120 * root.ps
-                    accessibleName: "Единицы времени"
-                    model: [{ text: "сек", value: 0 }, { text: "мин", value: 1 }]
+                    accessibleName: qsTr("Единицы времени")
+                    model: [{ text: qsTr("сек"), value: 0 }, { text: qsTr("мин"), value: 1 }]
                     currentIndex: root.minutes ? 1 : 0
                     onActivated: (index) => root.minutes = index === 1
                 }
@@ -269,12 +269,12 @@ BasicDialog {
             Row {
                 spacing: 12 * root.ps
                 visible: root.isToggle || root.isPulse
-                Label { text: "Срабатывание"; width: 170 * root.ps }
+                Label { text: qsTr("Срабатывание"); width: 170 * root.ps }
                 MyComboBox {
                     objectName: "edgeCombo"
                     width: 300 * root.ps
-                    accessibleName: "Срабатывание"
-                    model: [{ text: "по заднему фронту" }, { text: "по переднему фронту" }]
+                    accessibleName: qsTr("Срабатывание")
+                    model: [{ text: qsTr("по заднему фронту") }, { text: qsTr("по переднему фронту") }]
                     currentIndex: root.risingEdge ? 1 : 0
                     onActivated: (index) => root.risingEdge = index === 1
                 }
@@ -284,7 +284,7 @@ BasicDialog {
                 visible: root.isToggle
                 CheckBoxNuvo {
                     objectName: "rememberCheck"
-                    text: "Запоминать состояние"
+                    text: qsTr("Запоминать состояние")
                     checked: root.remember
                     enabled: root.eepromOk
                     onToggled: root.remember = checked
@@ -292,13 +292,13 @@ BasicDialog {
                 Text {
                     visible: !root.eepromOk
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "не доступно в данном PDM"
+                    text: qsTr("не доступно в данном PDM")
                     color: AppStyle.errorColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 CheckBoxNuvo {
                     objectName: "activeOnStartCheck"
-                    text: "Активен при старте"
+                    text: qsTr("Активен при старте")
                     checked: root.activeOnStart
                     enabled: !root.remember
                     onToggled: root.activeOnStart = checked
@@ -307,7 +307,7 @@ BasicDialog {
             CheckBoxNuvo {
                 objectName: "invertCheck"
                 visible: !root.isFlash && !root.isToggle && root.type !== ArdixEnums.ChannelType_Constant
-                text: "Инвертировать результат"
+                text: qsTr("Инвертировать результат")
                 checked: root.invert
                 onToggled: root.invert = checked
             }

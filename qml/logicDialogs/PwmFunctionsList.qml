@@ -80,7 +80,7 @@ Column {
                 anchors.leftMargin: 8 * root.ps
                 anchors.verticalCenter: parent.verticalCenter
                 text: ""
-                Accessible.name: "Активна"
+                Accessible.name: qsTr("Активна")
                 target: root.output; property: "pwmFunctionsActiveBits"; bit: entry.slot
                 flagTarget: root.pdm; changeFlag: "outputsHasChanges"
             }
@@ -102,23 +102,23 @@ Column {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 6 * root.ps
                 FlatButton {
-                    width: 52 * root.ps; height: 44 * root.ps; text: "▲"; accessibleName: "Вверх"
+                    width: 52 * root.ps; height: 44 * root.ps; text: "▲"; accessibleName: qsTr("Вверх")
                     enabled: entry.slot > 0
                     onClicked: if (root.output.moveUpPwmFunc(entry.slot)) root.changed()
                 }
                 FlatButton {
-                    width: 52 * root.ps; height: 44 * root.ps; text: "▼"; accessibleName: "Вниз"
+                    width: 52 * root.ps; height: 44 * root.ps; text: "▼"; accessibleName: qsTr("Вниз")
                     enabled: entry.slot < root.order.length - 1
                     onClicked: if (root.output.moveDownPwmFunc(entry.slot)) root.changed()
                 }
                 FlatButton {
-                    width: 120 * root.ps; height: 44 * root.ps; text: "Изменить"
+                    width: 120 * root.ps; height: 44 * root.ps; text: qsTr("Изменить")
                     onClicked: Dialogs.openModal(root.window, "logicDialogs/InternalFunctionSettingsDialog.qml", {
                         thisFunctionId: root.order[entry.slot], functionParent: ArdixEnums.FunctionParent_PdmOutput,
                         kernel: root.kernel, window: root.window })
                 }
                 FlatButton {
-                    width: 110 * root.ps; height: 44 * root.ps; color: AppStyle.destructiveColor; text: "Удалить"
+                    width: 110 * root.ps; height: 44 * root.ps; color: AppStyle.destructiveColor; text: qsTr("Удалить")
                     onClicked: root.remove(entry.slot)
                 }
             }
@@ -130,7 +130,7 @@ Column {
         width: 300 * root.ps
         height: 50 * root.ps
         color: AppStyle.confirmColor
-        text: "+ Добавить PWM условие"
+        text: qsTr("+ Добавить PWM условие")
         onClicked: root.add()
     }
 }

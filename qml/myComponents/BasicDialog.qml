@@ -232,7 +232,7 @@ Item {
             height: header.height
             color: AppStyle.primaryColor
             iconSource: "qrc:/ARDIX/images/icons/back.svg"
-            accessibleName: "Назад"
+            accessibleName: qsTr("Назад")
             onClicked: root.requestClose()
         }
         Image {
@@ -281,7 +281,7 @@ Item {
                 height: header.height
                 color: AppStyle.primaryColor
                 iconSource: root.extraButton === "refresh" ? "qrc:/ARDIX/images/icons/cloud.svg" : root.extraButton
-                accessibleName: "Обновить"
+                accessibleName: qsTr("Обновить")
                 onClicked: root.extraButtonClicked()
             }
             FlatButton {
@@ -291,7 +291,7 @@ Item {
                 width: header.height * 3
                 height: header.height
                 color: enabled ? AppStyle.primaryColor : AppStyle.disabledButtonColor
-                text: "Применить"
+                text: qsTr("Применить")
                 onClicked: root.accept()
             }
         }
@@ -349,7 +349,7 @@ Item {
                 height: backgroundItem.width / 22
                 objectName: "cancelButton"
                 role: "secondary"
-                text: "Отмена"
+                text: qsTr("Отмена")
                 onClicked: root.cancel()
             }
             FlatButton {
@@ -357,7 +357,7 @@ Item {
                 width: backgroundItem.width / 5
                 height: backgroundItem.width / 22
                 objectName: "saveButton"
-                text: "Сохранить"
+                text: qsTr("Сохранить")
                 onClicked: root.accept()
             }
         }
@@ -406,7 +406,7 @@ Item {
         border.color: AppStyle.secondaryColor
         border.width: 1
         iconSource: "qrc:/ARDIX/images/icons/close.svg"
-        accessibleName: "Закрыть"
+        accessibleName: qsTr("Закрыть")
         onClicked: root.requestClose()
     }
 }

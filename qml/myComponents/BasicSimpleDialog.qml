@@ -67,7 +67,7 @@ Item {
         border.color: AppStyle.secondaryColor
         border.width: 1
         iconSource: "qrc:/ARDIX/images/icons/close.svg"
-        accessibleName: "Закрыть"
+        accessibleName: qsTr("Закрыть")
         onClicked: root.hideThisDialog()
     }
 }

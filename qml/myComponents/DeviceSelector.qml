@@ -68,7 +68,7 @@ Item {
             spacing: 16 * selector.scaleX
             Label {
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Устройство:".toUpperCase()
+                text: qsTr("Устройство:").toUpperCase()
                 color: "white"
                 font.pixelSize: AppStyle.basicFontSize
             }
@@ -86,7 +86,7 @@ Item {
                     { text: "Ardix", deviceId: ArdixEnums.Device_Ardix7 },
                     { text: "PMX", deviceId: ArdixEnums.Device_Pmx }
                 ]
-                Accessible.name: "Устройство"
+                Accessible.name: qsTr("Устройство")
                 // Dark like the bar it sits in.
                 contentItem: Text {
                     leftPadding: 10 * selector.scaleX
@@ -123,7 +123,7 @@ Item {
         x: (selector.width + selector.comboWidth) / 2 - width
         y: selector.height
         Accessible.role: Accessible.Button
-        Accessible.name: "Выбор устройства"
+        Accessible.name: qsTr("Выбор устройства")
         Accessible.onPressAction: selector.toggle()
         activeFocusOnTab: true
         Keys.onSpacePressed: selector.toggle()

@@ -17,7 +17,7 @@ Row {
 
     Text {
         objectName: "clientVersionLabel"
-        text: "версия клиента: v" + labels.clientVersion
+        text: qsTr("версия клиента: v%1").arg(labels.clientVersion)
         color: "white"
         font.pixelSize: 17 * labels.scaleX
     }

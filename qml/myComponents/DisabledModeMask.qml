@@ -60,7 +60,7 @@ Rectangle {
         spacing: 12 * AppStyle.pixelScale
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Режим отключен"
+            text: qsTr("Режим отключен")
             color: AppStyle.lightTextColor
             font.pixelSize: AppStyle.basicTitleSize * 1.4
             Accessible.role: Accessible.StaticText
@@ -68,7 +68,7 @@ Rectangle {
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Включить его можно в настройках режима: желтая шестеренка вверху"
+            text: qsTr("Включить его можно в настройках режима: желтая шестеренка вверху")
             color: AppStyle.warningColor
             font.pixelSize: AppStyle.basicFontSize
         }
@@ -85,7 +85,7 @@ Rectangle {
         source: "qrc:/ARDIX/images/icons/settings_yellow.svg"
         opacity: iconArea.pressed ? 0.5 : 1
         Accessible.role: Accessible.Button
-        Accessible.name: "Настройки режима"
+        Accessible.name: qsTr("Настройки режима")
         Accessible.onPressAction: mask.openModeSettings()
         activeFocusOnTab: mask.visible
         Keys.onSpacePressed: mask.openModeSettings()

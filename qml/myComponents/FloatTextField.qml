@@ -30,7 +30,7 @@ InputField {
     textValid: parsed.valid
     rangeText: Rules.rangeText(Rules.floatText(floatFrom, floatDec).replace(/\.?0+$/, ""),
                                Rules.floatText(floatTo, floatDec).replace(/\.?0+$/, ""), unit)
-               + (floatDec > 0 ? ", до " + floatDec + " знаков после точки" : "")
+               + (floatDec > 0 ? qsTr(", до %1").arg(floatDec) + qsTr(" знаков после точки") : "")
     maximumLength: 12
     inputMethodHints: Qt.ImhFormattedNumbersOnly
     validator: RegularExpressionValidator { regularExpression: /-?\d*([.,]\d*)?/ }

@@ -1,10 +1,13 @@
 import QtQuick
 import ARDIX 1.0
+import "../utils/KernelTexts.js" as KernelTexts
 
 // The information dialog, or with an empty text the busy dialog. With a download address it offers
 // the client update instead of "Ok" and follows the download's progress.
 BasicDialog {
     id: root
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: KernelTexts.shown(infoMessageText)
 
     property string infoMessageText: ""
     property int busyTimeout: 0
@@ -88,7 +91,7 @@ BasicDialog {
             objectName: "infoText"
             anchors.horizontalCenter: parent.horizontalCenter
             width: parent.width * 0.9
-            text: root.infoMessageText.toUpperCase()
+            text: KernelTexts.shown(root.infoMessageText)
             color: "white"
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
@@ -102,7 +105,7 @@ BasicDialog {
             height: root.width / 22
             color: root.downloadUrl !== "" ? AppStyle.acceptColor : AppStyle.secondaryColor
             textColor: root.downloadUrl !== "" ? "white" : AppStyle.deepColor
-            text: root.downloadUrl !== "" ? "Скачать" : "Ok"
+            text: root.downloadUrl !== "" ? qsTr("Скачать") : "Ok"
             onClicked: {
                 if (root.downloadUrl !== "")
                     root.startDownload()

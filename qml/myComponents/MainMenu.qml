@@ -29,7 +29,7 @@ Rectangle {
             visible: menu.isDash
             width: menu.width
             iconSource: "qrc:/ARDIX/images/main_menu/mode.svg"
-            text: "Режим " + (menu.kernel ? menu.kernel.curSkinMode + 1 : "")
+            text: qsTr("Режим %1").arg(menu.kernel ? menu.kernel.curSkinMode + 1 : "")
             onClicked: menu.kernel.changeSkinMode()
         }
         MenuButton {
@@ -37,7 +37,7 @@ Rectangle {
             visible: !menu.isDash
             width: menu.width
             iconSource: "qrc:/ARDIX/images/main_menu/realtime.svg"
-            text: "Текущее\nсостояние "
+            text: qsTr("Текущее\nсостояние ")
             onClicked: menu.window.showPdmRealtimeDialog()
         }
         // Row 2
@@ -46,7 +46,7 @@ Rectangle {
             visible: menu.isDash
             width: menu.width
             iconSource: "qrc:/ARDIX/images/main_menu/logs.svg"
-            text: "Логи"
+            text: qsTr("Логи")
             onClicked: menu.window.showLogsDialog()
         }
         MenuButton {
@@ -54,7 +54,7 @@ Rectangle {
             visible: !menu.isDash
             width: menu.width
             iconSource: "qrc:/ARDIX/images/main_menu/load.svg"
-            text: "Загрузить\nнастройки"
+            text: qsTr("Загрузить\nнастройки")
             onClicked: menu.window.showFileDialog(ArdixEnums.Device_Pmx, ArdixEnums.Settings_FileType, true, "")
         }
         // Row 3
@@ -63,7 +63,7 @@ Rectangle {
             visible: menu.isDash
             width: menu.width
             iconSource: "qrc:/ARDIX/images/main_menu/brightness.svg"
-            text: "Яркость"
+            text: qsTr("Яркость")
             onClicked: menu.window.showBrightnessDialog()
         }
         MenuButton {
@@ -71,7 +71,7 @@ Rectangle {
             visible: !menu.isDash
             width: menu.width
             iconSource: "qrc:/ARDIX/images/main_menu/save.svg"
-            text: "Сохранить\nнастройки"
+            text: qsTr("Сохранить\nнастройки")
             onClicked: menu.window.showFileDialog(ArdixEnums.Device_Pmx, ArdixEnums.Settings_FileType, false, "")
         }
         // Row 4
@@ -79,7 +79,7 @@ Rectangle {
             objectName: "menuSettings"
             width: menu.width
             iconSource: "qrc:/ARDIX/images/main_menu/settings.svg"
-            text: "Настройки\n" + (menu.isDash ? "Ardix" : "PDM")
+            text: qsTr("Настройки\n%1").arg(menu.isDash ? "Ardix" : "PDM")
             onClicked: menu.window.openSettings()
         }
     }

@@ -12,6 +12,8 @@ ComboBox {
     implicitContentWidthPolicy: ComboBox.WidestText
     font.pixelSize: AppStyle.basicFontSize
     Accessible.name: accessibleName !== "" ? accessibleName : displayText
+    // The current choice, read after the name.
+    Accessible.description: displayText
 
     background: Rectangle {
         color: root.pressed ? AppStyle.rowColor : root.fieldColor
@@ -43,7 +45,9 @@ ComboBox {
         width: ListView.view ? ListView.view.width : implicitWidth
         height: AppStyle.comboHeight
         highlighted: root.highlightedIndex === index
+        Accessible.name: entryText.text
         contentItem: Text {
+            id: entryText
             text: typeof modelData === "object" && modelData !== null ? modelData[root.textRole] : modelData
             font: root.font
             color: AppStyle.textColor

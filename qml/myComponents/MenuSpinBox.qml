@@ -39,7 +39,7 @@ Row {
         width: root.height
         height: root.height
         text: "\u2212"
-        accessibleName: root.accessibleName + ": уменьшить"
+        accessibleName: root.accessibleName + qsTr(": уменьшить")
         role: "stepper"
         fontSize: root.height * 0.6
         enabled: root.value > root.from
@@ -62,7 +62,7 @@ Row {
         width: root.height
         height: root.height
         text: "+"
-        accessibleName: root.accessibleName + ": увеличить"
+        accessibleName: root.accessibleName + qsTr(": увеличить")
         role: "stepper"
         fontSize: root.height * 0.6
         enabled: root.value < root.to

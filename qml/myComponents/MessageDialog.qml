@@ -1,20 +1,25 @@
 import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
+import "../utils/KernelTexts.js" as KernelTexts
 
 // A question, or a prompt for one text or number, centred over the window. It destroys itself on
 // any answer; Escape, a click outside and the corner cross leave without a signal.
 Item {
     id: root
+    // A screen reader announces the question with its title.
+    Accessible.role: Accessible.Dialog
+    Accessible.name: KernelTexts.shown(dialogTitle)
+    Accessible.description: KernelTexts.shown(dialogText)
     objectName: "messageDialog"
     anchors.fill: parent
     z: 1000
 
-    property string dialogTitle: "Внимание!"
+    property string dialogTitle: qsTr("Внимание!")
     property string dialogText: ""
-    property string acceptBtnText: "Ок"
+    property string acceptBtnText: qsTr("Ок")
     property color acceptBtnColor: AppStyle.acceptColor
-    property string cancelBtnText: "Отмена"
+    property string cancelBtnText: qsTr("Отмена")
     // A way back looks like one: never the colour of the action it declines.
     property color cancelBtnColor: AppStyle.secondaryColor
     property int acceptBtnDelay: 0
@@ -181,7 +186,7 @@ Item {
                 wrapMode: Text.WordWrap
                 color: AppStyle.rowAltColor
                 font.pixelSize: AppStyle.basicFontSize * 1.1
-                text: root.dialogText
+                text: KernelTexts.shown(root.dialogText)
                 visible: !root.isTextInput && text.length > 0
             }
 
@@ -196,7 +201,7 @@ Item {
                     visible: root.hasNumberInput
                     color: AppStyle.borderColor
                     font.pixelSize: AppStyle.basicFontSize
-                    text: "от " + (root.isIntInput ? root.intFrom : root.floatFrom)
+                    text: qsTr("от %1").arg(root.isIntInput ? root.intFrom : root.floatFrom)
                 }
 
                 TextField {
@@ -231,7 +236,7 @@ Item {
                     visible: root.hasNumberInput
                     color: AppStyle.borderColor
                     font.pixelSize: AppStyle.basicFontSize
-                    text: "до " + (root.isIntInput ? root.intTo : root.floatTo)
+                    text: qsTr("до %1").arg(root.isIntInput ? root.intTo : root.floatTo)
                 }
             }
 
@@ -269,7 +274,7 @@ Item {
             height: width
             anchors { top: parent.top; right: parent.right; margins: root.margin / 2 }
             Accessible.role: Accessible.Button
-            Accessible.name: "Закрыть"
+            Accessible.name: qsTr("Закрыть")
             Image {
                 anchors.centerIn: parent
                 width: parent.width * 0.7

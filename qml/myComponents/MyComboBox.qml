@@ -78,7 +78,9 @@ MenuComboBox {
         height: AppStyle.comboHeight
         enabled: !entryDisabled
         highlighted: root.highlightedIndex === index
+        Accessible.name: entryText.text
         contentItem: Text {
+            id: entryText
             text: typeof modelData === "object" && modelData !== null ? modelData[root.textRole] : modelData
             font: root.font
             color: entryDisabled ? AppStyle.disabledTextColor : AppStyle.textColor

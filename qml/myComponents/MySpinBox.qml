@@ -145,7 +145,7 @@ Item {
         }
 
         ToolTip.visible: root.hasPendingInvalid || root.rejectedText !== ""
-        ToolTip.text: (root.rejectedText !== "" && !root.hasPendingInvalid ? root.rejectedText + " не принято: " : "")
+        ToolTip.text: (root.rejectedText !== "" && !root.hasPendingInvalid ? root.rejectedText + qsTr(" не принято: ") : "")
                       + root.rangeText
         ToolTip.delay: 0
 

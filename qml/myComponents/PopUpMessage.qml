@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import ARDIX 1.0
+import "../utils/KernelTexts.js" as KernelTexts
 
 // A short notice that rises in at the bottom centre, over the status line and clear of the header's
 // icons and of every dialog's buttons, stays a moment and sinks out again. It never takes clicks, so
@@ -9,7 +10,7 @@ Item {
     id: root
     objectName: "popUpMessage"
 
-    property string text: "нет связи c\nустройством"
+    property string text: qsTr("нет связи c\nустройством")
     readonly property int dropDuration: 800
     property int stayDuration: 2000
     readonly property int riseDuration: 800
@@ -108,7 +109,7 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         color: "white"
-        text: root.text.toUpperCase()
+        text: KernelTexts.shown(root.text).toUpperCase()
         fontSizeMode: Text.Fit
         minimumPixelSize: 8
         font.pixelSize: root.height * 0.36

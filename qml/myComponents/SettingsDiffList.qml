@@ -30,7 +30,7 @@ ListView {
     activeFocusOnTab: true
     keyNavigationEnabled: true
     Accessible.role: Accessible.List
-    Accessible.name: "Отличия настроек"
+    Accessible.name: qsTr("Отличия настроек")
     ScrollBar.vertical: ScrollBar { policy: root.contentHeight > root.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
 
     // Nothing of the screen behind shows through the values.
@@ -54,7 +54,7 @@ ListView {
                 width: root.nameWidth
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
-                text: "ПАРАМЕТР"
+                text: qsTr("ПАРАМЕТР")
                 color: root.dim
                 font.pixelSize: root.fontSize * 0.85
             }

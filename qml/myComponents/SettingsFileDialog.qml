@@ -28,7 +28,7 @@ FileDialog {
                                              : StandardPaths.writableLocation(StandardPaths.DocumentsLocation).toString()
         currentFolder = folder
         fileMode = isImport ? FileDialog.OpenFile : FileDialog.SaveFile
-        title = isImport ? "Выберите файл" : "Укажите куда сохранить файл"
+        title = isImport ? qsTr("Выберите файл") : qsTr("Укажите куда сохранить файл")
         if (!isImport)
             selectedFile = folder + "/" + name
         open()

@@ -25,10 +25,10 @@ InputField {
     property var editTarget: null
     readonly property string trimmed: text.trim()
     textValid: Rules.utf8Length(trimmed) <= maxBytes && (emptyAllowed || trimmed.length > 0)
-    rangeText: (emptyAllowed ? "" : "не пустое, ") + Rules.bytesText(maxBytes)
+    rangeText: (emptyAllowed ? "" : qsTr("не пустое, ")) + Rules.bytesText(maxBytes)
     horizontalAlignment: TextInput.AlignLeft
     leftPadding: 10 * AppStyle.pixelScale
-    placeholderText: "без имени"
+    placeholderText: qsTr("без имени")
     placeholderTextColor: AppStyle.placeholderColor
 
     background: Rectangle {

@@ -9,7 +9,7 @@ BasicDialog {
     id: root
     objectName: "pdmInputsSettingsDialog"
     fullScreen: true
-    title: "Настройка физических входов PDM"
+    title: qsTr("Настройка физических входов PDM")
 
     readonly property var pdm: DevSettings.pdm
     readonly property real ps: AppStyle.pixelScale
@@ -17,18 +17,18 @@ BasicDialog {
     readonly property int inputsCount: description.inputsCount || 20
 
     applyButtonRight.visible: pdm !== null && pdm.hasChanges
-    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    headerInfoText: pdm ? qsTr("использовано операций %1").arg(pdm.activePdmFunctions) + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
     onAccepted: if (kernel) kernel.applyNewPdmSettings()
 
     // Entries of the mode combo for an input whose board allows `available` (a mask of mode bits).
     function modes(available) {
-        const out = [{ text: "не активирован", value: 0 }]
+        const out = [{ text: qsTr("не активирован"), value: 0 }]
         if (available & (1 << ArdixEnums.Tic124PullDownModeBit))
-            out.push({ text: "цифровой, подтяжка к массе", value: 1 << ArdixEnums.Tic124PullDownModeBit })
+            out.push({ text: qsTr("цифровой, подтяжка к массе"), value: 1 << ArdixEnums.Tic124PullDownModeBit })
         if (available & (1 << ArdixEnums.Tic124PullUpModeBit))
-            out.push({ text: "цифровой, подтяжка к +12В", value: 1 << ArdixEnums.Tic124PullUpModeBit })
+            out.push({ text: qsTr("цифровой, подтяжка к +12В"), value: 1 << ArdixEnums.Tic124PullUpModeBit })
         if (available & (1 << ArdixEnums.Tic124AnalogModeBit))
-            out.push({ text: "аналоговый", value: 1 << ArdixEnums.Tic124AnalogModeBit })
+            out.push({ text: qsTr("аналоговый"), value: 1 << ArdixEnums.Tic124AnalogModeBit })
         return out
     }
 
@@ -45,19 +45,19 @@ BasicDialog {
             objectName: "inputRow_" + index
             width: list.width
             clickable: false
-            title: "Вход #" + (index + 1) + "   пин " + ((root.description.inputsPins || [])[index] || "")
-                   + (index === root.description.bootInputIndex ? "  (загрузчик)" : "")
+            title: qsTr("Вход #%1").arg(index + 1) + qsTr("   пин %1").arg((root.description.inputsPins || [])[index] || "")
+                   + (index === root.description.bootInputIndex ? qsTr("  (загрузчик)") : "")
             NameField {
                 objectName: "inputNameField_" + row.index
                 width: 330 * root.ps
                 target: row.input; property: "inputName"
                 flagTarget: root.pdm; changeFlag: "inputsHasChanges"
-                label: "Имя входа " + (row.index + 1)
+                label: qsTr("Имя входа %1").arg(row.index + 1)
             }
             MyComboBox {
                 objectName: "inputModeCombo_" + row.index
                 width: 330 * root.ps
-                accessibleName: "Режим входа " + (row.index + 1)
+                accessibleName: qsTr("Режим входа %1").arg(row.index + 1)
                 model: root.modes((root.description.inputsAvailableModes || [])[row.index] || 0)
                 target: row.input
                 property: "config"

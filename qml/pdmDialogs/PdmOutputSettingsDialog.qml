@@ -9,7 +9,7 @@ BasicDialog {
     id: root
     objectName: "pdmOutputSettingsDialog"
     fullScreen: true
-    title: "Настройка выхода #" + (outputIndex + 1)
+    title: qsTr("Настройка выхода #%1").arg(outputIndex + 1)
 
     property int outputIndex: 0
     readonly property var pdm: DevSettings.pdm
@@ -21,7 +21,7 @@ BasicDialog {
     readonly property bool isPwm: output !== null && ((output.configBits >> ArdixEnums.OutputPwmModeActive) & 1) === 1
 
     applyButtonRight.visible: pdm !== null && pdm.hasChanges
-    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    headerInfoText: pdm ? qsTr("использовано операций %1").arg(pdm.activePdmFunctions) + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
     onAccepted: if (kernel) kernel.applyNewPdmSettings()
 
     Connections {
@@ -66,19 +66,19 @@ BasicDialog {
 
             Row {
                 spacing: 14 * root.ps
-                Label { text: "Имя выхода"; width: 230 * root.ps }
+                Label { text: qsTr("Имя выхода"); width: 230 * root.ps }
                 NameField {
                     id: nameField
                     objectName: "outputNameField"
                     width: 420 * root.ps
                     target: root.output; property: "outputName"
                     flagTarget: root.pdm; changeFlag: "outputsHasChanges"
-                    label: "Имя выхода"
+                    label: qsTr("Имя выхода")
                 }
-                Label { text: "пин " + ((root.description.outputPins || [])[root.outputIndex] || ""); color: AppStyle.subtleTextColor }
+                Label { text: qsTr("пин %1").arg((root.description.outputPins || [])[root.outputIndex] || ""); color: AppStyle.subtleTextColor }
             }
 
-            Section { text: "Токи и перезапуски" }
+            Section { text: qsTr("Токи и перезапуски") }
             // A grid, so that the fields line up in columns at every width.
             Grid {
                 width: parent.width
@@ -86,9 +86,9 @@ BasicDialog {
                 columns: Math.max(1, Math.floor((width + spacing) / (334 * root.ps)))
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Макс. ток, А"; width: 200 * root.ps }
+                    Label { text: qsTr("Макс. ток, А"); width: 200 * root.ps }
                     IntTextField {
-                        label: "Макс. ток, А"
+                        label: qsTr("Макс. ток, А")
                         objectName: "maxCurrentField"
                         width: 110 * root.ps
                         intFrom: 1; intTo: root.maxAmps
@@ -98,9 +98,9 @@ BasicDialog {
                 }
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Мин. ток, А"; width: 200 * root.ps }
+                    Label { text: qsTr("Мин. ток, А"); width: 200 * root.ps }
                     IntTextField {
-                        label: "Мин. ток, А"
+                        label: qsTr("Мин. ток, А")
                         width: 110 * root.ps
                         intFrom: 0; intTo: root.maxAmps
                         target: root.output; property: "minCurrent"
@@ -109,9 +109,9 @@ BasicDialog {
                 }
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Пусковой ток, А"; width: 200 * root.ps }
+                    Label { text: qsTr("Пусковой ток, А"); width: 200 * root.ps }
                     IntTextField {
-                        label: "Пусковой ток, А"
+                        label: qsTr("Пусковой ток, А")
                         width: 110 * root.ps
                         intFrom: 0; intTo: 250
                         target: root.output; property: "maxInrushCurrent"
@@ -120,9 +120,9 @@ BasicDialog {
                 }
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Время пуска, мс"; width: 200 * root.ps }
+                    Label { text: qsTr("Время пуска, мс"); width: 200 * root.ps }
                     IntTextField {
-                        label: "Время пуска, мс"
+                        label: qsTr("Время пуска, мс")
                         width: 110 * root.ps
                         intFrom: 0; intTo: 65535
                         target: root.output; property: "inrushDelay"
@@ -131,9 +131,9 @@ BasicDialog {
                 }
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Перезапусков"; width: 200 * root.ps }
+                    Label { text: qsTr("Перезапусков"); width: 200 * root.ps }
                     IntTextField {
-                        label: "Перезапусков"
+                        label: qsTr("Перезапусков")
                         width: 110 * root.ps
                         intFrom: 0; intTo: 250
                         target: root.output; property: "retryCount"
@@ -142,9 +142,9 @@ BasicDialog {
                 }
                 Row {
                     spacing: 10 * root.ps
-                    Label { text: "Пауза, мс"; width: 200 * root.ps }
+                    Label { text: qsTr("Пауза, мс"); width: 200 * root.ps }
                     IntTextField {
-                        label: "Пауза, мс"
+                        label: qsTr("Пауза, мс")
                         width: 110 * root.ps
                         intFrom: 0; intTo: 65535
                         target: root.output; property: "retryDelay"
@@ -156,28 +156,28 @@ BasicDialog {
                 width: parent.width
                 spacing: 24 * root.ps
                 CheckBoxNuvo {
-                    text: "Выключать размыкателем"
+                    text: qsTr("Выключать размыкателем")
                     target: root.output; property: "configBits"; bit: ArdixEnums.OutputShutdownWithMasterShutdown
                     flagTarget: root.pdm; changeFlag: "outputsHasChanges"
                 }
                 CheckBoxNuvo {
-                    text: "Работает во сне"
+                    text: qsTr("Работает во сне")
                     target: root.output; property: "configBits"; bit: ArdixEnums.OutputStayAliveDuringStandby
                     flagTarget: root.pdm; changeFlag: "outputsHasChanges"
                 }
                 CheckBoxNuvo {
                     objectName: "pwmModeCheck"
                     visible: root.canPwm
-                    text: "Режим PWM"
+                    text: qsTr("Режим PWM")
                     target: root.output; property: "configBits"; bit: ArdixEnums.OutputPwmModeActive
                     flagTarget: root.pdm; changeFlag: "outputsHasChanges"
                 }
             }
 
-            Section { text: "Условия включения" }
+            Section { text: qsTr("Условия включения") }
             Text {
                 visible: root.output !== null && root.output.functionsCount === 0
-                text: "Выход не включится, пока не назначено ни одного условия"
+                text: qsTr("Выход не включится, пока не назначено ни одного условия")
                 color: AppStyle.midGreyColor
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
@@ -194,18 +194,18 @@ BasicDialog {
                 onAppended: {
                     if (root.output.outputName.length > 0)
                         return
-                    root.output.outputName = "Выход " + (root.outputIndex + 1)
+                    root.output.outputName = qsTr("Выход %1").arg(root.outputIndex + 1)
                     nameField.text = root.output.outputName
                 }
             }
 
-            Section { visible: root.isPwm; text: "Управление PWM" }
+            Section { visible: root.isPwm; text: qsTr("Управление PWM") }
             Row {
                 visible: root.isPwm
                 spacing: 10 * root.ps
-                Label { text: "Мин. заполнение, %"; width: 230 * root.ps }
+                Label { text: qsTr("Мин. заполнение, %"); width: 230 * root.ps }
                 IntTextField {
-                    label: "Мин. заполнение, %"
+                    label: qsTr("Мин. заполнение, %")
                     width: 110 * root.ps
                     intFrom: 0; intTo: 100
                     target: root.output; property: "minDuty"

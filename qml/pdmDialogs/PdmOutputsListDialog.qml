@@ -8,7 +8,7 @@ BasicDialog {
     id: root
     objectName: "pdmOutputsListDialog"
     fullScreen: true
-    title: "Список выходов PDM"
+    title: qsTr("Список выходов PDM")
 
     readonly property var pdm: DevSettings.pdm
     readonly property real ps: AppStyle.pixelScale
@@ -16,7 +16,7 @@ BasicDialog {
     readonly property int outputsCount: description.outputsCount || 30
 
     applyButtonRight.visible: pdm !== null && pdm.hasChanges
-    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    headerInfoText: pdm ? qsTr("использовано операций %1").arg(pdm.activePdmFunctions) + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
     onAccepted: if (kernel) kernel.applyNewPdmSettings()
 
     PdmLogicPreview {
@@ -33,7 +33,7 @@ BasicDialog {
 
     function summary(o) {
         if (!o || o.functionsCount === 0)
-            return "не назначено условие включения"
+            return qsTr("не назначено условие включения")
         const first = preview.revision >= 0 ? preview.description(o.functionsOrder[0]) : ""
         return o.functionsCount > 1 ? first + "  (+" + (o.functionsCount - 1) + ")" : first
     }
@@ -52,15 +52,13 @@ BasicDialog {
             objectName: "outputRow_" + index
             width: list.width
             height: Math.round(AppStyle.basicRowHeight * 1.05)
-            title: "Выход #" + (index + 1) + "   " + (output && output.outputName.length ? output.outputName : "------")
+            title: qsTr("Выход #%1").arg(index + 1) + "   " + (output && output.outputName.length ? output.outputName : "------")
             onClicked: root.openOutput(index)
             Column {
                 width: row.width * 0.55
                 Text {
                     width: parent.width
-                    text: "пин " + ((root.description.outputPins || [])[row.index] || "") + ",  макс. ток "
-                          + (row.output ? row.output.maxCurrent : 0) + "А"
-                          + (row.output && ((row.output.configBits >> ArdixEnums.OutputPwmModeActive) & 1) ? ",  PWM" : "")
+                    text: qsTr("пин %1").arg((root.description.outputPins || [])[row.index] || "") + qsTr(",  макс. ток %1").arg(row.output ? row.output.maxCurrent : 0) + qsTr("А%1").arg((row.output && ((row.output.configBits >> ArdixEnums.OutputPwmModeActive) & 1) ? ",  PWM" : ""))
                     color: AppStyle.subtleTextColor
                     font.pixelSize: AppStyle.basicFontSize * 0.8
                     elide: Text.ElideRight

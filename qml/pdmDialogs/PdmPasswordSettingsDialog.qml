@@ -40,8 +40,8 @@ BasicDialog {
         Text {
             objectName: "passwordTitle"
             width: parent.width
-            text: root.isSetPassword ? "Установить парольную защиту на доступ к настройкам?"
-                                     : "Введите пароль, чтобы получить доступ к настройкам"
+            text: root.isSetPassword ? qsTr("Установить парольную защиту на доступ к настройкам?")
+                                     : qsTr("Введите пароль, чтобы получить доступ к настройкам")
             color: AppStyle.textColor
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
@@ -49,7 +49,7 @@ BasicDialog {
         }
         Text {
             width: parent.width
-            text: root.isSetPassword ? "введите пароль дважды" : "введите пароль"
+            text: root.isSetPassword ? qsTr("введите пароль дважды") : qsTr("введите пароль")
             color: AppStyle.subtleTextColor
             horizontalAlignment: Text.AlignHCenter
             font.pixelSize: AppStyle.basicFontSize
@@ -58,8 +58,8 @@ BasicDialog {
             id: first
             objectName: "passwordField"
             anchors.horizontalCenter: parent.horizontalCenter
-            placeholderText: "пароль"
-            Accessible.name: "Пароль"
+            placeholderText: qsTr("пароль")
+            Accessible.name: qsTr("Пароль")
             focus: true
         }
         PasswordField {
@@ -67,8 +67,8 @@ BasicDialog {
             objectName: "passwordRepeatField"
             visible: root.isSetPassword
             anchors.horizontalCenter: parent.horizontalCenter
-            placeholderText: "пароль еще раз"
-            Accessible.name: "Пароль еще раз"
+            placeholderText: qsTr("пароль еще раз")
+            Accessible.name: qsTr("Пароль еще раз")
             isBad: text.length > 0 && text !== first.text
         }
         FlatButton {
@@ -76,7 +76,7 @@ BasicDialog {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 200 * root.ps
             height: 56 * root.ps
-            text: "ОК"
+            text: qsTr("ОК")
             enabled: root.canConfirm
             onClicked: root.confirm()
         }

@@ -11,8 +11,8 @@ BasicDialog {
     id: root
     objectName: "pdmRealtimeDataDialog"
     fullScreen: true
-    title: "Текущее состояние PDM"
-    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    title: qsTr("Текущее состояние PDM")
+    headerInfoText: pdm ? qsTr("использовано операций %1").arg(pdm.activePdmFunctions) + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
 
     readonly property var pdm: DevSettings.pdm
     readonly property real ps: AppStyle.pixelScale
@@ -102,12 +102,12 @@ BasicDialog {
         for (let i = 0; i < can.canDigitalInputs.length; ++i) {
             const d = can.canDigitalInputs[i]
             if (d.isInputEnabled)
-                cRows.push({ kind: "di", name: "Вход #" + (i + 1) + " " + d.inputName, index: i })
+                cRows.push({ kind: "di", name: qsTr("Вход #%1").arg(i + 1) + " " + d.inputName, index: i })
         }
         for (let i = 0; i < can.canAnalogInputs.length; ++i) {
             const a = can.canAnalogInputs[i]
             if (a.isInputEnabled)
-                cRows.push({ kind: "ai", name: "Данные #" + (i + 1) + " " + a.inputName, index: i })
+                cRows.push({ kind: "ai", name: qsTr("Данные #%1").arg(i + 1) + " " + a.inputName, index: i })
         }
         canRows = cRows
     }
@@ -177,6 +177,15 @@ BasicDialog {
         onTriggered: root.isOnline = false
     }
 
+    // What a screen reader says of an output's state.
+    function outputStateText(i) {
+        if (Live.bit(live.fault, i))
+            return qsTr("ошибка")
+        if (Live.bit(live.overcurrent, i))
+            return qsTr("перегрузка")
+        return Live.bit(live.outputsState, i) ? qsTr("вкл.") : qsTr("выкл.")
+    }
+
     component Lamp: Rectangle {
         property bool on: false
         property color onColor: Live.green
@@ -219,7 +228,7 @@ BasicDialog {
         visible: !root.isOnline
         anchors.centerIn: parent
         z: 2
-        text: "нет подключения"
+        text: qsTr("нет подключения")
         color: AppStyle.errorDarkColor
         font.pixelSize: AppStyle.basicTitleSize * 1.2
         font.capitalization: Font.AllUppercase
@@ -244,20 +253,20 @@ BasicDialog {
             Panel {
                 Row {
                     spacing: 30 * root.ps
-                    Cell { objectName: "boardTemperatureText"; text: "Температура: " + root.live.boardTemperature + " °C" }
-                    Cell { objectName: "totalCurrentText"; text: "Общий ток: " + Live.oneDecimal(root.live.totalCurrent, 100) + "А" }
-                    Cell { objectName: "battVoltageText"; text: "Напряжение: " + Live.oneDecimal(root.live.battVoltage, 1000) + "В" }
+                    Cell { objectName: "boardTemperatureText"; text: qsTr("Температура: %1").arg(root.live.boardTemperature) + " °C" }
+                    Cell { objectName: "totalCurrentText"; text: qsTr("Общий ток: %1").arg(Live.oneDecimal(root.live.totalCurrent, 100)) + qsTr("А") }
+                    Cell { objectName: "battVoltageText"; text: qsTr("Напряжение: %1").arg(Live.oneDecimal(root.live.battVoltage, 1000)) + qsTr("В") }
                 }
             }
 
             Panel {
                 Row {
                     width: parent.width
-                    Heading { width: parent.width * 0.40; text: "Выход PDM" }
-                    Heading { width: parent.width * 0.17; text: "Пин" }
-                    Heading { width: parent.width * 0.13; text: "Ток" }
-                    Heading { width: parent.width * 0.10; text: "Сост." }
-                    Heading { width: parent.width * 0.20; text: "Загрузка" }
+                    Heading { width: parent.width * 0.40; text: qsTr("Выход PDM") }
+                    Heading { width: parent.width * 0.17; text: qsTr("Пин") }
+                    Heading { width: parent.width * 0.13; text: qsTr("Ток") }
+                    Heading { width: parent.width * 0.10; text: qsTr("Сост.") }
+                    Heading { width: parent.width * 0.20; text: qsTr("Загрузка") }
                 }
                 Repeater {
                     model: root.outputRows
@@ -268,6 +277,8 @@ BasicDialog {
                         readonly property var load: Live.outputLoad(modelData.isPwm, root.live.duties[i] || 0,
                                                                     root.live.currents[i] || 0, modelData.recommended)
                         objectName: "outputRow_" + i
+                        Accessible.role: Accessible.Row
+                        Accessible.name: qsTr("%1. %2: %3, ток %4 А").arg(i + 1).arg(modelData.name).arg(root.outputStateText(i)).arg(Live.oneDecimal(root.live.currents[i] || 0, 100))
                         width: parent.width
                         height: 30 * root.ps
                         Cell { width: parent.width * 0.40; height: parent.height; text: (outRow.i + 1) + ". " + outRow.modelData.name }
@@ -317,15 +328,17 @@ BasicDialog {
             Panel {
                 Row {
                     width: parent.width
-                    Heading { width: parent.width * 0.58; text: "Вход PDM" }
-                    Heading { width: parent.width * 0.24; text: "Пин" }
-                    Heading { width: parent.width * 0.18; text: "Сост." }
+                    Heading { width: parent.width * 0.58; text: qsTr("Вход PDM") }
+                    Heading { width: parent.width * 0.24; text: qsTr("Пин") }
+                    Heading { width: parent.width * 0.18; text: qsTr("Сост.") }
                 }
                 Repeater {
                     model: root.inputRows
                     Row {
                         id: inRow
                         required property var modelData
+                        Accessible.role: Accessible.Row
+                        Accessible.name: qsTr("%1. %2: %3").arg(modelData.index + 1).arg(modelData.name).arg(Live.bit(root.live.inputsState, modelData.index) ? qsTr("вкл.") : qsTr("выкл."))
                         width: parent.width
                         height: 30 * root.ps
                         Cell { width: parent.width * 0.58; height: parent.height; text: (inRow.modelData.index + 1) + ". " + inRow.modelData.name }
@@ -343,10 +356,10 @@ BasicDialog {
             }
 
             Panel {
-                Heading { text: "Условия/Счетчики" }
+                Heading { text: qsTr("Условия/Счетчики") }
                 Cell {
                     visible: root.functionRows.length === 0
-                    text: "нет глобальных функций и счетчиков"
+                    text: qsTr("нет глобальных функций и счетчиков")
                     color: AppStyle.midGreyColor
                 }
                 Repeater {

@@ -9,7 +9,7 @@ BasicDialog {
     id: root
     objectName: "pdmSettingsDialog"
     fullScreen: true
-    title: "Настройки PDM"
+    title: qsTr("Настройки PDM")
     customBackButtonFunction: true
 
     readonly property var pdm: DevSettings.pdm
@@ -23,7 +23,7 @@ BasicDialog {
     readonly property int pwmDefaultFreq: 17000
 
     applyButtonRight.visible: pdm !== null && pdm.hasChanges
-    headerInfoText: pdm ? "использовано операций " + pdm.activePdmFunctions + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
+    headerInfoText: pdm ? qsTr("использовано операций %1").arg(pdm.activePdmFunctions) + " / " + MyDefines.max_PDM_FUNCTIONS_COUNT : ""
     onAccepted: applySettings()
 
     function applySettings() {
@@ -51,8 +51,8 @@ BasicDialog {
             destroyBasicDialog()
             return
         }
-        ask({ dialogTitle: "Внимание", dialogText: "Применить изменения?", acceptBtnText: "Применить",
-              cancelBtnText: "Нет, Удалить", cancelBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true,
+        ask({ dialogTitle: qsTr("Внимание"), dialogText: qsTr("Применить изменения?"), acceptBtnText: qsTr("Применить"),
+              cancelBtnText: qsTr("Нет, Удалить"), cancelBtnColor: AppStyle.destructiveColor, isCancelBtnVisible: true,
               isExitBtnVisible: true },
             { accepted: function() { root.applySettings(); root.destroyBasicDialog() },
               canceled: function() { root.pdm.reloadFromStruct(); root.destroyBasicDialog() } })
@@ -66,7 +66,7 @@ BasicDialog {
         if (!other)
             return ""
         if (!isConditionSet(bit))
-            return " условие не назначено"
+            return qsTr(" условие не назначено")
         // Unapplied edits are described from the edited settings; otherwise as the window does.
         const id = other[idProperty]
         const description = pdm.hasChanges ? (preview.revision >= 0 ? preview.description(id) : "")
@@ -76,7 +76,7 @@ BasicDialog {
 
     function masterSwitchDescription() {
         return conditionDescription(ArdixEnums.PdmOtherSettingsConfigBits_isMasterShutdownFunctionEnabled,
-                                    "masterShutdownFunctionId", "Все выходы, будут выключены при условии:")
+                                    "masterShutdownFunctionId", qsTr("Все выходы, будут выключены при условии:"))
     }
 
     // The master switch, error reset and sleep each hang on one condition of their own.
@@ -156,30 +156,31 @@ BasicDialog {
         rowsComponent: Column {
             width: menuList.width
 
+            InterfaceLanguageRow {}
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_CurrentState
-                title: "Текущее состояние"
+                title: qsTr("Текущее состояние")
                 onClicked: root.openPage("pdmDialogs/PdmRealtimeDataDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Inputs
-                title: "Входы"
+                title: qsTr("Входы")
                 onClicked: root.openPage("pdmDialogs/PdmInputsSettingsDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Outputs
-                title: "Выходы"
+                title: qsTr("Выходы")
                 onClicked: root.openPage("pdmDialogs/PdmOutputsListDialog.qml")
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Keypad
-                title: "Кейпад"
+                title: qsTr("Кейпад")
                 onClicked: root.openPage("keypadDialogs/KeypadSettingsDialog.qml", { parentDev: ArdixEnums.Device_Pmx })
             }
             SettingsRow {
                 objectName: "row_PdmSettings_MasterSwitch"
                 rowId: ArdixEnums.PdmSettings_MasterSwitch
-                title: "Размыкатель   ->"
+                title: qsTr("Размыкатель   ->")
                 height: Math.max(Math.round(AppStyle.basicRowHeight * 0.9), Math.ceil(masterText.implicitHeight + 20 * root.ps))
                 onClicked: root.openCondition(ArdixEnums.PdmOtherSettingsConfigBits_isMasterShutdownFunctionEnabled,
                                               "masterShutdownFunctionId", ArdixEnums.FunctionParent_PdmMasterShutdown)
@@ -194,12 +195,12 @@ BasicDialog {
                 }
             }
             Repeater {
-                model: [{ title: "Сброс ошибок   ->", rowId: ArdixEnums.PdmSettings_MasterRetry, id: "masterRetryFunctionId",
+                model: [{ title: qsTr("Сброс ошибок   ->"), rowId: ArdixEnums.PdmSettings_MasterRetry, id: "masterRetryFunctionId",
                           bit: ArdixEnums.PdmOtherSettingsConfigBits_isMasterRetryFunctionIdEnabled,
-                          lead: "Ошибки выходов будут сброшены при условии:" },
-                        { title: "Переход в сон   ->", rowId: -1, id: "pdmSleepFunctionId",
+                          lead: qsTr("Ошибки выходов будут сброшены при условии:") },
+                        { title: qsTr("Переход в сон   ->"), rowId: -1, id: "pdmSleepFunctionId",
                           bit: ArdixEnums.PdmOtherSettingsConfigBits_isPdmSleepFunctionIdEnabled,
-                          lead: "PDM перейдет в сон при условии:" }]
+                          lead: qsTr("PDM перейдет в сон при условии:") }]
                 SettingsRow {
                     id: condRow
                     required property var modelData
@@ -224,26 +225,26 @@ BasicDialog {
                         width: 110 * root.ps
                         height: 44 * root.ps
                         color: AppStyle.destructiveColor
-                        text: "Убрать"
-                        accessibleName: "Убрать условие: " + condRow.modelData.title
+                        text: qsTr("Убрать")
+                        accessibleName: qsTr("Убрать условие: %1").arg(condRow.modelData.title)
                         onClicked: root.clearCondition(condRow.modelData.bit, condRow.modelData.id)
                     }
                 }
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_GlobalFunctions
-                title: "Глобальные функции и счетчики"
+                title: qsTr("Глобальные функции и счетчики")
                 onClicked: root.openPage("logicDialogs/GlobalFunctionsAndCountersDialog.qml")
             }
             SettingsRow {
                 objectName: "row_PdmSettings_Ecu"
                 rowId: ArdixEnums.PdmSettings_Ecu
-                title: "Can связь, скорость   ->"
+                title: qsTr("Can связь, скорость   ->")
                 clickable: false
                 MenuComboBox {
                     objectName: "pdmCanSpeedCombo"
                     width: 170 * root.ps
-                    accessibleName: "Can скорость"
+                    accessibleName: qsTr("Can скорость")
                     model: root.canSpeedNames
                     currentIndex: root.other ? root.other.canbusBaud : -1
                     onActivated: (index) => root.setOther("canbusBaud", index)
@@ -257,7 +258,7 @@ BasicDialog {
                 MenuComboBox {
                     objectName: "pdmEcuCombo"
                     width: 300 * root.ps
-                    accessibleName: "Протокол Ecu"
+                    accessibleName: qsTr("Протокол Ecu")
                     model: root.ecuEntries.map(e => e.name)
                     currentIndex: root.other ? root.ecuIndexOf(root.other.ecuProtocol) : -1
                     onActivated: (index) => root.setOther("ecuProtocol", root.ecuEntries[index].idd)
@@ -265,12 +266,12 @@ BasicDialog {
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_CanInput
-                title: "Can прием  ->"
+                title: qsTr("Can прием  ->")
                 clickable: false
                 Repeater {
-                    model: [{ text: "CAN Фильтры", page: "Can прием: фильтры", file: "CanInputMessagesDialog.qml" },
-                            { text: "CAN Цифровые\nвходы(биты)", page: "Can прием: цифровые входы", file: "CanDigitalInputsDialog.qml" },
-                            { text: "Прием\nданных", page: "Can прием: прием данных", file: "CanAnalogInputsDialog.qml" }]
+                    model: [{ text: qsTr("CAN Фильтры"), page: qsTr("Can прием: фильтры"), file: "CanInputMessagesDialog.qml" },
+                            { text: qsTr("CAN Цифровые\nвходы(биты)"), page: qsTr("Can прием: цифровые входы"), file: "CanDigitalInputsDialog.qml" },
+                            { text: qsTr("Прием\nданных"), page: qsTr("Can прием: прием данных"), file: "CanAnalogInputsDialog.qml" }]
                     FlatButton {
                         required property var modelData
                         width: 190 * root.ps
@@ -284,13 +285,13 @@ BasicDialog {
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_CanOutput
-                title: "Can передача"
+                title: qsTr("Can передача")
                 onClicked: root.openPage("canDialogs/CanOutputMessagesDialog.qml", { parentDev: ArdixEnums.Device_Pmx })
             }
             SettingsRow {
                 objectName: "row_PdmSettings_Pwm"
                 rowId: ArdixEnums.PdmSettings_Pwm
-                title: "Частота PWM выходов"
+                title: qsTr("Частота PWM выходов")
                 clickable: false
                 MenuSpinBox {
                     objectName: "pwmSpin"
@@ -299,8 +300,8 @@ BasicDialog {
                     smallStep: 1
                     bigStep: 100
                     bigStepFrom: 100
-                    suffix: "Гц"
-                    accessibleName: "Частота PWM выходов, Гц"
+                    suffix: qsTr("Гц")
+                    accessibleName: qsTr("Частота PWM выходов, Гц")
                     value: root.other ? (root.other.pwmFreq === 0 ? root.pwmDefaultFreq : root.other.pwmFreq) : root.pwmDefaultFreq
                     onValueModified: (newValue) => root.setOther("pwmFreq", newValue)
                 }
@@ -312,14 +313,14 @@ BasicDialog {
             }
             SettingsRow {
                 rowId: ArdixEnums.PdmSettings_Update
-                title: "Обновление прошивки PDM"
+                title: qsTr("Обновление прошивки PDM")
                 onClicked: root.StackView.view.openPage("dialogs/UpdateDialog.qml", { parentDevice: ArdixEnums.Device_Pmx })
             }
             SettingsRow {
                 objectName: "row_PdmSettings_Password"
                 rowId: ArdixEnums.PdmSettings_Password
-                title: root.other && root.other.isPasswordProtectionSet ? "Парольная защита настроек уже установлена"
-                                                                        : "Установить парольную защиту настроек"
+                title: root.other && root.other.isPasswordProtectionSet ? qsTr("Парольная защита настроек уже установлена")
+                                                                        : qsTr("Установить парольную защиту настроек")
                 onClicked: {
                     if (!root.kernel)
                         return
@@ -332,26 +333,26 @@ BasicDialog {
             SettingsRow {
                 objectName: "row_PdmSettings_ResetSettings"
                 rowId: ArdixEnums.PdmSettings_ResetSettings
-                title: "Сбросить настройки PDM"
-                onClicked: root.ask({ dialogText: "Вы действительно хотите сбросить настройки PDM?",
+                title: qsTr("Сбросить настройки PDM")
+                onClicked: root.ask({ dialogText: qsTr("Вы действительно хотите сбросить настройки PDM?"),
                                       isCancelBtnVisible: true },
                                     function() { root.resetSettings() })
             }
             SettingsRow {
                 objectName: "row_PdmSettings_LoadSettingsFromFile"
                 rowId: ArdixEnums.PdmSettings_LoadSettingsFromFile
-                title: "Загрузить настройки PDM из файла"
+                title: qsTr("Загрузить настройки PDM из файла")
                 onClicked: root.showFile(true)
             }
             SettingsRow {
                 objectName: "row_PdmSettings_SaveSettingToFile"
                 rowId: ArdixEnums.PdmSettings_SaveSettingToFile
-                title: "Сохранить настройки PDM в файл"
+                title: qsTr("Сохранить настройки PDM в файл")
                 onClicked: root.showFile(false)
             }
             SettingsRow {
                 objectName: "row_PdmSettings_History"
-                title: "История настроек"
+                title: qsTr("История настроек")
                 onClicked: root.openPage("dialogs/SettingsHistoryDialog.qml", { pdm: true })
             }
         }

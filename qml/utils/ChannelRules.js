@@ -16,18 +16,18 @@ var ChannelType_ArdixCanbusDigitalInput = 29
 var HiddenDashInputs = [1, 2]
 var PdmOutputsCount = 30
 
-var actionNames = ["Кнопка 3 в 1, листать, сбрасывать варнинги и пики", "Сброс предупреждений", "Сброс пиков",
-                     "Следующий экран", "Предыдущий экран"]
+var actionNames = [qsTr("Кнопка 3 в 1, листать, сбрасывать варнинги и пики"), qsTr("Сброс предупреждений"), qsTr("Сброс пиков"),
+                     qsTr("Следующий экран"), qsTr("Предыдущий экран")]
 
 function actionName(index) {
-    return index >= 0 && index < actionNames.length ? actionNames[index] : "действие #" + (index + 1)
+    return index >= 0 && index < actionNames.length ? actionNames[index] : qsTr("действие #%1").arg(index + 1)
 }
 
 function lampName(lampsInfo, index) {
     for (let i = 0; i < (lampsInfo ? lampsInfo.length : 0); ++i)
         if (lampsInfo[i].lampIndex === index)
             return lampsInfo[i].lampName
-    return "лампа #" + (index + 1)
+    return qsTr("лампа #%1").arg(index + 1)
 }
 
 function holdsInput(source, input) {
@@ -44,21 +44,21 @@ function inputOwner(ctx, input, skipLamp, skipAction) {
         for (let i = 0; i < list.length; ++i) {
             const s = list[i]
             if (s && s !== ctx.skipSensor && s.inputDataSource === InputSourceFrequency && s.inputSourceIndex === input)
-                return { kind: "sensor", name: s.sensorName, text: " — занят датчиком: " + s.sensorName }
+                return { kind: "sensor", name: s.sensorName, text: qsTr(" — занят датчиком: %1").arg(s.sensorName) }
         }
     }
     const lamps = ctx.lamps || []
     for (let i = 0; i < lamps.length; ++i) {
         if (i !== skipLamp && holdsInput(lamps[i], input)) {
             const name = lampName(ctx.lampsInfo, i)
-            return { kind: "lamp", name: name, text: " — занят индикатором: " + name }
+            return { kind: "lamp", name: name, text: qsTr(" — занят индикатором: %1").arg(name) }
         }
     }
     const actions = ctx.actions || []
     for (let i = 0; i < actions.length; ++i) {
         if (i !== skipAction && holdsInput(actions[i], input)) {
             const name = actionName(i)
-            return { kind: "action", name: name, text: " — занят действием: " + name }
+            return { kind: "action", name: name, text: qsTr(" — занят действием: %1").arg(name) }
         }
     }
     return null
@@ -70,7 +70,7 @@ function inputBusyInfo(ctx, input, skipLamp, skipAction) {
 }
 
 function busyMessage(owner) {
-    return "Данный вход занят: " + owner.name + "\n\nизменения не будут сохранены"
+    return qsTr("Данный вход занят: %1").arg(owner.name) + qsTr("\n\nизменения не будут сохранены")
 }
 
 // Combo entries {text, value, disabled}; `value` is the channel number within its type.
@@ -80,7 +80,7 @@ function dashInputChannels(ctx, pins, skipLamp, skipAction) {
         if (HiddenDashInputs.indexOf(i) >= 0)
             continue
         const busy = inputBusyInfo(ctx, i, skipLamp, skipAction)
-        out.push({ text: "Пин " + pins[i] + ", вход #" + (i + 1) + busy, value: i, disabled: busy !== "" })
+        out.push({ text: qsTr("Пин %1").arg(pins[i]) + qsTr(", вход #%1").arg(i + 1) + busy, value: i, disabled: busy !== "" })
     }
     return out
 }
@@ -89,7 +89,7 @@ function canInputChannels(canDigitalInputs) {
     const out = []
     for (let i = 0; i < (canDigitalInputs ? canDigitalInputs.length : 0); ++i) {
         const name = canDigitalInputs[i] ? canDigitalInputs[i].inputName : ""
-        out.push({ text: "#" + (i + 1) + " " + (name && name.length > 0 ? name : "без имени"), value: i })
+        out.push({ text: "#" + (i + 1) + " " + (name && name.length > 0 ? name : qsTr("без имени")), value: i })
     }
     return out
 }
@@ -98,7 +98,7 @@ function pdmOutputChannels(outputNames) {
     const out = []
     for (let n = 1; n <= PdmOutputsCount; ++n) {
         const name = outputNames && outputNames[n - 1] ? outputNames[n - 1] : ""
-        out.push({ text: "Выход #" + n + " " + name, value: n - 1 })
+        out.push({ text: qsTr("Выход #%1").arg(n) + " " + name, value: n - 1 })
     }
     return out
 }
@@ -106,18 +106,18 @@ function pdmOutputChannels(outputNames) {
 function keypadChannels(buttonNames) {
     const out = []
     for (let i = 0; i < (buttonNames ? buttonNames.length : 0); ++i)
-        out.push({ text: "Кнопка #" + (i + 1) + " " + buttonNames[i], value: i })
+        out.push({ text: qsTr("Кнопка #%1").arg(i + 1) + " " + buttonNames[i], value: i })
     return out
 }
 
 // The channel types of the lamps page; PDM outputs only while some lamp already uses them.
 function lampChannelTypes(lamps) {
-    const types = [{ text: "Нет", value: ChannelType_DisabledFunction },
-                   { text: "Цифровые входы Ardix", value: ChannelType_ArdixInputsState },
-                   { text: "CAN цифровые входы Ardix", value: ChannelType_ArdixCanbusDigitalInput }]
+    const types = [{ text: qsTr("Нет"), value: ChannelType_DisabledFunction },
+                   { text: qsTr("Цифровые входы Ardix"), value: ChannelType_ArdixInputsState },
+                   { text: qsTr("CAN цифровые входы Ardix"), value: ChannelType_ArdixCanbusDigitalInput }]
     for (let i = 0; i < (lamps ? lamps.length : 0); ++i) {
         if (lamps[i] && lamps[i].inChannelType === ChannelType_PdmOutputState) {
-            types.push({ text: "Состояние выходов PMX", value: ChannelType_PdmOutputState })
+            types.push({ text: qsTr("Состояние выходов PMX"), value: ChannelType_PdmOutputState })
             break
         }
     }
@@ -125,11 +125,11 @@ function lampChannelTypes(lamps) {
 }
 
 function actionChannelTypes() {
-    return [{ text: "Нет", value: ChannelType_DisabledFunction },
-            { text: "Цифровые входы Ardix", value: ChannelType_ArdixInputsState },
-            { text: "CAN цифровые входы Ardix", value: ChannelType_ArdixCanbusDigitalInput },
-            { text: "Кейпад 1", value: ChannelType_Keypad1 },
-            { text: "Кейпад 2", value: ChannelType_Keypad2 }]
+    return [{ text: qsTr("Нет"), value: ChannelType_DisabledFunction },
+            { text: qsTr("Цифровые входы Ardix"), value: ChannelType_ArdixInputsState },
+            { text: qsTr("CAN цифровые входы Ardix"), value: ChannelType_ArdixCanbusDigitalInput },
+            { text: qsTr("Кейпад 1"), value: ChannelType_Keypad1 },
+            { text: qsTr("Кейпад 2"), value: ChannelType_Keypad2 }]
 }
 
 // Whether a stored binding still holds its own channel: false when its dash input has been taken

@@ -1,26 +1,14 @@
 .pragma library
 
-// Russian count forms: plural(1, "отличие", "отличия", "отличий") is "1 отличие".
-function plural(n, one, few, many) {
-    const tens = n % 100
-    const ones = n % 10
-    if (tens >= 11 && tens <= 14)
-        return n + " " + many
-    if (ones === 1)
-        return n + " " + one
-    if (ones >= 2 && ones <= 4)
-        return n + " " + few
-    return n + " " + many
-}
-
-function differences(n) { return plural(n, "отличие", "отличия", "отличий") }
-function parameters(n) { return plural(n, "параметр", "параметра", "параметров") }
+// Counts with their word in the interface language's plural forms ("1 отличие", "5 отличий").
+function differences(n) { return qsTr("%n отличий", "", n) }
+function parameters(n) { return qsTr("%n параметров", "", n) }
 
 // The mark of a whole-record change in a difference list.
 function changeText(change) {
     if (change === "added")
-        return "добавлено"
+        return qsTr("добавлено")
     if (change === "removed")
-        return "удалено"
+        return qsTr("удалено")
     return ""
 }

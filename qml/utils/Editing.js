@@ -52,6 +52,6 @@ function discardAll(root) {
 }
 
 function invalidMessage(editor) {
-    const name = editor.label !== "" ? editor.label : "Значение"
+    const name = editor.label !== "" ? editor.label : qsTr("Значение")
     return "«" + name.replace(/\n/g, " ") + "»: " + editor.rangeText
 }

@@ -88,10 +88,10 @@ function utf8Length(text) {
 
 // "от 0 до 250 °C": the range an editor accepts, as shown next to it and in messages.
 function rangeText(from, to, unit) {
-    return "от " + from + " до " + to + (unit ? " " + unit : "")
+    return qsTr("от %1").arg(from) + qsTr(" до %1").arg(to) + (unit ? " " + unit : "")
 }
 
 function bytesText(maxBytes) {
-    return "не длиннее " + maxBytes + " байт: " + maxBytes + " латинских или " + Math.floor(maxBytes / 2)
-            + " русских букв"
+    return qsTr("не длиннее %1").arg(maxBytes) + qsTr(" байт: %1").arg(maxBytes) + qsTr(" латинских или %1").arg(Math.floor(maxBytes / 2))
+            + qsTr(" русских букв")
 }

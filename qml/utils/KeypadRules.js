@@ -5,7 +5,7 @@
 
 const E = Ardix.ArdixEnums
 
-const blinkMarineColors = ["Красный", "Зеленый", "Синий", "Желтый", "Голубой", "Фиолетовый", "Белый", "Янтарь", "Желтый / Зеленый"]
+const blinkMarineColors = [qsTr("Красный"), qsTr("Зеленый"), qsTr("Синий"), qsTr("Желтый"), qsTr("Голубой"), qsTr("Фиолетовый"), qsTr("Белый"), qsTr("Янтарь"), qsTr("Желтый / Зеленый")]
 
 function isArdix(type) { return type === E.Device_Keypad7 || type === E.Device_Keypad8 }
 function isBlinkMarine(type) {

@@ -17,8 +17,8 @@ var Lamp_Gear_Manuall = 36
 var Lamp_Gear_1 = 37
 var Lamp_Gear_8 = 44
 
-var NoFunctionText = "Нет"
-var LampPrefix = "Лампа "
+var NoFunctionText = qsTr("Нет")
+var LampPrefix = qsTr("Лампа ")
 
 // Short labels of the lamps that have no picture: the gear positions and the user lamps.
 var GearLetters = ["N", "R", "P", "D", "M"]
@@ -46,7 +46,7 @@ function functionName(lampsInfo, fn) {
     if (fn === Action_No)
         return NoFunctionText
     const lamp = lampEntry(lampsInfo, fn)
-    return lamp ? LampPrefix + lamp.lampName : "функция #" + fn
+    return lamp ? LampPrefix + lamp.lampName : qsTr("функция #%1").arg(fn)
 }
 
 // The label drawn in place of a lamp's picture when the lamp has none; "" when it has one.
@@ -74,11 +74,11 @@ function channelHolding(values, fn, skipChannel) {
 }
 
 function takenText(channel) {
-    return " — занято входом #" + (channel + 1)
+    return qsTr(" — занято входом #%1").arg(channel + 1)
 }
 
 function refusalText(lampsInfo, fn, channel) {
-    return "«" + functionName(lampsInfo, fn) + "» уже назначена на вход #" + (channel + 1)
+    return "«" + functionName(lampsInfo, fn) + qsTr("» уже назначена на вход #%1").arg(channel + 1)
 }
 
 // Combo entries {text, value, disabled} for channel `channel`: "Нет", then every lamp of the

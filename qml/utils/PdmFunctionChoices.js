@@ -8,46 +8,46 @@ const E = Ardix.ArdixEnums
 const FirstCustomSensor = 100
 const LastCustomSensor = 129
 
-const opTrue = { text: "Если да(активный)", value: E.IfTrue }
-const opFalse = { text: "Если нет(не активный)", value: E.IfFalse }
-const opToggle = { text: "Переключатель, циклический выбор(2 положения)", value: E.IfToggle }
-const opFlash = { text: "Переключение, мигание(по времени)", value: E.IfFlash }
-const opPulse = { text: "Импульс", value: E.IfPulse }
+const opTrue = { text: qsTr("Если да(активный)"), value: E.IfTrue }
+const opFalse = { text: qsTr("Если нет(не активный)"), value: E.IfFalse }
+const opToggle = { text: qsTr("Переключатель, циклический выбор(2 положения)"), value: E.IfToggle }
+const opFlash = { text: qsTr("Переключение, мигание(по времени)"), value: E.IfFlash }
+const opPulse = { text: qsTr("Импульс"), value: E.IfPulse }
 const valueOps = [
-    { text: "Если равно", value: E.IfEqual },
-    { text: "Если не равно", value: E.IfNotEqual },
-    { text: "Если меньше", value: E.IfLessThan },
-    { text: "Если меньше или равно", value: E.IfLessThanOrEqual },
-    { text: "Если больше", value: E.IfGreaterThan },
-    { text: "Если больше или равно", value: E.IfGreaterThanOrEqual },
-    { text: "Гистерезис", value: E.IfHysteresis }
+    { text: qsTr("Если равно"), value: E.IfEqual },
+    { text: qsTr("Если не равно"), value: E.IfNotEqual },
+    { text: qsTr("Если меньше"), value: E.IfLessThan },
+    { text: qsTr("Если меньше или равно"), value: E.IfLessThanOrEqual },
+    { text: qsTr("Если больше"), value: E.IfGreaterThan },
+    { text: qsTr("Если больше или равно"), value: E.IfGreaterThanOrEqual },
+    { text: qsTr("Гистерезис"), value: E.IfHysteresis }
 ]
 const constantOps = [
-    { text: "ВСЕГДА да(активный)", value: E.IfTrue },
-    { text: "ВСЕГДА нет(не активный)", value: E.IfFalse },
-    { text: "Переключение, мигание(по времени)", value: E.IfFlash }
+    { text: qsTr("ВСЕГДА да(активный)"), value: E.IfTrue },
+    { text: qsTr("ВСЕГДА нет(не активный)"), value: E.IfFalse },
+    { text: qsTr("Переключение, мигание(по времени)"), value: E.IfFlash }
 ]
 
 // keypadNames: the four " -> ..." suffixes of the window's getKeypadName.
 function channelTypes(isMasterShutdown, keypadNames) {
     const all = [
-        { text: "Цифровые входы PDM", value: E.ChannelType_Tic124LogicInput },
-        { text: "Аналоговые входы PDM", value: E.ChannelType_Tic124AnalogInput, disabled: true },
-        { text: "Состояние выходов PDM", value: E.ChannelType_PdmOutputState },
-        { text: "Ток выхода PDM", value: E.ChannelType_OutputCurrent },
-        { text: "Флаг перегрузки выхода PDM", value: E.ChannelType_OutputOvercurrentFlag },
-        { text: "Флаг ошибки выхода PDM", value: E.ChannelType_OutputFaultFlag },
-        { text: "Константы", value: E.ChannelType_Constant },
-        { text: "Счетчики", value: E.ChannelType_GlobalCounter },
-        { text: "Глобальная функция", value: E.ChannelType_GlobalFunction },
-        { text: "Данные PDM", value: E.ChannelType_PdmData },
-        { text: "Данные Ardix", value: E.ChannelType_ArdixCanSensorsData },
-        { text: "Данные ECU", value: E.ChannelType_ECU_CanData },
-        { text: "CAN (данные)", value: E.ChannelType_CanbusInData },
-        { text: "CAN (цифровые входы)", value: E.ChannelType_CanbusDigitalInput }
+        { text: qsTr("Цифровые входы PDM"), value: E.ChannelType_Tic124LogicInput },
+        { text: qsTr("Аналоговые входы PDM"), value: E.ChannelType_Tic124AnalogInput, disabled: true },
+        { text: qsTr("Состояние выходов PDM"), value: E.ChannelType_PdmOutputState },
+        { text: qsTr("Ток выхода PDM"), value: E.ChannelType_OutputCurrent },
+        { text: qsTr("Флаг перегрузки выхода PDM"), value: E.ChannelType_OutputOvercurrentFlag },
+        { text: qsTr("Флаг ошибки выхода PDM"), value: E.ChannelType_OutputFaultFlag },
+        { text: qsTr("Константы"), value: E.ChannelType_Constant },
+        { text: qsTr("Счетчики"), value: E.ChannelType_GlobalCounter },
+        { text: qsTr("Глобальная функция"), value: E.ChannelType_GlobalFunction },
+        { text: qsTr("Данные PDM"), value: E.ChannelType_PdmData },
+        { text: qsTr("Данные Ardix"), value: E.ChannelType_ArdixCanSensorsData },
+        { text: qsTr("Данные ECU"), value: E.ChannelType_ECU_CanData },
+        { text: qsTr("CAN (данные)"), value: E.ChannelType_CanbusInData },
+        { text: qsTr("CAN (цифровые входы)"), value: E.ChannelType_CanbusDigitalInput }
     ]
     for (let k = 0; k < 4; ++k)
-        all.push({ text: "Кейпад " + (k + 1) + ((keypadNames && keypadNames[k]) || ""), value: E.ChannelType_Keypad1 + k })
+        all.push({ text: qsTr("Кейпад %1").arg(k + 1) + ((keypadNames && keypadNames[k]) || ""), value: E.ChannelType_Keypad1 + k })
     if (isMasterShutdown)
         return all.filter(e => e.value === E.ChannelType_Tic124LogicInput || e.value === E.ChannelType_Constant)
     return all
@@ -130,17 +130,17 @@ function channels(pdm, kernel, t, thisFunctionId, currentChannel) {
     case E.ChannelType_Tic124LogicInput:
     case E.ChannelType_Tic124AnalogInput:
         for (let i = 0; i < (d.inputsCount || 20); ++i)
-            out.push({ text: "Вход #" + (i + 1) + " " + pdm.inputs[i].inputName + (pdm.inputs[i].config === 0 ? " - не активирован" : ""), value: i })
+            out.push({ text: qsTr("Вход #%1").arg(i + 1) + " " + pdm.inputs[i].inputName + (pdm.inputs[i].config === 0 ? qsTr(" - не активирован") : ""), value: i })
         break
     case E.ChannelType_PdmOutputState:
     case E.ChannelType_OutputCurrent:
     case E.ChannelType_OutputOvercurrentFlag:
     case E.ChannelType_OutputFaultFlag:
         for (let i = 0; i < (d.outputsCount || 30); ++i)
-            out.push({ text: "Выход #" + (i + 1) + " " + pdm.outputs[i].outputName, value: i })
+            out.push({ text: qsTr("Выход #%1").arg(i + 1) + " " + pdm.outputs[i].outputName, value: i })
         break
     case E.ChannelType_PdmData:
-        ["Температура", "Общий ток", "Напряжение", "Есть ли связь с Ardix", "Есть ли связь с ECU"]
+        [qsTr("Температура"), qsTr("Общий ток"), qsTr("Напряжение"), qsTr("Есть ли связь с Ardix"), qsTr("Есть ли связь с ECU")]
             .forEach((text, i) => out.push({ text: text, value: i }))
         break
     case E.ChannelType_GlobalFunction:
@@ -176,11 +176,11 @@ function channels(pdm, kernel, t, thisFunctionId, currentChannel) {
     }
     case E.ChannelType_CanbusInData:
         for (let i = 0; i < pdm.customCan.canAnalogInputs.length; ++i)
-            out.push({ text: "Данные #" + (i + 1) + " " + pdm.customCan.canAnalogInputs[i].inputName, value: i })
+            out.push({ text: qsTr("Данные #%1").arg(i + 1) + " " + pdm.customCan.canAnalogInputs[i].inputName, value: i })
         break
     case E.ChannelType_CanbusDigitalInput:
         for (let i = 0; i < pdm.customCan.canDigitalInputs.length; ++i)
-            out.push({ text: "Вход #" + (i + 1) + " " + pdm.customCan.canDigitalInputs[i].inputName, value: i })
+            out.push({ text: qsTr("Вход #%1").arg(i + 1) + " " + pdm.customCan.canDigitalInputs[i].inputName, value: i })
         break
     case E.ChannelType_Keypad1:
     case E.ChannelType_Keypad2:
@@ -188,13 +188,13 @@ function channels(pdm, kernel, t, thisFunctionId, currentChannel) {
     case E.ChannelType_Keypad4: {
         const k = pdm.keypads[t - E.ChannelType_Keypad1]
         for (let b = 0; b < 16; ++b)
-            out.push({ text: "Кнопка #" + (b + 1) + " " + (k.buttonsNames[b] || ""), value: b })
+            out.push({ text: qsTr("Кнопка #%1").arg(b + 1) + " " + (k.buttonsNames[b] || ""), value: b })
         for (let i = 0; i < 24; ++i)
-            out.push({ text: "Доп. вход #" + (i + 1) + " " + (k.tic124InputsNames[i] || ""), value: 16 + i })
+            out.push({ text: qsTr("Доп. вход #%1").arg(i + 1) + " " + (k.tic124InputsNames[i] || ""), value: 16 + i })
         break
     }
     case E.ChannelType_Constant:
-        out.push({ text: "Константа", value: 1 })
+        out.push({ text: qsTr("Константа"), value: 1 })
         break
     }
     return out

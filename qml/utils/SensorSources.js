@@ -33,16 +33,16 @@ var SamsonasGroup = 10
 function sourcesFor(sensor, ecuProtocol, ecuName) {
     const id = sensor.sensorID
     const custom = sensor.custom || id >= 100
-    const out = [{ text: "Нет(другое)", value: InputSourceNo }]
+    const out = [{ text: qsTr("Нет(другое)"), value: InputSourceNo }]
     if (id !== Speed_index && id !== EngineRpm_index)
-        out.push({ text: "Аналоговый датчик", value: InputSourceAnalog })
+        out.push({ text: qsTr("Аналоговый датчик"), value: InputSourceAnalog })
     if (id === Speed_index || id === EngineRpm_index || (custom && sensor.analogGroup === 0))
-        out.push({ text: "Импульсный датчик", value: InputSourceFrequency })
+        out.push({ text: qsTr("Импульсный датчик"), value: InputSourceFrequency })
     if (!custom && (id === ExhaustTemp_index || id === ExhaustTemp2_index))
-        out.push({ text: "EGT CAN модуль", value: InputSourceEgtModule })
+        out.push({ text: qsTr("EGT CAN модуль"), value: InputSourceEgtModule })
     if (!custom && id === Gear_index) {
-        out.push({ text: "Расчет из скорости и оборотов", value: InputSourceCalculated })
-        out.push({ text: "Цифровые входы", value: InputSourceDigital_IO })
+        out.push({ text: qsTr("Расчет из скорости и оборотов"), value: InputSourceCalculated })
+        out.push({ text: qsTr("Цифровые входы"), value: InputSourceDigital_IO })
     }
     const ecus = sensor.ecuProtocolsSupport
     if (ecus && ecus.indexOf(ecuProtocol) >= 0)
@@ -65,7 +65,7 @@ function analogChannels(description) {
     const a = description && description.analogInputs ? description.analogInputs : null
     const out = []
     for (let i = 0; a && i < a.pin.length; ++i)
-        out.push({ text: "Пин " + a.pin[i] + ", " + a.description[i], value: i })
+        out.push({ text: qsTr("Пин %1").arg(a.pin[i]) + ", " + a.description[i], value: i })
     return out
 }
 
@@ -75,7 +75,7 @@ function frequencyChannels(description, ctx) {
     for (let i = 0; f && i < f.pin.length; ++i) {
         const input = f.inputIndex ? f.inputIndex[i] : i
         const busy = Channels.inputBusyInfo(ctx, input, -1, -1)
-        out.push({ text: "Пин " + f.pin[i] + ", " + f.description[i] + busy, value: input, disabled: busy !== "" })
+        out.push({ text: qsTr("Пин %1").arg(f.pin[i]) + ", " + f.description[i] + busy, value: input, disabled: busy !== "" })
     }
     return out
 }
@@ -101,7 +101,7 @@ function channelsFor(source, description, ctx, canInMessages) {
 }
 
 function choosePrompt(source) {
-    return "<- Выберите нужный " + (shownSource(source) === InputSourceCustomCan ? "CAN фильтр" : "вход")
+    return qsTr("<- Выберите нужный %1").arg(shownSource(source) === InputSourceCustomCan ? qsTr("CAN фильтр") : qsTr("вход"))
 }
 
 // Tables that fit analog input `input`: the group's built-in presets (resistive groups only on the
@@ -116,7 +116,7 @@ function tablesFor(sensor, input, presetNames, userTables) {
         for (let i = 0; i < (presetNames ? presetNames.length : 0); ++i)
             out.push({ text: presetNames[i], source: InputSourceAnalog, tableId: i })
     } else if (!resistiveInput && sensor.sensorID === Gear_index && sensor.analogGroup === SamsonasGroup) {
-        out.push({ text: "SAMSONAS секвентальная кпп, 5 передач(5В подключение)", source: InputSourceAnalog, tableId: 0 })
+        out.push({ text: qsTr("SAMSONAS секвентальная кпп, 5 передач(5В подключение)"), source: InputSourceAnalog, tableId: 0 })
     }
     for (let i = 0; i < (userTables ? userTables.length : 0); ++i) {
         const t = userTables[i]
@@ -124,7 +124,7 @@ function tablesFor(sensor, input, presetNames, userTables) {
             continue
         if ((t.sensorType === TableResistance_CustomAnalogType) !== resistiveInput)
             continue
-        out.push({ text: "Пользовательский: " + (t.name !== "" ? t.name : "#" + (i + 1)),
+        out.push({ text: qsTr("Пользовательский: %1").arg(t.name !== "" ? t.name : "#" + (i + 1)),
                    source: InputSourceCustomAnalog, tableId: i })
     }
     return out

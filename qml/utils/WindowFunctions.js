@@ -31,7 +31,7 @@ function keypadName(k, settings) {
         return ""
     const keypad = settings[k]
     if ((keypad.keypadConfigBits & 0x05) === 0)
-        return " -> нет"
+        return qsTr(" -> нет")
     for (let i = 0; i < keypadTypes.length; ++i) {
         if (keypadTypes[i].deviceId === keypad.keypadType)
             return " -> " + keypadTypes[i].shortName
@@ -53,7 +53,8 @@ function firstFreeFunction(funcList) {
 
 // A settings file exported while the device's WiFi name is known is named after it.
 function exportFileName(wifiName, fileName) {
-    return wifiName.replace(/ /g, "_") + "_" + fileName
+    // No "_" dangling at either end when one of the parts is empty.
+    return [wifiName.trim().replace(/ /g, "_"), fileName].filter(p => p.length > 0).join("_")
 }
 
 // Where the dialog starts and what it shows, by file type.
@@ -61,17 +62,17 @@ function fileKind(fileType, isPdm) {
     switch (fileType) {
     case E.Settings_FileType:
         return { folderKey: "lastSettingsFolder",
-                 filter: isPdm ? "файлы настроек PMX (*.pmx)" : "файлы настроек Ardix 7 (*.ardix7)" }
+                 filter: isPdm ? qsTr("файлы настроек PMX (*.pmx)") : qsTr("файлы настроек Ardix 7 (*.ardix7)") }
     case E.Elog_FileType:
-        return { folderKey: "lastLogsFolder", filter: "файлы логов Ardix (*.elog)" }
+        return { folderKey: "lastLogsFolder", filter: qsTr("файлы логов Ardix (*.elog)") }
     case E.StartLine_FileType:
     case E.StartLineInLog_FileType:
-        return { folderKey: "lastStartPointFolder", filter: "файлы настроек Ardix (*.esl)" }
+        return { folderKey: "lastStartPointFolder", filter: qsTr("файлы настроек Ardix (*.esl)") }
     case E.RefLap_FileType:
     case E.RefLapInLog_FileType:
-        return { folderKey: "lastRefLapFolder", filter: "файлы настроек Ardix (*.erl)" }
+        return { folderKey: "lastRefLapFolder", filter: qsTr("файлы настроек Ardix (*.erl)") }
     case E.UserLogoSvg_FileType:
-        return { folderKey: "lastUserLogoFolder", filter: "файлы SVG (*.svg)" }
+        return { folderKey: "lastUserLogoFolder", filter: qsTr("файлы SVG (*.svg)") }
     }
     return { folderKey: "", filter: "*" }
 }
@@ -82,18 +83,18 @@ function incomingFileText(fileInfo) {
     switch (fileInfo.fileType) {
     case E.Settings_FileType: {
         const device = fileInfo.deviceId === E.Device_Ardix7 ? "Ardix" : fileInfo.deviceId === E.Device_Pmx ? "PMX" : ""
-        return "Настройки " + device + " будут загружены из файла\n " + name
+        return qsTr("Настройки %1").arg(device) + qsTr(" будут загружены из файла\n %1").arg(name)
     }
     case E.StartLine_FileType:
-        return "Координаты стартовой линии будут загружены из файла\n " + name
+        return qsTr("Координаты стартовой линии будут загружены из файла\n %1").arg(name)
     case E.RefLap_FileType:
-        return "Лучший круг будет загружен из файла\n " + name
+        return qsTr("Лучший круг будет загружен из файла\n %1").arg(name)
     case E.UserLogoSvg_FileType:
-        return "Изображение будет загружено из файла\n " + name
+        return qsTr("Изображение будет загружено из файла\n %1").arg(name)
     case E.Elog_FileType:
-        return "Лог будет загружен из файла\n " + name
+        return qsTr("Лог будет загружен из файла\n %1").arg(name)
     }
-    return "Загрузить файл " + name + "?"
+    return qsTr("Загрузить файл %1").arg(name) + "?"
 }
 
 // The installer's address on the maker's site for a new client version.

@@ -1,4 +1,5 @@
 #include "app/TypeRegistration.h"
+#include "app/InterfaceLanguage.h"
 #include "app/ProcessLocale.h"
 #include "app/RunGuard.h"
 #include "app/SoakUploads.h"
@@ -57,8 +58,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Ardix"));
 
     applyProcessLocale();
+    (void)InterfaceLanguage::instance()->apply(InterfaceLanguage::startupLanguage());
 
     QQmlApplicationEngine engine;
+    InterfaceLanguage::instance()->attachEngine(&engine);
     registerArdixTypes();
     registerInterfaceTypes();
     loadInterfaceFont();

@@ -488,7 +488,9 @@ void TestLd::convertWritesWholeFileOrNothing()
     events.clear();
     const QString blocked = dir.filePath(QStringLiteral("missing-folder/run.ld"));
     QCOMPARE(convertElogToLD(input, blocked, ctx, reporter), 0);
-    QCOMPARE(events, (QStringList{"hide", "Похоже нет прав для создания файлов"}));
+    QCOMPARE(events.size(), 2);
+    QCOMPARE(events.at(0), QStringLiteral("hide"));
+    QVERIFY2(events.at(1).startsWith(writeFailedText(QString())) && events.at(1).contains(QLatin1String("No such file")), qPrintable(events.at(1)));
     QVERIFY(!QFile::exists(blocked));
 
     events.clear();
@@ -536,8 +538,7 @@ void TestLd::convertKeepsUsersFiles()
     reasons.clear();
     QCOMPARE(convertElogToLD(input, dir.filePath(QStringLiteral("missing-folder/run.ld")), ctx, reporter), 0);
     QCOMPARE(convertElogToLD(input, input, ctx, reporter), 0);
-    QCOMPARE(messages, (QStringList{QStringLiteral("Похоже нет прав для создания файлов"),
-                                    QStringLiteral("Похоже нет прав для создания файлов")}));
+    QCOMPARE(messages, (QStringList{writeFailedText(reasons.value(0)), writeFailedText(reasons.value(1))}));
     QCOMPARE(reasons.size(), 2);
     QVERIFY2(reasons[0].contains(QLatin1String("No such file")), qPrintable(reasons[0]));
     QVERIFY2(reasons[1].contains(QLatin1String("replace")), qPrintable(reasons[1]));

@@ -176,7 +176,7 @@ Rectangle {
             objectName: "typeCombo"
             width: 230 * row.ps
             anchors.verticalCenter: parent.verticalCenter
-            accessibleName: row.name + ": тип канала"
+            accessibleName: row.name + qsTr(": тип канала")
             model: row.channelTypes
             onActivated: (index) => row.chooseType(row.channelTypes[index].value)
         }
@@ -185,11 +185,11 @@ Rectangle {
             objectName: "channelCombo"
             width: 300 * row.ps
             anchors.verticalCenter: parent.verticalCenter
-            accessibleName: row.name + ": канал"
+            accessibleName: row.name + qsTr(": канал")
             enabled: row.chosenType !== Channels.ChannelType_DisabledFunction
             model: row.channelModel
             focusHighlight: row.asking
-            displayText: currentIndex < 0 ? (row.chosenType === Channels.ChannelType_DisabledFunction ? "" : "выберите канал")
+            displayText: currentIndex < 0 ? (row.chosenType === Channels.ChannelType_DisabledFunction ? "" : qsTr("выберите канал"))
                                           : currentText
             onActivated: (index) => row.chooseChannel(index)
         }
@@ -197,7 +197,7 @@ Rectangle {
             objectName: "inverseCheck"
             width: 185 * row.ps
             anchors.verticalCenter: parent.verticalCenter
-            text: "Инвертированный"
+            text: qsTr("Инвертированный")
             enabled: row.chosenType !== Channels.ChannelType_DisabledFunction && !row.pending
             target: row.source
             property: "isInverse"
@@ -207,7 +207,7 @@ Rectangle {
             objectName: "pullUpCheck"
             width: 140 * row.ps
             anchors.verticalCenter: parent.verticalCenter
-            text: "Подтяжка"
+            text: qsTr("Подтяжка")
             enabled: row.chosenType === Channels.ChannelType_ArdixInputsState && !row.pending
             target: row.source
             property: "isPullUp"

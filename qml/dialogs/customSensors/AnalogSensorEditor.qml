@@ -46,7 +46,7 @@ Flickable {
         spacing: 10 * editor.ps
 
         Text {
-            text: "Датчик #" + (editor.index + 1)
+            text: qsTr("Датчик #%1").arg(editor.index + 1)
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
         }
@@ -55,15 +55,15 @@ Flickable {
             Text {
                 width: editor.labelWidth
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Название"
+                text: qsTr("Название")
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             NameField {
-                label: "Название"
+                label: qsTr("Название")
                 objectName: "analogNameField"
                 width: Math.min(380 * editor.ps, body.width - editor.labelWidth - 10 * editor.ps)
-                placeholderText: "Название датчика"
+                placeholderText: qsTr("Название датчика")
                 maxBytes: Custom.AnalogNameBytes
                 target: editor.sensor
                 property: "name"
@@ -76,14 +76,14 @@ Flickable {
             Text {
                 width: editor.labelWidth
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Тип"
+                text: qsTr("Тип")
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             MyComboBox {
                 objectName: "analogTypeCombo"
                 width: Math.min(380 * editor.ps, body.width - editor.labelWidth - 10 * editor.ps)
-                accessibleName: "Тип датчика"
+                accessibleName: qsTr("Тип датчика")
                 model: Custom.types
                 target: editor.sensor
                 property: "sensorType"
@@ -95,8 +95,8 @@ Flickable {
             objectName: "usersText"
             width: body.width
             wrapMode: Text.WordWrap
-            text: editor.users.length > 0 ? "Используется: " + editor.users.join(", ")
-                                          : "Не используется ни одним показателем"
+            text: editor.users.length > 0 ? qsTr("Используется: %1").arg(editor.users.join(", "))
+                                          : qsTr("Не используется ни одним показателем")
             color: editor.users.length > 0 ? AppStyle.primaryDarkColor : AppStyle.subtleTextColor
             font.pixelSize: AppStyle.basicFontSize * 0.9
         }
@@ -107,7 +107,7 @@ Flickable {
             visible: editor.type === Custom.Linear5V_CustomAnalogType
             spacing: 8 * editor.ps
             Text {
-                text: "y = a * x + b,   x — напряжение на входе, В"
+                text: qsTr("y = a * x + b,   x — напряжение на входе, В")
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
@@ -115,7 +115,7 @@ Flickable {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "a"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 FloatTextField {
-                    label: "Коэффициент a (y = a * x + b)"
+                    label: qsTr("Коэффициент a (y = a * x + b)")
                     objectName: "linearAField"
                     width: 200 * editor.ps
                     floatFrom: -99999
@@ -132,7 +132,7 @@ Flickable {
                 spacing: 10 * editor.ps
                 Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "b"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 FloatTextField {
-                    label: "Коэффициент b (y = a * x + b)"
+                    label: qsTr("Коэффициент b (y = a * x + b)")
                     objectName: "linearBField"
                     width: 200 * editor.ps
                     floatFrom: -99999
@@ -152,8 +152,8 @@ Flickable {
             width: body.width
             wrapMode: Text.WordWrap
             text: editor.type === Custom.Disabled_CustomAnalogType
-                  ? "Датчик выключен: выберите тип, чтобы настроить пересчет"
-                  : "Значение приходит по CAN: источник задается в «Настройка данных всех показателей»"
+                  ? qsTr("Датчик выключен: выберите тип, чтобы настроить пересчет")
+                  : qsTr("Значение приходит по CAN: источник задается в «Настройка данных всех показателей»")
             color: AppStyle.subtleTextColor
             font.pixelSize: AppStyle.basicFontSize * 0.9
         }
@@ -167,9 +167,9 @@ Flickable {
 
             Row {
                 spacing: 10 * editor.ps
-                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Точек в таблице"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: qsTr("Точек в таблице"); color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 MySpinBox {
-                    label: "Точек в таблице"
+                    label: qsTr("Точек в таблице")
                     objectName: "tableSizeSpin"
                     minimumValue: Custom.MinTableSize
                     maximumValue: Custom.MaxTableSize
@@ -182,9 +182,9 @@ Flickable {
             Row {
                 visible: editor.type === Custom.RangeTable_CustomAnalogType
                 spacing: 10 * editor.ps
-                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: "Допуск ±, мВ"; color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
+                Text { width: editor.labelWidth; anchors.verticalCenter: parent.verticalCenter; text: qsTr("Допуск ±, мВ"); color: AppStyle.textColor; font.pixelSize: AppStyle.basicFontSize }
                 IntTextField {
-                    label: "Допуск ±, мВ"
+                    label: qsTr("Допуск ±, мВ")
                     objectName: "toleranceField"
                     width: 160 * editor.ps
                     intTo: 65535
@@ -198,15 +198,15 @@ Flickable {
                 visible: editor.type === Custom.ManualCalibration_CustomAnalogType
                 width: body.width
                 wrapMode: Text.WordWrap
-                text: "Входы калибруются кнопками «мин» и «макс» в «Настройка данных всех показателей»"
+                text: qsTr("Входы калибруются кнопками «мин» и «макс» в «Настройка данных всех показателей»")
                 color: AppStyle.subtleTextColor
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
             Row {
                 spacing: 10 * editor.ps
                 Text { width: 60 * editor.ps; text: "№"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-                Text { width: 200 * editor.ps; text: "Значение"; horizontalAlignment: Text.AlignHCenter; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
-                Text { width: 200 * editor.ps; text: "Вход, " + editor.unit; horizontalAlignment: Text.AlignHCenter; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+                Text { width: 200 * editor.ps; text: qsTr("Значение"); horizontalAlignment: Text.AlignHCenter; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
+                Text { width: 200 * editor.ps; text: qsTr("Вход, %1").arg(editor.unit); horizontalAlignment: Text.AlignHCenter; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.85 }
             }
             Repeater {
                 model: editor.sensor ? Math.max(Custom.MinTableSize, Math.min(Custom.MaxTableSize, editor.sensor.tableSize)) : 0
@@ -226,7 +226,7 @@ Flickable {
                         objectName: "valueField"
                         width: 200 * editor.ps
                         floatDec: 3
-                        placeholderText: "Точка " + (pointRow.index + 1) + ": значение"
+                        placeholderText: qsTr("Точка %1").arg(pointRow.index + 1) + qsTr(": значение")
                         label: placeholderText
                         shown: editor.sensor ? (editor.tableRevision, editor.sensor.point(pointRow.index, 0)) : 0
                         onCommitted: (value) => editor.setPoint(pointRow.index, 0, value)
@@ -237,9 +237,9 @@ Flickable {
                         floatFrom: 0
                         floatTo: editor.type === Custom.TableResistance_CustomAnalogType ? 9999999 : 5
                         floatDec: editor.type === Custom.TableResistance_CustomAnalogType ? 1 : 3
-                        placeholderText: "Точка " + (pointRow.index + 1) + ": вход"
+                        placeholderText: qsTr("Точка %1").arg(pointRow.index + 1) + qsTr(": вход")
                         label: placeholderText
-                        unit: editor.type === Custom.TableResistance_CustomAnalogType ? "Ом" : "В"
+                        unit: editor.type === Custom.TableResistance_CustomAnalogType ? qsTr("Ом") : qsTr("В")
                         shown: editor.sensor ? (editor.tableRevision, editor.sensor.point(pointRow.index, 1)) : 0
                         onCommitted: (value) => editor.setPoint(pointRow.index, 1, value)
                     }

@@ -28,20 +28,20 @@ var VoltageInputs = 6
 var OpenCircuitOhms = 2200000
 
 var types = [
-    { text: "Выключен", value: Disabled_CustomAnalogType },
-    { text: "Линейный 0-5В (y = a * x + b)", value: Linear5V_CustomAnalogType },
-    { text: "Таблица 0-5В", value: Table5V_CustomAnalogType },
-    { text: "Таблица сопротивлений", value: TableResistance_CustomAnalogType },
-    { text: "Калибровка мин / макс", value: ManualCalibration_CustomAnalogType },
-    { text: "Данные CAN", value: CanData_CustomAnalogType },
-    { text: "Датчик положения (диапазоны)", value: RangeTable_CustomAnalogType }
+    { text: qsTr("Выключен"), value: Disabled_CustomAnalogType },
+    { text: qsTr("Линейный 0-5В (y = a * x + b)"), value: Linear5V_CustomAnalogType },
+    { text: qsTr("Таблица 0-5В"), value: Table5V_CustomAnalogType },
+    { text: qsTr("Таблица сопротивлений"), value: TableResistance_CustomAnalogType },
+    { text: qsTr("Калибровка мин / макс"), value: ManualCalibration_CustomAnalogType },
+    { text: qsTr("Данные CAN"), value: CanData_CustomAnalogType },
+    { text: qsTr("Датчик положения (диапазоны)"), value: RangeTable_CustomAnalogType }
 ]
 
 function typeText(type) {
     for (let i = 0; i < types.length; ++i)
         if (types[i].value === type)
             return types[i].text
-    return "Тип " + type
+    return qsTr("Тип %1").arg(type)
 }
 
 function usesTable(type) {
@@ -50,11 +50,11 @@ function usesTable(type) {
 }
 
 function inputUnit(type) {
-    return type === TableResistance_CustomAnalogType ? "Ом" : "В"
+    return type === TableResistance_CustomAnalogType ? qsTr("Ом") : qsTr("В")
 }
 
 function analogName(table, index) {
-    return table && table.name !== "" ? table.name : "без имени"
+    return table && table.name !== "" ? table.name : qsTr("без имени")
 }
 
 // Names of the standard and custom sensors that read through user table `index`.
@@ -72,10 +72,10 @@ function tableUsers(sensors, customSensors, index) {
 
 function rawValueText(index, value) {
     if (index < VoltageInputs)
-        return (value / 1000).toFixed(2) + " В"
+        return (value / 1000).toFixed(2) + qsTr(" В")
     if (value > OpenCircuitOhms)
-        return "> 2 МОм"
-    return (value / 1000).toFixed(2) + " кОм"
+        return qsTr("> 2 МОм")
+    return (value / 1000).toFixed(2) + qsTr(" кОм")
 }
 
 // One row per analog input of the dash description, or none when the reading does not match it.

@@ -24,7 +24,7 @@ Rectangle {
         anchors.right: refreshButton.left
         anchors.rightMargin: 8 * panel.ps
         anchors.verticalCenter: refreshButton.verticalCenter
-        text: "Показания входов"
+        text: qsTr("Показания входов")
         color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize * 0.85
         elide: Text.ElideRight
@@ -38,8 +38,8 @@ Rectangle {
         width: 130 * panel.ps
         height: AppStyle.comboHeight
         fontSize: AppStyle.basicFontSize * 0.9
-        text: "Обновить"
-        accessibleName: "Обновить показания входов"
+        text: qsTr("Обновить")
+        accessibleName: qsTr("Обновить показания входов")
         onClicked: panel.refreshRequested()
     }
 
@@ -49,14 +49,14 @@ Rectangle {
         anchors.topMargin: 8 * panel.ps
         x: 12 * panel.ps
         visible: panel.rows.length > 0
-        Text { width: panel.pinWidth; text: "Пин"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8 }
+        Text { width: panel.pinWidth; text: qsTr("Пин"); color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8 }
         Text {
             width: list.width - panel.pinWidth - panel.valueWidth
-            text: "Вход"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8
+            text: qsTr("Вход"); color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8
         }
         Text {
             width: panel.valueWidth; horizontalAlignment: Text.AlignRight
-            text: "Значение"; color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8
+            text: qsTr("Значение"); color: AppStyle.subtleTextColor; font.pixelSize: AppStyle.basicFontSize * 0.8
         }
     }
 
@@ -83,7 +83,7 @@ Rectangle {
             height: AppStyle.basicRowHeight * 0.6
             color: index % 2 ? AppStyle.pageColor : AppStyle.rowColor
             Accessible.role: Accessible.StaticText
-            Accessible.name: "Пин " + modelData.pin + ", " + modelData.description + ": " + modelData.value
+            Accessible.name: qsTr("Пин %1").arg(modelData.pin) + ", " + modelData.description + ": " + modelData.value
             Text {
                 x: 6 * panel.ps
                 width: panel.pinWidth - 6 * panel.ps
@@ -121,7 +121,7 @@ Rectangle {
         visible: panel.rows.length === 0
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        text: panel.connected ? "нет данных" : "не подключен"
+        text: panel.connected ? qsTr("нет данных") : qsTr("не подключен")
         color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicFontSize
     }

@@ -28,7 +28,7 @@ BasicSimpleDialog {
         id: titleText
         anchors.horizontalCenter: parent.horizontalCenter
         y: root.gap
-        text: "Как установить модуль GPS"
+        text: qsTr("Как установить модуль GPS")
         color: "white"
         font.pixelSize: AppStyle.basicTitleSize
         font.capitalization: Font.AllUppercase
@@ -63,7 +63,7 @@ BasicSimpleDialog {
         width: 260 * root.ps
         height: AppStyle.textInputHeight
         color: AppStyle.acceptColor
-        text: "Понятно"
+        text: qsTr("Понятно")
         onClicked: root.hideThisDialog()
     }
 }

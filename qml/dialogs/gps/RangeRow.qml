@@ -39,24 +39,24 @@ Row {
     }
 
     Caption { width: 170 * root.ps; text: root.label; elide: Text.ElideRight }
-    Caption { width: 28 * root.ps; text: "от" }
+    Caption { width: 28 * root.ps; text: qsTr("от") }
     IntTextField {
         objectName: "fromField"
         width: 130 * root.ps
         intTo: root.maxValue
         isBad: root.inverted
-        label: root.label + " от"
+        label: root.label + qsTr(" от")
         unit: root.units
         intValue: root.pair[0]
         onValueCommitted: (v) => root.setValue(0, v)
     }
-    Caption { text: "до" }
+    Caption { text: qsTr("до") }
     IntTextField {
         objectName: "toField"
         width: 130 * root.ps
         intTo: root.maxValue
         isBad: root.inverted
-        label: root.label + " до"
+        label: root.label + qsTr(" до")
         unit: root.units
         intValue: root.pair[1]
         onValueCommitted: (v) => root.setValue(1, v)

@@ -19,13 +19,13 @@ Rectangle {
     color: AppStyle.deepColor
     border.color: AppStyle.surfaceColor
     Accessible.role: Accessible.Graphic
-    Accessible.name: "Разница с лучшим кругом"
+    Accessible.name: qsTr("Разница с лучшим кругом")
 
     Text {
         id: caption
         x: 10 * root.ps
         y: 6 * root.ps
-        text: "РАЗНИЦА С ЛУЧШИМ КРУГОМ"
+        text: qsTr("РАЗНИЦА С ЛУЧШИМ КРУГОМ")
         color: AppStyle.borderColor
         font.pixelSize: AppStyle.basicFontSize * 0.85
     }
@@ -68,12 +68,12 @@ Rectangle {
         }
         Text {
             anchors.top: parent.bottom; anchors.topMargin: 4 * root.ps
-            text: "0 м"
+            text: qsTr("0 м")
             color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
         Text {
             anchors.top: parent.bottom; anchors.topMargin: 4 * root.ps; anchors.right: parent.right
-            text: root.ready ? Math.round(root.plot.maxDistance) + " м" : ""
+            text: root.ready ? Math.round(root.plot.maxDistance) + qsTr(" м") : ""
             color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.75
         }
 
@@ -86,12 +86,12 @@ Rectangle {
             spacing: 8 * root.ps
             Rectangle { width: 22 * root.ps; height: 3 * root.ps; anchors.verticalCenter: parent.verticalCenter; color: AppStyle.amberColor }
             Text {
-                text: "круг " + (root.lap + 1)
+                text: qsTr("круг %1").arg(root.lap + 1)
                 color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.7
             }
             Rectangle { width: 22 * root.ps; height: 2 * root.ps; anchors.verticalCenter: parent.verticalCenter; color: AppStyle.mutedTextColor }
             Text {
-                text: "другие круги"
+                text: qsTr("другие круги")
                 color: AppStyle.borderColor; font.pixelSize: AppStyle.basicFontSize * 0.7
             }
         }
@@ -134,8 +134,7 @@ Rectangle {
             visible: root.cursorDistance >= 0 && root.cursorDistance <= root.plot.maxDistance
             x: Math.max(0, Math.min(area.width - width, root.cursorDistance / root.plot.maxDistance * area.width + 6 * root.ps))
             y: 2 * root.ps
-            text: Math.round(root.cursorDistance) + " м   "
-                  + (isNaN(root.cursorDelta) ? "-.-" : LapTexts.deltaText(Math.round(root.cursorDelta)))
+            text: Math.round(root.cursorDistance) + qsTr(" м   %1").arg(isNaN(root.cursorDelta) ? "-.-" : LapTexts.deltaText(Math.round(root.cursorDelta)))
             color: AppStyle.lightTextColor
             font.pixelSize: AppStyle.basicFontSize * 0.8
             style: Text.Outline
@@ -154,7 +153,7 @@ Rectangle {
         anchors.centerIn: parent
         width: parent.width * 0.9
         visible: !root.hasData
-        text: root.plot && root.plot.loading ? "..." : "нужно два круга и больше"
+        text: root.plot && root.plot.loading ? "..." : qsTr("нужно два круга и больше")
         color: AppStyle.midGreyColor
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap

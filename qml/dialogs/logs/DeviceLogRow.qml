@@ -25,7 +25,7 @@ Rectangle {
         id: numberText
         x: 14 * root.ps
         y: 8 * root.ps
-        text: "Лог #" + (root.index + 1)
+        text: qsTr("Лог #%1").arg(root.index + 1)
         color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
@@ -38,7 +38,7 @@ Rectangle {
         anchors.bottomMargin: 8 * root.ps
         text: root.hasDates ? root.modelData.startDate + " " + root.modelData.startTime + "  —  "
                               + root.modelData.endDate + " " + root.modelData.endTime
-                            : "время записи не известно"
+                            : qsTr("время записи не известно")
         color: AppStyle.subtleTextColor
         font.pixelSize: AppStyle.basicFontSize
         elide: Text.ElideRight
@@ -77,7 +77,7 @@ Rectangle {
         width: height * 1.3
         color: AppStyle.confirmColor
         iconSource: "qrc:/ARDIX/images/icons/cloud.svg"
-        accessibleName: "Скачать"
+        accessibleName: qsTr("Скачать")
         onClicked: root.download()
     }
 }

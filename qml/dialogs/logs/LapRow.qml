@@ -21,7 +21,7 @@ Rectangle {
     border.width: selected ? 2 : 1
     activeFocusOnTab: isLap
     Accessible.role: Accessible.ListItem
-    Accessible.name: isLap ? (index + 1) + " " + modelData.lapTimeString : "Не полный круг"
+    Accessible.name: isLap ? (index + 1) + " " + modelData.lapTimeString : qsTr("Не полный круг")
     Keys.onReturnPressed: if (isLap) root.chosen()
 
     MouseArea {
@@ -42,7 +42,7 @@ Rectangle {
         visible: !root.isLap
         anchors.left: number.right
         anchors.verticalCenter: parent.verticalCenter
-        text: "Не полный круг"
+        text: qsTr("Не полный круг")
         color: AppStyle.midGreyColor
         font.pixelSize: AppStyle.basicFontSize
     }

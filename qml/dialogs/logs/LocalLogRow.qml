@@ -72,7 +72,7 @@ Rectangle {
         height: parent.height - 16 * root.ps
         width: height
         iconSource: "qrc:/ARDIX/images/main_menu/logs.svg"
-        accessibleName: "Графики"
+        accessibleName: qsTr("Графики")
         onClicked: root.plots()
     }
     FlatButton {
@@ -85,7 +85,7 @@ Rectangle {
         width: height
         color: AppStyle.destructiveColor
         iconSource: "qrc:/ARDIX/images/icons/close.svg"
-        accessibleName: "Удалить"
+        accessibleName: qsTr("Удалить")
         onClicked: root.remove()
     }
 }

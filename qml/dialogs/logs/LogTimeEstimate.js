@@ -46,5 +46,5 @@ function estimate(stdSensors, customSensors, modules, rateHz, fileSizeMB, filesC
 }
 
 function estimateText(e) {
-    return "± вместимость файла  " + e.perFile + "  общая  " + e.total
+    return qsTr("± вместимость файла  %1").arg(e.perFile) + qsTr("  общая  %1").arg(e.total)
 }

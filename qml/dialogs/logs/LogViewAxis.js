@@ -48,8 +48,8 @@ function defaultLaps(validLaps, best) {
 }
 
 function infoText(model) {
-    let text = "Частота: " + model.logRate + " Гц   Длительность: " + model.axisText(0, model.duration)
+    let text = qsTr("Частота: %1").arg(model.logRate) + qsTr(" Гц   Длительность: %1").arg(model.axisText(0, model.duration))
     if (model.hasDistance)
-        text += "   Путь: " + model.axisText(1, model.axisLength(1, -1))
+        text += qsTr("   Путь: %1").arg(model.axisText(1, model.axisLength(1, -1)))
     return text
 }

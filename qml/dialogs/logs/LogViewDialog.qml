@@ -12,7 +12,7 @@ BasicDialog {
     id: root
     objectName: "logViewDialog"
     fullScreen: true
-    title: model.fileName !== "" ? model.fileName : "Графики"
+    title: model.fileName !== "" ? model.fileName : qsTr("Графики")
 
     property string logPath: ""
     readonly property real ps: AppStyle.pixelScale
@@ -155,7 +155,7 @@ BasicDialog {
                 objectName: "axisTime"
                 visible: !root.lapMode
                 width: toolbar.buttonWidth; height: parent.height
-                text: "Время"
+                text: qsTr("Время")
                 role: root.axis === 0 ? "primary" : "secondary"
                 enabled: root.model.ready && !root.lapMode
                 onClicked: root.setAxis(0)
@@ -164,7 +164,7 @@ BasicDialog {
                 objectName: "axisDistance"
                 visible: !root.lapMode
                 width: toolbar.buttonWidth; height: parent.height
-                text: "Дистанция"
+                text: qsTr("Дистанция")
                 role: root.axis === 1 ? "primary" : "secondary"
                 enabled: root.model.hasDistance && !root.lapMode
                 onClicked: root.setAxis(1)
@@ -172,7 +172,7 @@ BasicDialog {
             FlatButton {
                 objectName: "lapMode"
                 width: toolbar.buttonWidth * 1.2; height: parent.height
-                text: root.lapMode ? "Весь лог" : "Два круга"
+                text: root.lapMode ? qsTr("Весь лог") : qsTr("Два круга")
                 enabled: root.lapMode || root.canCompare
                 onClicked: root.setLapMode(!root.lapMode)
             }
@@ -181,10 +181,10 @@ BasicDialog {
                 objectName: "lapA"
                 visible: root.lapMode
                 width: toolbar.buttonWidth * 1.5; height: parent.height
-                model: root.validLaps.map(l => ({ text: "Круг " + (l.entry + 1) + "  " + l.lapTimeText, value: l.entry }))
+                model: root.validLaps.map(l => ({ text: qsTr("Круг %1").arg(l.entry + 1) + "  " + l.lapTimeText, value: l.entry }))
                 currentIndex: root.validLaps.findIndex(l => l.entry === root.lapA)
                 onActivated: (i) => root.lapA = root.validLaps[i].entry
-                Accessible.name: "Первый круг"
+                Accessible.name: qsTr("Первый круг")
             }
             MyComboBox {
                 objectName: "lapB"
@@ -193,12 +193,12 @@ BasicDialog {
                 model: lapACombo.model
                 currentIndex: root.validLaps.findIndex(l => l.entry === root.lapB)
                 onActivated: (i) => root.lapB = root.validLaps[i].entry
-                Accessible.name: "Второй круг"
+                Accessible.name: qsTr("Второй круг")
             }
             FlatButton {
                 objectName: "resetZoom"
                 width: toolbar.buttonWidth; height: parent.height
-                text: "Весь диапазон"
+                text: qsTr("Весь диапазон")
                 role: "secondary"
                 enabled: root.model.ready
                 onClicked: root.resetView()
@@ -331,9 +331,9 @@ BasicDialog {
                 anchors.centerIn: stack
                 visible: !root.model.ready || root.shown.length === 0
                 width: stack.width * 0.8
-                text: root.model.loading ? "Загрузка лога…"
+                text: root.model.loading ? qsTr("Загрузка лога…")
                       : root.model.errorText !== "" ? root.model.errorText
-                      : "Выберите каналы слева"
+                      : qsTr("Выберите каналы слева")
                 color: root.model.errorText !== "" ? AppStyle.destructiveColor : AppStyle.midGreyColor
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap

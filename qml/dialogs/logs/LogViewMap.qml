@@ -19,7 +19,7 @@ Rectangle {
     border.color: AppStyle.surfaceColor
     activeFocusOnTab: true
     Accessible.role: Accessible.Graphic
-    Accessible.name: "Карта трассы"
+    Accessible.name: qsTr("Карта трассы")
 
     Shape {
         anchors.fill: parent
@@ -60,7 +60,7 @@ Rectangle {
         anchors.centerIn: parent
         width: parent.width * 0.9
         visible: !root.ready
-        text: root.model && root.model.loading ? "..." : "нет данных GPS"
+        text: root.model && root.model.loading ? "..." : qsTr("нет данных GPS")
         color: AppStyle.midGreyColor
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap

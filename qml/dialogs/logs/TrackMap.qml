@@ -18,7 +18,7 @@ Rectangle {
     color: AppStyle.deepColor
     border.color: AppStyle.surfaceColor
     Accessible.role: Accessible.Graphic
-    Accessible.name: "Карта трассы"
+    Accessible.name: qsTr("Карта трассы")
 
     Shape {
         anchors.fill: parent
@@ -71,7 +71,7 @@ Rectangle {
         anchors.centerIn: parent
         width: parent.width * 0.9
         visible: !root.ready || !root.plot.hasTrack
-        text: root.plot && root.plot.loading ? "..." : "нет данных GPS"
+        text: root.plot && root.plot.loading ? "..." : qsTr("нет данных GPS")
         color: AppStyle.midGreyColor
         horizontalAlignment: Text.AlignHCenter
         font.pixelSize: AppStyle.basicFontSize

@@ -12,7 +12,7 @@ BasicDialog {
     property var page: null
     property var sensor: null
     property int input: 0
-    title: "Тарировка"
+    title: qsTr("Тарировка")
     backgroundItemWidth: 700 * AppStyle.pixelScale
     backgroundItemHeight: 520 * AppStyle.pixelScale
 
@@ -39,7 +39,7 @@ BasicDialog {
         Text {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
-            text: "Нет ни одной доступной тарировки"
+            text: qsTr("Нет ни одной доступной тарировки")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicTitleSize
             wrapMode: Text.WordWrap

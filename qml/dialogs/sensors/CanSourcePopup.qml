@@ -12,7 +12,7 @@ BasicDialog {
     property var page: null
     property var sensor: null
     property int messageIndex: 0
-    title: "CAN источник"
+    title: qsTr("CAN источник")
     showDialogButtons: true
     backgroundItemWidth: 900 * AppStyle.pixelScale
     backgroundItemHeight: 640 * AppStyle.pixelScale
@@ -67,7 +67,7 @@ BasicDialog {
     Text {
         anchors.centerIn: parent
         visible: root.input === null
-        text: "Все CAN входы заняты"
+        text: qsTr("Все CAN входы заняты")
         color: AppStyle.textColor
         font.pixelSize: AppStyle.basicTitleSize
     }
@@ -97,23 +97,23 @@ BasicDialog {
 
             Label { text: root.title; font.pixelSize: AppStyle.basicTitleSize; font.capitalization: Font.AllUppercase }
             Item { width: 1; height: 1 }
-            Label { text: "Фильтр" }
+            Label { text: qsTr("Фильтр") }
             MyComboBox {
                 id: filterCombo
                 objectName: "filterCombo"
                 width: grid.fieldWidth
-                accessibleName: "Фильтр"
+                accessibleName: qsTr("Фильтр")
                 model: Sources.canChannels(root.customCan ? root.customCan.canInMessages : [])
                 // The model arrives after the first index: keep the filter the row asked for.
                 onCountChanged: currentIndex = root.messageIndex
                 Component.onCompleted: currentIndex = root.messageIndex
                 onActivated: (index) => root.messageIndex = index
             }
-            Label { text: "Размер" }
+            Label { text: qsTr("Размер") }
             MyComboBox {
                 objectName: "sizeCombo"
                 width: grid.fieldWidth
-                accessibleName: "Размер"
+                accessibleName: qsTr("Размер")
                 model: [{ text: "8bit(unsigned)" }, { text: "8bit(signed)" }, { text: "16bit(unsigned)" }, { text: "16bit(signed)" }]
                 currentIndex: root.input ? (root.input.isSize16Bit ? 2 : 0) + (root.input.isSignedValue ? 1 : 0) : 0
                 onActivated: (index) => {
@@ -122,45 +122,45 @@ BasicDialog {
                     root.flag()
                 }
             }
-            Label { text: "Порядок байт" }
+            Label { text: qsTr("Порядок байт") }
             MyComboBox {
                 objectName: "byteOrderCombo"
                 width: grid.fieldWidth
-                accessibleName: "Порядок байт"
-                model: [{ text: "младший байт первый(LS first)", value: false },
-                        { text: "поменять местами(MS first, старший байт первый)", value: true }]
+                accessibleName: qsTr("Порядок байт")
+                model: [{ text: qsTr("младший байт первый(LS first)"), value: false },
+                        { text: qsTr("поменять местами(MS first, старший байт первый)"), value: true }]
                 target: root.input
                 property: "isSwapBytes"
                 changeFlag: root.flag
             }
-            Label { text: "Байт в сообщении:" }
-            IntTextField { width: 120 * root.ps; label: "Байт в сообщении"; intFrom: 0; intTo: 7; target: root.input; property: "dataByteIndex"; changeFlag: root.flag }
-            Label { text: "Индекс в цепочке:" }
-            IntTextField { width: 120 * root.ps; label: "Индекс в цепочке"; intFrom: 0; intTo: 63; target: root.input; property: "frameId"; changeFlag: root.flag }
-            Label { text: "Конвертация данных"; font.bold: true }
+            Label { text: qsTr("Байт в сообщении:") }
+            IntTextField { width: 120 * root.ps; label: qsTr("Байт в сообщении"); intFrom: 0; intTo: 7; target: root.input; property: "dataByteIndex"; changeFlag: root.flag }
+            Label { text: qsTr("Индекс в цепочке:") }
+            IntTextField { width: 120 * root.ps; label: qsTr("Индекс в цепочке"); intFrom: 0; intTo: 63; target: root.input; property: "frameId"; changeFlag: root.flag }
+            Label { text: qsTr("Конвертация данных"); font.bold: true }
             Item { width: 1; height: 1 }
-            Label { text: "1.Маска" }
-            HexTextField { objectName: "maskField"; width: 160 * root.ps; label: "Маска"; intFrom: 0; intTo: 0xFFFF; target: root.input; property: "dataMask"; changeFlag: root.flag }
-            Label { text: "2.Множитель" }
-            IntTextField { width: 160 * root.ps; label: "Множитель"; intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueMultiplier"; changeFlag: root.flag }
-            Label { text: "3.Делитель" }
-            IntTextField { objectName: "dividerField"; width: 160 * root.ps; label: "Делитель"; intFrom: 1; intTo: 32767; target: root.input; property: "dataValueDivider"; changeFlag: root.flag }
-            Label { text: "4.Оффсет" }
-            IntTextField { width: 160 * root.ps; label: "Оффсет"; intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueOffset"; changeFlag: root.flag }
-            Label { text: "при таймауте пакета" }
+            Label { text: qsTr("1.Маска") }
+            HexTextField { objectName: "maskField"; width: 160 * root.ps; label: qsTr("Маска"); intFrom: 0; intTo: 0xFFFF; target: root.input; property: "dataMask"; changeFlag: root.flag }
+            Label { text: qsTr("2.Множитель") }
+            IntTextField { width: 160 * root.ps; label: qsTr("Множитель"); intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueMultiplier"; changeFlag: root.flag }
+            Label { text: qsTr("3.Делитель") }
+            IntTextField { objectName: "dividerField"; width: 160 * root.ps; label: qsTr("Делитель"); intFrom: 1; intTo: 32767; target: root.input; property: "dataValueDivider"; changeFlag: root.flag }
+            Label { text: qsTr("4.Оффсет") }
+            IntTextField { width: 160 * root.ps; label: qsTr("Оффсет"); intFrom: -32768; intTo: 32767; target: root.input; property: "dataValueOffset"; changeFlag: root.flag }
+            Label { text: qsTr("при таймауте пакета") }
             Row {
                 spacing: 10 * root.ps
                 MyComboBox {
                     width: 300 * root.ps
-                    accessibleName: "при таймауте пакета"
-                    model: [{ text: "Последнее состояние", value: false }, { text: "установить значение:", value: true }]
+                    accessibleName: qsTr("при таймауте пакета")
+                    model: [{ text: qsTr("Последнее состояние"), value: false }, { text: qsTr("установить значение:"), value: true }]
                     target: root.input
                     property: "isSetValueOnTimeout"
                     changeFlag: root.flag
                 }
                 IntTextField {
                     width: 160 * root.ps
-                    label: "Значение при таймауте"
+                    label: qsTr("Значение при таймауте")
                     enabled: root.input !== null && root.input.isSetValueOnTimeout
                     intFrom: -32768
                     intTo: 32767

@@ -8,7 +8,7 @@ BasicDialog {
     objectName: "frequencyInputPopup"
     property var page: null
     property int input: 0
-    title: "Импульсный вход #" + (input + 1)
+    title: qsTr("Импульсный вход #%1").arg(input + 1)
     backgroundItemWidth: 560 * AppStyle.pixelScale
     backgroundItemHeight: 300 * AppStyle.pixelScale
 
@@ -32,7 +32,7 @@ BasicDialog {
             spacing: 12 * AppStyle.pixelScale
             Text {
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Коеффициент:"
+                text: qsTr("Коеффициент:")
                 color: AppStyle.textColor
                 font.pixelSize: AppStyle.basicFontSize
             }
@@ -42,7 +42,7 @@ BasicDialog {
                 floatFrom: 0
                 floatTo: 1000
                 floatDec: 3
-                label: "Коеффициент"
+                label: qsTr("Коеффициент")
                 floatValue: root.extra ? root.extra.inputCaptureCorrection[root.input] / 1000 : 1
                 onValueCommitted: (v) => root.writeFactor(v)
             }
@@ -51,7 +51,7 @@ BasicDialog {
             anchors.horizontalCenter: parent.horizontalCenter
             width: 300 * AppStyle.pixelScale
             height: AppStyle.comboHeight
-            text: root.window && root.window.isMobile ? "Калибровать по GPS" : "Калибровать"
+            text: root.window && root.window.isMobile ? qsTr("Калибровать по GPS") : qsTr("Калибровать")
             onClicked: {
                 root.page.openSpeedCalibration(root.input)
                 root.destroyBasicDialog()

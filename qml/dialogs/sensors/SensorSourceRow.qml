@@ -159,7 +159,7 @@ Rectangle {
             objectName: "sourceCombo"
             width: 270 * row.ps
             anchors.verticalCenter: parent.verticalCenter
-            accessibleName: (row.sensor ? row.sensor.sensorName : "") + ": источник"
+            accessibleName: (row.sensor ? row.sensor.sensorName : "") + qsTr(": источник")
             model: row.sources
             onActivated: (index) => row.chooseSource(row.sources[index].value)
         }
@@ -172,7 +172,7 @@ Rectangle {
                 objectName: "channelCombo"
                 anchors.fill: parent
                 visible: Sources.needsChannel(row.chosenSource)
-                accessibleName: (row.sensor ? row.sensor.sensorName : "") + ": вход"
+                accessibleName: (row.sensor ? row.sensor.sensorName : "") + qsTr(": вход")
                 model: row.channels
                 focusHighlight: row.pending
                 displayText: currentIndex < 0 ? Sources.choosePrompt(row.chosenSource) : currentText
@@ -193,8 +193,8 @@ Rectangle {
                     width: (row.isManualTable ? 90 : 150) * row.ps
                     height: AppStyle.comboHeight
                     fontSize: AppStyle.basicFontSize * 0.9
-                    text: row.chosenSource === Sources.InputSourceAnalog ? "таблица"
-                        : row.chosenSource === Sources.InputSourceFrequency ? "коэф." : "настроить"
+                    text: row.chosenSource === Sources.InputSourceAnalog ? qsTr("таблица")
+                        : row.chosenSource === Sources.InputSourceFrequency ? qsTr("коэф.") : qsTr("настроить")
                     onClicked: {
                         if (row.chosenSource === Sources.InputSourceAnalog)
                             row.tablesRequested(row.sensor.inputSourceIndex)
@@ -209,8 +209,8 @@ Rectangle {
                     width: 60 * row.ps
                     height: AppStyle.comboHeight
                     fontSize: AppStyle.basicFontSize * 0.9
-                    text: "мин"
-                    accessibleName: "калибровка: мин"
+                    text: qsTr("мин")
+                    accessibleName: qsTr("калибровка: мин")
                     onClicked: row.page.sendCommand(ArdixEnums.AnalogCalibrationCommandMin,
                                                     row.sensor.analogTableID * 16 + row.sensor.inputSourceIndex)
                 }
@@ -219,8 +219,8 @@ Rectangle {
                     width: 60 * row.ps
                     height: AppStyle.comboHeight
                     fontSize: AppStyle.basicFontSize * 0.9
-                    text: "макс"
-                    accessibleName: "калибровка: макс"
+                    text: qsTr("макс")
+                    accessibleName: qsTr("калибровка: макс")
                     onClicked: row.page.sendCommand(ArdixEnums.AnalogCalibrationCommandMax,
                                                     row.sensor.analogTableID * 16 + row.sensor.inputSourceIndex)
                 }
@@ -232,14 +232,14 @@ Rectangle {
                 visible: row.sensor !== null && row.sensor.sensorID === ArdixEnums.FuelLevel_index
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "Время\nусреднения"
+                    text: qsTr("Время\nусреднения")
                     color: AppStyle.textColor
                     font.pixelSize: AppStyle.basicFontSize * 0.75
                 }
                 IntTextField {
                     objectName: "fuelApproxField"
                     width: 100 * row.ps
-                    label: "Время усреднения"
+                    label: qsTr("Время усреднения")
                     intFrom: 0
                     intTo: 2550
                     // Stored in tenths of what is shown.
@@ -261,7 +261,7 @@ Rectangle {
                  && row.chosenSource === ArdixEnums.InputSourceEcu
         Text {
             anchors.verticalCenter: parent.verticalCenter
-            text: "Стехиометрия"
+            text: qsTr("Стехиометрия")
             color: AppStyle.textColor
             font.pixelSize: AppStyle.basicFontSize * 0.8
         }
@@ -272,7 +272,7 @@ Rectangle {
             floatTo: 50
             floatDec: 2
             scale: 100
-            label: "Стехиометрия"
+            label: qsTr("Стехиометрия")
             target: row.page ? row.page.common : null
             property: "fuelType_stoichiometry"
             flagTarget: row.page ? row.page.dash : null

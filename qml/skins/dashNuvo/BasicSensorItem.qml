@@ -54,7 +54,7 @@ Item {
     readonly property bool isEmpty: sensID === 0 && fixedSensor < 0 && isCanChangeSensID && showEmptyLook
 
     Accessible.role: Accessible.Button
-    Accessible.name: isEmpty ? "Пустая ячейка: выбрать показатель" : sensorName + " " + valueText + " " + sensorUnits
+    Accessible.name: isEmpty ? qsTr("Пустая ячейка: выбрать показатель") : sensorName + " " + valueText + " " + sensorUnits
 
     function allStdBut(excluded) {
         const ids = []

@@ -88,7 +88,7 @@ Item {
         source: header.icons + "settings_yellow.svg"
         opacity: settingsArea.pressed ? 0.5 : 1
         Accessible.role: Accessible.Button
-        Accessible.name: "Настройки режима"
+        Accessible.name: qsTr("Настройки режима")
         MouseArea {
             id: settingsArea
             anchors.fill: parent

@@ -1,4 +1,5 @@
 #include "ArdixKernel.h"
+#include <QtGlobal>
 
 #include "app/IncomingFile.h"
 #include "app/KernelPorts.h"
@@ -35,7 +36,7 @@ Q_LOGGING_CATEGORY(lcKernel, "ardix.kernel", QtWarningMsg)
 
 namespace {
 constexpr int kIncomingFilePollMs = 1000;
-constexpr const char *kUnknownFileText = "Неизвестный файл!";
+constexpr const char *kUnknownFileText = QT_TRANSLATE_NOOP("KernelText", "Неизвестный файл!");
 constexpr int kDefaultPdmBoardVariant = 2;
 
 #ifndef ARDIX_CLIENT_VERSION

@@ -1,6 +1,7 @@
 #include "TypeRegistration.h"
 
 #include "app/ArdixKernel.h"
+#include "app/InterfaceLanguage.h"
 #include "logic/Logic.h"
 #include "logs/LogExportContext.h"
 #include "logs/view/LogPlotItem.h"
@@ -53,6 +54,13 @@ void readOnly(const char *name)
 void registerArdixTypes()
 {
     qmlRegisterType<ArdixKernel>(kUri, 1, 0, "ArdixKernel");
+    // One language for the whole process; every engine that asks for it is retranslated with it.
+    qmlRegisterSingletonType<InterfaceLanguage>(kUri, 1, 0, "InterfaceLanguage", [](QQmlEngine *engine, QJSEngine *) -> QObject * {
+        auto *language = InterfaceLanguage::instance();
+        QQmlEngine::setObjectOwnership(language, QQmlEngine::CppOwnership);
+        language->attachEngine(engine);
+        return language;
+    });
     qmlRegisterSingletonType<PropertySnapshots>(kUri, 1, 0, "PropertySnapshots",
                                                 [](QQmlEngine *, QJSEngine *) -> QObject * { return new PropertySnapshots; });
     qmlRegisterUncreatableType<PropertySnapshot>(kUri, 1, 0, "PropertySnapshot", kReadOnly);

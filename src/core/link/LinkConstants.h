@@ -2,6 +2,7 @@
 // Numbers and texts of the device link.
 
 #include "settings/ArdixEnums.h"
+#include <QtGlobal>
 
 #include <cstddef>
 #include <cstdint>
@@ -79,14 +80,14 @@ constexpr char Teach1Key[] = "teach1";
 
 // Texts the link shows, exactly as the user sees them.
 namespace LinkText {
-inline constexpr char SearchingDevice[] = "поиск устройства";
-inline constexpr char NoConnection[] = "нет связи c\nустройством"; // the "c" is Latin
-inline constexpr char Disconnected[] = "отключен";
+inline constexpr char SearchingDevice[] = QT_TRANSLATE_NOOP("KernelText", "поиск устройства");
+inline constexpr char NoConnection[] = QT_TRANSLATE_NOOP("KernelText", "нет связи c\nустройством"); // the "c" is Latin
+inline constexpr char Disconnected[] = QT_TRANSLATE_NOOP("KernelText", "отключен");
 inline constexpr char NotConnectedYet[] =
-    "соединение с устройством не установлено, все произведенные изменения будут применены при "
-    "первом же подключении";
-inline constexpr char ConnectedDash[] = "есть связь";
-inline constexpr char ConnectedPdm[] = "есть связь с PDM";
-inline constexpr char PdmBoot[] = "PDM в режиме\nобновления";
-inline constexpr char Synced[] = "Подключен и синхронизирован";
+    QT_TRANSLATE_NOOP("KernelText", "соединение с устройством не установлено, все произведенные изменения будут применены при "
+    "первом же подключении");
+inline constexpr char ConnectedDash[] = QT_TRANSLATE_NOOP("KernelText", "есть связь");
+inline constexpr char ConnectedPdm[] = QT_TRANSLATE_NOOP("KernelText", "есть связь с PDM");
+inline constexpr char PdmBoot[] = QT_TRANSLATE_NOOP("KernelText", "PDM в режиме\nобновления");
+inline constexpr char Synced[] = QT_TRANSLATE_NOOP("KernelText", "Подключен и синхронизирован");
 } // namespace LinkText

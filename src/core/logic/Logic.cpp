@@ -6,24 +6,32 @@
 #include "settings/pdm/PdmBlockLayout.h"
 #include "settings/pdm/PdmBlockView.h"
 
+#include <QCoreApplication>
+
 #include <variant>
 
 using namespace ArdixEnums;
 
 namespace {
 
-QString identificationError(const char *code)
+// The descriptions are built in the interface language each time they are asked for.
+QString tr(const char *text)
 {
-    return QStringLiteral("ошибка #%1 опознования функции").arg(QLatin1String(code));
+    return QCoreApplication::translate("Logic", text);
 }
 
-const QString PdmSerialErrorOnPdm = QStringLiteral(
+QString identificationError(const char *code)
+{
+    return QCoreApplication::translate("Logic", "ошибка #%1 опознования функции").arg(QLatin1String(code));
+}
+
+const char *const PdmSerialErrorOnPdm = QT_TRANSLATE_NOOP("Logic", 
     "Ошибка, проверьте верно ли указан серийный номер PMX в настройках PDM, раздел 'Связь с другими PMX'");
-const QString PdmSerialErrorOnDash = QStringLiteral(
+const char *const PdmSerialErrorOnDash = QT_TRANSLATE_NOOP("Logic", 
     "Ошибка, проверьте верно ли указан серийный номер PMX в настройках Ardix, раздел 'Связь с PMX'");
-const QString DashSerialErrorOnPdm = QStringLiteral(
+const char *const DashSerialErrorOnPdm = QT_TRANSLATE_NOOP("Logic", 
     "Ошибка, проверьте верно ли указан серийный номер Ardix в настройках PDM, раздел 'Связь с Ardix'");
-const QString DashSerialErrorOnDash = QStringLiteral("Ошибка, проверьте верно ли указан серийный номер второй "
+const char *const DashSerialErrorOnDash = QT_TRANSLATE_NOOP("Logic", "Ошибка, проверьте верно ли указан серийный номер второй "
                                                      "панели Ardix в настройках, раздел 'Связь с другими Ardix'");
 
 constexpr uint SrcDevSelf = 0;
@@ -124,7 +132,7 @@ Lookup lookup(const LogicBlocksProvider *p, uint srcDev)
                 return {std::move(d), {}};
             }
         }
-        return {std::nullopt, own->isPdm() ? PdmSerialErrorOnPdm : PdmSerialErrorOnDash};
+        return {std::nullopt, tr(own->isPdm() ? PdmSerialErrorOnPdm : PdmSerialErrorOnDash)};
     }
 
     if (srcDev <= SrcDevLastDash) {
@@ -147,28 +155,28 @@ Lookup lookup(const LogicBlocksProvider *p, uint srcDev)
                 return {std::move(d), {}};
             }
         }
-        return {std::nullopt, own->isPdm() ? DashSerialErrorOnPdm : DashSerialErrorOnDash};
+        return {std::nullopt, tr(own->isPdm() ? DashSerialErrorOnPdm : DashSerialErrorOnDash)};
     }
     return {std::nullopt, identificationError("F001")};
 }
 
 QString numbered(const char *what, uint ch, const QString &name)
 {
-    return QStringLiteral("%1%2(%3)").arg(QString::fromUtf8(what), QString::number(ch + 1), name);
+    return QStringLiteral("%1%2(%3)").arg(tr(what), QString::number(ch + 1), name);
 }
 
 QString constantText(uint ch, std::optional<uint> op)
 {
     const bool on = ch != 0;
     if (!op)
-        return on ? QStringLiteral("КОНСТАНТА ВСЕГДА") : QStringLiteral("КОНСТАНТА НИКОГДА");
+        return on ? QCoreApplication::translate("Logic", "КОНСТАНТА ВСЕГДА") : QCoreApplication::translate("Logic", "КОНСТАНТА НИКОГДА");
     switch (*op) {
     case IfTrue:
-        return on ? QStringLiteral("Всегда активен") : QStringLiteral("Никогда");
+        return on ? QCoreApplication::translate("Logic", "Всегда активен") : QCoreApplication::translate("Logic", "Никогда");
     case IfFalse:
-        return on ? QStringLiteral("Никогда") : QStringLiteral("Всегда активен");
+        return on ? QCoreApplication::translate("Logic", "Никогда") : QCoreApplication::translate("Logic", "Всегда активен");
     case IfFlash:
-        return on ? QStringLiteral("Постоянное переключение, мигание..") : QStringLiteral("Никогда");
+        return on ? QCoreApplication::translate("Logic", "Постоянное переключение, мигание..") : QCoreApplication::translate("Logic", "Никогда");
     default:
         return {};
     }
@@ -176,8 +184,8 @@ QString constantText(uint ch, std::optional<uint> op)
 
 QString pdmDataName(uint ch)
 {
-    static const char *const names[] = {"Температура", "Общий ток", "Напряжение", "CAN Ardix", "CAN ECU"};
-    return QStringLiteral("PDM: ") + (ch < std::size(names) ? QString::fromUtf8(names[ch]) : QString());
+    static const char *const names[] = {QT_TRANSLATE_NOOP("Logic", "Температура"), QT_TRANSLATE_NOOP("Logic", "Общий ток"), QT_TRANSLATE_NOOP("Logic", "Напряжение"), "CAN Ardix", "CAN ECU"};
+    return QStringLiteral("PDM: ") + (ch < std::size(names) ? tr(names[ch]) : QString());
 }
 
 QString delay(uint16_t value)
@@ -191,8 +199,8 @@ QString value(uint16_t v, bool isFloat)
 }
 
 // The six comparison phrases, in PdmConditionsOperators order from IfEqual.
-const char *const ComparePhrases[] = {" равно ", " не равно ", " меньше ", " меньше или равно ", " больше ",
-                                      " больше или равно "};
+const char *const ComparePhrases[] = {QT_TRANSLATE_NOOP("Logic", " равно "), QT_TRANSLATE_NOOP("Logic", " не равно "), QT_TRANSLATE_NOOP("Logic", " меньше "), QT_TRANSLATE_NOOP("Logic", " меньше или равно "), QT_TRANSLATE_NOOP("Logic", " больше "),
+                                      QT_TRANSLATE_NOOP("Logic", " больше или равно ")};
 
 struct CompareWords
 {
@@ -206,17 +214,17 @@ QString compareText(const CompareWords &w, const FunctionRecordView &f, bool isF
 {
     const uint op = f.conditionOperator;
     if (op >= IfEqual && op <= IfGreaterThanOrEqual)
-        return w.compareSubject + QString::fromUtf8(ComparePhrases[op - IfEqual])
+        return w.compareSubject + tr(ComparePhrases[op - IfEqual])
                + value(f.constValueToCompareWith, isFloat);
     if (op == IfHysteresis)
-        return w.hysteresisSubject + QString::fromUtf8(w.hysteresisOn) + value(f.constMaxValueToCompareWith, isFloat)
-               + QString::fromUtf8(w.hysteresisOff) + value(f.constMinValueToCompareWith, isFloat);
+        return w.hysteresisSubject + tr(w.hysteresisOn) + value(f.constMaxValueToCompareWith, isFloat)
+               + tr(w.hysteresisOff) + value(f.constMinValueToCompareWith, isFloat);
     return w.compareSubject + QStringLiteral(" error CND#01 ");
 }
 
 QString compareText(const QString &c, const FunctionRecordView &f, bool isFloat)
 {
-    return compareText({c, c, " гистерезис, вкл. если > ", ", выкл. если < "}, f, isFloat);
+    return compareText({c, c, QT_TRANSLATE_NOOP("Logic", " гистерезис, вкл. если > "), QT_TRANSLATE_NOOP("Logic", ", выкл. если < ")}, f, isFloat);
 }
 
 // Texts for channels that are on or off. activeWord is " активен" / " активна" / " = ДА".
@@ -229,13 +237,13 @@ QString logicText(const QString &c, const FunctionRecordView &f, const QString &
     case IfFalse:
         return c + inactiveWord;
     case IfFlash:
-        return QStringLiteral("Переключение, мигание, если %1%2, (ДА = %3%4, НЕТ = %5%4)")
+        return QCoreApplication::translate("Logic", "Переключение, мигание, если %1%2, (ДА = %3%4, НЕТ = %5%4)")
             .arg(c, activeWord, delay(f.trueDelayHystOrFlash), unit, delay(f.falseDelayHystOrFlash));
     case IfPulse:
-        return QStringLiteral("Импульс (%1%2, время импульса = %3%4)")
+        return QCoreApplication::translate("Logic", "Импульс (%1%2, время импульса = %3%4)")
             .arg(edge, c, delay(f.trueDelayHystOrFlash), unit);
     case IfToggle:
-        return QStringLiteral("Переключатель(%1%2)").arg(edge, c);
+        return QCoreApplication::translate("Logic", "Переключатель(%1%2)").arg(edge, c);
     default:
         return compareText(c, f, false);
     }
@@ -269,33 +277,33 @@ QString Logic::channelName(uint type, uint ch, uint srcDev, std::optional<uint> 
     switch (type) {
     case ChannelType_Tic124LogicInput:
     case ChannelType_Tic124AnalogInput:
-        text = numbered("Вход PDM #", ch, d.inputName(n));
+        text = numbered(QT_TRANSLATE_NOOP("Logic", "Вход PDM #"), ch, d.inputName(n));
         break;
     case ChannelType_PdmOutputState:
-        text = numbered("Выход PDM #", ch, d.outputName(n));
+        text = numbered(QT_TRANSLATE_NOOP("Logic", "Выход PDM #"), ch, d.outputName(n));
         break;
     case ChannelType_OutputCurrent:
-        text = numbered("Ток вых. PDM #", ch, d.outputName(n));
+        text = numbered(QT_TRANSLATE_NOOP("Logic", "Ток вых. PDM #"), ch, d.outputName(n));
         break;
     case ChannelType_OutputOvercurrentFlag:
-        text = numbered("Флаг перегрузки вых. PDM #", ch, d.outputName(n));
+        text = numbered(QT_TRANSLATE_NOOP("Logic", "Флаг перегрузки вых. PDM #"), ch, d.outputName(n));
         break;
     case ChannelType_Constant:
         text = constantText(ch, op);
         break;
     case ChannelType_GlobalFunction:
         if (d.isDash())
-            text = QStringLiteral("Результат функции Ardix ") + d.functionName(n);
+            text = QCoreApplication::translate("Logic", "Результат функции Ardix ") + d.functionName(n);
         else if (d.isPdm())
-            text = QStringLiteral("Результат функции PDM ") + d.functionName(n);
+            text = QCoreApplication::translate("Logic", "Результат функции PDM ") + d.functionName(n);
         else
             text = identificationError("F026");
         break;
     case ChannelType_GlobalCounter:
         if (d.isDash())
-            text = QStringLiteral("значение счетчика Ardix (%1)").arg(d.functionName(n));
+            text = QCoreApplication::translate("Logic", "значение счетчика Ardix (%1)").arg(d.functionName(n));
         else if (d.isPdm())
-            text = QStringLiteral("значение счетчика PDM (%1)").arg(d.functionName(n));
+            text = QCoreApplication::translate("Logic", "значение счетчика PDM (%1)").arg(d.functionName(n));
         else
             text = identificationError("F027");
         break;
@@ -305,10 +313,10 @@ QString Logic::channelName(uint type, uint ch, uint srcDev, std::optional<uint> 
         else if (ch >= PdmLayout::Can::AnalogInputsCount)
             text = identificationError("F029");
         else
-            text = numbered("Данные PDM CAN #", ch, d.pdm()->canAnalogInputName(n));
+            text = numbered(QT_TRANSLATE_NOOP("Logic", "Данные PDM CAN #"), ch, d.pdm()->canAnalogInputName(n));
         break;
     case ChannelType_OutputFaultFlag:
-        text = numbered("Флаг ошибки вых. PDM #", ch, d.outputName(n));
+        text = numbered(QT_TRANSLATE_NOOP("Logic", "Флаг ошибки вых. PDM #"), ch, d.outputName(n));
         break;
     case ChannelType_ArdixCanSensorsData:
     case ChannelType_ECU_CanData: {
@@ -324,10 +332,10 @@ QString Logic::channelName(uint type, uint ch, uint srcDev, std::optional<uint> 
         break;
     }
     case ChannelType_ArdixInputsState:
-        text = QStringLiteral("Ardix: цифровой вход #") + QString::number(ch + 1);
+        text = QCoreApplication::translate("Logic", "Ardix: цифровой вход #") + QString::number(ch + 1);
         break;
     case ChannelType_ArdixOutputsState:
-        text = QStringLiteral("Ardix: состояние выхода #") + QString::number(ch + 1);
+        text = QCoreApplication::translate("Logic", "Ardix: состояние выхода #") + QString::number(ch + 1);
         break;
     case ChannelType_Keypad1:
     case ChannelType_Keypad2:
@@ -339,7 +347,7 @@ QString Logic::channelName(uint type, uint ch, uint srcDev, std::optional<uint> 
         else if (ch >= PdmLayout::KeypadButtonsCount)
             text = identificationError("F011");
         else
-            text = QStringLiteral("%1 кейпад, кнопка #%2(%3)")
+            text = QCoreApplication::translate("Logic", "%1 кейпад, кнопка #%2(%3)")
                        .arg(QString::number(k), QString::number(ch + 1), d.keypadButtonName(k - 1, n));
         break;
     }
@@ -356,7 +364,7 @@ QString Logic::channelName(uint type, uint ch, uint srcDev, std::optional<uint> 
         else if (ch >= PdmLayout::KeypadInputsCount)
             text = identificationError("F013");
         else
-            text = QStringLiteral("%1 кейпад, цифровой вход #%2(%3)")
+            text = QCoreApplication::translate("Logic", "%1 кейпад, цифровой вход #%2(%3)")
                        .arg(QString::number(k), QString::number(ch + 1), d.pdm()->keypadInputName(k - 1, n));
         break;
     }
@@ -370,15 +378,15 @@ QString Logic::channelName(uint type, uint ch, uint srcDev, std::optional<uint> 
         else if (ch >= PdmLayout::KeypadInputsCount)
             text = identificationError("F015");
         else
-            text = QStringLiteral("%1 кейпад, аналоговый вход #%2(%3)")
+            text = QCoreApplication::translate("Logic", "%1 кейпад, аналоговый вход #%2(%3)")
                        .arg(QString::number(k), QString::number(ch + 1), d.pdm()->keypadInputName(k - 1, n));
         break;
     }
     case ChannelType_CanbusDigitalInput:
-        text = numbered(d.isDash() ? "Вход Ardix CAN #" : "Вход PDM CAN #", ch, d.canDigitalInputName(n));
+        text = numbered(d.isDash() ? QT_TRANSLATE_NOOP("Logic", "Вход Ardix CAN #") : QT_TRANSLATE_NOOP("Logic", "Вход PDM CAN #"), ch, d.canDigitalInputName(n));
         break;
     case ChannelType_ArdixCanbusDigitalInput:
-        text = QStringLiteral("Ardix цифровой вход # ") + QString::number(ch + 1);
+        text = QCoreApplication::translate("Logic", "Ardix цифровой вход # ") + QString::number(ch + 1);
         break;
     default:
         text = QStringLiteral("Unknown error #CHN001");
@@ -401,18 +409,18 @@ QString Logic::get_func_description(uint func_id) const
 QString Logic::describe(const FunctionRecordView &f) const
 {
     if (f.hasBit(FunctionIsCounter))
-        return QStringLiteral("Счетчик: ") + f.functionName;
+        return QCoreApplication::translate("Logic", "Счетчик: ") + f.functionName;
 
-    const QString unit = f.hasBit(FunctionIsTimeMinutes) ? QStringLiteral(" мин") : QStringLiteral(" сек");
-    const QString edge = f.hasBit(FunctionIsInChannelRisingEdge) ? QStringLiteral("по переднему фронту, ")
-                                                                 : QStringLiteral("по заднему фронту, ");
+    const QString unit = f.hasBit(FunctionIsTimeMinutes) ? QCoreApplication::translate("Logic", " мин") : QCoreApplication::translate("Logic", " сек");
+    const QString edge = f.hasBit(FunctionIsInChannelRisingEdge) ? QCoreApplication::translate("Logic", "по переднему фронту, ")
+                                                                 : QCoreApplication::translate("Logic", "по заднему фронту, ");
     bool failed = false;
     const QString c = channelName(f.inChannelType, f.inChannel, f.src_dev, f.conditionOperator, &failed);
     if (failed)
         return c;
 
-    const auto active = QStringLiteral(" активен");
-    const auto inactive = QStringLiteral(" не активен");
+    const auto active = QCoreApplication::translate("Logic", " активен");
+    const auto inactive = QCoreApplication::translate("Logic", " не активен");
     QString text;
     switch (f.inChannelType) {
     case ChannelType_Tic124LogicInput:
@@ -431,14 +439,14 @@ QString Logic::describe(const FunctionRecordView &f) const
     case ChannelType_Keypad2:
     case ChannelType_Keypad3:
     case ChannelType_Keypad4:
-        text = logicText(c, f, QStringLiteral(" активна"), QStringLiteral(" не активна"), unit, edge);
+        text = logicText(c, f, QCoreApplication::translate("Logic", " активна"), QCoreApplication::translate("Logic", " не активна"), unit, edge);
         break;
     case ChannelType_GlobalFunction:
-        text = logicText(c, f, QStringLiteral(" = ДА"), QStringLiteral(" = НЕТ"), unit, edge);
+        text = logicText(c, f, QCoreApplication::translate("Logic", " = ДА"), QCoreApplication::translate("Logic", " = НЕТ"), unit, edge);
         break;
     case ChannelType_Tic124AnalogInput:
     case ChannelType_CanbusInData:
-        text = compareText(c + QStringLiteral(", значение"), f, false);
+        text = compareText(c + QCoreApplication::translate("Logic", ", значение"), f, false);
         break;
     case ChannelType_OutputCurrent:
         text = compareText(c, f, true);
@@ -452,19 +460,19 @@ QString Logic::describe(const FunctionRecordView &f) const
         break;
     case ChannelType_PdmData:
         if (f.conditionOperator == IfTrue)
-            text = c + QStringLiteral(", если активен");
+            text = c + QCoreApplication::translate("Logic", ", если активен");
         else if (f.conditionOperator == IfFalse)
-            text = c + QStringLiteral(", если не активен");
+            text = c + QCoreApplication::translate("Logic", ", если не активен");
         else
-            text = compareText({c + QStringLiteral(", значение"), c, " гистерезис, вкл. если > ", ", выкл. если < "},
+            text = compareText({c + QCoreApplication::translate("Logic", ", значение"), c, QT_TRANSLATE_NOOP("Logic", " гистерезис, вкл. если > "), QT_TRANSLATE_NOOP("Logic", ", выкл. если < ")},
                                f, f.inChannel == PdmData_BattVoltage);
         break;
     case ChannelType_Keypad1_AddADCInputs:
     case ChannelType_Keypad2_AddADCInputs:
     case ChannelType_Keypad3_AddADCInputs:
     case ChannelType_Keypad4_AddADCInputs:
-        text = compareText({c + QStringLiteral(", значение"), c, " гистерезис, включение если > ",
-                            ", выключение если < "},
+        text = compareText({c + QCoreApplication::translate("Logic", ", значение"), c, QT_TRANSLATE_NOOP("Logic", " гистерезис, включение если > "),
+                            QT_TRANSLATE_NOOP("Logic", ", выключение если < ")},
                            f, false);
         break;
     default: // the constant, and channels with nothing to compare
@@ -473,13 +481,13 @@ QString Logic::describe(const FunctionRecordView &f) const
     }
 
     if (f.hasBit(FunctionIsInvert))
-        text += QStringLiteral(" (ИНВЕРТ.)");
+        text += QCoreApplication::translate("Logic", " (ИНВЕРТ.)");
     const uint op = f.conditionOperator;
     if (op != IfFlash && op != IfToggle && op != IfPulse) {
         if (f.trueDelayHystOrFlash != 0)
-            text += QStringLiteral(" (⬆%1с)").arg(delay(f.trueDelayHystOrFlash));
+            text += QCoreApplication::translate("Logic", " (⬆%1с)").arg(delay(f.trueDelayHystOrFlash));
         if (f.falseDelayHystOrFlash != 0)
-            text += QStringLiteral(" (⬇%1с)").arg(delay(f.falseDelayHystOrFlash));
+            text += QCoreApplication::translate("Logic", " (⬇%1с)").arg(delay(f.falseDelayHystOrFlash));
     }
     return text;
 }

@@ -8,8 +8,16 @@
 // stay as they are.
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
+
+// What a failed write tells the user: the system's own account of it (no guess about rights),
+// on a line of its own so that the first line is translated as a whole.
+inline QString writeFailedText(const QString &reason)
+{
+    return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Не удалось записать файл:")) + QLatin1Char('\n') + reason;
+}
 
 struct LogReporter
 {

@@ -1,4 +1,7 @@
 #include "ui/SettingsHistoryModel.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include "ui/SettingsFieldLabels.h"
 
 #include "app/ArdixKernel.h"
@@ -21,6 +24,22 @@ using settingsHistory::Snapshot;
 using settingsHistory::Source;
 
 namespace {
+
+// Record names are kept in Russian (they identify records); shown, they are translated, a
+// trailing number ("Лампа 3") kept as it is.
+QString shownLabel(const QString &label)
+{
+    const QByteArray source = label.toUtf8();
+    const QString whole = QCoreApplication::translate("BlockSchema", source.constData());
+    if (whole != label)
+        return whole;
+    static const QRegularExpression numbered(QStringLiteral("^(.*) (\\d+)$"));
+    const QRegularExpressionMatch m = numbered.match(label);
+    if (!m.hasMatch())
+        return label;
+    const QByteArray prefix = m.captured(1).toUtf8();
+    return QCoreApplication::translate("BlockSchema", prefix.constData()) + QLatin1Char(' ') + m.captured(2);
+}
 constexpr qint64 kMaxPreviewFileSize = 4 * 1024 * 1024; // as the store accepts; read no further
 const char kTimeFormat[] = "dd.MM.yyyy HH:mm:ss";
 
@@ -161,7 +180,7 @@ QVariantList SettingsHistoryModel::rowsOf(const DiffResult &diff)
                                : r.change == settingsDiff::RecordChange::Removed ? QStringLiteral("removed")
                                                                                  : QStringLiteral("changed");
         rows.append(QVariantMap{{QStringLiteral("header"), true},
-                                {QStringLiteral("title"), r.group + QStringLiteral(" · ") + r.record},
+                                {QStringLiteral("title"), shownLabel(r.group) + QStringLiteral(" · ") + shownLabel(r.record)},
                                 {QStringLiteral("change"), change}});
         for (const settingsDiff::FieldChange &f : r.fields)
             rows.append(QVariantMap{{QStringLiteral("header"), false},
@@ -176,9 +195,9 @@ QVariantList SettingsHistoryModel::rowsOf(const DiffResult &diff)
 QString SettingsHistoryModel::sourceText(Source source)
 {
     switch (source) {
-    case Source::ReadFromDevice: return QStringLiteral("прочитано с устройства");
-    case Source::WrittenToDevice: return QStringLiteral("записано в устройство");
-    case Source::LoadedFromFile: return QStringLiteral("загружено из файла");
+    case Source::ReadFromDevice: return QCoreApplication::translate("SettingsHistoryModel", "прочитано с устройства");
+    case Source::WrittenToDevice: return QCoreApplication::translate("SettingsHistoryModel", "записано в устройство");
+    case Source::LoadedFromFile: return QCoreApplication::translate("SettingsHistoryModel", "загружено из файла");
     }
     return QString();
 }

@@ -1,5 +1,6 @@
 #include "link/dispatch/DashDescription.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVariantList>
 
@@ -11,19 +12,19 @@ QStringList texts(std::initializer_list<const char *> items)
 {
     QStringList out;
     for (const char *s : items)
-        out << QString::fromUtf8(s);
+        out << QCoreApplication::translate("DashDescription", s);
     return out;
 }
 
 QVariantMap build(const QStringList &analogPins, const QStringList &freqPins, const QStringList &di)
 {
     const QStringList analogDescription =
-        texts({"1 Вход 5В", "2 Вход 5В", "3 Вход 5В", "4 Вход 5В", "5 Вход 5В", "6 Вход 5В",
-               "1 Вход(с подтяжкой)", "2 Вход(с подтяжкой)", "3 Вход(с подтяжкой)",
-               "4 Вход(с подтяжкой)", "5 Вход(с подтяжкой)"});
+        texts({QT_TRANSLATE_NOOP("DashDescription", "1 Вход 5В"), QT_TRANSLATE_NOOP("DashDescription", "2 Вход 5В"), QT_TRANSLATE_NOOP("DashDescription", "3 Вход 5В"), QT_TRANSLATE_NOOP("DashDescription", "4 Вход 5В"), QT_TRANSLATE_NOOP("DashDescription", "5 Вход 5В"), QT_TRANSLATE_NOOP("DashDescription", "6 Вход 5В"),
+               QT_TRANSLATE_NOOP("DashDescription", "1 Вход(с подтяжкой)"), QT_TRANSLATE_NOOP("DashDescription", "2 Вход(с подтяжкой)"), QT_TRANSLATE_NOOP("DashDescription", "3 Вход(с подтяжкой)"),
+               QT_TRANSLATE_NOOP("DashDescription", "4 Вход(с подтяжкой)"), QT_TRANSLATE_NOOP("DashDescription", "5 Вход(с подтяжкой)")});
     const QStringList freqDescription =
-        texts({"1 Вход для датчиков Холла", "2 Вход для индуктивных датчиков",
-               "3 Вход для индуктивных датчиков", "4 Вход для датчиков Холла"});
+        texts({QT_TRANSLATE_NOOP("DashDescription", "1 Вход для датчиков Холла"), QT_TRANSLATE_NOOP("DashDescription", "2 Вход для индуктивных датчиков"),
+               QT_TRANSLATE_NOOP("DashDescription", "3 Вход для индуктивных датчиков"), QT_TRANSLATE_NOOP("DashDescription", "4 Вход для датчиков Холла")});
 
     QVariantMap analog;
     analog.insert(QStringLiteral("description"), analogDescription);

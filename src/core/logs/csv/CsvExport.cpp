@@ -275,7 +275,7 @@ int convertElogToCSV(const ElogReadResult &read, const QString &inputPath, const
         sink = std::make_unique<FileSink>(outputPath);
     const auto refuse = [&reporter](const QString &reason) {
         reporter.hideBusy();
-        reporter.showInfoMessage(csv::kNoWriteAccessText);
+        reporter.showInfoMessage(writeFailedText(reason));
         reporter.failureReason(reason);
         return 0;
     };

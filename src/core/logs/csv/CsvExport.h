@@ -11,7 +11,6 @@ namespace csv {
 
 // Suffix appended to the chosen path when the text is compressed.
 inline const QString kGzipSuffix = QStringLiteral(".gzip");
-inline const QString kNoWriteAccessText = QStringLiteral("Похоже нет прав для создания файлов");
 
 } // namespace csv
 

@@ -1,4 +1,5 @@
 #include "logs/elog/ElogReader.h"
+#include <QtGlobal>
 
 #include "logs/elog/ElogEnvelope.h"
 #include "settings/persistence/SettingsFileIo.h"
@@ -194,13 +195,13 @@ QString elogErrorMessage(ElogError error)
 {
     switch (error) {
     case ElogError::None: return QString();
-    case ElogError::FileNotFound: return QStringLiteral("Похоже файл не найден");
-    case ElogError::Corrupt: return QStringLiteral("Похоже файл поврежден");
-    case ElogError::BadTables: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию");
-    case ElogError::SizeTable: return QStringLiteral("Ошибка чтения структуры файла #1201");
-    case ElogError::ZeroRate: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1202");
-    case ElogError::BadChannel: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1203");
-    case ElogError::Version0Sizes: return QStringLiteral("Похоже файл поврежден, либо имеет другую версию #1204");
+    case ElogError::FileNotFound: return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Похоже файл не найден"));
+    case ElogError::Corrupt: return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Похоже файл поврежден"));
+    case ElogError::BadTables: return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Похоже файл поврежден, либо имеет другую версию"));
+    case ElogError::SizeTable: return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Ошибка чтения структуры файла #1201"));
+    case ElogError::ZeroRate: return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Похоже файл поврежден, либо имеет другую версию #1202"));
+    case ElogError::BadChannel: return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Похоже файл поврежден, либо имеет другую версию #1203"));
+    case ElogError::Version0Sizes: return QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Похоже файл поврежден, либо имеет другую версию #1204"));
     case ElogError::ShortBody:
     case ElogError::NoChannels:
     case ElogError::NoRecords:

@@ -3,6 +3,7 @@
 // Runs the lap engine over one log and describes the result for the laps window.
 
 #include "logs/LogReporter.h"
+#include <QtGlobal>
 #include "logs/laps/LapEngine.h"
 
 #include <QVariantMap>
@@ -20,11 +21,11 @@ struct StartPoint
     bool isComplete() const { return lat != 0 && lon != 0 && course != 0; }
 };
 
-inline const QString kFileErrorText = QStringLiteral("Не могу открыть файл, ошибка!");
-inline const QString kNoGpsText = QStringLiteral("Данные GPS не найдены\nв данном лог файле!");
-inline const QString kBadStartPointText = QStringLiteral("Некорректные координаты\nстартовой линии!");
-inline const QString kLineNotBuiltText = QStringLiteral("Ошибка постройки\nстартовой линии!");
-inline const QString kNoLapsText = QStringLiteral("Круги не найдены");
+inline const QString kFileErrorText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Не могу открыть файл, ошибка!"));
+inline const QString kNoGpsText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Данные GPS не найдены\nв данном лог файле!"));
+inline const QString kBadStartPointText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Некорректные координаты\nстартовой линии!"));
+inline const QString kLineNotBuiltText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Ошибка постройки\nстартовой линии!"));
+inline const QString kNoLapsText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Круги не найдены"));
 
 // The start line a log is timed with: the log's own when it carries a complete one (version 1
 // and later), else the dash settings' when complete, else none. `fromLog` tells which.

@@ -1,4 +1,5 @@
 #include "logs/laps/LapEngine.h"
+#include "settings/DisplayLocale.h"
 
 #include <QDateTime>
 
@@ -220,7 +221,7 @@ void LapEngine::finishLap(const GpsRecord &fix, double crossingTime)
                   Qt::UTC)
             .addSecs(m_timeOffset);
     entry.finishTime = finish.toString(QStringLiteral("HH:mm:ss"));
-    entry.finishDate = finish.toString(QStringLiteral("dd MMM yy"));
+    entry.finishDate = displayLocale().toString(finish, QStringLiteral("dd MMM yy"));
     m_laps.append(entry);
 
     if (m_bestTrace.isEmpty() || m_bestLapTime < m_bestTraceTime) {

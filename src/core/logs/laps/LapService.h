@@ -4,6 +4,7 @@
 // the settings store, and the start line taken from a log or from the reference lap.
 
 #include "logs/laps/FindLaps.h"
+#include <QtGlobal>
 
 #include <QObject>
 #include <QVariantMap>
@@ -15,10 +16,10 @@ class QSettings;
 
 namespace ardix::laps {
 
-inline const QString kRefLapAppliedText = QStringLiteral("Настройки лучшего круга загружены");
-inline const QString kStartLineAppliedText = QStringLiteral("Настройки стартовой линии применены");
-inline const QString kBadLapFileText = QStringLiteral("Упс, с файлом что-то не то");
-inline const QString kDefaultStartPointName = QStringLiteral("без имени");
+inline const QString kRefLapAppliedText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Настройки лучшего круга загружены"));
+inline const QString kStartLineAppliedText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Настройки стартовой линии применены"));
+inline const QString kBadLapFileText = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Упс, с файлом что-то не то"));
+inline const QString kDefaultStartPointName = QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "без имени"));
 inline constexpr const char *kRefLapDataKey = "refLapData";
 inline constexpr const char *kStartPointNameKey = "startPointName";
 

@@ -516,7 +516,7 @@ int convertElogToLD(const ElogReadResult &read, const QString &inputPath, const 
     }
     const auto refuse = [&reporter](const QString &reason) {
         reporter.hideBusy();
-        reporter.showInfoMessage(kNoWriteRightsText);
+        reporter.showInfoMessage(writeFailedText(reason));
         reporter.failureReason(reason);
         return 0;
     };

@@ -25,7 +25,6 @@ struct ElogData;
 
 namespace ardix::ld {
 
-inline const QString kNoWriteRightsText = QStringLiteral("Похоже нет прав для создания файлов");
 
 struct ExportStamp
 {

@@ -1,4 +1,5 @@
 #include "logs/store/DeviceLogList.h"
+#include "settings/DisplayLocale.h"
 
 #include <QDateTime>
 #include <QVariantMap>
@@ -30,8 +31,8 @@ QVariantList formatList(const QByteArray &entries)
         if (start >= kClockSetSince && end >= kClockSetSince) {
             const QDateTime s = QDateTime::fromSecsSinceEpoch(qint64(start), Qt::UTC);
             const QDateTime f = QDateTime::fromSecsSinceEpoch(qint64(end), Qt::UTC);
-            startDate = s.toString(QStringLiteral("dd MMM"));
-            endDate = f.toString(QStringLiteral("dd MMM"));
+            startDate = displayLocale().toString(s, QStringLiteral("dd MMM"));
+            endDate = displayLocale().toString(f, QStringLiteral("dd MMM"));
             startTime = s.toString(QStringLiteral("hh:mm"));
             endTime = f.toString(QStringLiteral("hh:mm"));
         }

@@ -4,6 +4,7 @@
 #include "logs/ld/LdExport.h"
 #include "logs/store/DeviceLogList.h"
 #include "settings/LocalPath.h"
+#include "settings/DisplayLocale.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,6 +30,14 @@ const QString kDateFormat = QStringLiteral("dd MMM hh:mm");
 QString localPath(const QString &urlOrPath)
 {
     return toLocalPath(urlOrPath);
+}
+
+// The save dialog suggests the Documents folder, which a fresh account may not have yet.
+void createMissingDocumentsFolder(const QString &outputPath)
+{
+    const QString folder = QFileInfo(outputPath).absolutePath();
+    if (folder == QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) && !QFileInfo::exists(folder))
+        QDir().mkpath(folder);
 }
 
 } // namespace
@@ -77,7 +86,7 @@ QVariantList LogStore::localLogsFilesList() const
             {QStringLiteral("path"), f.filePath()},
             {QStringLiteral("apath"), f.absoluteFilePath()},
             {QStringLiteral("size"), qint64(f.size())},
-            {QStringLiteral("date"), created.toString(kDateFormat)},
+            {QStringLiteral("date"), displayLocale().toString(created, kDateFormat)},
         });
     }
     return list;
@@ -124,14 +133,19 @@ void LogStore::exportElog(const QString &inputPath, const QString &outputPath)
 {
     const QString source = localPath(inputPath);
     const QString target = localPath(outputPath);
+    createMissingDocumentsFolder(target);
     QFile in(source);
     QSaveFile out(target);
     // Replaces the target only once the copy is complete.
-    const bool ok = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)
-                    && out.write(in.readAll()) == in.size() && out.commit();
+    if (!in.open(QIODevice::ReadOnly)) {
+        qCWarning(lcLogStore) << "cannot read" << source << in.errorString();
+        emit showInfoMessage(writeFailedText(in.errorString()));
+        return;
+    }
+    const bool ok = out.open(QIODevice::WriteOnly) && out.write(in.readAll()) == in.size() && out.commit();
     if (!ok) {
-        qCWarning(lcLogStore) << "cannot export" << source << "to" << target;
-        emit showInfoMessage(csv::kNoWriteAccessText);
+        qCWarning(lcLogStore) << "cannot export" << source << "to" << target << out.errorString();
+        emit showInfoMessage(writeFailedText(out.errorString()));
         return;
     }
     emit showInfoMessage(kLogExportedText + target);
@@ -142,6 +156,7 @@ QFuture<int> LogStore::exportLog_x64(const QString &inputPath, const QString &ou
 {
     const QString in = localPath(inputPath);
     const QString out = localPath(outputPath);
+    createMissingDocumentsFolder(out);
     const LogReporter rep = reporter();
     switch (format) {
     case Export_Csv:

@@ -1,5 +1,7 @@
 #include "logs/view/LogViewModel.h"
 
+#include <QCoreApplication>
+
 #include "logs/laps/LapEngine.h"
 
 #include <QLoggingCategory>
@@ -171,7 +173,7 @@ QVariantList LogViewModel::lapMarks(int axis) const
 QString LogViewModel::axisText(int axis, double x) const
 {
     if (axis == 1)
-        return QString::number(std::round(x), 'f', 0) + QStringLiteral(" м");
+        return QString::number(std::round(x), 'f', 0) + QCoreApplication::translate("LogViewModel", " м");
     const double t = std::max(0.0, x);
     const int hours = int(t / 3600);
     const int minutes = int(std::fmod(t, 3600) / 60);
@@ -179,7 +181,7 @@ QString LogViewModel::axisText(int axis, double x) const
     const QString sec = QStringLiteral("%1").arg(seconds, 4, 'f', 1, QLatin1Char('0'));
     if (hours > 0)
         return QStringLiteral("%1:%2:%3").arg(hours).arg(minutes, 2, 10, QLatin1Char('0')).arg(sec);
-    return QStringLiteral("%1:%2 с").arg(minutes).arg(sec);
+    return QCoreApplication::translate("LogViewModel", "%1:%2 с").arg(minutes).arg(sec);
 }
 
 LogViewModel::Map LogViewModel::mapFor(double w, double h, double margin) const

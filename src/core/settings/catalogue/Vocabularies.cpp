@@ -1,5 +1,7 @@
 #include "settings/catalogue/Vocabularies.h"
 
+#include <QCoreApplication>
+
 #include "settings/ArdixEnums.h"
 
 #include <QVariantMap>
@@ -14,32 +16,32 @@ constexpr const char *kUnitsEn[UnitsCount] = {"", "C", " kPa", " Bar", "%", "V",
 constexpr const char *kUnitsRu[UnitsCount] = {"", "C", " кПа", " Бар", "%", "В", "", "км/ч", "G"};
 
 constexpr const char *kAnalogGroupsNames[] = {
-    "нет(или другое..)",
-    "Давление(Относительное)",
-    "Давление(Абсолютное)",
-    "Температура жидкости с подтяжкой к 5В",
-    "Температура жидкости",
-    "Топливо воздушная смесь 0-5В",
-    "Температура выхлопа 0-5В",
-    "Температура воздуха с подтяжкой к 5В",
-    "Температура воздуха",
-    "Датчик положения 5В",
-    "Датчик положения с подтяжкой",
-    "Высокое давление 5В",
+    QT_TRANSLATE_NOOP("Vocabularies", "нет(или другое..)"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Давление(Относительное)"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Давление(Абсолютное)"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Температура жидкости с подтяжкой к 5В"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Температура жидкости"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Топливо воздушная смесь 0-5В"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Температура выхлопа 0-5В"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Температура воздуха с подтяжкой к 5В"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Температура воздуха"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Датчик положения 5В"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Датчик положения с подтяжкой"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Высокое давление 5В"),
 };
 static_assert(std::size(kAnalogGroupsNames) == HighPressureSensors_5V + 1);
 
 constexpr const char *kInputSourceTitles[InputSourceTitleCount] = {
-    "нет(или другое)",
+    QT_TRANSLATE_NOOP("Vocabularies", "нет(или другое)"),
     "ECU",
-    "Аналоговый вход",
-    "Вход для импульсных датчиков",
-    "Вход/Выход общего назначения",
-    "Аналоговый вход",
-    "GPS модуль",
-    "(расчет из скорости и оборотов)",
-    "Встроенный",
-    "EGT -> CAN модуль",
+    QT_TRANSLATE_NOOP("Vocabularies", "Аналоговый вход"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Вход для импульсных датчиков"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Вход/Выход общего назначения"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Аналоговый вход"),
+    QT_TRANSLATE_NOOP("Vocabularies", "GPS модуль"),
+    QT_TRANSLATE_NOOP("Vocabularies", "(расчет из скорости и оборотов)"),
+    QT_TRANSLATE_NOOP("Vocabularies", "Встроенный"),
+    QT_TRANSLATE_NOOP("Vocabularies", "EGT -> CAN модуль"),
     "CAN",
 };
 
@@ -54,21 +56,21 @@ struct LampRow
 
 // Order as the lamp dialogs list them (front lock, centre lock, 4WD on, then rear lock).
 constexpr LampRow kLamps[] = {
-    {Lamp_ABS, "Неисправность ABS", IconBase::Icons, "abs.svg"},
-    {Lamp_LeftTurn, "Левый поворотник", IconBase::Skin, "main/povorotnik_l.svg"},
-    {Lamp_RightTurn, "Правый поворотник", IconBase::Skin, "main/povorotnik_p.svg"},
-    {Lamp_ParkingLights, "Габаритные огни/Ближний свет", IconBase::Skin, "main/fari_b.svg"},
-    {Lamp_HighBeam_Lights, "Дальний свет", IconBase::Skin, "main/fari_d.svg"},
-    {Lamp_CheckEngine, "Неисправность двигателя", IconBase::Skin, "main/check_engine.svg"},
-    {Lamp_FrontDiffOn, "Индикатор передней блокировки дифф.", IconBase::Icons, "awd_front_lock.svg"},
-    {Lamp_MiddleDiffOn, "Индикатор меж-осевой блокировки дифф.", IconBase::Icons, "awd_central_lock.svg"},
-    {Lamp_4WdOn, "Индикатор полного привода", IconBase::Icons, "awd_4wdOn.svg"},
-    {Lamp_RearDiffOn, "Индикатор задней блокировки дифф.", IconBase::Icons, "awd_rear_lock.svg"},
-    {Lamp_4WdError, "Неисправность полного привода", IconBase::Icons, "4WD_error.svg"},
+    {Lamp_ABS, QT_TRANSLATE_NOOP("Vocabularies", "Неисправность ABS"), IconBase::Icons, "abs.svg"},
+    {Lamp_LeftTurn, QT_TRANSLATE_NOOP("Vocabularies", "Левый поворотник"), IconBase::Skin, "main/povorotnik_l.svg"},
+    {Lamp_RightTurn, QT_TRANSLATE_NOOP("Vocabularies", "Правый поворотник"), IconBase::Skin, "main/povorotnik_p.svg"},
+    {Lamp_ParkingLights, QT_TRANSLATE_NOOP("Vocabularies", "Габаритные огни/Ближний свет"), IconBase::Skin, "main/fari_b.svg"},
+    {Lamp_HighBeam_Lights, QT_TRANSLATE_NOOP("Vocabularies", "Дальний свет"), IconBase::Skin, "main/fari_d.svg"},
+    {Lamp_CheckEngine, QT_TRANSLATE_NOOP("Vocabularies", "Неисправность двигателя"), IconBase::Skin, "main/check_engine.svg"},
+    {Lamp_FrontDiffOn, QT_TRANSLATE_NOOP("Vocabularies", "Индикатор передней блокировки дифф."), IconBase::Icons, "awd_front_lock.svg"},
+    {Lamp_MiddleDiffOn, QT_TRANSLATE_NOOP("Vocabularies", "Индикатор меж-осевой блокировки дифф."), IconBase::Icons, "awd_central_lock.svg"},
+    {Lamp_4WdOn, QT_TRANSLATE_NOOP("Vocabularies", "Индикатор полного привода"), IconBase::Icons, "awd_4wdOn.svg"},
+    {Lamp_RearDiffOn, QT_TRANSLATE_NOOP("Vocabularies", "Индикатор задней блокировки дифф."), IconBase::Icons, "awd_rear_lock.svg"},
+    {Lamp_4WdError, QT_TRANSLATE_NOOP("Vocabularies", "Неисправность полного привода"), IconBase::Icons, "4WD_error.svg"},
     {Lamp_OdOff, "OverDrive OFF", IconBase::Icons, "OD_off.svg"},
-    {Lamp_BrakesError, "Неисправность тормозной системы", IconBase::Icons, "brakes.svg"},
-    {Lamp_OpenedDoors, "Открыта дверь", IconBase::Icons, "doors.svg"},
-    {Lamp_LowOilPressure, "Низкое давление масла", IconBase::Icons, "oilPressure_red.svg"},
+    {Lamp_BrakesError, QT_TRANSLATE_NOOP("Vocabularies", "Неисправность тормозной системы"), IconBase::Icons, "brakes.svg"},
+    {Lamp_OpenedDoors, QT_TRANSLATE_NOOP("Vocabularies", "Открыта дверь"), IconBase::Icons, "doors.svg"},
+    {Lamp_LowOilPressure, QT_TRANSLATE_NOOP("Vocabularies", "Низкое давление масла"), IconBase::Icons, "oilPressure_red.svg"},
     {Lamp_DCCD_AutoMode, "DCCD Auto", IconBase::Skin, "DCCD/DCCD_V0_AUTO.svg"},
     {Lamp_DCCD_6_Lock, "DCCD Lock", IconBase::Skin, "DCCD/DCCD_V0_MODE0_6.svg"},
     {Lamp_DCCD_5, "DCCD 85%", IconBase::Skin, "DCCD/DCCD_V0_MODE0_5.svg"},
@@ -77,30 +79,30 @@ constexpr LampRow kLamps[] = {
     {Lamp_DCCD_2, "DCCD 15%", IconBase::Skin, "DCCD/DCCD_V0_MODE0_2.svg"},
     {Lamp_DCCD_1, "DCCD 0%", IconBase::Skin, "DCCD/DCCD_V0_MODE0_1.svg"},
     {Lamp_Launch, "Launch control", IconBase::Icons, "rocket.svg"},
-    {Lamp_User1, "User 1 (без иконки)", IconBase::None, nullptr},
-    {Lamp_User2, "User 2 (без иконки)", IconBase::None, nullptr},
-    {Lamp_User3, "User 3 (без иконки)", IconBase::None, nullptr},
-    {Lamp_User4, "User 4 (без иконки)", IconBase::None, nullptr},
-    {Lamp_User5, "User 5 (без иконки)", IconBase::None, nullptr},
-    {Lamp_User6, "User 6 (без иконки)", IconBase::None, nullptr},
-    {Lamp_User7, "User 7 (без иконки)", IconBase::None, nullptr},
-    {Lamp_Gear_Neutral, "Передача: Нейтраль", IconBase::None, nullptr},
-    {Lamp_Gear_Reverse, "Передача: Задний ход", IconBase::None, nullptr},
-    {Lamp_Gear_Parking, "Передача: Парковка", IconBase::None, nullptr},
-    {Lamp_Gear_Drive, "Передача: Drive", IconBase::None, nullptr},
-    {Lamp_Gear_Manuall, "Передача: Ручной режим", IconBase::None, nullptr},
-    {Lamp_Gear_1, "Передача: 1", IconBase::None, nullptr},
-    {Lamp_Gear_2, "Передача: 2", IconBase::None, nullptr},
-    {Lamp_Gear_3, "Передача: 3", IconBase::None, nullptr},
-    {Lamp_Gear_4, "Передача: 4", IconBase::None, nullptr},
-    {Lamp_Gear_5, "Передача: 5", IconBase::None, nullptr},
-    {Lamp_Gear_6, "Передача: 6", IconBase::None, nullptr},
-    {Lamp_Gear_7, "Передача: 7", IconBase::None, nullptr},
-    {Lamp_Gear_8, "Передача: 8", IconBase::None, nullptr},
+    {Lamp_User1, QT_TRANSLATE_NOOP("Vocabularies", "User 1 (без иконки)"), IconBase::None, nullptr},
+    {Lamp_User2, QT_TRANSLATE_NOOP("Vocabularies", "User 2 (без иконки)"), IconBase::None, nullptr},
+    {Lamp_User3, QT_TRANSLATE_NOOP("Vocabularies", "User 3 (без иконки)"), IconBase::None, nullptr},
+    {Lamp_User4, QT_TRANSLATE_NOOP("Vocabularies", "User 4 (без иконки)"), IconBase::None, nullptr},
+    {Lamp_User5, QT_TRANSLATE_NOOP("Vocabularies", "User 5 (без иконки)"), IconBase::None, nullptr},
+    {Lamp_User6, QT_TRANSLATE_NOOP("Vocabularies", "User 6 (без иконки)"), IconBase::None, nullptr},
+    {Lamp_User7, QT_TRANSLATE_NOOP("Vocabularies", "User 7 (без иконки)"), IconBase::None, nullptr},
+    {Lamp_Gear_Neutral, QT_TRANSLATE_NOOP("Vocabularies", "Передача: Нейтраль"), IconBase::None, nullptr},
+    {Lamp_Gear_Reverse, QT_TRANSLATE_NOOP("Vocabularies", "Передача: Задний ход"), IconBase::None, nullptr},
+    {Lamp_Gear_Parking, QT_TRANSLATE_NOOP("Vocabularies", "Передача: Парковка"), IconBase::None, nullptr},
+    {Lamp_Gear_Drive, QT_TRANSLATE_NOOP("Vocabularies", "Передача: Drive"), IconBase::None, nullptr},
+    {Lamp_Gear_Manuall, QT_TRANSLATE_NOOP("Vocabularies", "Передача: Ручной режим"), IconBase::None, nullptr},
+    {Lamp_Gear_1, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 1"), IconBase::None, nullptr},
+    {Lamp_Gear_2, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 2"), IconBase::None, nullptr},
+    {Lamp_Gear_3, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 3"), IconBase::None, nullptr},
+    {Lamp_Gear_4, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 4"), IconBase::None, nullptr},
+    {Lamp_Gear_5, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 5"), IconBase::None, nullptr},
+    {Lamp_Gear_6, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 6"), IconBase::None, nullptr},
+    {Lamp_Gear_7, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 7"), IconBase::None, nullptr},
+    {Lamp_Gear_8, QT_TRANSLATE_NOOP("Vocabularies", "Передача: 8"), IconBase::None, nullptr},
 };
 
 constexpr EcuProtocolInfo kEcuProtocols[EcuProtocolCount] = {
-    {"Не выбрано", true},                       // EcuNone
+    {QT_TRANSLATE_NOOP("Vocabularies", "Не выбрано"), true},                       // EcuNone
     {"CAN OBD-II (500 kBit/s)", false},         // CanOBD
     {"Kline to Can adapter OBD-II", false},     // KlineOBD
     {"Link G4 Can GenericDash", true},          // CanLinkG4
@@ -112,7 +114,7 @@ constexpr EcuProtocolInfo kEcuProtocols[EcuProtocolCount] = {
     {"AEMnet", true},                           // CanAemNetInfity
     {"Toyota Tundra 2012 (500 kBit/s)", false}, // CanToyotaTundra2012
     {"Pacman", false},                          // CanPacman
-    {"Абит", true},                             // CanAbit
+    {QT_TRANSLATE_NOOP("Vocabularies", "Абит"), true},                             // CanAbit
     {"Hondata KPro4", true},                    // CanHondataKPro4
     {"Vems HDLC Rs-232", false},                // CanVemsHDLC
     {"Motec M1", true},                         // CanMotecM1
@@ -130,7 +132,7 @@ QStringList toList(const char *const *texts, int count)
     QStringList list;
     list.reserve(count);
     for (int i = 0; i < count; ++i)
-        list.append(QString::fromUtf8(texts[i]));
+        list.append(QCoreApplication::translate("Vocabularies", texts[i]));
     return list;
 }
 
@@ -142,7 +144,7 @@ QVariantList ecuList(bool pdmOnly)
         if (pdmOnly && !e.is4PDM)
             continue;
         list.append(QVariantMap{{QStringLiteral("idd"), i},
-                                {QStringLiteral("name"), QString::fromUtf8(e.name)},
+                                {QStringLiteral("name"), QCoreApplication::translate("Vocabularies", e.name)},
                                 {QStringLiteral("is4PDM"), e.is4PDM}});
     }
     return list;
@@ -176,7 +178,7 @@ QString inputSourceTitle(int source)
 {
     if (source < 0 || source >= InputSourceTitleCount)
         return {};
-    return QString::fromUtf8(kInputSourceTitles[source]);
+    return QCoreApplication::translate("Vocabularies", kInputSourceTitles[source]);
 }
 
 QVariantList lampsInfo()
@@ -190,7 +192,7 @@ QVariantList lampsInfo()
             icon = QLatin1String(SkinImageBase) + QLatin1String(lamp.icon);
         list.append(QVariantMap{{QStringLiteral("lampIndex"), lamp.lampIndex},
                                 {QStringLiteral("icon"), icon},
-                                {QStringLiteral("lampName"), QString::fromUtf8(lamp.name)}});
+                                {QStringLiteral("lampName"), QCoreApplication::translate("Vocabularies", lamp.name)}});
     }
     return list;
 }

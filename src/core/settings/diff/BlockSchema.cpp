@@ -1,5 +1,7 @@
 #include "settings/diff/BlockSchema.h"
 
+#include <QtGlobal>
+
 #include "settings/ArdixEnums.h"
 #include "settings/can/CanLayout.h"
 #include "settings/catalogue/SensorCatalogue.h"
@@ -72,11 +74,11 @@ void appendSharedCan(QList<RecordSpec> &out, const QString &group, int area, int
                      int outCount, int outAt, int digitalCount, int digitalAt, int maskAt)
 {
     for (int i = 0; i < inCount; ++i)
-        out.append(record(group, numbered("Принимаемое сообщение", i), canLayout::inMessageTable(),
+        out.append(record(group, numbered(QT_TRANSLATE_NOOP("BlockSchema", "Принимаемое сообщение"), i), canLayout::inMessageTable(),
                           area + inAt + i * canLayout::kInMessageSize));
     for (int i = 0; i < outCount; ++i) {
         const int at = area + outAt + i * canLayout::kOutMessageSize;
-        RecordSpec r = record(group, numbered("Передаваемое сообщение", i), canLayout::outMessageTable(), at);
+        RecordSpec r = record(group, numbered(QT_TRANSLATE_NOOP("BlockSchema", "Передаваемое сообщение"), i), canLayout::outMessageTable(), at);
         for (int k = 0; k < canLayout::kOutDataItems; ++k)
             r.parts.append(RecordPart{canLayout::outDataTable(),
                                       at + canLayout::kOutDataOffset + k * canLayout::kOutDataSize,
@@ -85,11 +87,11 @@ void appendSharedCan(QList<RecordSpec> &out, const QString &group, int area, int
     }
     for (int i = 0; i < digitalCount; ++i) {
         const int at = area + digitalAt + i * canLayout::kDigitalInputSize;
-        RecordSpec r = record(group, numbered("Цифровой вход CAN", i), canLayout::digitalInputTable(), at);
+        RecordSpec r = record(group, numbered(QT_TRANSLATE_NOOP("BlockSchema", "Цифровой вход CAN"), i), canLayout::digitalInputTable(), at);
         r.userName = nameAt(canLayout::digitalInputTable(), at, "inputName");
         out.append(r);
     }
-    out.append(record(group, QStringLiteral("Маска идентификаторов"), tableOf(kFrameIdMask, canLayout::kFrameIdMaskSize),
+    out.append(record(group, QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Маска идентификаторов")), tableOf(kFrameIdMask, canLayout::kFrameIdMaskSize),
                       area + maskAt));
 }
 
@@ -97,7 +99,7 @@ void appendDashExtra(QList<RecordSpec> &out)
 {
     using namespace extraLayout;
     const int base = dashLayout::kExtraOffset;
-    out.append(record(QStringLiteral("Доп. настройки"), QStringLiteral("Коррекция входов"), areaTable(), base));
+    out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Доп. настройки")), QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Коррекция входов")), areaTable(), base));
 
     QHash<int, QString> lampNames;
     for (const QVariant &v : ArdixCatalogue::lampsInfo()) {
@@ -105,23 +107,23 @@ void appendDashExtra(QList<RecordSpec> &out)
         lampNames.insert(m.value(QStringLiteral("lampIndex")).toInt(), m.value(QStringLiteral("lampName")).toString());
     }
     for (int i = 0; i < kLamps; ++i) {
-        const QString label = lampNames.value(i, numbered("Лампа", i));
-        out.append(record(QStringLiteral("Лампы"), label, sourceTable(), base + kLampsOffset + i * kSourceRecordSize));
+        const QString label = lampNames.value(i, numbered(QT_TRANSLATE_NOOP("BlockSchema", "Лампа"), i));
+        out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Лампы")), label, sourceTable(), base + kLampsOffset + i * kSourceRecordSize));
     }
     for (int i = 0; i < kActions; ++i)
-        out.append(record(QStringLiteral("Действия"), numbered("Действие", i), sourceTable(),
+        out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Действия")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Действие"), i), sourceTable(),
                           base + kActionsOffset + i * kSourceRecordSize));
 
     const QString can = QStringLiteral("CAN");
     appendSharedCan(out, can, base, kInMessages, kInMessagesOffset, kOutMessages, kOutMessagesOffset, kDigitalInputs,
                     kDigitalInputsOffset, kFrameIdMaskOffset);
     for (int i = 0; i < kAnalogInputs; ++i)
-        out.append(record(can, numbered("Аналоговый вход CAN", i), analogInputTable(),
+        out.append(record(can, numbered(QT_TRANSLATE_NOOP("BlockSchema", "Аналоговый вход CAN"), i), analogInputTable(),
                           base + kAnalogInputsOffset + i * kAnalogInputSize));
     for (int i = 0; i < kFunctions; ++i)
-        out.append(functionRecord(QStringLiteral("Функции"), numbered("Функция", i), base + kFunctionsOffset + i * kFunctionSize));
+        out.append(functionRecord(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Функции")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Функция"), i), base + kFunctionsOffset + i * kFunctionSize));
     for (int i = 0; i < kKeypads; ++i)
-        out.append(record(QStringLiteral("Клавиатуры"), numbered("Клавиатура", i), keypadTable(),
+        out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Клавиатуры")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Клавиатура"), i), keypadTable(),
                           base + kKeypadsOffset + i * kKeypadSize));
 }
 
@@ -135,8 +137,8 @@ RecordSpec sensorRecord(int listIndex, bool custom)
     if (const ArdixCatalogue::SensorInfo *info = ArdixCatalogue::sensorInfo(id))
         label = info->name(true);
     if (label.isEmpty())
-        label = custom ? numbered("Пользовательский датчик", listIndex) : numbered("Датчик", listIndex);
-    RecordSpec r = record(custom ? QStringLiteral("Пользовательские датчики") : QStringLiteral("Датчики"), label, t, at);
+        label = custom ? numbered(QT_TRANSLATE_NOOP("BlockSchema", "Пользовательский датчик"), listIndex) : numbered(QT_TRANSLATE_NOOP("BlockSchema", "Датчик"), listIndex);
+    RecordSpec r = record(custom ? QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Пользовательские датчики")) : QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Датчики")), label, t, at);
     // What the object takes from the record: its id is its own, a standard sensor keeps its
     // catalogue name and range (the RPM sensor takes its maximum).
     r.accept = [custom, id](const Field &f) {
@@ -182,22 +184,22 @@ QList<RecordSpec> dashRecords(int blockSize)
     QList<RecordSpec> out;
     for (int s = 0; s < kSkins; ++s)
         for (int m = 0; m < kModes; ++m)
-            out.append(record(QStringLiteral("Экраны"), QStringLiteral("Скин %1, режим %2").arg(s + 1).arg(m + 1),
+            out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Экраны")), QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Скин %1, режим %2")).arg(s + 1).arg(m + 1),
                               tableOf(kSkinMode, kCells), kSkinsPosOffset + (s * kModes + m) * kCells));
     for (int i = 0; i < kSensorsPerList; ++i)
         out.append(sensorRecord(i, false));
     for (int i = 0; i < kSensorsPerList; ++i)
         out.append(sensorRecord(i, true));
 
-    const QString common = QStringLiteral("Общие настройки");
-    out.append(record(common, QStringLiteral("Общие"), commonTable(), kCommonOffset));
-    out.append(record(common, QStringLiteral("Запись логов"), logsTable(), kCommonOffset + kLogsOffset));
-    out.append(record(common, QStringLiteral("GPS и разгоны"), gpsTable(), kCommonOffset + kGpsOffset));
+    const QString common = QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Общие настройки"));
+    out.append(record(common, QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Общие")), commonTable(), kCommonOffset));
+    out.append(record(common, QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Запись логов")), logsTable(), kCommonOffset + kLogsOffset));
+    out.append(record(common, QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "GPS и разгоны")), gpsTable(), kCommonOffset + kGpsOffset));
 
     for (int i = 0; i < kCustomAnalogSensors; ++i) {
         const int at = kCustomAnalogOffset + i * kCustomAnalogRecordSize;
         const Table t = customAnalogTable();
-        RecordSpec r = record(QStringLiteral("Аналоговые датчики"), numbered("Аналоговый датчик", i), t, at);
+        RecordSpec r = record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Аналоговые датчики")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Аналоговый датчик"), i), t, at);
         r.userName = nameAt(t, at, "name");
         r.isEmpty = [t, at](const unsigned char *block) {
             return fieldText(t, block + at, "name").isEmpty() && fieldNumber(t, block + at, "sensorType") == 0;
@@ -213,11 +215,11 @@ QList<RecordSpec> pdmRecords()
 {
     using namespace PdmLayout;
     QList<RecordSpec> out;
-    out.append(record(QStringLiteral("Общие"), QStringLiteral("Общие"), PdmTables::General, 0));
+    out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Общие")), QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Общие")), PdmTables::General, 0));
 
     for (int i = 0; i < int(InputsCount); ++i) {
         const int nameAt_ = int(InputNamesOffset + std::size_t(i) * InputNameSize);
-        RecordSpec r = record(QStringLiteral("Входы"), numbered("Вход", i), PdmTables::InputConfig,
+        RecordSpec r = record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Входы")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Вход"), i), PdmTables::InputConfig,
                               int(InputConfigOffset) + 2 * i);
         r.parts.append(RecordPart{PdmTables::InputName, nameAt_, QString()});
         r.userName = nameAt(PdmTables::InputName, nameAt_, "inputName");
@@ -225,15 +227,15 @@ QList<RecordSpec> pdmRecords()
     }
     for (int i = 0; i < int(OutputsCount); ++i) {
         const int at = int(outputOffset(std::size_t(i)));
-        RecordSpec r = record(QStringLiteral("Выходы"), numbered("Выход", i), PdmTables::Output, at);
+        RecordSpec r = record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Выходы")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Выход"), i), PdmTables::Output, at);
         r.userName = nameAt(PdmTables::Output, at, "outputName");
         out.append(r);
     }
     for (int i = 0; i < int(FunctionsCount); ++i)
-        out.append(functionRecord(QStringLiteral("Функции"), QStringLiteral("Функция %1").arg(i),
+        out.append(functionRecord(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Функции")), QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Функция %1")).arg(i),
                                   int(functionOffset(std::size_t(i)))));
     for (int i = 0; i < int(KeypadsCount); ++i)
-        out.append(record(QStringLiteral("Клавиатуры"), numbered("Клавиатура", i), PdmTables::Keypad,
+        out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Клавиатуры")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Клавиатура"), i), PdmTables::Keypad,
                           int(keypadOffset(std::size_t(i)))));
 
     const QString can = QStringLiteral("CAN");
@@ -242,7 +244,7 @@ QList<RecordSpec> pdmRecords()
                     int(Can::DigitalInputs), int(Can::FrameIdMask));
     for (int i = 0; i < int(Can::AnalogInputsCount); ++i) {
         const int at = int(CanOffset + Can::AnalogInputs + std::size_t(i) * Can::AnalogInputSize);
-        RecordSpec r = record(can, numbered("Аналоговый вход CAN", i), PdmTables::CanAnalogInput, at);
+        RecordSpec r = record(can, numbered(QT_TRANSLATE_NOOP("BlockSchema", "Аналоговый вход CAN"), i), PdmTables::CanAnalogInput, at);
         r.userName = nameAt(PdmTables::CanAnalogInput, at, "inputName");
         out.append(r);
     }

@@ -1,5 +1,7 @@
 #include "settings/diff/FieldValue.h"
 
+#include <QCoreApplication>
+
 #include "settings/ArdixEnums.h"
 #include "settings/catalogue/SensorCatalogue.h"
 #include "settings/catalogue/Vocabularies.h"
@@ -173,11 +175,11 @@ QString displayValue(const ElementRef &e, const unsigned char *record, const uns
         const QByteArray raw(reinterpret_cast<const char *>(elementAt(e, record)), f.size);
         if (raw.count('\0') == raw.size())
             return QStringLiteral("—");
-        return raw.left(4).toHex() + QStringLiteral("… (%1 байт)").arg(f.size);
+        return raw.left(4).toHex() + QCoreApplication::translate("FieldValue", "… (%1 байт)").arg(f.size);
     }
     case Kind::Bits:
         if (f.width == 1)
-            return elementNumber(e, record) != 0 ? QStringLiteral("да") : QStringLiteral("нет");
+            return elementNumber(e, record) != 0 ? QCoreApplication::translate("FieldValue", "да") : QCoreApplication::translate("FieldValue", "нет");
         return QString::number(qint64(elementNumber(e, record)));
     case Kind::F32: {
         const float v = layout::readLE<float>(elementAt(e, record));
