@@ -32,6 +32,18 @@ Leave anyway?</translation>
             <source>Нужно быть подключенным к Ardix</source>
             <translation>Connect to the Ardix first</translation>
         </message>
+        <message>
+            <source>Нет ни одного включенного CAN фильтра.</source>
+            <translation>No CAN filter is switched on.</translation>
+        </message>
+        <message>
+            <source>Перейти к настройкам CAN фильтров?</source>
+            <translation>Go to the CAN filter settings?</translation>
+        </message>
+        <message>
+            <source>Здесь только активные показатели. Показатели, которые передает ECU, включаются на странице «Показатели от ECU».</source>
+            <translation>Only active gauges are listed here. Gauges sent by the ECU are switched on under “Gauges from the ECU”.</translation>
+        </message>
     </context>
     <context>
         <name>AnalogSensorEditor</name>
@@ -133,6 +145,14 @@ Leave anyway?</translation>
         <message>
             <source>Нет ни одной доступной тарировки</source>
             <translation>No calibration table available</translation>
+        </message>
+        <message>
+            <source>Для этого входа нет встроенных тарировок. Свою таблицу можно создать в разделе «Пользовательские датчики».</source>
+            <translation>There is no built-in calibration for this input. You can make your own table under “Custom sensors”.</translation>
+        </message>
+        <message>
+            <source>Пользовательские датчики</source>
+            <translation>Custom sensors</translation>
         </message>
     </context>
     <context>
@@ -939,6 +959,14 @@ screen size 1024 x 600 pixels
             <source>Данные сообщения %1</source>
             <translation>Message data %1</translation>
         </message>
+        <message>
+            <source>длина 0: данные не передаются</source>
+            <translation>length 0: no data is sent</translation>
+        </message>
+        <message>
+            <source>данных за пределами длины: </source>
+            <translation>data beyond the length: </translation>
+        </message>
     </context>
     <context>
         <name>CanRules</name>
@@ -1037,6 +1065,22 @@ screen size 1024 x 600 pixels
         <message>
             <source>без имени</source>
             <translation>no name</translation>
+        </message>
+        <message>
+            <source>длина сообщения 0: данные не передаются</source>
+            <translation>message length 0: no data is sent</translation>
+        </message>
+        <message>
+            <source>байты </source>
+            <translation>bytes </translation>
+        </message>
+        <message>
+            <source> за пределами длины сообщения (</source>
+            <translation> lie beyond the message length (</translation>
+        </message>
+        <message>
+            <source> байт)</source>
+            <translation> bytes)</translation>
         </message>
     </context>
     <context>
@@ -1707,22 +1751,6 @@ changes will not be saved</translation>
             <translation>Gear setup</translation>
         </message>
         <message>
-            <source>Расчет из скорости и оборотов</source>
-            <translation>Calculated from speed and RPM</translation>
-        </message>
-        <message>
-            <source>Цифровые входы</source>
-            <translation>Digital inputs</translation>
-        </message>
-        <message>
-            <source>Аналоговый датчик</source>
-            <translation>Analog sensor</translation>
-        </message>
-        <message>
-            <source>Источник</source>
-            <translation>Source</translation>
-        </message>
-        <message>
             <source>Количество передач</source>
             <translation>Number of gears</translation>
         </message>
@@ -1741,6 +1769,34 @@ changes will not be saved</translation>
         <message>
             <source>Калибровать</source>
             <translation>Calibrate</translation>
+        </message>
+        <message>
+            <source>Нет ни одного включенного CAN фильтра.</source>
+            <translation>No CAN filter is switched on.</translation>
+        </message>
+        <message>
+            <source>Перейти к настройкам CAN фильтров?</source>
+            <translation>Go to the CAN filter settings?</translation>
+        </message>
+        <message>
+            <source>Нейтраль</source>
+            <translation>Neutral</translation>
+        </message>
+        <message>
+            <source>Передача </source>
+            <translation>Gear </translation>
+        </message>
+        <message>
+            <source>Задний ход</source>
+            <translation>Reverse</translation>
+        </message>
+        <message>
+            <source>Включенная передача</source>
+            <translation>Engaged gear</translation>
+        </message>
+        <message>
+            <source>значение: </source>
+            <translation>value: </translation>
         </message>
     </context>
     <context>
@@ -3757,6 +3813,53 @@ LED lamps</translation>
         </message>
     </context>
     <context>
+        <name>PdmHomeSummary</name>
+        <message>
+            <source>Выход #%1</source>
+            <translation>Output #%1</translation>
+        </message>
+        <message>
+            <source>Питание</source>
+            <translation>Supply</translation>
+        </message>
+        <message>
+            <source>В</source>
+            <translation>V</translation>
+        </message>
+        <message>
+            <source>Общий ток</source>
+            <translation>Total current</translation>
+        </message>
+        <message>
+            <source>А</source>
+            <translation>A</translation>
+        </message>
+        <message>
+            <source>Температура</source>
+            <translation>Temperature</translation>
+        </message>
+        <message>
+            <source>Включено выходов: %1 из %2</source>
+            <translation>Outputs on: %1 of %2</translation>
+        </message>
+        <message>
+            <source>Ожидание данных PDM…</source>
+            <translation>Waiting for PDM data…</translation>
+        </message>
+        <message>
+            <source>Неисправностей нет</source>
+            <translation>No faults</translation>
+        </message>
+        <message>
+            <source>Неисправность: %1</source>
+            <translation>Fault: %1</translation>
+        </message>
+        <message>
+            <source>Перегрузка по току: %1</source>
+            <translation>Overcurrent: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>PdmInputsSettingsDialog</name>
         <message>
             <source>Настройка физических входов PDM</source>
@@ -4381,6 +4484,14 @@ device</translation>
             <source>Настройка передач</source>
             <translation>Gear setup</translation>
         </message>
+        <message>
+            <source>Здесь только активные показатели: показатель становится активным, когда для него выбран источник данных</source>
+            <translation>Only active gauges are listed here: a gauge becomes active once a data source is chosen for it</translation>
+        </message>
+        <message>
+            <source> (например, ECU).</source>
+            <translation> (an ECU, for example).</translation>
+        </message>
     </context>
     <context>
         <name>SensorSourceRow</name>
@@ -4527,6 +4638,21 @@ Take it from the ECU?</translation>
         <message>
             <source>от ECU</source>
             <translation>from ECU</translation>
+        </message>
+        <message>
+            <source>Здесь только активные показатели с предупреждениями: показатель становится активным, когда для него выбран источник данных.</source>
+            <translation>Only active gauges with warnings are listed here: a gauge becomes active once a data source is chosen for it.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SensorsHint</name>
+        <message>
+            <source>Показатели от ECU</source>
+            <translation>Gauges from the ECU</translation>
+        </message>
+        <message>
+            <source>Источники показателей</source>
+            <translation>Gauge sources</translation>
         </message>
     </context>
     <context>

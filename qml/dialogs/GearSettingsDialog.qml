@@ -220,7 +220,7 @@ BasicDialog {
                     objectName: "calibrateAllButton"
                     width: 240 * root.ps
                     height: AppStyle.comboHeight
-                    text: "Калибровать"
+                    text: qsTr("Калибровать")
                     onClicked: root.calibrateAll()
                 }
                 Label {

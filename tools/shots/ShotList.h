@@ -33,7 +33,8 @@ struct Shot
 // The custom sensor shots edit the settings: each starts from the stored block, and the last one
 // puts it back after its picture so that the later shots see the device's settings.
 #define SHOTS_FRESH "DevSettings.dash.reloadFromStruct();"
-#define SHOTS_RELOAD_AFTER "Qt.createQmlObject('import QtQuick; import ARDIX 1.0; Timer { interval: 1200; running: true;" \
+#define SHOTS_RELOAD_AFTER SHOTS_RELOAD_AFTER_MS("1200")
+#define SHOTS_RELOAD_AFTER_MS(MS) "Qt.createQmlObject('import QtQuick; import ARDIX 1.0; Timer { interval: " MS "; running: true;" \
     " onTriggered: { DevSettings.dash.reloadFromStruct(); destroy() } }', ardix);"
 
 // A few inputs of the expansion module in use, some inverted: lamps with and without a picture.
@@ -67,7 +68,7 @@ inline const Shot kDashShots[] = {
     {"mode2_disabled", SHOTS_MODE(2) " ardixKernel.saveNewSkinSettings(ArdixEnums.ModesEnabled, 11)", 2300},
     {"dialog_mode_settings", SHOTS_MAIN " ardix.modeMenuShow()", 2300},
     {"dialog_sensor_menu", SHOTS_MAIN " ardix.sensorMenuShow(0, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,22,23,24,25], [], true)", 2300},
-    {"dialog_sensor_menu_ecu", SHOTS_MAIN " DevSettings.dash.setCurrEcu(3); ardix.sensorMenuShow(0, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,22,23,24,25], [], true)", 2300},
+    {"dialog_sensor_menu_ecu", SHOTS_MAIN SHOTS_RELOAD_AFTER_MS("2600") " DevSettings.dash.setCurrEcu(3); ardix.sensorMenuShow(0, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,22,23,24,25], [], true)", 2300},
     {"dialog_warning", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.WaterTemp_index)", 2300},
     {"dialog_warning_boost", SHOTS_MAIN " ardix.warningDialogShow(ArdixEnums.BoostPressure_index)", 2300},
     {"dialog_rpm", SHOTS_MAIN " ardix.showRpmWarningDialog()", 2300},
@@ -113,7 +114,7 @@ inline const Shot kDashShots[] = {
     {"page_ecu", "(function() { " SHOTS_RELOAD_AFTER " DevSettings.dash.setCurrEcu(3); return ardix.openSettings().openPage('dialogs/SensorsByInputType.qml', { setEcu: true }) })()", 900},
     {"page_all_sensors_frequency", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.frequencyPopupComponent, { input: 0 }); return true })()", 900},
     {"page_all_sensors_tables", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); p.openPopup(p.tablesPopupComponent, { sensor: DevSettings.dash.sensors[ArdixEnums.WaterTemp_index], input: 6 }); return true })()", 900},
-    {"page_all_sensors_no_tables", "(function() { const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); for (const t of DevSettings.dash.customAnalogSensors) t.sensorType = 0;"
+    {"page_all_sensors_no_tables", "(function() { " SHOTS_RELOAD_AFTER " const p = ardix.openSettings().openPage('dialogs/AllSensorsConfigDialog.qml'); for (const t of DevSettings.dash.customAnalogSensors) t.sensorType = 0;"
                                    " p.openPopup(p.tablesPopupComponent, { sensor: DevSettings.dash.sensors[ArdixEnums.BatteryVolts_index], input: 0 }); return true })()", 900},
     {"dash_keypad", "ardix.openSettings().openPage('keypadDialogs/KeypadSettingsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7 })", 900},
     {"dash_keypad_buttons", "ardix.openSettings().openPage('keypadDialogs/KeypadButtonsSettingsDialog.qml', { parentDev: ArdixEnums.Device_Ardix7, keypadIndex: 0 })", 900},
@@ -139,7 +140,7 @@ inline const Shot kDashShots[] = {
     {"dialog_brightness", "ardix.showBrightnessDialog()", 900},
     {"dialog_trip", "ardix.showTripConfigDialog()", 2500},
     {"dialog_gears", "(function() { DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceCalculated; return ardix.gearSettingsDialogShow() })()", 900},
-    {"dialog_gears_analog", "(function() { DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceAnalog; return ardix.gearSettingsDialogShow() })()", 900},
+    {"dialog_gears_analog", "(function() { " SHOTS_RELOAD_AFTER " DevSettings.dash.sensors[ArdixEnums.Gear_index].inputDataSource = ArdixEnums.InputSourceAnalog; return ardix.gearSettingsDialogShow() })()", 900},
     {"dialog_speed_gps", "ardix.createObjectFrom('dialogs/SpeedGpsCalibrationDialog.qml', { kernel: ardixKernel, window: ardix, input: 0 })", 900},
     {"page_gps", "ardix.openSettings().openPage('dialogs/GpsModuleSettings.qml')", 900},
     {"page_gps_ref_lap", "(function() { ardixKernel.findLapsInLog(ardixKernel.localLogsFilesList.find(f => f.name === 'circuit.elog').apath);"
