@@ -260,7 +260,7 @@ BasicDialog {
                 spacing: 15 * root.ps
                 FieldLabel { text: qsTr("Триггеры 1 и 2"); width: 120 * root.ps + 330 * root.ps + 15 * root.ps }
                 MyComboBox {
-                    width: 90 * root.ps
+                    width: 120 * root.ps
                     height: AppStyle.spinboxHeight
                     model: [{ text: qsTr("или") }, { text: qsTr("и") }]
                     currentIndex: root.logs && ((root.logs.config >> ArdixEnums.Log_TriggerIfBoth) & 1) ? 1 : 0
