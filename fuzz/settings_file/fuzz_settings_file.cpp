@@ -3,17 +3,4 @@
 
 #include "FileHarness.h"
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    initFuzzApplication(argc, argv);
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
-    uint8_t flags = 0;
-    QByteArray payload;
-    if (splitInput(data, size, flags, payload))
-        settingsFile(flags, payload);
-    return 0;
-}
+ARDIX_FILE_FUZZ_TARGET(settingsFile)

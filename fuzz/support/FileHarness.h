@@ -483,3 +483,19 @@ inline bool splitInput(const uint8_t *data, size_t size, uint8_t &flags, QByteAr
     payload = QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     return true;
 }
+
+// The two entry points of a target that feeds one loader above with the flags byte and the payload.
+#define ARDIX_FILE_FUZZ_TARGET(loader)                                                                   \
+    extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)                                         \
+    {                                                                                                    \
+        initFuzzApplication(argc, argv);                                                                 \
+        return 0;                                                                                        \
+    }                                                                                                    \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)                              \
+    {                                                                                                    \
+        uint8_t flags = 0;                                                                               \
+        QByteArray payload;                                                                              \
+        if (splitInput(data, size, flags, payload))                                                      \
+            loader(flags, payload);                                                                      \
+        return 0;                                                                                        \
+    }
