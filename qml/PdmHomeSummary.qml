@@ -66,16 +66,8 @@ Column {
         onTriggered: if (summary.wantsLive) summary.startLive()
     }
     function keepAlive(on) {
-        const t = window ? window.pdmRealtimeKeepAliveTimer : null
-        if (!t)
-            return
-        if (on) {
-            t.errorCount = 0
-            t.interval = 1000
-            t.restart()
-        } else {
-            t.stop()
-        }
+        if (window && typeof window.pdmLiveKeepAlive === "function")
+            window.pdmLiveKeepAlive(on)
     }
     function startLive() {
         if (isLive || !kernel)

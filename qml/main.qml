@@ -429,6 +429,17 @@ ApplicationWindow {
         onTriggered: ardixKernel.sendToArdixQueue(ArdixEnums.CommandMessage, ArdixEnums.GetLogFilesList, 1)
     }
     property alias pdmRealtimeKeepAliveTimer: pdmRealtimeKeepAliveTimer
+    // Whoever shows PDM live data keeps it coming: started afresh (count 0) on each message, stopped
+    // when the view goes.
+    function pdmLiveKeepAlive(on) {
+        if (on) {
+            pdmRealtimeKeepAliveTimer.errorCount = 0
+            pdmRealtimeKeepAliveTimer.interval = 1000
+            pdmRealtimeKeepAliveTimer.restart()
+        } else {
+            pdmRealtimeKeepAliveTimer.stop()
+        }
+    }
     Timer {
         id: pdmRealtimeKeepAliveTimer
         property int errorCount: 0

@@ -122,16 +122,8 @@ BasicDialog {
         }
     }
     function keepAlive(on) {
-        const t = window ? window.pdmRealtimeKeepAliveTimer : null
-        if (!t)
-            return
-        if (on) {
-            t.errorCount = 0
-            t.interval = 1000
-            t.restart()
-        } else {
-            t.stop()
-        }
+        if (window && typeof window.pdmLiveKeepAlive === "function")
+            window.pdmLiveKeepAlive(on)
     }
 
     Component.onCompleted: {
