@@ -20,12 +20,8 @@ Rectangle {
     // A mode's page is built the first time it shows and kept: switching back and forth (the
     // dash's button, the device's own switches) only changes which one is visible.
     function showMode(modeIndex) {
-        const m = modeIndex >= 0 && modeIndex < pages.length ? modeIndex : 0
         mode = modeIndex
-        const loader = pageLoaders.itemAt(m)
-        if (loader && loader.status === Loader.Null)
-            loader.setSource("skins/dashNuvo/" + pages[m], { kernel: skin.kernel, window: skin.window, mode: m })
-        shownPage = m
+        shownPage = modeIndex >= 0 && modeIndex < pages.length ? modeIndex : 0
         refreshCount()
     }
     property int shownPage: -1
@@ -50,23 +46,26 @@ Rectangle {
         id: page
         objectName: "skinPage"
         anchors.fill: parent
-        // The page on show.
-        readonly property Item item: {
-            const loader = skin.shownPage >= 0 ? pageLoaders.itemAt(skin.shownPage) : null
-            return loader ? loader.item : null
-        }
+        // The page on show, set by its loader.
+        property Item item: null
         Repeater {
-            id: pageLoaders
             model: skin.pages.length
-            // Built in the background, the skin may ask for its page before the page's loader exists.
-            onItemAdded: (index, item) => {
-                if (index === skin.shownPage && item.status === Loader.Null)
-                    skin.showMode(skin.mode)
-            }
+            // Each loader builds its page the first time it is shown, whichever of the two comes
+            // first when the skin itself is built in the background.
             Loader {
                 required property int index
+                readonly property bool shown: index === skin.shownPage
                 anchors.fill: parent
-                visible: index === skin.shownPage
+                visible: shown
+                onShownChanged: build()
+                Component.onCompleted: build()
+                onLoaded: build()
+                function build() {
+                    if (shown && status === Loader.Null)
+                        setSource("skins/dashNuvo/" + skin.pages[index], { kernel: skin.kernel, window: skin.window, mode: index })
+                    if (shown)
+                        page.item = item
+                }
             }
         }
     }

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Window
 import ARDIX 1.0
 import "myComponents"
 import "utils"
@@ -481,13 +480,15 @@ ApplicationWindow {
 
     Loader {
         id: mainScreen
+        objectName: "mainScreen"
         readonly property real freeWidth: ardix.width - ardix.menuWidth - mainMenu.x
         width: ardix.width - ardix.height * 1.6 > ardix.menuWidth - 1 ? ardix.height * 1.6 : ardix.width - ardix.menuWidth
         height: width / 1.6
         x: freeWidth > width ? (freeWidth - width) / 2 + ardix.menuWidth + mainMenu.x : ardix.width - width
         y: (ardix.height - height) / 2
-        // Chosen once the kernel is up (chooseInterface): nothing is built here before that.
-        asynchronous: false
+        // Chosen once the kernel is up (chooseInterface). Built in the background: the window shows
+        // at once with its menu, the screen follows a few frames later.
+        asynchronous: true
     }
 
     DisabledModeMask {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cold start to the first frame and resident memory of the client's window, against a bare Qt Quick
 # Controls window, in the same run on the same platform plugin (offscreen unless QT_QPA_PLATFORM is
-# set). Prints the medians and the ratios. Usage: scripts/bench-startup.sh [RUNS] (default 15)
+# set). Prints the medians and the ratios; for the client also when its main screen (built in the
+# background after the first frame) is complete. Usage: scripts/bench-startup.sh [RUNS] (default 15)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ARDIX_BUILD_DIR:-$root/build}"
@@ -19,13 +20,14 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export ARDIX_DEVICE_HOST=127.0.0.1 ARDIX_DEVICE_PORT=9 ARDIX_DEVICE_WEB_PORT=9
 export ARDIX_FIRMWARE_URL=http://127.0.0.1:9/firmware/ ARDIX_SITE_URL=http://127.0.0.1:9/site/
 
-one() { # mode -> "ms rss_kb"
-  local start out frame rss
+one() { # mode -> "first_frame_us rss_kb screen_ready_us"
+  local start out frame rss ready
   start=$(date +%s%N)
   out="$("$exe" "$1")"
   frame=$(awk '/^first_frame_ns/ {print $2}' <<<"$out")
   rss=$(awk '/^rss_kb/ {print $2}' <<<"$out")
-  echo "$(( (frame - start) / 1000 ))" "$rss"
+  ready=$(awk '/^screen_ready_ns/ {print $2}' <<<"$out")
+  echo "$(( (frame - start) / 1000 ))" "$rss" "$(( (${ready:-$frame} - start) / 1000 ))"
 }
 
 # Warm the file cache for both, then alternate so that both see the same machine.
@@ -38,9 +40,11 @@ done
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 bare_us=$(cut -d' ' -f1 "$work/bare" | median); client_us=$(cut -d' ' -f1 "$work/client" | median)
 bare_kb=$(cut -d' ' -f2 "$work/bare" | median); client_kb=$(cut -d' ' -f2 "$work/client" | median)
-awk -v p="$QT_QPA_PLATFORM" -v n="$runs" -v bu="$bare_us" -v cu="$client_us" -v bk="$bare_kb" -v ck="$client_kb" 'BEGIN {
+ready_us=$(cut -d' ' -f3 "$work/client" | median)
+awk -v p="$QT_QPA_PLATFORM" -v n="$runs" -v bu="$bare_us" -v cu="$client_us" -v bk="$bare_kb" -v ck="$client_kb" -v ru="$ready_us" 'BEGIN {
   printf "platform %s, %d runs each (medians)\n", p, n
   printf "bare window:   first frame %7.1f ms   resident %6.1f MB\n", bu / 1000, bk / 1024
   printf "client window: first frame %7.1f ms   resident %6.1f MB\n", cu / 1000, ck / 1024
-  printf "time ratio %.2fx, memory +%.1f MB\n", cu / bu, (ck - bk) / 1024
+  printf "client screen: complete    %7.1f ms\n", ru / 1000
+  printf "time ratio %.2fx (screen complete %.2fx), memory +%.1f MB\n", cu / bu, ru / bu, (ck - bk) / 1024
 }'

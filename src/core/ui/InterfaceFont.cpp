@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QResource>
 #include <QStringList>
 
 namespace {
@@ -11,7 +12,15 @@ constexpr const char *kFontResource = ":/ARDIX/fonts/RobotoCondensed-MediumItali
 
 bool loadInterfaceFont()
 {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontResource));
+    // Handed over as the resource's own bytes: loading it by name copies the file into memory
+    // twice (once for the font database, once more for the first font engine).
+    const QResource resource(QString::fromLatin1(kFontResource));
+    if (!resource.isValid())
+        return false;
+    const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
+        ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size())
+        : resource.uncompressedData();
+    const int id = QFontDatabase::addApplicationFontFromData(data);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (id < 0 || families.isEmpty())
         return false;

@@ -5,6 +5,7 @@
 #include "ui/PdmLogicPreview.h"
 #include "ui/SettingsHistoryModel.h"
 #include "ui/SkinGeometry.h"
+#include "ui/TintedIcon.h"
 #include "ui/WindowLayoutHelper.h"
 
 #include <QtQml>
@@ -18,4 +19,5 @@ void registerInterfaceTypes()
     qmlRegisterType<PdmLogicPreview>("ARDIX", 1, 0, "PdmLogicPreview");
     qmlRegisterType<ardix::laps::LapPlot>("ARDIX", 1, 0, "LapPlot");
     qmlRegisterType<SettingsHistoryModel>("ARDIX", 1, 0, "SettingsHistoryModel");
+    qmlRegisterType<TintedIcon>("ARDIX", 1, 0, "TintedIcon");
 }
