@@ -2619,6 +2619,28 @@ check your internet connection!</translation>
             <source>Не удалось записать файл:</source>
             <translation>Could not write the file:</translation>
         </message>
+        <message>
+            <source>Связь с Ardix прервалась на %1 % загрузки лога. Загрузка продолжится с этого места, когда Ardix снова будет на связи</source>
+            <translation>The link to Ardix dropped at %1 % of the log download. The download resumes from there once Ardix is back on the link</translation>
+        </message>
+        <message>
+            <source>Файл экспорта совпадает с конвертируемым логом и заменил бы его</source>
+            <translation>The export file is the log being converted and would replace it</translation>
+        </message>
+        <message>
+            <source>Версия прошивки Ardix устарела, новые настройки не будут применены.
+
+Вам нужно выполнить обновление.</source>
+            <translation>The Ardix firmware is out of date, the new settings will not be applied.
+
+Please update the firmware.</translation>
+        </message>
+        <message>
+            <source>%1 новая версия - B%2, текущая - %3
+</source>
+            <translation>%1 new version - B%2, installed - %3
+</translation>
+        </message>
     </context>
     <context>
         <name>KeypadButtonsSettingsDialog</name>
@@ -3643,6 +3665,63 @@ LED lamps</translation>
         <message>
             <source>: выкл.</source>
             <translation>: off</translation>
+        </message>
+    </context>
+    <context>
+        <name>PdmFuncUsage</name>
+        <message>
+            <source>Глобальная функция</source>
+            <translation>Global function</translation>
+        </message>
+        <message>
+            <source>Счетчик</source>
+            <translation>Counter</translation>
+        </message>
+        <message>
+            <source>Встроенная функция</source>
+            <translation>Built-in function</translation>
+        </message>
+        <message>
+            <source>%1 используется в настройках:
+</source>
+            <translation>%1 is used in:
+</translation>
+        </message>
+        <message>
+            <source>ВЫХОД - '%1'</source>
+            <translation>OUTPUT - '%1'</translation>
+        </message>
+        <message>
+            <source>ВЫХОД - '%1 (PWM)'</source>
+            <translation>OUTPUT - '%1 (PWM)'</translation>
+        </message>
+        <message>
+            <source>Функция - '%1'</source>
+            <translation>Function - '%1'</translation>
+        </message>
+        <message>
+            <source>Счетчик - '%1'</source>
+            <translation>Counter - '%1'</translation>
+        </message>
+        <message>
+            <source>Индикация, Кейпад #%1 - Кнопка #%2 '%3'</source>
+            <translation>Indication, keypad #%1 - button #%2 '%3'</translation>
+        </message>
+        <message>
+            <source>Функция - 'Размыкатель'</source>
+            <translation>Function - 'Master switch'</translation>
+        </message>
+        <message>
+            <source>Функция - 'Сброс ошибок'</source>
+            <translation>Function - 'Error reset'</translation>
+        </message>
+        <message>
+            <source>Функция - 'Переход в сон'</source>
+            <translation>Function - 'Sleep'</translation>
+        </message>
+        <message>
+            <source>CAN передача, id пакета - '%1(0x%2)'</source>
+            <translation>CAN transmit, frame id - '%1(0x%2)'</translation>
         </message>
     </context>
     <context>

@@ -100,7 +100,7 @@ CanPage {
             MyComboBox {
                 width: 560 * root.ps
                 accessibleName: qsTr("Порядок байт CAN данных %1").arg(card.index + 1)
-                model: CanRules.byteOrders
+                model: CanRules.byteOrders()
                 target: card.input; property: "isSwapBytes"
                 flagTarget: root.flagOwner; changeFlag: root.changeFlag
             }

@@ -110,7 +110,7 @@ CanPage {
                     objectName: "canOutDataSize_" + card.index
                     width: 130 * root.ps
                     accessibleName: qsTr("Размер данных %1").arg(card.index + 1)
-                    model: CanRules.dataSizes
+                    model: CanRules.dataSizes()
                     target: card.item; property: "dataSize"
                     flagTarget: root.flagOwner; changeFlag: root.changeFlag
                 }

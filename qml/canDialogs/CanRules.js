@@ -68,17 +68,23 @@ function valueFormat(input) {
     return input ? (input.isSize16Bit ? 2 : 0) + (input.isSignedValue ? 1 : 0) : 0
 }
 
-const byteOrders = [
-    { text: qsTr("младший байт первый(LS first)"), value: false },
-    { text: qsTr("поменять местами(MS first, старший байт первый)"), value: true }
-]
+// Lists with texts are built when asked for, so that a binding that shows them follows a change
+// of language.
+function byteOrders() {
+    return [
+        { text: qsTr("младший байт первый(LS first)"), value: false },
+        { text: qsTr("поменять местами(MS first, старший байт первый)"), value: true }
+    ]
+}
 
 // What a transmitted data item places in the frame: one bit, a byte or a 16-bit word.
-const dataSizes = [
-    { text: qsTr("1 бит"), value: 0 },
-    { text: qsTr("8 бит"), value: 1 },
-    { text: qsTr("16 бит"), value: 2 }
-]
+function dataSizes() {
+    return [
+        { text: qsTr("1 бит"), value: 0 },
+        { text: qsTr("8 бит"), value: 1 },
+        { text: qsTr("16 бит"), value: 2 }
+    ]
+}
 
 // Sources a transmitted message can carry, per device.
 function outputSources(isPdm) {

@@ -274,8 +274,9 @@ BasicDialog {
                     anchors.verticalCenter: parent.verticalCenter
                     spacing: 4 * root.ps
                     Text {
+                        objectName: "channelText"
                         width: parent.width
-                        text: row.modelData.channel
+                        text: UpdateRows.channelName(row.modelData.version)
                         color: AppStyle.primaryColor
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                         elide: Text.ElideRight
@@ -286,7 +287,7 @@ BasicDialog {
                         Text {
                             width: Math.min(implicitWidth, parent.width
                                             - (olderMark.visible ? olderMark.implicitWidth + parent.spacing : 0))
-                            text: row.modelData.versionText
+                            text: UpdateRows.versionText(row.modelData.version, row.modelData.date)
                             color: AppStyle.textColor
                             font.pixelSize: AppStyle.basicFontSize
                             elide: Text.ElideRight
@@ -297,14 +298,14 @@ BasicDialog {
                             objectName: "olderMark"
                             anchors.verticalCenter: parent.verticalCenter
                             visible: row.modelData.older
-                            text: UpdateRows.olderText
+                            text: UpdateRows.olderText()
                             color: AppStyle.bronzeColor
                             font.pixelSize: AppStyle.basicFontSize * 0.85
                         }
                     }
                     Text {
                         width: parent.width
-                        text: row.modelData.size
+                        text: UpdateRows.sizeText(row.modelData.kilobytes)
                         color: AppStyle.midGreyColor
                         font.pixelSize: AppStyle.basicFontSize * 0.85
                     }

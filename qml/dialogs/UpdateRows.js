@@ -2,15 +2,28 @@
 
 // Rows of the update page from the kernel's catalogue entries:
 // [type, version, kilobytes, date, md5, last, fileName, downloaded, installed].
+// Rows hold data only; the page builds their texts in its bindings, so that they follow a change
+// of the interface language.
 
-var channelNames = { "S": qsTr("Стабильная"), "B": qsTr("Бета"), "P": qsTr("Персональная"), "T": qsTr("Тестовая") }
 // Stable first, the test channel last: the safest choice heads the list.
 var channelOrder = "SBPT"
-var olderText = qsTr("более ранняя версия")
+
+function olderText() {
+    return qsTr("более ранняя версия")
+}
 
 function channelName(version) {
-    var name = channelNames[String(version).charAt(0)]
-    return name !== undefined ? name : ""
+    switch (String(version).charAt(0)) {
+    case "S": return qsTr("Стабильная")
+    case "B": return qsTr("Бета")
+    case "P": return qsTr("Персональная")
+    case "T": return qsTr("Тестовая")
+    }
+    return ""
+}
+
+function versionText(version, date) {
+    return qsTr("Версия %1").arg(version) + qsTr(" от %1").arg(date)
 }
 
 function sizeText(kilobytes) {
@@ -53,11 +66,10 @@ function rows(entries, type, current) {
         if (!e || e.length < 9 || e[0] !== type)
             continue
         out.push({
-            channel: channelName(e[1]),
             letter: String(e[1]).charAt(0),
             version: String(e[1]),
-            versionText: qsTr("Версия %1").arg(e[1]) + qsTr(" от %1").arg(e[3]),
-            size: sizeText(e[2]),
+            date: String(e[3]),
+            kilobytes: e[2],
             fileName: e[6],
             downloaded: e[7] === "true",
             installed: e[8] === "true",

@@ -106,7 +106,7 @@ BasicDialog {
         const ssid = ssidField.text.trim()
         const pass = passField.text
         if (!WifiRules.isValidName(ssid) || !WifiRules.isValidPassword(pass)) {
-            notify(WifiRules.BadPasswordText, messageTimeoutMs)
+            notify(WifiRules.badPasswordText(), messageTimeoutMs)
             return
         }
         posting = true

@@ -219,7 +219,7 @@ BasicDialog {
                     objectName: "blinkMarineColorCombo"
                     width: 300 * root.ps
                     accessibleName: qsTr("цвет подсветки")
-                    model: KeypadRules.blinkMarineColors.map((t, i) => ({ text: t, value: i + 1 }))
+                    model: KeypadRules.blinkMarineColors().map((t, i) => ({ text: t, value: i + 1 }))
                     target: root.keypad; property: "blueColor"
                     flagTarget: root.owner; changeFlag: "keypadsHasChanges"
                 }

@@ -16,11 +16,15 @@ var ChannelType_ArdixCanbusDigitalInput = 29
 var HiddenDashInputs = [1, 2]
 var PdmOutputsCount = 30
 
-var actionNames = [qsTr("Кнопка 3 в 1, листать, сбрасывать варнинги и пики"), qsTr("Сброс предупреждений"), qsTr("Сброс пиков"),
-                     qsTr("Следующий экран"), qsTr("Предыдущий экран")]
+// Texts are built when asked for, so that a binding that shows them follows a change of language.
+function actionNames() {
+    return [qsTr("Кнопка 3 в 1, листать, сбрасывать варнинги и пики"), qsTr("Сброс предупреждений"), qsTr("Сброс пиков"),
+            qsTr("Следующий экран"), qsTr("Предыдущий экран")]
+}
 
 function actionName(index) {
-    return index >= 0 && index < actionNames.length ? actionNames[index] : qsTr("действие #%1").arg(index + 1)
+    const names = actionNames()
+    return index >= 0 && index < names.length ? names[index] : qsTr("действие #%1").arg(index + 1)
 }
 
 function lampName(lampsInfo, index) {

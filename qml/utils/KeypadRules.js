@@ -5,7 +5,10 @@
 
 const E = Ardix.ArdixEnums
 
-const blinkMarineColors = [qsTr("Красный"), qsTr("Зеленый"), qsTr("Синий"), qsTr("Желтый"), qsTr("Голубой"), qsTr("Фиолетовый"), qsTr("Белый"), qsTr("Янтарь"), qsTr("Желтый / Зеленый")]
+// Built when asked for, so that a binding that shows them follows a change of language.
+function blinkMarineColors() {
+    return [qsTr("Красный"), qsTr("Зеленый"), qsTr("Синий"), qsTr("Желтый"), qsTr("Голубой"), qsTr("Фиолетовый"), qsTr("Белый"), qsTr("Янтарь"), qsTr("Желтый / Зеленый")]
+}
 
 function isArdix(type) { return type === E.Device_Keypad7 || type === E.Device_Keypad8 }
 function isBlinkMarine(type) {

@@ -17,8 +17,13 @@ var Lamp_Gear_Manuall = 36
 var Lamp_Gear_1 = 37
 var Lamp_Gear_8 = 44
 
-var NoFunctionText = qsTr("Нет")
-var LampPrefix = qsTr("Лампа ")
+// Texts are built when asked for, so that a binding that shows them follows a change of language.
+function noFunctionText() {
+    return qsTr("Нет")
+}
+function lampPrefix() {
+    return qsTr("Лампа ")
+}
 
 // Short labels of the lamps that have no picture: the gear positions and the user lamps.
 var GearLetters = ["N", "R", "P", "D", "M"]
@@ -44,9 +49,9 @@ function lampEntry(lampsInfo, fn) {
 
 function functionName(lampsInfo, fn) {
     if (fn === Action_No)
-        return NoFunctionText
+        return noFunctionText()
     const lamp = lampEntry(lampsInfo, fn)
-    return lamp ? LampPrefix + lamp.lampName : qsTr("функция #%1").arg(fn)
+    return lamp ? lampPrefix() + lamp.lampName : qsTr("функция #%1").arg(fn)
 }
 
 // The label drawn in place of a lamp's picture when the lamp has none; "" when it has one.
@@ -85,11 +90,12 @@ function refusalText(lampsInfo, fn, channel) {
 // table in its order. A function bound to another channel is marked and cannot be chosen. A
 // stored code the table does not know stays listed, so the row shows what the device holds.
 function choices(lampsInfo, values, channel) {
-    const out = [{ text: NoFunctionText, value: Action_No, disabled: false }]
+    const out = [{ text: noFunctionText(), value: Action_No, disabled: false }]
+    const prefix = lampPrefix()
     for (let i = 0; i < (lampsInfo ? lampsInfo.length : 0); ++i) {
         const fn = lampsInfo[i].lampIndex
         const holder = channelHolding(values, fn, channel)
-        out.push({ text: LampPrefix + lampsInfo[i].lampName + (holder >= 0 ? takenText(holder) : ""),
+        out.push({ text: prefix + lampsInfo[i].lampName + (holder >= 0 ? takenText(holder) : ""),
                    value: fn, disabled: holder >= 0 })
     }
     const own = values && channel < values.length ? functionOf(values[channel]) : Action_No

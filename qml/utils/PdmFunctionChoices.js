@@ -8,25 +8,31 @@ const E = Ardix.ArdixEnums
 const FirstCustomSensor = 100
 const LastCustomSensor = 129
 
-const opTrue = { text: qsTr("Если да(активный)"), value: E.IfTrue }
-const opFalse = { text: qsTr("Если нет(не активный)"), value: E.IfFalse }
-const opToggle = { text: qsTr("Переключатель, циклический выбор(2 положения)"), value: E.IfToggle }
-const opFlash = { text: qsTr("Переключение, мигание(по времени)"), value: E.IfFlash }
-const opPulse = { text: qsTr("Импульс"), value: E.IfPulse }
-const valueOps = [
-    { text: qsTr("Если равно"), value: E.IfEqual },
-    { text: qsTr("Если не равно"), value: E.IfNotEqual },
-    { text: qsTr("Если меньше"), value: E.IfLessThan },
-    { text: qsTr("Если меньше или равно"), value: E.IfLessThanOrEqual },
-    { text: qsTr("Если больше"), value: E.IfGreaterThan },
-    { text: qsTr("Если больше или равно"), value: E.IfGreaterThanOrEqual },
-    { text: qsTr("Гистерезис"), value: E.IfHysteresis }
-]
-const constantOps = [
-    { text: qsTr("ВСЕГДА да(активный)"), value: E.IfTrue },
-    { text: qsTr("ВСЕГДА нет(не активный)"), value: E.IfFalse },
-    { text: qsTr("Переключение, мигание(по времени)"), value: E.IfFlash }
-]
+// Operator entries are built when asked for, so that a binding that shows them follows a change
+// of language.
+function opTrue() { return { text: qsTr("Если да(активный)"), value: E.IfTrue } }
+function opFalse() { return { text: qsTr("Если нет(не активный)"), value: E.IfFalse } }
+function opToggle() { return { text: qsTr("Переключатель, циклический выбор(2 положения)"), value: E.IfToggle } }
+function opFlash() { return { text: qsTr("Переключение, мигание(по времени)"), value: E.IfFlash } }
+function opPulse() { return { text: qsTr("Импульс"), value: E.IfPulse } }
+function valueOps() {
+    return [
+        { text: qsTr("Если равно"), value: E.IfEqual },
+        { text: qsTr("Если не равно"), value: E.IfNotEqual },
+        { text: qsTr("Если меньше"), value: E.IfLessThan },
+        { text: qsTr("Если меньше или равно"), value: E.IfLessThanOrEqual },
+        { text: qsTr("Если больше"), value: E.IfGreaterThan },
+        { text: qsTr("Если больше или равно"), value: E.IfGreaterThanOrEqual },
+        { text: qsTr("Гистерезис"), value: E.IfHysteresis }
+    ]
+}
+function constantOps() {
+    return [
+        { text: qsTr("ВСЕГДА да(активный)"), value: E.IfTrue },
+        { text: qsTr("ВСЕГДА нет(не активный)"), value: E.IfFalse },
+        { text: qsTr("Переключение, мигание(по времени)"), value: E.IfFlash }
+    ]
+}
 
 // keypadNames: the four " -> ..." suffixes of the window's getKeypadName.
 function channelTypes(isMasterShutdown, keypadNames) {
@@ -61,24 +67,24 @@ function operators(type) {
     case E.ChannelType_Keypad2:
     case E.ChannelType_Keypad3:
     case E.ChannelType_Keypad4:
-        return [opTrue, opFalse, opToggle, opFlash, opPulse]
+        return [opTrue(), opFalse(), opToggle(), opFlash(), opPulse()]
     case E.ChannelType_PdmOutputState:
-        return [opTrue, opFalse, opFlash, opPulse]
+        return [opTrue(), opFalse(), opFlash(), opPulse()]
     case E.ChannelType_OutputOvercurrentFlag:
     case E.ChannelType_OutputFaultFlag:
     case E.ChannelType_GlobalFunction:
-        return [opTrue, opFalse, opFlash]
+        return [opTrue(), opFalse(), opFlash()]
     case E.ChannelType_PdmData:
-        return [opTrue, opFalse].concat(valueOps)
+        return [opTrue(), opFalse()].concat(valueOps())
     case E.ChannelType_Constant:
-        return constantOps
+        return constantOps()
     case E.ChannelType_Tic124AnalogInput:
     case E.ChannelType_OutputCurrent:
     case E.ChannelType_CanbusInData:
     case E.ChannelType_ArdixCanSensorsData:
     case E.ChannelType_ECU_CanData:
     case E.ChannelType_GlobalCounter:
-        return valueOps
+        return valueOps()
     }
     return []
 }

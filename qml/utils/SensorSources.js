@@ -61,11 +61,17 @@ function needsChannel(source) {
     return source === InputSourceAnalog || source === InputSourceFrequency || source === InputSourceCustomCan
 }
 
+// The kernel gives the inputs' descriptions in their source words; they are translated here, in
+// the binding that shows them, so that they follow a change of language.
+function inputDescription(text) {
+    return text ? qsTranslate("DashDescription", text) : ""
+}
+
 function analogChannels(description) {
     const a = description && description.analogInputs ? description.analogInputs : null
     const out = []
     for (let i = 0; a && i < a.pin.length; ++i)
-        out.push({ text: qsTr("Пин %1").arg(a.pin[i]) + ", " + a.description[i], value: i })
+        out.push({ text: qsTr("Пин %1").arg(a.pin[i]) + ", " + inputDescription(a.description[i]), value: i })
     return out
 }
 
@@ -75,7 +81,7 @@ function frequencyChannels(description, ctx) {
     for (let i = 0; f && i < f.pin.length; ++i) {
         const input = f.inputIndex ? f.inputIndex[i] : i
         const busy = Channels.inputBusyInfo(ctx, input, -1, -1)
-        out.push({ text: qsTr("Пин %1").arg(f.pin[i]) + ", " + f.description[i] + busy, value: input, disabled: busy !== "" })
+        out.push({ text: qsTr("Пин %1").arg(f.pin[i]) + ", " + inputDescription(f.description[i]) + busy, value: input, disabled: busy !== "" })
     }
     return out
 }

@@ -24,11 +24,11 @@ const PropertyRow kProperties[] = {
     {"IsLogsSettingsMustBeChanged", "bool", "rw", "configChangedSignal"},
     {"curSkinNum", "int", "rw", "configChangedSignal"},
     {"curSkinMode", "int", "rw", "configChangedSignal"},
-    {"lampsInfo", "QVariantList", "c", ""},
+    {"lampsInfo", "QVariantList", "r", "interfaceLanguageChanged"},
     {"units", "QStringList", "r", "configChangedSignal"},
     {"ecuList_Ardix", "QVariantList", "c", ""},
     {"ecuList_PDM", "QVariantList", "c", ""},
-    {"analogGroupsNames", "QStringList", "c", ""},
+    {"analogGroupsNames", "QStringList", "r", "interfaceLanguageChanged"},
     {"ardixStatus", "int", "rw", "ardixStatusChangedSignal"},
     {"deviceId", "int", "rw", "deviceIdChanged"},
     {"circuit_sensors", "QList<TheSensorConfig*>", "r", "configChangedSignal"},
@@ -100,6 +100,7 @@ const char *const kSignals[] = {
     "incomingElog_signal(QString)",
     "isServerOnline_Changed(bool)",
     "killAllInfoMessageDialogs()",
+    "interfaceLanguageChanged()",
 };
 
 const char *const kOperations[] = {

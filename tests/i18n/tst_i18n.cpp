@@ -1,6 +1,10 @@
 // The client's language: chosen from the locale unless the user or the environment says otherwise,
 // applied at once, and the catalogues complete for every text in the sources.
 #include "app/InterfaceLanguage.h"
+#include "settings/ArdixEnums.h"
+#include "settings/pdm/PdmBlockLayout.h"
+#include "settings/pdm/PdmFuncUsage.h"
+#include "ui/SettingsHistoryModel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 class TestI18n : public QObject
 {
@@ -85,6 +90,48 @@ private slots:
         // Unknown codes are not taken.
         language->setLanguage(QStringLiteral("xx"));
         QCOMPARE(language->language(), QStringLiteral("ru"));
+    }
+
+    // Names and reports the core builds from a text and numbers or names are translated as a
+    // whole, then filled in: the catalogue knows the text, not the result.
+    void builtTextsAreTranslated_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("two numbers") << "en" << "Скин 1, режим 2" << "Skin 1, mode 2";
+        QTest::newRow("one number") << "en" << "Функция 12" << "Function 12";
+        QTest::newRow("trailing number") << "en" << "Лампа 3" << "Lamp 3";
+        QTest::newRow("whole") << "en" << "Общие настройки" << "Common settings";
+        QTest::newRow("unknown stays") << "en" << "Бак 2" << "Бак 2";
+        QTest::newRow("Russian") << "ru" << "Скин 1, режим 2" << "Скин 1, режим 2";
+    }
+    void builtTextsAreTranslated()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        QVERIFY(InterfaceLanguage::instance()->apply(language));
+        QCOMPARE(shownRecordLabel(label), shown);
+    }
+
+    void functionUsageReportFollowsTheLanguage()
+    {
+        using namespace PdmLayout;
+        QByteArray block(int(BlockSize), '\0');
+        const int id = 7;
+        const auto put = [&block](std::size_t at, const QByteArray &bytes) { block.replace(int(at), bytes.size(), bytes); };
+        const quint32 global = qToLittleEndian(quint32(1u << ArdixEnums::FunctionIsGlobal));
+        put(functionOffset(id) + Function::ConfigBits, QByteArray(reinterpret_cast<const char *>(&global), sizeof global));
+        put(outputOffset(0) + Output::Name, "Fan");
+        put(outputOffset(2) + Output::Name, "Pump");
+        block[int(outputOffset(0) + Output::FunctionsOrder)] = char(id);
+        block[int(outputOffset(2) + Output::FunctionsOrder + 3)] = char(id);
+
+        QVERIFY(InterfaceLanguage::instance()->apply(QStringLiteral("en")));
+        QCOMPARE(pdmFuncUsageInfo(block, id), QStringLiteral("Global function is used in:\nOUTPUT - 'Fan', \nOUTPUT - 'Pump'"));
+        QVERIFY(InterfaceLanguage::instance()->apply(QStringLiteral("ru")));
+        QCOMPARE(pdmFuncUsageInfo(block, id), QStringLiteral("Глобальная функция используется в настройках:\nВЫХОД - 'Fan', \nВЫХОД - 'Pump'"));
     }
 
     // lupdate over the sources into a copy of each catalogue finds nothing new, nothing gone and

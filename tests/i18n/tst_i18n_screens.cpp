@@ -5,6 +5,7 @@
 //
 //   tst_i18n_screens dash_en | dash_ru | pdm_en | pdm_ru
 #include "ClientWindow.h"
+#include "PageHost.h"
 #include "ShotList.h"
 #include "app/InterfaceLanguage.h"
 #include "app/ProcessLocale.h"
@@ -43,6 +44,41 @@ const std::set<QString> kLatinAllowed = {
     "unsigned", "signed", "new", "lat", "lon", "course", "bus",
 };
 const QRegularExpression kHexNumber(QStringLiteral("\\b0x[0-9A-Fa-f]+\\b"));
+
+// Screens whose texts come from places a change of language could miss: the settings menu, the
+// script libraries' lists, the kernel's lamp table and the dash's input descriptions.
+struct Switch
+{
+    bool pdm;
+    const char *open;
+    const char *item;
+    const char *child; // within `item`, or nullptr
+    const char *property;
+    const char *ru; // what the Russian text starts with
+};
+const Switch kSwitches[] = {
+    {false, "ardix.openSettings()", "menuLogs", nullptr, "text", "Логи"},
+    {false, "ardix.openSettings()", "row_InterfaceLanguage", nullptr, "title", "Язык интерфейса"},
+    {false, "ardix.openSettings().openPage('dialogs/ActionsConfigDialog.qml')", "actionRow_0", nullptr, "name", "Кнопка 3 в 1"},
+    {false, "ardix.openSettings().openPage('dialogs/LampsConfigDialog.qml')", "lampRow_1", nullptr, "name", "Неисправность ABS"},
+    {false, "(function() { const v = DevSettings.dash.commonSettings.input16ChannelModuleSettings.slice(); v[0] = ArdixEnums.Lamp_ABS;"
+            " DevSettings.dash.commonSettings.input16ChannelModuleSettings = v; ardix.openSettings().openPage('dialogs/ButtonsSetupDialog.qml'); return true })()",
+     "inputRow_0", "functionCombo", "displayText", "Лампа Неисправность ABS"},
+    {false, "(function() { const p = ardix.openSettings().openPage('dialogs/CustomAnalogSensorDialog.qml');"
+            " p.rawValues = [1000, 1000, 1000, 1000, 1000, 1000, 5000, 5000, 5000, 5000, 5000]; return true })()",
+     "rawRow_0", "rawDescription", "text", "1 Вход 5В"},
+    {true, "ardix.createObjectFrom('logicDialogs/InternalFunctionSettingsDialog.qml', { thisFunctionId: 5, kernel: ardixKernel, window: ardix })",
+     "operatorCombo", nullptr, "displayText", ""},
+};
+
+bool isInLanguage(const QString &text, const QString &language, const char *ru)
+{
+    if (text.isEmpty())
+        return false;
+    if (language == QLatin1String("en"))
+        return !text.contains(kCyrillic);
+    return text.contains(kCyrillic) && text.startsWith(QString::fromUtf8(ru));
+}
 
 bool isEditable(QQuickItem *item)
 {
@@ -223,20 +259,30 @@ private slots:
         }
         rig.eval(QString::fromUtf8(shots::kReset));
 
-        // The in-app choice changes the open window at once, menu and settings page alike.
-        if (!pdm) {
-            const QString target = m_language == QLatin1String("en") ? QStringLiteral("ru") : QStringLiteral("en");
-            const QString before = rig.item(QStringLiteral("menuLogs"))->property("text").toString();
-            rig.eval(QStringLiteral("ardix.openSettings()"));
-            QTRY_VERIFY(rig.item(QStringLiteral("interfaceLanguageCombo")) != nullptr);
-            rig.eval(QStringLiteral("InterfaceLanguage.language = '%1'").arg(target));
-            QTRY_COMPARE(rig.item(QStringLiteral("menuLogs"))->property("text").toString(),
-                         target == QLatin1String("en") ? QStringLiteral("Logs") : QStringLiteral("Логи"));
-            QTRY_COMPARE(rig.item(QStringLiteral("row_InterfaceLanguage"))->property("title").toString(),
-                         target == QLatin1String("en") ? QStringLiteral("Interface language") : QStringLiteral("Язык интерфейса"));
+        // The in-app choice changes the open window at once, both ways, texts built by the
+        // interface's script libraries and the kernel's catalogue included.
+        const QString other = m_language == QLatin1String("en") ? QStringLiteral("ru") : QStringLiteral("en");
+        for (const Switch &row : kSwitches) {
+            if (row.pdm != pdm)
+                continue;
+            rig.eval(QString::fromUtf8(shots::kReset));
+            rig.eval(QString::fromUtf8(row.open));
+            const auto shown = [&rig, &row]() {
+                QQuickItem *item = rig.item(QString::fromUtf8(row.item));
+                if (item && row.child)
+                    item = ArdixTest::findItem(item, QString::fromUtf8(row.child));
+                return item ? item->property(row.property).toString() : QString();
+            };
+            const QString name = QString::fromUtf8(row.item);
+            QTRY_VERIFY2(!shown().isEmpty(), qPrintable(name));
+            const QString before = shown();
+            QVERIFY2(isInLanguage(before, m_language, row.ru), qPrintable(name + QStringLiteral(": ") + before));
+            rig.eval(QStringLiteral("InterfaceLanguage.language = '%1'").arg(other));
+            QTRY_VERIFY2(isInLanguage(shown(), other, row.ru), qPrintable(name + QStringLiteral(": ") + shown()));
             rig.eval(QStringLiteral("InterfaceLanguage.language = '%1'").arg(m_language));
-            QTRY_COMPARE(rig.item(QStringLiteral("menuLogs"))->property("text").toString(), before);
+            QTRY_COMPARE(shown(), before);
         }
+        rig.eval(QString::fromUtf8(shots::kReset));
         faults.removeDuplicates();
         nameless.removeDuplicates();
         for (const QString &f : std::as_const(faults))

@@ -105,7 +105,7 @@ Item {
             compare(Custom.TableResistance_CustomAnalogType, ArdixEnums.TableResistance_CustomAnalogType)
             compare(Custom.RangeTable_CustomAnalogType, ArdixEnums.RangeTable_CustomAnalogType)
             compare(Custom.InputSourceCustomAnalog, ArdixEnums.InputSourceCustomAnalog)
-            compare(Custom.types.length, 7)
+            compare(Custom.types().length, 7)
         }
 
         // Asked for on open and on refresh; shown only when the reading matches the inputs.
@@ -192,7 +192,7 @@ Item {
             const t = dash.customAnalogSensors[4]
             const editor = child(page, "analogSensorEditor")
             const combo = child(editor, "analogTypeCombo")
-            combo.activated(Custom.types.findIndex(e => e.value === ArdixEnums.Linear5V_CustomAnalogType))
+            combo.activated(Custom.types().findIndex(e => e.value === ArdixEnums.Linear5V_CustomAnalogType))
             compare(t.sensorType, ArdixEnums.Linear5V_CustomAnalogType)
             verify(dash.customAnalogSensorsHasChanges)
             tryVerify(() => child(editor, "linearBox").visible)

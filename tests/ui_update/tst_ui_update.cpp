@@ -135,7 +135,7 @@ private slots:
         for (const SimFirmwareServer::File &f : rig.server.files())
             expectedRows += f.name.startsWith(type + QLatin1Char('_')) ? 1 : 0;
         QCOMPARE(rig.eval(rig.page() + ".rows.length").toInt(), expectedRows);
-        QCOMPARE(rig.eval(rig.page() + ".rows.filter(r => r.fileName === '" + file + "')[0].channel").toString(),
+        QCOMPARE(rig.eval(rig.button(file, "channelText") + ".text").toString(),
                  QStringLiteral("Стабильная"));
         QCOMPARE(rig.eval(rig.button(file, "downloadButton") + ".text").toString(), QStringLiteral("Загрузить"));
         QCOMPARE(rig.eval(rig.button(file, "installButton") + ".visible").toBool(), false);

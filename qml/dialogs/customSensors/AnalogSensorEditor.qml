@@ -84,7 +84,7 @@ Flickable {
                 objectName: "analogTypeCombo"
                 width: Math.min(380 * editor.ps, body.width - editor.labelWidth - 10 * editor.ps)
                 accessibleName: qsTr("Тип датчика")
-                model: Custom.types
+                model: Custom.types()
                 target: editor.sensor
                 property: "sensorType"
                 flagTarget: editor.dash

@@ -27,20 +27,24 @@ var CustomSensorsUsable = 30
 var VoltageInputs = 6
 var OpenCircuitOhms = 2200000
 
-var types = [
-    { text: qsTr("Выключен"), value: Disabled_CustomAnalogType },
-    { text: qsTr("Линейный 0-5В (y = a * x + b)"), value: Linear5V_CustomAnalogType },
-    { text: qsTr("Таблица 0-5В"), value: Table5V_CustomAnalogType },
-    { text: qsTr("Таблица сопротивлений"), value: TableResistance_CustomAnalogType },
-    { text: qsTr("Калибровка мин / макс"), value: ManualCalibration_CustomAnalogType },
-    { text: qsTr("Данные CAN"), value: CanData_CustomAnalogType },
-    { text: qsTr("Датчик положения (диапазоны)"), value: RangeTable_CustomAnalogType }
-]
+// Built when asked for, so that a binding that shows them follows a change of language.
+function types() {
+    return [
+        { text: qsTr("Выключен"), value: Disabled_CustomAnalogType },
+        { text: qsTr("Линейный 0-5В (y = a * x + b)"), value: Linear5V_CustomAnalogType },
+        { text: qsTr("Таблица 0-5В"), value: Table5V_CustomAnalogType },
+        { text: qsTr("Таблица сопротивлений"), value: TableResistance_CustomAnalogType },
+        { text: qsTr("Калибровка мин / макс"), value: ManualCalibration_CustomAnalogType },
+        { text: qsTr("Данные CAN"), value: CanData_CustomAnalogType },
+        { text: qsTr("Датчик положения (диапазоны)"), value: RangeTable_CustomAnalogType }
+    ]
+}
 
 function typeText(type) {
-    for (let i = 0; i < types.length; ++i)
-        if (types[i].value === type)
-            return types[i].text
+    const all = types()
+    for (let i = 0; i < all.length; ++i)
+        if (all[i].value === type)
+            return all[i].text
     return qsTr("Тип %1").arg(type)
 }
 
@@ -79,13 +83,15 @@ function rawValueText(index, value) {
 }
 
 // One row per analog input of the dash description, or none when the reading does not match it.
+// The kernel's descriptions are source texts, translated here.
 function rawInputRows(values, description) {
     const a = description && description.analogInputs ? description.analogInputs : null
     if (!a || !a.pin || !values || values.length !== a.pin.length)
         return []
     const out = []
     for (let i = 0; i < values.length; ++i)
-        out.push({ pin: a.pin[i], description: a.description ? a.description[i] : "", value: rawValueText(i, values[i]) })
+        out.push({ pin: a.pin[i], description: a.description && a.description[i] ? qsTranslate("DashDescription", a.description[i]) : "",
+                  value: rawValueText(i, values[i]) })
     return out
 }
 

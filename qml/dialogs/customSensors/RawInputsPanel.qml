@@ -94,6 +94,7 @@ Rectangle {
                 font.pixelSize: AppStyle.basicFontSize * 0.9
             }
             Text {
+                objectName: "rawDescription"
                 x: panel.pinWidth
                 width: parent.width - panel.pinWidth - panel.valueWidth
                 anchors.verticalCenter: parent.verticalCenter

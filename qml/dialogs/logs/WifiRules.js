@@ -2,8 +2,12 @@
 
 // The WiFi page's rules: what the device's page answers and what the device accepts.
 
-const BadPasswordText = qsTr("Пароль должен быть 8-10 знаков\nПароль не должен содержать пробелы")
-const SavedText = qsTr("Новые параметры сохранены\nТеперь вы можете подключиться\n используя новое имя и пароль")
+function badPasswordText() {
+    return qsTr("Пароль должен быть 8-10 знаков\nПароль не должен содержать пробелы")
+}
+function savedText() {
+    return qsTr("Новые параметры сохранены\nТеперь вы можете подключиться\n используя новое имя и пароль")
+}
 const NewConfigValue = "0x2ffff"
 
 // getData.htm answers "name:password"; an HTML page (an error page of something else) is no answer.
@@ -30,7 +34,7 @@ function form(ssid, pass) {
 }
 
 function resultText(status) {
-    return status === 200 ? SavedText : qsTr("Ошибка (%1").arg(status) + ")"
+    return status === 200 ? savedText() : qsTr("Ошибка (%1").arg(status) + ")"
 }
 
 // A host for a URL: an IPv6 address goes in brackets.

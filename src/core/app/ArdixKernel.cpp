@@ -2,6 +2,7 @@
 #include <QtGlobal>
 
 #include "app/IncomingFile.h"
+#include "app/InterfaceLanguage.h"
 #include "app/KernelPorts.h"
 #include "settings/history/SnapshotRecorder.h"
 #include "app/RunGuard.h"
@@ -184,6 +185,7 @@ LogExportContext ArdixKernel::exportContext() const
 
 void ArdixKernel::connectSignals()
 {
+    connect(InterfaceLanguage::instance(), &InterfaceLanguage::languageChanged, this, &ArdixKernel::interfaceLanguageChanged);
     // The link's own feedback.
     connect(m_link, &DeviceLink::popUpSignal, this, &ArdixKernel::popUpSignal);
     connect(m_link, &DeviceLink::showInfoMessage, this, &ArdixKernel::showInfoMessage);

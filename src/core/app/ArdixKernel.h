@@ -59,11 +59,11 @@ class ArdixKernel : public QObject
     Q_PROPERTY(bool IsLogsSettingsMustBeChanged READ IsLogsSettingsMustBeChanged WRITE setIsLogsSettingsMustBeChanged NOTIFY configChangedSignal)
     Q_PROPERTY(int curSkinNum READ curSkinNum WRITE setCurSkinNum NOTIFY configChangedSignal)
     Q_PROPERTY(int curSkinMode READ curSkinMode WRITE setCurSkinMode NOTIFY configChangedSignal)
-    Q_PROPERTY(QVariantList lampsInfo READ lampsInfo CONSTANT)
+    Q_PROPERTY(QVariantList lampsInfo READ lampsInfo NOTIFY interfaceLanguageChanged)
     Q_PROPERTY(QStringList units READ units NOTIFY configChangedSignal)
     Q_PROPERTY(QVariantList ecuList_Ardix READ ecuList_Ardix CONSTANT)
     Q_PROPERTY(QVariantList ecuList_PDM READ ecuList_PDM CONSTANT)
-    Q_PROPERTY(QStringList analogGroupsNames READ analogGroupsNames CONSTANT)
+    Q_PROPERTY(QStringList analogGroupsNames READ analogGroupsNames NOTIFY interfaceLanguageChanged)
     Q_PROPERTY(int ardixStatus READ ardixStatus WRITE setArdixStatus NOTIFY ardixStatusChangedSignal)
     Q_PROPERTY(int deviceId READ deviceId WRITE setDeviceId NOTIFY deviceIdChanged)
     Q_PROPERTY(QList<TheSensorConfig *> circuit_sensors READ circuit_sensors NOTIFY configChangedSignal)
@@ -207,6 +207,8 @@ signals:
     void incomingElog_signal(QString elog_path);
     void isServerOnline_Changed(bool isOnline);
     void killAllInfoMessageDialogs();
+    // The lamp and sensor group names are read again in the new language.
+    void interfaceLanguageChanged();
 
 public slots:
     QVariantMap getDashDescription();

@@ -23,23 +23,46 @@ using settingsDiff::SettingsDiff;
 using settingsHistory::Snapshot;
 using settingsHistory::Source;
 
-namespace {
-
-// Record names are kept in Russian (they identify records); shown, they are translated, a
-// trailing number ("Лампа 3") kept as it is.
-QString shownLabel(const QString &label)
+// Record names are kept in Russian (they identify records); shown, they are translated. A name
+// built from a text with numbers ("Скин %1, режим %2") is found again by its numbers; a name with
+// a trailing number ("Лампа 3") keeps the number as it is.
+QString shownRecordLabel(const QString &label)
 {
-    const QByteArray source = label.toUtf8();
-    const QString whole = QCoreApplication::translate("BlockSchema", source.constData());
+    const auto translate = [](const QString &source) {
+        const QByteArray utf8 = source.toUtf8();
+        return QCoreApplication::translate("BlockSchema", utf8.constData());
+    };
+    const QString whole = translate(label);
     if (whole != label)
         return whole;
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QString pattern;
+    QStringList numbers;
+    qsizetype from = 0;
+    for (auto it = number.globalMatch(label); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        numbers << m.captured();
+        pattern += label.mid(from, m.capturedStart() - from) + QLatin1Char('%') + QString::number(numbers.size());
+        from = m.capturedEnd();
+    }
+    if (numbers.isEmpty())
+        return label;
+    pattern += label.mid(from);
+    const QString filled = translate(pattern);
+    if (filled != pattern) {
+        QString out = filled;
+        for (const QString &n : std::as_const(numbers))
+            out = out.arg(n);
+        return out;
+    }
     static const QRegularExpression numbered(QStringLiteral("^(.*) (\\d+)$"));
     const QRegularExpressionMatch m = numbered.match(label);
     if (!m.hasMatch())
         return label;
-    const QByteArray prefix = m.captured(1).toUtf8();
-    return QCoreApplication::translate("BlockSchema", prefix.constData()) + QLatin1Char(' ') + m.captured(2);
+    return translate(m.captured(1)) + QLatin1Char(' ') + m.captured(2);
 }
+
+namespace {
 constexpr qint64 kMaxPreviewFileSize = 4 * 1024 * 1024; // as the store accepts; read no further
 const char kTimeFormat[] = "dd.MM.yyyy HH:mm:ss";
 
@@ -180,7 +203,7 @@ QVariantList SettingsHistoryModel::rowsOf(const DiffResult &diff)
                                : r.change == settingsDiff::RecordChange::Removed ? QStringLiteral("removed")
                                                                                  : QStringLiteral("changed");
         rows.append(QVariantMap{{QStringLiteral("header"), true},
-                                {QStringLiteral("title"), shownLabel(r.group) + QStringLiteral(" · ") + shownLabel(r.record)},
+                                {QStringLiteral("title"), shownRecordLabel(r.group) + QStringLiteral(" · ") + shownRecordLabel(r.record)},
                                 {QStringLiteral("change"), change}});
         for (const settingsDiff::FieldChange &f : r.fields)
             rows.append(QVariantMap{{QStringLiteral("header"), false},

@@ -14,6 +14,9 @@
 
 class ArdixKernel;
 
+// A record's name as the history page shows it, in the interface language.
+QString shownRecordLabel(const QString &label);
+
 class SettingsHistoryModel : public QObject
 {
     Q_OBJECT

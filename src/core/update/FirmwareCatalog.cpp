@@ -22,6 +22,9 @@ Q_LOGGING_CATEGORY(lcUpdate, "ardix.update", QtWarningMsg)
 
 namespace {
 QString text(const char *utf8) { return QString::fromUtf8(utf8); }
+// A text with a detail appended is translated before the detail joins it: the interface could no
+// longer find the whole in its catalogue.
+QString translated(const char *source) { return QCoreApplication::translate("KernelText", source); }
 constexpr char InstallerBaseName[] = "/Ardix_latest";
 constexpr char InstallerSuffix[] = ".exe";
 constexpr char RequestProperty[] = "ardixRequest";
@@ -520,22 +523,21 @@ void FirmwareCatalog::checkFirmwareVersion()
     }
 
     QString lines;
-    const auto check = [&](const QString &current, const char *maxKey, const char *shownKey, const char *prefix) {
+    const auto check = [&](const QString &current, const char *maxKey, const char *shownKey, const char *device) {
         const QString shown = m_store.value(QLatin1String(shownKey), QLatin1String(UpdateKey::NoticeDefault)).toString();
         const float max = m_store.value(QLatin1String(maxKey), 0).toFloat();
         const float now = FirmwareName::versionNumber(current);
         if (current == shown || current.size() != 5 || max == 0 || now == 0 || !(max > now))
             return;
-        lines += QString::fromUtf8(prefix) + QString::number(double(max), 'f', 2) + QStringLiteral(", текущая - ")
-                 + current + QLatin1Char('\n');
+        lines += translated(UpdateText::NewVersionLine).arg(QLatin1String(device), QString::number(double(max), 'f', 2), current);
         m_store.setValue(QLatin1String(shownKey), current);
     };
     check(m_host.currFirmwareVersion ? m_host.currFirmwareVersion() : QString(), UpdateKey::MaxArdix,
-          UpdateKey::ArdixNoticeShown, "Ardix новая версия - B");
+          UpdateKey::ArdixNoticeShown, "Ardix");
     check(m_host.pdmCurrFirmwareVersion ? m_host.pdmCurrFirmwareVersion() : QString(), UpdateKey::MaxPmx,
-          UpdateKey::PmxNoticeShown, "PMX новая версия - B");
+          UpdateKey::PmxNoticeShown, "PMX");
     if (!lines.isEmpty())
-        Q_EMIT showInfoMessage(text(UpdateText::UpdatesFor) + lines + text(UpdateText::UpdatesAdvice));
+        Q_EMIT showInfoMessage(translated(UpdateText::UpdatesFor) + lines + translated(UpdateText::UpdatesAdvice));
 }
 
 // ---- client self-update --------------------------------------------------------------------
@@ -543,7 +545,7 @@ void FirmwareCatalog::checkFirmwareVersion()
 void FirmwareCatalog::downloadClientUpdate(const QString &url)
 {
     if (url.isEmpty() || m_downloader.isBusy()) {
-        Q_EMIT showInfoMessage(text(UpdateText::ManualDownload) + m_siteBase.host());
+        Q_EMIT showInfoMessage(translated(UpdateText::ManualDownload) + m_siteBase.host());
         return;
     }
     m_downloader.url = url;
@@ -570,7 +572,7 @@ void FirmwareCatalog::update_client_downloaded()
     const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(InstallerPlatform::HeadBytes) : QByteArray();
     if (!InstallerPlatform::fitsThisPlatform(head)) {
         // Starting a program built for another system fails at best; the user gets the file instead.
-        Q_EMIT showInfoMessage(text(UpdateText::InstallerNotForPlatform) + QDir::toNativeSeparators(path));
+        Q_EMIT showInfoMessage(translated(UpdateText::InstallerNotForPlatform) + QDir::toNativeSeparators(path));
         return;
     }
     if (QProcess::startDetached(path, {})) {
@@ -592,7 +594,7 @@ void FirmwareCatalog::downloading_failed(int error)
         Q_EMIT showInfoMessage(text(UpdateText::CheckInternet));
         break;
     default:
-        Q_EMIT showInfoMessage(text(UpdateText::DownloadErrorN) + QString::number(error));
+        Q_EMIT showInfoMessage(translated(UpdateText::DownloadErrorN) + QString::number(error));
         break;
     }
 }

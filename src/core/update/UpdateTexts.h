@@ -10,6 +10,8 @@ inline constexpr char NoLocalFiles[] =
     QT_TRANSLATE_NOOP("KernelText", "<h2>Нет локальных файлов</h2><br><h3>для того чтобы загрузить обновления, возможно требуется "
     "подключиться к сети интернет</h3>");
 inline constexpr char UpdatesFor[] = QT_TRANSLATE_NOOP("KernelText", "Доступны обновления прошивки для:\n");
+// One line per device under UpdatesFor: the device, the newest version, the installed one.
+inline constexpr char NewVersionLine[] = QT_TRANSLATE_NOOP("KernelText", "%1 новая версия - B%2, текущая - %3\n");
 inline constexpr char UpdatesAdvice[] = QT_TRANSLATE_NOOP("KernelText", "\n рекомендуется выполнить обновление устройст");
 inline constexpr char ManualDownload[] = QT_TRANSLATE_NOOP("KernelText", "Упс, что то пошло не так!\nПопробуйте загрузить обновление вручную с сайта ");
 inline constexpr char NoWriteRights[] = QT_TRANSLATE_NOOP("KernelText", "Ошибка загрузки обновления\n\nкажется нет прав на запись");

@@ -1,6 +1,6 @@
 #include "link/dispatch/DashDescription.h"
 
-#include <QCoreApplication>
+#include <QtGlobal>
 #include <QStringList>
 #include <QVariantList>
 
@@ -12,7 +12,7 @@ QStringList texts(std::initializer_list<const char *> items)
 {
     QStringList out;
     for (const char *s : items)
-        out << QCoreApplication::translate("DashDescription", s);
+        out << QString::fromUtf8(s);
     return out;
 }
 

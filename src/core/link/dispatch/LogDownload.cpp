@@ -5,6 +5,7 @@
 #include "link/dispatch/DispatchTexts.h"
 #include "settings/ArdixEnums.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcLogDownload, "ardix.link.logs", QtWarningMsg)
@@ -123,7 +124,7 @@ void LogDownload::keep()
     finish();
     m_kept = std::move(k);
     m_listSinceDrop.reset();
-    Q_EMIT showInfoMessage(QString::fromUtf8(PausedText).arg(percent));
+    Q_EMIT showInfoMessage(QCoreApplication::translate("KernelText", PausedText).arg(percent));
 }
 
 void LogDownload::block(const QByteArray &bytes, quint32 parameter, int dashFirmwareNumber)

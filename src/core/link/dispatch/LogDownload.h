@@ -32,8 +32,8 @@ public:
     LogDownload(LinkPort &link, LogStorePort &store, QObject *parent = nullptr);
 
     // What the user is told when a download is kept for later (%1: percent received).
-    static constexpr char PausedText[] =
-        "Связь с Ardix прервалась на %1 % загрузки лога. Загрузка продолжится с этого места, когда Ardix снова будет на связи";
+    static constexpr char PausedText[] = QT_TRANSLATE_NOOP("KernelText",
+        "Связь с Ardix прервалась на %1 % загрузки лога. Загрузка продолжится с этого места, когда Ardix снова будет на связи");
 
     QString logNameToSave() const { return m_name; }
     void setLogNameToSave(const QString &name) { m_name = name; }

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 
 #include <zlib.h>
 
@@ -25,7 +26,9 @@ public:
 // True when writing `output` would replace the file at `input` (the same file under another name
 // included).
 bool wouldReplaceInput(const QString &input, const QString &output);
-inline const QString kReplacesInputReason = QStringLiteral("the output would replace the log being converted");
+// Shown to the user under "Не удалось записать файл:", translated where it is shown.
+inline const QString kReplacesInputReason =
+    QStringLiteral(QT_TRANSLATE_NOOP("KernelText", "Файл экспорта совпадает с конвертируемым логом и заменил бы его"));
 
 // Streams into "<path>.part" beside the target and renames it over the target on commit; the part
 // file is removed on failure or when the sink goes away uncommitted, and a part file that a killed

@@ -3,8 +3,8 @@
 #include "settings/ArdixEnums.h"
 #include "settings/dash/ArdixSettings.h"
 
-const char *const kOutdatedFirmwareMessage =
-    "Версия прошивки Ardix устарела, новые настройки не будут применены.\n\nВам нужно выполнить обновление.";
+const char *const kOutdatedFirmwareMessage = QT_TRANSLATE_NOOP("KernelText",
+    "Версия прошивки Ardix устарела, новые настройки не будут применены.\n\nВам нужно выполнить обновление.");
 
 namespace {
 constexpr int kVersionTextLength = 5;

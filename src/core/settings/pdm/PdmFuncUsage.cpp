@@ -4,25 +4,31 @@
 #include "settings/pdm/PdmBlockLayout.h"
 #include "settings/pdm/PdmBlockView.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace {
 
-const QString KindGlobal = QStringLiteral("Глобальная функция");
-const QString KindCounter = QStringLiteral("Счетчик");
-const QString KindInternal = QStringLiteral("Встроенная функция");
-const QString Header = QStringLiteral("%1 используется в настройках:\n");
-const QString OutputLine = QStringLiteral("ВЫХОД - '%1', \n");
-const QString OutputPwmLine = QStringLiteral("ВЫХОД - '%1 (PWM)', \n");
-const QString FunctionLine = QStringLiteral("Функция - '%1', \n");
-const QString CounterLine = QStringLiteral("Счетчик - '%1', \n");
-const QString KeypadLine = QStringLiteral("Индикация, Кейпад #%1 - Кнопка #%2 '%3', \n");
-const QString MasterShutdownLine = QStringLiteral("Функция - 'Размыкатель', \n");
-const QString MasterRetryLine = QStringLiteral("Функция - 'Сброс ошибок', \n");
-const QString SleepLine = QStringLiteral("Функция - 'Переход в сон', \n");
-const QString CanLine = QStringLiteral("CAN передача, id пакета - '%1(0x%2)', \n");
+// The report is built in the interface language when it is asked for; each line's text is
+// translated without its separator, so that the last separator is dropped in any language.
+constexpr char kContext[] = "PdmFuncUsage";
+QString tr(const char *source) { return QCoreApplication::translate(kContext, source); }
+
+constexpr const char *KindGlobal = QT_TRANSLATE_NOOP("PdmFuncUsage", "Глобальная функция");
+constexpr const char *KindCounter = QT_TRANSLATE_NOOP("PdmFuncUsage", "Счетчик");
+constexpr const char *KindInternal = QT_TRANSLATE_NOOP("PdmFuncUsage", "Встроенная функция");
+constexpr const char *Header = QT_TRANSLATE_NOOP("PdmFuncUsage", "%1 используется в настройках:\n");
+constexpr const char *OutputLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "ВЫХОД - '%1'");
+constexpr const char *OutputPwmLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "ВЫХОД - '%1 (PWM)'");
+constexpr const char *FunctionLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "Функция - '%1'");
+constexpr const char *CounterLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "Счетчик - '%1'");
+constexpr const char *KeypadLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "Индикация, Кейпад #%1 - Кнопка #%2 '%3'");
+constexpr const char *MasterShutdownLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "Функция - 'Размыкатель'");
+constexpr const char *MasterRetryLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "Функция - 'Сброс ошибок'");
+constexpr const char *SleepLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "Функция - 'Переход в сон'");
+constexpr const char *CanLine = QT_TRANSLATE_NOOP("PdmFuncUsage", "CAN передача, id пакета - '%1(0x%2)'");
 const QString LineEnd = QStringLiteral(", \n");
 
 bool contains(const std::array<uint8_t, 16> &ids, uint funcId)
@@ -53,11 +59,11 @@ QString pdmFuncUsageInfo(const QByteArray &pdmBlock, uint funcId)
     QString lines;
     for (int o = 0; o < int(OutputsCount); ++o) {
         if (contains(pdm.outputFunctionsOrder(o), funcId))
-            lines += OutputLine.arg(pdm.outputName(o));
+            lines += tr(OutputLine).arg(pdm.outputName(o)) + LineEnd;
     }
     for (int o = 0; o < int(OutputsCount); ++o) {
         if (contains(pdm.outputPwmFunctionsOrder(o), funcId))
-            lines += OutputPwmLine.arg(pdm.outputName(o));
+            lines += tr(OutputPwmLine).arg(pdm.outputName(o)) + LineEnd;
     }
 
     QString counterLines;
@@ -66,9 +72,9 @@ QString pdmFuncUsageInfo(const QByteArray &pdmBlock, uint funcId)
         if (!rec || rec->configBits == 0)
             continue;
         if (rec->hasChild(funcId))
-            lines += FunctionLine.arg(rec->functionName);
+            lines += tr(FunctionLine).arg(rec->functionName) + LineEnd;
         if (rec->hasBit(ArdixEnums::FunctionIsCounter) && counterUses(*rec, funcId))
-            counterLines += CounterLine.arg(rec->functionName);
+            counterLines += tr(CounterLine).arg(rec->functionName) + LineEnd;
     }
     lines += counterLines;
 
@@ -81,25 +87,25 @@ QString pdmFuncUsageInfo(const QByteArray &pdmBlock, uint funcId)
                           && pdm.keypadLedFunction(k, colour, b) == funcId);
             }
             if (lit)
-                lines += KeypadLine.arg(QString::number(k + 1), QString::number(b + 1), pdm.keypadButtonName(k, b));
+                lines += tr(KeypadLine).arg(QString::number(k + 1), QString::number(b + 1), pdm.keypadButtonName(k, b)) + LineEnd;
         }
     }
 
     const uint8_t enabled = pdm.otherConfigBits();
     const auto isMaster = [&](int enableBit, uint8_t id) { return ((enabled >> enableBit) & 1u) && id == funcId; };
     if (isMaster(ArdixEnums::PdmOtherSettingsConfigBits_isMasterShutdownFunctionEnabled, pdm.masterShutdownFunctionId()))
-        lines += MasterShutdownLine;
+        lines += tr(MasterShutdownLine) + LineEnd;
     if (isMaster(ArdixEnums::PdmOtherSettingsConfigBits_isMasterRetryFunctionIdEnabled, pdm.masterRetryFunctionId()))
-        lines += MasterRetryLine;
+        lines += tr(MasterRetryLine) + LineEnd;
     if (isMaster(ArdixEnums::PdmOtherSettingsConfigBits_isPdmSleepFunctionIdEnabled, pdm.pdmSleepFunctionId()))
-        lines += SleepLine;
+        lines += tr(SleepLine) + LineEnd;
 
     for (int m = 0; m < int(Can::OutMessagesCount); ++m) {
         for (int item = 0; item < int(Can::OutDataItemsCount); ++item) {
             const auto [type, ch] = pdm.canOutDataSource(m, item);
             if (type == ArdixEnums::ChannelType_GlobalFunction && ch == funcId) {
                 const uint id = pdm.canOutMessageId(m);
-                lines += CanLine.arg(QString::number(id), QString::number(id, 16).toUpper());
+                lines += tr(CanLine).arg(QString::number(id), QString::number(id, 16).toUpper()) + LineEnd;
                 break;
             }
         }
@@ -110,13 +116,13 @@ QString pdmFuncUsageInfo(const QByteArray &pdmBlock, uint funcId)
 
     QString kind;
     if (self->hasBit(ArdixEnums::FunctionIsGlobal))
-        kind += KindGlobal;
+        kind += tr(KindGlobal);
     if (self->hasBit(ArdixEnums::FunctionIsCounter))
-        kind += KindCounter;
+        kind += tr(KindCounter);
     if (self->hasBit(ArdixEnums::FunctionIsInternal))
-        kind += KindInternal;
+        kind += tr(KindInternal);
 
-    QString text = Header.arg(kind) + lines;
+    QString text = tr(Header).arg(kind) + lines;
     if (text.endsWith(LineEnd))
         text.chop(LineEnd.size());
     return text;
