@@ -1,21 +1,31 @@
 // Two blocks of one kind through the comparison and the listing, as the command-line tool, the
 // settings history and the file preview use them, and on into the text the tool prints.
 //
-// The first byte picks the kind (dash, an older short dash block, PDM), whether the second block is
-// listed too, and how it is made: from its own bytes, or as the first with a few bytes changed (pairs of a 16-bit offset and
-// a value), which is how real versions of a block differ. Short inputs are repeated up to a whole
-// block, so every field sees the fuzzer's bytes.
+// The first byte picks the kind (dash, an older short dash block, PDM), whether a block is listed
+// too, and how the second block differs from the first: by a few bytes changed here and there
+// (triples of a 16-bit position and a value) or by a run of bytes written at one place (a 16-bit
+// position, then the run), taken from the start of the input's second half. The first block is
+// the first half repeated to a whole block, so every field sees the fuzzer's bytes.
+//
+// What it searches: the comparison and the text of every kind of field, over blocks that differ
+// where the fuzzer says, as real versions of a block do. Two unrelated blocks differ in nearly
+// every one of their thousands of fields, and the listing of a whole filled block names each of
+// them: either kept this target at a few inputs a second, so the second block is always the first
+// changed, and the block listed holds the run alone (zeros elsewhere, which a listing skips).
 //
 // What must hold: a block differs from itself in nothing; a comparison finds as many fields each
 // way; the text output holds no control character but its line ends.
 
 #include "settings/dash/DashLayout.h"
 #include "settings/diff/SettingsDiff.h"
+#include "settings/persistence/DashBlockDefaults.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using settingsDiff::BlockKind;
 using settingsDiff::DiffResult;
@@ -30,32 +40,59 @@ namespace {
 }
 
 constexpr qsizetype kPdmBlock = 40960;
+// What the second block changes: a run of 64 bytes (longer than any text field) or 22 edits. The
+// time an input takes grows with the fields it changes, each named and valued.
+constexpr qsizetype kMaxChange = 66;
 
 enum Flag : uint8_t {
     Pdm = 0x01,
     FirstShort = 0x02,  // dash: the first block in the older 16,588-byte form
     SecondShort = 0x04, // dash: the second one
-    Edits = 0x08,       // the second block is the first with a few bytes changed
-    Listing = 0x10,     // list the second block as well (every field of it: the slow part)
+    Scattered = 0x08,   // the second block has bytes changed here and there, not one run
+    Listing = 0x10,     // list the run as a block of its own as well
 };
 
 QByteArray sized(const QByteArray &payload, qsizetype size)
 {
     QByteArray out(size, '\0');
-    if (!payload.isEmpty())
-        for (qsizetype i = 0; i < size; ++i)
-            out[i] = payload[i % payload.size()];
+    if (payload.isEmpty())
+        return out;
+    for (qsizetype at = 0; at < size; at += payload.size())
+        std::memcpy(out.data() + at, payload.constData(), size_t(std::min(payload.size(), size - at)));
     return out;
 }
 
-QByteArray edited(QByteArray block, const QByteArray &edits, qsizetype size)
+// The position a 16-bit word gives in a block of `size` bytes.
+qsizetype positionOf(const QByteArray &bytes, qsizetype at, qsizetype size)
 {
-    block = sized(block, size);
-    for (qsizetype i = 0; i + 2 < edits.size(); i += 3) {
-        const auto at = qsizetype((uchar(edits[i]) << 8) | uchar(edits[i + 1])) * size / 65536;
-        block[at] = edits[i + 2];
-    }
+    return qsizetype((uchar(bytes[at]) << 8) | uchar(bytes[at + 1])) * size / 65536;
+}
+
+QByteArray scattered(QByteArray block, const QByteArray &edits)
+{
+    for (qsizetype i = 0; i + 2 < edits.size(); i += 3)
+        block[positionOf(edits, i, block.size())] = edits[i + 2];
     return block;
+}
+
+// The run after its 16-bit position, written over `block` (cut at the block's end).
+QByteArray withRun(QByteArray block, const QByteArray &run)
+{
+    if (run.size() < 2)
+        return block;
+    const qsizetype at = positionOf(run, 0, block.size());
+    const qsizetype n = std::min(run.size() - 2, block.size() - at);
+    std::memcpy(block.data() + at, run.constData() + 2, size_t(n));
+    return block;
+}
+
+// A dash block of the other size, as it would be if the first were saved by the other client:
+// a short one grows by the defaults the client loads it with, a full one loses its extra part.
+QByteArray resized(const QByteArray &block, qsizetype size)
+{
+    if (block.size() == size)
+        return block;
+    return size < block.size() ? block.left(size) : persistence::dashBlockAsLoaded(block);
 }
 
 void checkText(const QString &text)
@@ -94,9 +131,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return pdm ? kPdmBlock : isShort ? qsizetype(dashLayout::kShortBlockSize) : qsizetype(dashLayout::kBlockSize);
     };
 
-    const QByteArray a = sized(rest.left(half), sizeOf(flags & FirstShort));
-    const QByteArray b = (flags & Edits) ? edited(a, rest.mid(half), sizeOf(flags & SecondShort))
-                                         : sized(rest.mid(half), sizeOf(flags & SecondShort));
+    // A short first block gains the defaults when compared with a full one; a full one shortened
+    // differs in the extra settings it had. Either way the first block's own extra part is the
+    // defaults, or every extra field would differ.
+    const bool mixed = !pdm && bool(flags & FirstShort) != bool(flags & SecondShort);
+    QByteArray a = sized(rest.left(half), sizeOf(flags & FirstShort));
+    if (mixed && !(flags & FirstShort))
+        a = persistence::dashBlockAsLoaded(a.left(sizeOf(true)));
+    const QByteArray base = resized(a, sizeOf(flags & SecondShort));
+    const QByteArray change = rest.mid(half).left(kMaxChange);
+    const QByteArray b = (flags & Scattered) ? scattered(base, change) : withRun(base, change);
 
     if (!SettingsDiff::compare(kind, a, a).isEmpty())
         fail("a block differs from itself");
@@ -106,6 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("a comparison finds another number of fields the other way round");
     render(ab, false);
     if (flags & Listing)
-        render(SettingsDiff::show(kind, b), true);
+        render(SettingsDiff::show(kind, withRun(QByteArray(base.size(), '\0'), change)), true);
     return 0;
 }

@@ -188,58 +188,6 @@ void refLapRoundTrip(const QByteArray &bytes)
     }
 }
 
-void markEverythingChanged(PdmSettings &s)
-{
-    s.setOtherHasChanges(true);
-    s.setInputsHasChanges(true);
-    s.setOutputsHasChanges(true);
-    s.setFunctionsHasChanges(true);
-    s.setKeypadsHasChanges(true);
-    s.setCustomCanHasChanges(true);
-}
-
-// What the apply step writes, read and applied again, gives the same block.
-void pdmRoundTrip(const QByteArray &block)
-{
-    static PdmSettings first;
-    static PdmSettings second;
-    if (!first.loadFromBlock(block))
-        return;
-    markEverythingChanged(first);
-    const QByteArray packed = first.applyNewPdmSettings(block);
-    if (!PdmSettings::isValidBlock(packed))
-        fail("the PDM apply step wrote an invalid block");
-    if (!second.loadFromBlock(packed))
-        fail("a packed PDM block does not load");
-    markEverythingChanged(second);
-    if (second.applyNewPdmSettings(packed) != packed)
-        fail("a PDM block changes when packed again");
-}
-
-void raiseAllFlags(ArdixSettings &s)
-{
-    s.setSkinsPosHasChanges(true);
-    s.setSensorsHasChanges(true);
-    s.setCustomSensorsHasChanges(true);
-    s.setCommonSettingsHasChanges(true);
-    s.setCustomAnalogSensorsHasChanges(true);
-    s.extra()->setFunctionsHasChanges(true);
-}
-
-void dashRoundTrip(const DashSettingsImage &image)
-{
-    static ArdixSettings first;
-    static ArdixSettings second;
-    first.loadFromImage(&image);
-    raiseAllFlags(first);
-    const DashApplyResult packed = applyDashSettings(first, image, true, false, QStringLiteral("S1.85"));
-    second.loadFromImage(&packed.image);
-    raiseAllFlags(second);
-    const DashApplyResult again = applyDashSettings(second, packed.image, true, false, QStringLiteral("S1.85"));
-    if (again.image.bytes() != packed.image.bytes())
-        fail("a dash block changes when packed again");
-}
-
 // ---- settings and lap files ----------------------------------------------------------------
 
 // The settings trees are built once and refilled by every load, as the client does: building
@@ -330,21 +278,6 @@ void settingsFile(uint8_t flags, const QByteArray &payload)
         fail("the store took a PDM block with a wrong checksum");
     if (!pdm && f.store.dashImage().bytes().size() != DashSettingsImage::kSize)
         fail("the store holds a dash block of another size");
-}
-
-// A block into the settings tree and out through the apply step, twice: the same bytes come out.
-void settingsTree(uint8_t flags, const QByteArray &payload)
-{
-    const QByteArray content = settingsContent(flags, payload);
-    if (flags & 1) {
-        if (PdmSettings::isValidBlock(content))
-            pdmRoundTrip(content);
-        return;
-    }
-    DashSettingsImage image(content);
-    if (content.size() == DashSettingsImage::kShortSize)
-        image.loadDefaultExtraSettings();
-    dashRoundTrip(image);
 }
 
 void unknownOrLogoFile(uint8_t flags, const QByteArray &payload)

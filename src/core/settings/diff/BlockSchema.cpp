@@ -13,6 +13,8 @@
 #include "settings/pdm/PdmBlockLayout.h"
 #include "settings/pdm/PdmTables.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QVariantMap>
 #include <cstring>
 
@@ -109,6 +111,7 @@ void appendDashExtra(QList<RecordSpec> &out)
     for (int i = 0; i < kLamps; ++i) {
         const QString label = lampNames.value(i, numbered(QT_TRANSLATE_NOOP("BlockSchema", "Лампа"), i));
         out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Лампы")), label, sourceTable(), base + kLampsOffset + i * kSourceRecordSize));
+        out.last().lampIndex = i;
     }
     for (int i = 0; i < kActions; ++i)
         out.append(record(QStringLiteral(QT_TRANSLATE_NOOP("BlockSchema", "Действия")), numbered(QT_TRANSLATE_NOOP("BlockSchema", "Действие"), i), sourceTable(),
@@ -170,15 +173,18 @@ RecordSpec sensorRecord(int listIndex, bool custom)
     return r;
 }
 
-} // namespace
-
-QString titleOf(const RecordSpec &spec, const unsigned char *block)
+// The lamp's name as the interface shows it now; empty for a lamp the catalogue does not name.
+QString lampName(int lampIndex)
 {
-    const QString name = spec.userName ? spec.userName(block) : QString();
-    return name.isEmpty() ? spec.label : spec.label + QStringLiteral(" «") + name + QStringLiteral("»");
+    for (const QVariant &v : ArdixCatalogue::lampsInfo()) {
+        const QVariantMap m = v.toMap();
+        if (m.value(QStringLiteral("lampIndex")).toInt() == lampIndex)
+            return m.value(QStringLiteral("lampName")).toString();
+    }
+    return QString();
 }
 
-QList<RecordSpec> dashRecords(int blockSize)
+QList<RecordSpec> buildDashRecords(int blockSize)
 {
     using namespace dashLayout;
     QList<RecordSpec> out;
@@ -211,7 +217,7 @@ QList<RecordSpec> dashRecords(int blockSize)
     return out;
 }
 
-QList<RecordSpec> pdmRecords()
+QList<RecordSpec> buildPdmRecords()
 {
     using namespace PdmLayout;
     QList<RecordSpec> out;
@@ -249,6 +255,35 @@ QList<RecordSpec> pdmRecords()
         out.append(r);
     }
     return out;
+}
+
+} // namespace
+
+QString titleOf(const RecordSpec &spec, const unsigned char *block)
+{
+    QString label = spec.lampIndex >= 0 ? lampName(spec.lampIndex) : QString();
+    if (label.isEmpty())
+        label = spec.label;
+    const QString name = spec.userName ? spec.userName(block) : QString();
+    return name.isEmpty() ? label : label + QStringLiteral(" «") + name + QStringLiteral("»");
+}
+
+// Thousands of allocations each, and every comparison walks one: built once per kind and size.
+QList<RecordSpec> dashRecords(int blockSize)
+{
+    static QMutex mutex;
+    static QHash<int, QList<RecordSpec>> built;
+    const QMutexLocker lock(&mutex);
+    auto it = built.find(blockSize);
+    if (it == built.end())
+        it = built.insert(blockSize, buildDashRecords(blockSize));
+    return *it;
+}
+
+QList<RecordSpec> pdmRecords()
+{
+    static const QList<RecordSpec> built = buildPdmRecords();
+    return built;
 }
 
 } // namespace settingsDiff

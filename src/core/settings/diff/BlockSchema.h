@@ -30,7 +30,8 @@ struct RecordSpec
     // Fields the client does not take from this record (e.g. a standard sensor's stored name).
     std::function<bool(const layout::Field &)> accept;
     // A record that holds nothing (an unused function slot): its appearance or loss is reported as
-    // a whole-record change.
+    // a whole-record change. Reads only the record's own parts: records whose parts hold the same
+    // bytes on both sides are not asked.
     std::function<bool(const unsigned char *block)> isEmpty;
     // The device stores an empty record as zeros whatever its other bytes hold.
     bool emptyReadsAsZero = false;
@@ -38,12 +39,16 @@ struct RecordSpec
     std::function<QString(const unsigned char *block)> userName;
     // Display divisor of a field that depends on the record itself (a float sensor's levels x 100).
     std::function<int(const layout::Field &, const unsigned char *block)> divisor;
+    // A lamp's record is titled by the lamp's name in the interface language of the moment, so that
+    // the lists below can be built once.
+    int lampIndex = -1;
 };
 
 // The record's label with its user name, as a block names it: "Выход 3 «Вентилятор»".
 QString titleOf(const RecordSpec &spec, const unsigned char *block);
 
 // The records of a block of `blockSize` bytes (a 16,588-byte dash block has no extra settings).
+// Built on first use and shared afterwards.
 QList<RecordSpec> dashRecords(int blockSize);
 QList<RecordSpec> pdmRecords();
 

@@ -39,7 +39,7 @@ int fixedDivisor(const char *name)
     return 1;
 }
 
-bool isMask(const QString &name)
+bool isMask(QLatin1String name)
 {
     return name == QLatin1String("config") || name.endsWith(QLatin1String("Bits"))
         || name == QLatin1String("animationsOnOff") || name == QLatin1String("modules")
@@ -48,7 +48,7 @@ bool isMask(const QString &name)
         || name == QLatin1String("canId");
 }
 
-bool holdsSensorId(const QString &name)
+bool holdsSensorId(QLatin1String name)
 {
     return name == QLatin1String("skinsPos") || name == QLatin1String("logTrigger1SourceId")
         || name == QLatin1String("logTrigger2SourceId") || name == QLatin1String("destinationSensId");
@@ -64,7 +64,7 @@ std::optional<int> choiceIndex(double v)
 }
 
 // A dash value that stands for a choice, by the choice's name (empty when it names none).
-QString dashChoiceName(const QString &name, int v)
+QString dashChoiceName(QLatin1String name, int v)
 {
     if (name == QLatin1String("inputDataSource"))
         return ArdixCatalogue::inputSourceTitle(v);
@@ -118,6 +118,32 @@ QByteArray elementKey(const ElementRef &e, const unsigned char *record)
     }
 }
 
+bool sameElement(const ElementRef &e, const unsigned char *a, const unsigned char *b)
+{
+    const layout::Field &f = *e.field;
+    const unsigned char *pa = elementAt(e, a);
+    const unsigned char *pb = elementAt(e, b);
+    switch (f.kind) {
+    case Kind::Text: {
+        const auto length = [&f](const unsigned char *p) {
+            const auto *nul = static_cast<const unsigned char *>(std::memchr(p, 0, std::size_t(f.size)));
+            return nul ? int(nul - p) : f.size;
+        };
+        const int la = length(pa);
+        if (la == length(pb) && std::memcmp(pa, pb, std::size_t(la)) == 0)
+            return true;
+        // Other bytes may still decode to the same text (two malformed sequences).
+        return layout::loadText(pa, f.size) == layout::loadText(pb, f.size);
+    }
+    case Kind::Bits: {
+        const int mask = ((1 << f.width) - 1) << f.bit;
+        return (a[f.offset] & mask) == (b[f.offset] & mask);
+    }
+    default:
+        return std::memcmp(pa, pb, std::size_t(f.elementSize())) == 0;
+    }
+}
+
 QString elementName(const ElementRef &e)
 {
     const layout::Field &f = *e.field;
@@ -167,7 +193,7 @@ QString displayValue(const ElementRef &e, const unsigned char *record, const uns
                      BlockKind kind, int blockSize, int divisor)
 {
     const layout::Field &f = *e.field;
-    const QString name = QString::fromLatin1(f.name);
+    const QLatin1String name(f.name);
     switch (f.kind) {
     case Kind::Text:
         return QLatin1Char('"') + elementText(e, record) + QLatin1Char('"');

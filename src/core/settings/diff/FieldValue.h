@@ -17,6 +17,9 @@ struct ElementRef
 // The element's comparable value: its raw bytes for numbers and bytes, the decoded text for text
 // fields (bytes after the terminator do not count), the bits for bit fields.
 QByteArray elementKey(const ElementRef &e, const unsigned char *record);
+// Whether the element holds the same value in two records, as their keys would tell, without
+// building either key.
+bool sameElement(const ElementRef &e, const unsigned char *a, const unsigned char *b);
 
 // "gearRatios[2]", "skinsSettings[0].ModesCount".
 QString elementName(const ElementRef &e);

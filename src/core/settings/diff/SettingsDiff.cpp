@@ -7,6 +7,10 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 namespace settingsDiff {
 namespace {
 
@@ -16,6 +20,15 @@ bool sizeFits(BlockKind kind, qsizetype size)
 {
     return kind == BlockKind::Pdm ? size == qsizetype(PdmLayout::BlockSize)
                                   : size == dashLayout::kBlockSize || size == dashLayout::kShortBlockSize;
+}
+
+// Zeros as long as the largest block, to stand for an empty record and to compare a listing
+// against, without a block-sized allocation per call.
+const unsigned char *zeros()
+{
+    static constexpr std::size_t kLargest = std::max<std::size_t>(PdmLayout::BlockSize, dashLayout::kBlockSize);
+    static const std::array<unsigned char, kLargest> kZeros{};
+    return kZeros.data();
 }
 
 // One side of a comparison: the block, or zeros where an empty record reads as zeros.
@@ -44,11 +57,31 @@ QString valueOf(const RecordSpec &spec, const RecordPart &part, const ElementRef
     return displayValue(e, side.values + part.offset, side.block, kind, side.size, divisor);
 }
 
+// The bytes every part of the record covers are equal on both sides, so no field differs.
+bool sameBytes(const RecordSpec &spec, const unsigned char *a, const unsigned char *b, int blockSize)
+{
+    for (const RecordPart &part : spec.parts) {
+        const int size = part.table.recordSize;
+        if (part.offset < 0 || size < 0 || part.offset + size > blockSize
+            || std::memcmp(a + part.offset, b + part.offset, std::size_t(size)) != 0)
+            return false;
+    }
+    return true;
+}
+
 bool isText(const ElementRef &e) { return e.field->kind == layout::Kind::Text; }
+
+bool needsEscape(char16_t u)
+{
+    // C0, DEL, C1 (a lone 0x9B starts a sequence on some terminals) and the line separators.
+    return u == u'"' || u == u'\\' || u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+}
 
 // Backslash escapes for what a terminal or a reader of the text would take as structure.
 QString escaped(const QString &text)
 {
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return needsEscape(c.unicode()); }))
+        return text;
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
@@ -61,8 +94,7 @@ QString escaped(const QString &text)
         case u'\t': out += QLatin1String("\\t"); continue;
         default: break;
         }
-        // C0, DEL, C1 (a lone 0x9B starts a sequence on some terminals) and the line separators.
-        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029)
+        if (needsEscape(u))
             out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
         else
             out += c;
@@ -113,21 +145,23 @@ DiffResult SettingsDiff::compare(BlockKind kind, const QByteArray &before, const
         return out;
     if (kind == BlockKind::Dash && before.size() != after.size())
         return compare(kind, persistence::dashBlockAsLoaded(before), persistence::dashBlockAsLoaded(after));
-    const QByteArray zeros(before.size(), '\0');
     const QList<RecordSpec> specs = kind == BlockKind::Dash ? dashRecords(int(before.size())) : pdmRecords();
     for (const RecordSpec &spec : specs) {
+        // Most records of two versions of a block are the same.
+        if (sameBytes(spec, bytesOf(before), bytesOf(after), int(before.size())))
+            continue;
         const bool wasEmpty = spec.isEmpty && spec.isEmpty(bytesOf(before));
         const bool isEmpty = spec.isEmpty && spec.isEmpty(bytesOf(after));
         if (wasEmpty && isEmpty)
             continue;
-        const Side a{bytesOf(before), wasEmpty && spec.emptyReadsAsZero ? bytesOf(zeros) : bytesOf(before), int(before.size())};
-        const Side b{bytesOf(after), isEmpty && spec.emptyReadsAsZero ? bytesOf(zeros) : bytesOf(after), int(after.size())};
+        const Side a{bytesOf(before), wasEmpty && spec.emptyReadsAsZero ? zeros() : bytesOf(before), int(before.size())};
+        const Side b{bytesOf(after), isEmpty && spec.emptyReadsAsZero ? zeros() : bytesOf(after), int(after.size())};
         RecordDiff diff;
         diff.group = spec.group;
         diff.record = titleOf(spec, isEmpty ? a.block : b.block);
         diff.change = wasEmpty ? RecordChange::Added : isEmpty ? RecordChange::Removed : RecordChange::Changed;
         forEachElement(spec, [&](const RecordPart &part, const ElementRef &e) {
-            if (elementKey(e, a.values + part.offset) == elementKey(e, b.values + part.offset))
+            if (sameElement(e, a.values + part.offset, b.values + part.offset))
                 return;
             diff.fields.append(FieldChange{part.prefix + elementName(e), valueOf(spec, part, e, a, kind),
                                            valueOf(spec, part, e, b, kind), isText(e)});
@@ -144,24 +178,29 @@ DiffResult SettingsDiff::show(BlockKind kind, const QByteArray &block)
     out.kind = kind;
     if (!sizeFits(kind, block.size()))
         return out;
-    const QByteArray zeros(block.size(), '\0');
     const Side side{bytesOf(block), bytesOf(block), int(block.size())};
     const QList<RecordSpec> specs = kind == BlockKind::Dash ? dashRecords(int(block.size())) : pdmRecords();
     for (const RecordSpec &spec : specs) {
+        // A record never filled in says nothing.
+        if (sameBytes(spec, side.values, zeros(), int(block.size())))
+            continue;
         if (spec.isEmpty && spec.isEmpty(side.block))
+            continue;
+        bool allZero = true;
+        forEachElement(spec, [&](const RecordPart &part, const ElementRef &e) {
+            if (allZero && !sameElement(e, side.values + part.offset, zeros() + part.offset))
+                allZero = false;
+        });
+        if (allZero)
             continue;
         RecordDiff r;
         r.group = spec.group;
         r.record = titleOf(spec, side.block);
-        bool allZero = true;
         forEachElement(spec, [&](const RecordPart &part, const ElementRef &e) {
-            if (elementKey(e, side.values + part.offset) != elementKey(e, bytesOf(zeros) + part.offset))
-                allZero = false;
             r.fields.append(FieldChange{part.prefix + elementName(e), QString(), valueOf(spec, part, e, side, kind),
                                         isText(e)});
         });
-        if (!allZero) // a record never filled in says nothing
-            out.records.append(r);
+        out.records.append(r);
     }
     return out;
 }

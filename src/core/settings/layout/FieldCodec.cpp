@@ -6,12 +6,17 @@
 #include <QByteArray>
 #include <QLoggingCategory>
 #include <QMetaProperty>
+#include <QMutex>
 #include <QObject>
 #include <QSequentialIterable>
 #include <QVariant>
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <tuple>
+#include <type_traits>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcLayout, "ardix.settings.layout", QtWarningMsg)
 
@@ -23,6 +28,26 @@ QMetaProperty propertyOf(const QObject *obj, const char *name)
     const QMetaObject *mo = obj->metaObject();
     const int i = mo->indexOfProperty(name);
     return i < 0 ? QMetaProperty() : mo->property(i);
+}
+
+// The property of each field of a table on one class (invalid where the field has none), looked
+// up by name once: records are loaded and packed by the hundred, and a look-up by name (and, for
+// an enumeration, of its type by name) cost more than the values themselves.
+const std::vector<QMetaProperty> &propertiesOf(const QMetaObject *mo, const Table &table)
+{
+    using Key = std::tuple<const QMetaObject *, const Field *, int>;
+    static QBasicMutex mutex;
+    static std::map<Key, std::vector<QMetaProperty>> cache; // never erased: references stay valid
+    const QMutexLocker lock(&mutex);
+    auto [it, isNew] = cache.try_emplace(Key{mo, table.fields, table.count});
+    if (isNew) {
+        it->second.reserve(std::size_t(table.count));
+        for (const Field &f : table) {
+            const int i = f.writesProperty() ? mo->indexOfProperty(f.name) : -1;
+            it->second.push_back(i < 0 ? QMetaProperty() : mo->property(i));
+        }
+    }
+    return it->second;
 }
 
 QVariant numberAs(QMetaType t, qint64 v, float d, bool isFloat)
@@ -186,18 +211,96 @@ void flatten(const QVariant &v, int depth, QVariantList &out)
         flatten(*i, depth - 1, out);
 }
 
-void writeNumber(Kind k, unsigned char *p, const QVariant &v)
+void writeInteger(Kind k, unsigned char *p, qint64 v)
 {
     switch (k) {
-    case Kind::U8: writeLE<uint8_t>(p, uint8_t(v.toLongLong())); break;
-    case Kind::I8: writeLE<int8_t>(p, int8_t(v.toLongLong())); break;
-    case Kind::U16: writeLE<uint16_t>(p, uint16_t(v.toLongLong())); break;
-    case Kind::I16: writeLE<int16_t>(p, int16_t(v.toLongLong())); break;
-    case Kind::U32: writeLE<uint32_t>(p, uint32_t(v.toLongLong())); break;
-    case Kind::I32: writeLE<int32_t>(p, int32_t(v.toLongLong())); break;
-    default:
+    case Kind::U8: writeLE<uint8_t>(p, uint8_t(v)); break;
+    case Kind::I8: writeLE<int8_t>(p, int8_t(v)); break;
+    case Kind::U16: writeLE<uint16_t>(p, uint16_t(v)); break;
+    case Kind::I16: writeLE<int16_t>(p, int16_t(v)); break;
+    case Kind::U32: writeLE<uint32_t>(p, uint32_t(v)); break;
+    case Kind::I32: writeLE<int32_t>(p, int32_t(v)); break;
+    default: writeLE<float>(p, float(double(v))); break;
+    }
+}
+
+void writeNumber(Kind k, unsigned char *p, const QVariant &v)
+{
+    if (k == Kind::F32)
         writeLE<float>(p, v.metaType().id() == QMetaType::Float ? v.value<float>() : v.toFloat());
-        break;
+    else
+        writeInteger(k, p, v.toLongLong());
+}
+
+// One element of a typed list: integers as they are, reals the way QVariant converts them.
+template<typename T>
+void writeElement(Kind k, unsigned char *p, T v)
+{
+    if constexpr (std::is_integral_v<T>)
+        writeInteger(k, p, qint64(v));
+    else
+        writeNumber(k, p, QVariant::fromValue(v));
+}
+
+// Visits the leaves of a nested list in order, numbering them across rows as a flat array.
+template<typename T, typename Visit>
+void forEachLeaf(const QList<T> &l, int &index, const Visit &visit)
+{
+    for (const T &v : l)
+        visit(index++, v);
+}
+
+template<typename T, typename Visit>
+void forEachLeaf(const QList<QList<T>> &l, int &index, const Visit &visit)
+{
+    for (const QList<T> &row : l)
+        forEachLeaf(row, index, visit);
+}
+
+// Packs an array field from a list of T nested as deep as the field's rank, leaf by leaf without a
+// QVariant per element; false when `v` holds another type. Rows of any length are packed one after
+// the other, and what the list lacks is zero (or left alone for a held-entries-only field).
+template<typename T>
+bool packListOf(const Field &f, const QVariant &v, unsigned char *p)
+{
+    const int rank = f.rank();
+    if (v.metaType() != listType<T>(rank))
+        return false;
+    const int es = f.elementSize();
+    const int count = f.count();
+    int held = 0;
+    const auto put = [&](int i, T x) {
+        if (i < count)
+            writeElement(f.kind, p + i * es, x);
+    };
+    switch (rank) {
+    case 1: forEachLeaf(*static_cast<const QList<T> *>(v.constData()), held, put); break;
+    case 2: forEachLeaf(*static_cast<const QList<QList<T>> *>(v.constData()), held, put); break;
+    default: forEachLeaf(*static_cast<const QList<QList<QList<T>>> *>(v.constData()), held, put); break;
+    }
+    const int n = f.heldOnly ? std::min(count, held) : count;
+    if (held < n)
+        std::memset(p + held * es, 0, std::size_t(n - held) * std::size_t(es));
+    return true;
+}
+
+template<typename Raw>
+bool packTypedList(const Field &f, const QVariant &v, unsigned char *p)
+{
+    return packListOf<Raw>(f, v, p) || packListOf<int>(f, v, p) || packListOf<uint>(f, v, p)
+        || packListOf<qreal>(f, v, p);
+}
+
+bool packTypedList(const Field &f, const QVariant &v, unsigned char *p)
+{
+    switch (f.kind) {
+    case Kind::U8: return packTypedList<uint8_t>(f, v, p);
+    case Kind::I8: return packTypedList<int8_t>(f, v, p);
+    case Kind::U16: return packTypedList<uint16_t>(f, v, p);
+    case Kind::I16: return packTypedList<int16_t>(f, v, p);
+    case Kind::U32: return packTypedList<uint32_t>(f, v, p);
+    case Kind::I32: return packTypedList<int32_t>(f, v, p);
+    default: return packTypedList<float>(f, v, p);
     }
 }
 
@@ -225,10 +328,12 @@ void write(QObject *obj, const QMetaProperty &prop, const QVariant &v, const Fie
 
 void loadRecord(QObject *obj, const Table &table, const unsigned char *record, const FieldFilter &accept)
 {
-    for (const Field &f : table) {
+    const std::vector<QMetaProperty> &props = propertiesOf(obj->metaObject(), table);
+    for (int fi = 0; fi < table.count; ++fi) {
+        const Field &f = table.fields[fi];
         if (!f.writesProperty() || (accept && !accept(f)))
             continue;
-        const QMetaProperty prop = propertyOf(obj, f.name);
+        const QMetaProperty &prop = props[std::size_t(fi)];
         if (!prop.isValid()) {
             qCWarning(lcLayout) << obj->metaObject()->className() << "has no property" << f.name;
             continue;
@@ -267,7 +372,9 @@ void loadRecord(QObject *obj, const Table &table, const unsigned char *record, c
 
 void packRecord(const QObject *obj, const Table &table, unsigned char *record, const FieldFilter &accept)
 {
-    for (const Field &f : table) {
+    const std::vector<QMetaProperty> &props = propertiesOf(obj->metaObject(), table);
+    for (int fi = 0; fi < table.count; ++fi) {
+        const Field &f = table.fields[fi];
         if (f.kind == Kind::Nested || (accept && !accept(f)))
             continue;
         unsigned char *p = record + f.offset;
@@ -279,7 +386,7 @@ void packRecord(const QObject *obj, const Table &table, unsigned char *record, c
             *p = uchar(*p & ~(((1 << f.width) - 1) << f.bit));
             continue;
         }
-        const QMetaProperty prop = propertyOf(obj, f.name);
+        const QMetaProperty &prop = props[std::size_t(fi)];
         if (!prop.isValid()) {
             qCWarning(lcLayout) << obj->metaObject()->className() << "has no property" << f.name;
             continue;
@@ -310,6 +417,8 @@ void packRecord(const QObject *obj, const Table &table, unsigned char *record, c
         }
         default:
             if (f.rank() > 0) {
+                if (packTypedList(f, v, p))
+                    break;
                 QVariantList flat;
                 flatten(v, f.rank(), flat);
                 const int es = f.elementSize();

@@ -1,7 +1,9 @@
 #pragma once
 // Loads a record into an object's properties and packs it back, driven by the record's table.
 // Loading goes through each property's WRITE accessor (so the compare-before-assign setters and
-// their signals run); packing reads the properties.
+// their signals run); packing reads the properties. A table's fields must outlive the program's
+// use of them (namespace-scope arrays): the properties they name are resolved once per class and
+// table, by the table's address.
 
 #include "settings/layout/FieldLayout.h"
 
