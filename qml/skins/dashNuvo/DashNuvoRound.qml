@@ -20,9 +20,10 @@ SkinPage {
     }
     NuvoCircleGauge {
         objectName: "cell9"
-        // Left of the rev ring's numbers, so that none of them is covered.
-        x: 95 * page.s; y: 30 * page.s
-        width: 270 * page.s
+        // Between the lamps (the top row ends at 80, the left column at 104) and the rev ring, so
+        // that it covers neither.
+        x: 112 * page.s; y: 86 * page.s
+        width: 236 * page.s
         barForm: true
         s: page.s; kernel: page.kernel; window: page.window; skinMode: page.mode; skinPos: 9
         availableStdSensors: allStdBut([ArdixEnums.AWD_Indicator_index, ArdixEnums.Gear_index,

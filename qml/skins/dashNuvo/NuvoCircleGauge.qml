@@ -11,9 +11,12 @@ BasicSensorItem {
     width: 360 * s
     height: width
 
+    // Everything inside is drawn for a 360 wide gauge and scaled with the width, so that a smaller
+    // gauge keeps its numbers clear of each other.
+    readonly property real u: width / 360
     readonly property real c: width / 2
-    readonly property real outer: c - 2 * s
-    readonly property real inner: outer - 16 * s
+    readonly property real outer: c - 2 * u
+    readonly property real inner: outer - 16 * u
     readonly property bool isBoost: sensID === ArdixEnums.BoostPressure_index || sensID === ArdixEnums.BoostPressure_index2
     readonly property bool isGear: sensID === ArdixEnums.Gear_index
     readonly property bool isAwd: sensID === ArdixEnums.AWD_Indicator_index
@@ -25,7 +28,7 @@ BasicSensorItem {
     readonly property real markRatio: SkinGeometry.gaugeRatio(scaleInfo, limits.mark / unit)
     readonly property real startAngle: 90 // degrees, clockwise from the right: straight down
     readonly property real sweep: 270
-    readonly property real markWidth: 0.04 * s * 180 / Math.PI
+    readonly property real markWidth: 0.04 * u * 180 / Math.PI
 
     function pointAt(r, angleDeg) {
         const a = angleDeg * Math.PI / 180
@@ -36,11 +39,11 @@ BasicSensorItem {
         const n = scaleInfo.linesCount
         if (n <= 0 || n > 2000)
             return lines
-        const from = inner - 32 * s
+        const from = inner - 32 * u
         for (let i = 0; i < n; ++i) {
             const major = i % scaleInfo.subDivisions === 0
             const angle = startAngle + sweep * i / n
-            lines.push([pointAt(from, angle), pointAt(inner - (major ? 10.4 : 16) * s, angle)])
+            lines.push([pointAt(from, angle), pointAt(inner - (major ? 10.4 : 16) * u, angle)])
         }
         return lines
     }
@@ -67,42 +70,42 @@ BasicSensorItem {
         anchors.fill: parent
         ShapePath { // the ring
             strokeColor: gauge.barForm ? "#2a2b30" : "#ddd"
-            strokeWidth: 16 * gauge.s
+            strokeWidth: 16 * gauge.u
             fillColor: "transparent"
             capStyle: ShapePath.FlatCap
             PathAngleArc {
                 centerX: gauge.c; centerY: gauge.c
-                radiusX: gauge.outer - 8 * gauge.s; radiusY: radiusX
+                radiusX: gauge.outer - 8 * gauge.u; radiusY: radiusX
                 startAngle: gauge.startAngle
                 sweepAngle: gauge.sweep
             }
         }
         ShapePath { // ticks
             strokeColor: "#505256"
-            strokeWidth: 2 * gauge.s
+            strokeWidth: 2 * gauge.u
             fillColor: "transparent"
             PathMultiline { paths: gauge.tickPaths() }
         }
         ShapePath { // the value bar of the bar form
             strokeColor: gauge.barForm && gauge.sensorValue !== 0 ? "#fec939" : "transparent"
-            strokeWidth: 16 * gauge.s
+            strokeWidth: 16 * gauge.u
             fillColor: "transparent"
             capStyle: ShapePath.FlatCap
             PathAngleArc {
                 centerX: gauge.c; centerY: gauge.c
-                radiusX: gauge.outer - 8 * gauge.s; radiusY: radiusX
+                radiusX: gauge.outer - 8 * gauge.u; radiusY: radiusX
                 startAngle: gauge.startAngle
                 sweepAngle: gauge.sweep * gauge.ratio
             }
         }
         ShapePath { // the warning mark, a thin wedge ending at the threshold
             strokeColor: gauge.limits.mark !== 0 ? "#ff4747" : "transparent"
-            strokeWidth: 16 * gauge.s
+            strokeWidth: 16 * gauge.u
             fillColor: "transparent"
             capStyle: ShapePath.FlatCap
             PathAngleArc {
                 centerX: gauge.c; centerY: gauge.c
-                radiusX: gauge.outer - 8 * gauge.s; radiusY: radiusX
+                radiusX: gauge.outer - 8 * gauge.u; radiusY: radiusX
                 startAngle: Math.max(gauge.startAngle, gauge.startAngle + gauge.sweep * gauge.markRatio - gauge.markWidth)
                 sweepAngle: Math.min(gauge.markWidth, gauge.sweep * gauge.markRatio)
             }
@@ -114,57 +117,57 @@ BasicSensorItem {
         Text {
             readonly property real angle: gauge.startAngle + gauge.sweep * index * gauge.scaleInfo.subDivisions
                                           / gauge.scaleInfo.linesCount
-            readonly property point at: gauge.pointAt(gauge.inner - 59.2 * gauge.s, angle)
+            readonly property point at: gauge.pointAt(gauge.inner - 59.2 * gauge.u, angle)
             text: SkinGeometry.gaugeLabel(gauge.scaleInfo, index)
             x: at.x - width / 2
             y: at.y - height / 2
             color: "white"
-            font.pixelSize: (text.indexOf(".") >= 0 ? 25 : gauge.isBoost ? 45 : 35) * gauge.s
+            font.pixelSize: (text.indexOf(".") >= 0 ? 25 : gauge.isBoost ? 45 : 35) * gauge.u
         }
     }
 
     // Needle form
     Shape {
         visible: gauge.isDial && !gauge.barForm
-        x: gauge.c - 10.5 * gauge.s
-        y: gauge.c - 132 * gauge.s
-        width: 21 * gauge.s
-        height: 132 * gauge.s
+        x: gauge.c - 10.5 * gauge.u
+        y: gauge.c - 132 * gauge.u
+        width: 21 * gauge.u
+        height: 132 * gauge.u
         transformOrigin: Item.Bottom
         rotation: -180 + 270 * gauge.ratio
         Behavior on rotation { NumberAnimation { duration: 2000; easing.type: Easing.OutCubic } }
         ShapePath {
             fillColor: "#ff5a36"
             strokeColor: "transparent"
-            startX: 0; startY: 132 * gauge.s
-            PathLine { x: 10.5 * gauge.s; y: 0 }
-            PathLine { x: 21 * gauge.s; y: 132 * gauge.s }
-            PathLine { x: 0; y: 132 * gauge.s }
+            startX: 0; startY: 132 * gauge.u
+            PathLine { x: 10.5 * gauge.u; y: 0 }
+            PathLine { x: 21 * gauge.u; y: 132 * gauge.u }
+            PathLine { x: 0; y: 132 * gauge.u }
         }
     }
     Rectangle {
         visible: gauge.isDial && !gauge.barForm
-        width: 34 * gauge.s; height: width; radius: width / 2
+        width: 34 * gauge.u; height: width; radius: width / 2
         x: gauge.c - width / 2; y: x
         color: "#222"
         border.color: "#ddd"
-        border.width: 2 * gauge.s
+        border.width: 2 * gauge.u
     }
     Text {
         id: needleValue
         objectName: "gaugeValue"
         visible: gauge.isDial && !gauge.barForm
-        anchors { right: parent.right; rightMargin: 10 * gauge.s; bottom: parent.bottom; bottomMargin: 24 * gauge.s }
+        anchors { right: parent.right; rightMargin: 10 * gauge.u; bottom: parent.bottom; bottomMargin: 24 * gauge.u }
         text: gauge.valueText
         color: "white"
-        font.pixelSize: 50 * gauge.s
+        font.pixelSize: 50 * gauge.u
     }
     Text {
         visible: gauge.isDial && !gauge.barForm
         anchors { right: needleValue.right; bottom: needleValue.top }
         text: gauge.sensorName.toUpperCase()
         color: "#868686"
-        font.pixelSize: 20 * gauge.s
+        font.pixelSize: 20 * gauge.u
     }
 
     // Bar form
@@ -175,13 +178,13 @@ BasicSensorItem {
             anchors.horizontalCenter: parent.horizontalCenter
             text: gauge.valueText
             color: "#fec939"
-            font.pixelSize: (gauge.sensorValue < 1300 ? 70 : 50) * gauge.s
+            font.pixelSize: (gauge.sensorValue < 1300 ? 70 : 50) * gauge.u
         }
         Text { // the name under the value
             anchors.horizontalCenter: parent.horizontalCenter
             text: gauge.sensorName.toUpperCase()
             color: "#868686"
-            font.pixelSize: 22 * gauge.s
+            font.pixelSize: 22 * gauge.u
         }
     }
 
@@ -190,7 +193,7 @@ BasicSensorItem {
         anchors.centerIn: parent
         text: SkinGeometry.gearText(gauge.sensorValue)
         color: "white"
-        font.pixelSize: 280 * gauge.s
+        font.pixelSize: 280 * gauge.u
     }
     AwdPicture {
         visible: gauge.isAwd
