@@ -2772,7 +2772,7 @@ Please update the firmware.</translation>
         </message>
         <message>
             <source>цвет подсветки</source>
-            <translation>backlight colour</translation>
+            <translation>Backlight colour</translation>
         </message>
         <message>
             <source>красный</source>
