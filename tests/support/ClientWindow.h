@@ -5,6 +5,9 @@
 
 #include <QVariant>
 
+#include <QPointer>
+#include <QQuickWindow>
+
 #include <memory>
 
 class QQmlApplicationEngine;
@@ -37,7 +40,8 @@ public:
 
     std::unique_ptr<DeviceSimulator> sim;
     std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
+    // Guarded: a test may drop the engine (and with it the window) before this goes.
+    QPointer<QQuickWindow> window;
 };
 
 } // namespace ArdixTest
