@@ -167,17 +167,24 @@ QVariant arrayFor(const Field &f, QMetaType target, const unsigned char *p)
     return QVariant(variantListOf(f, p, 0, index));
 }
 
+// Calls `fn` with a value of the raw type a numeric field kind stores (floats for the rest).
+template<typename Fn>
+auto withRawType(Kind k, Fn &&fn)
+{
+    switch (k) {
+    case Kind::U8: return fn(uint8_t{});
+    case Kind::I8: return fn(int8_t{});
+    case Kind::U16: return fn(uint16_t{});
+    case Kind::I16: return fn(int16_t{});
+    case Kind::U32: return fn(uint32_t{});
+    case Kind::I32: return fn(int32_t{});
+    default: return fn(float{});
+    }
+}
+
 QVariant arrayFor(const Field &f, QMetaType target, const unsigned char *p)
 {
-    switch (f.kind) {
-    case Kind::U8: return arrayFor<uint8_t>(f, target, p);
-    case Kind::I8: return arrayFor<int8_t>(f, target, p);
-    case Kind::U16: return arrayFor<uint16_t>(f, target, p);
-    case Kind::I16: return arrayFor<int16_t>(f, target, p);
-    case Kind::U32: return arrayFor<uint32_t>(f, target, p);
-    case Kind::I32: return arrayFor<int32_t>(f, target, p);
-    default: return arrayFor<float>(f, target, p);
-    }
+    return withRawType(f.kind, [&](auto raw) { return arrayFor<decltype(raw)>(f, target, p); });
 }
 
 bool arrayTypeSupported(const Field &f, QMetaType target)
@@ -293,15 +300,7 @@ bool packTypedList(const Field &f, const QVariant &v, unsigned char *p)
 
 bool packTypedList(const Field &f, const QVariant &v, unsigned char *p)
 {
-    switch (f.kind) {
-    case Kind::U8: return packTypedList<uint8_t>(f, v, p);
-    case Kind::I8: return packTypedList<int8_t>(f, v, p);
-    case Kind::U16: return packTypedList<uint16_t>(f, v, p);
-    case Kind::I16: return packTypedList<int16_t>(f, v, p);
-    case Kind::U32: return packTypedList<uint32_t>(f, v, p);
-    case Kind::I32: return packTypedList<int32_t>(f, v, p);
-    default: return packTypedList<float>(f, v, p);
-    }
+    return withRawType(f.kind, [&](auto raw) { return packTypedList<decltype(raw)>(f, v, p); });
 }
 
 qint64 readInteger(Kind k, const unsigned char *p)
