@@ -121,7 +121,7 @@ BasicDialog {
                         anchors.verticalCenter: parent.verticalCenter
                         width: 36 * AppStyle.pixelScale; height: width
                         source: modelData.icon
-                        sourceSize: Qt.size(width * 2, height * 2)
+                        sourceSize: Qt.size(width, height)
                     }
                     Text {
                         anchors { left: choiceIcon.right; leftMargin: 10 * AppStyle.pixelScale; right: parent.right

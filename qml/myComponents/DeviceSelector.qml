@@ -154,7 +154,7 @@ Item {
             anchors.centerIn: parent
             width: parent.height * 0.9
             height: width
-            sourceSize: Qt.size(width * 2, height * 2)
+            sourceSize: Qt.size(width, height)
             source: "qrc:/ARDIX/images/icons/drop_arrow.svg"
             rotation: selector.isOpen ? 180 : 0
             Behavior on rotation { NumberAnimation { duration: 500 } }

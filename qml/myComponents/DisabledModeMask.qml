@@ -81,7 +81,7 @@ Rectangle {
         y: mask.settingsIconY
         width: mask.iconSize
         height: width
-        sourceSize: Qt.size(width * 2, height * 2)
+        sourceSize: Qt.size(width, height)
         source: "qrc:/ARDIX/images/icons/settings_yellow.svg"
         opacity: iconArea.pressed ? 0.5 : 1
         Accessible.role: Accessible.Button

@@ -24,7 +24,7 @@ AbstractButton {
             height: control.height * 0.62
             width: height
             source: control.iconSource
-            sourceSize: Qt.size(width * 2, height * 2)
+            sourceSize: Qt.size(width, height)
             fillMode: Image.PreserveAspectFit
             opacity: control.enabled ? 1 : 0.4
         }

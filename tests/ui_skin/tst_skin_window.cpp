@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
@@ -116,10 +117,37 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(int(rig.byteAt(0)), chosen, 3000);
         QTRY_VERIFY(!rig.hasDialog("sensorMenu"));
 
-        // Removing stores an empty cell.
+        // Removing stores an empty cell, which then looks empty; a new choice fills it again.
+        QQuickItem *cell = rig.item("rowCell1");
+        QVERIFY(cell);
+        QVERIFY(!cell->findChild<QQuickItem *>("emptyCell"));
         rig.eval("ardix.sensorMenuShow(1, [13], [], false)");
         rig.eval(rig.dialog("sensorMenu") + ".choose(0)");
         QTRY_COMPARE_WITH_TIMEOUT(rig.byteAt(1), quint8(0), 3000);
+        QTRY_VERIFY(cell->findChild<QQuickItem *>("emptyCell"));
+        rig.eval("ardix.sensorMenuShow(1, [13], [], false)");
+        rig.eval(rig.dialog("sensorMenu") + ".choose(13)");
+        QTRY_COMPARE_WITH_TIMEOUT(rig.byteAt(1), quint8(13), 3000);
+        QTRY_VERIFY(!cell->findChild<QQuickItem *>("emptyCell"));
+    }
+
+    // The corner cell draws the drive train only while it shows the drive-train indicator.
+    void cornerCellDrawsTheDriveTrainForItsSensor()
+    {
+        Rig rig;
+        QVERIFY(rig.ready());
+        QQuickItem *corner = rig.item("cell9");
+        QVERIFY(corner);
+        const auto picture = [corner] { return corner->findChild<QQuickItem *>("driveTrain"); };
+        QVERIFY(!picture());
+        for (int sensor : {21, 19}) {
+            rig.eval("ardix.sensorMenuShow(9, [19, 21], [], false)");
+            rig.eval(rig.dialog("sensorMenu") + ".choose(" + QString::number(sensor) + ")");
+            QTRY_COMPARE_WITH_TIMEOUT(corner->property("sensID").toInt(), sensor, 3000);
+            QTRY_COMPARE(bool(picture()), sensor == 21); // a picture no longer shown goes later
+            if (picture())
+                QVERIFY(picture()->width() > 0 && picture()->isVisible());
+        }
     }
 
     void warningDialogSendsTheThreshold()

@@ -5,6 +5,7 @@ import QtQuick.Shapes
 // wheels driven.
 Item {
     id: awd
+    objectName: "driveTrain"
     property color onColor: "#67B43F"
     property color offColor: "#3B3C41"
     property color activeColor: "#EF7F1A"

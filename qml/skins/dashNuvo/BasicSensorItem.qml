@@ -44,11 +44,6 @@ Item {
     readonly property bool isRu: DevSettings.dash && DevSettings.dash.commonSettings
                                  ? DevSettings.dash.commonSettings.isRu !== 0 : true
 
-    Behavior on x { NumberAnimation { duration: 300 } }
-    Behavior on scale { NumberAnimation { duration: 300 } }
-    Behavior on opacity { NumberAnimation { duration: 300 } }
-    Behavior on sensorValueFloat { NumberAnimation { duration: 2000 } }
-
     // A cell with no sensor looks empty and asks to be filled, instead of reading like a sensor at 0.
     property bool showEmptyLook: true
     readonly property bool isEmpty: sensID === 0 && fixedSensor < 0 && isCanChangeSensID && showEmptyLook
@@ -114,29 +109,32 @@ Item {
         warningActive = true
     }
 
-    Rectangle {
-        objectName: "emptyCell"
-        visible: cell.isEmpty
+    // Built only while the cell is empty: most cells never are.
+    Loader {
+        active: cell.isEmpty
         anchors.fill: parent
         anchors.margins: 4 * cell.s
         z: 5
-        color: AppStyle.blackColor
-        radius: 8 * cell.s
-        border.color: cellArea.containsMouse ? AppStyle.warningColor : AppStyle.midGreyColor
-        border.width: 2 * cell.s
-        Column {
-            anchors.centerIn: parent
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: "+"
-                color: AppStyle.mutedTextColor
-                font.pixelSize: Math.min(cell.height * 0.45, 90 * cell.s)
-            }
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: cell.isRu ? "выбрать показатель" : "choose a sensor"
-                color: AppStyle.mutedTextColor
-                font.pixelSize: Math.max(12, Math.min(cell.height * 0.12, 22 * cell.s))
+        sourceComponent: Rectangle {
+            objectName: "emptyCell"
+            color: AppStyle.blackColor
+            radius: 8 * cell.s
+            border.color: cellArea.containsMouse ? AppStyle.warningColor : AppStyle.midGreyColor
+            border.width: 2 * cell.s
+            Column {
+                anchors.centerIn: parent
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: "+"
+                    color: AppStyle.mutedTextColor
+                    font.pixelSize: Math.min(cell.height * 0.45, 90 * cell.s)
+                }
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: cell.isRu ? "выбрать показатель" : "choose a sensor"
+                    color: AppStyle.mutedTextColor
+                    font.pixelSize: Math.max(12, Math.min(cell.height * 0.12, 22 * cell.s))
+                }
             }
         }
     }

@@ -28,6 +28,9 @@ Item {
             x: row.layout.start + index * row.layout.step
             opacity: index < row.count ? 1 : 0
             enabled: index < row.count
+            Behavior on x { NumberAnimation { duration: 300 } }
+            Behavior on scale { NumberAnimation { duration: 300 } }
+            Behavior on opacity { NumberAnimation { duration: 300 } }
         }
     }
 }

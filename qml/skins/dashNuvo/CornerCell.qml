@@ -20,11 +20,12 @@ BasicSensorItem {
         color: "white"
         font.pixelSize: 130 * corner.s
     }
-    AwdPicture {
-        visible: corner.sensID === ArdixEnums.AWD_Indicator_index
+    Loader {
+        active: corner.sensID === ArdixEnums.AWD_Indicator_index
         anchors.centerIn: parent
         height: parent.height * 0.9
         width: height * 0.75
+        sourceComponent: AwdPicture {}
     }
     Text {
         visible: corner.sensID !== ArdixEnums.Gear_index && corner.sensID !== ArdixEnums.AWD_Indicator_index

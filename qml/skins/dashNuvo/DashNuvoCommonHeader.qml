@@ -22,9 +22,12 @@ Item {
         width: header.lamp
         height: header.lamp
         source: picture
-        sourceSize: Qt.size(width * 2, height * 2)
+        sourceSize: Qt.size(width, height)
         fillMode: Image.PreserveAspectFit
         opacity: 0.9
+    }
+    // The lamps that move between the round mode and the others glide there.
+    component MovingLamp: Lamp {
         Behavior on x { NumberAnimation { duration: 300 } }
         Behavior on y { NumberAnimation { duration: 300 } }
     }
@@ -32,22 +35,22 @@ Item {
     // Left half, left to right; in the round mode three of them stand down the left edge.
     Lamp { x: 24 * header.s; y: 34 * header.s; picture: header.skinIcons + "povorotnik_l.svg" }
     Lamp { x: 24 * header.s + header.pitch; y: 34 * header.s; picture: header.icons + "abs.svg" }
-    Lamp {
+    MovingLamp {
         x: header.isRound ? 52 * header.s : 24 * header.s + 2 * header.pitch
         y: header.isRound ? 115 * header.s : 34 * header.s
         picture: header.icons + "4WD_error.svg"
     }
-    Lamp {
+    MovingLamp {
         x: header.isRound ? 58 * header.s : 24 * header.s + 3 * header.pitch
         y: header.isRound ? 170 * header.s : 34 * header.s
         picture: header.icons + "rocket.svg"
     }
-    Lamp {
+    MovingLamp {
         x: header.isRound ? 58 * header.s : 24 * header.s + 4 * header.pitch
         y: header.isRound ? 250 * header.s : 34 * header.s
         picture: header.icons + "doors.svg"
     }
-    Lamp {
+    MovingLamp {
         x: 24 * header.s + (header.isRound ? 2 : 5) * header.pitch
         y: 34 * header.s
         picture: header.icons + "brakes.svg"
@@ -84,7 +87,7 @@ Item {
         anchors { right: logo.left; rightMargin: 24 * header.s; verticalCenter: logo.verticalCenter }
         width: 59 * header.s
         height: width
-        sourceSize: Qt.size(width * 2, height * 2)
+        sourceSize: Qt.size(width, height)
         source: header.icons + "settings_yellow.svg"
         opacity: settingsArea.pressed ? 0.5 : 1
         Accessible.role: Accessible.Button

@@ -47,7 +47,7 @@ SkinPage {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 34 * page.s; height: width
                 source: "qrc:/ARDIX/images/skins/dash_nuvo/main/needle_gps.svg"
-                sourceSize: Qt.size(width * 2, height * 2)
+                sourceSize: Qt.size(width, height)
             }
             Text { anchors.verticalCenter: parent.verticalCenter; text: "12"; color: "white"; font.pixelSize: 30 * page.s }
             Text {

@@ -11,7 +11,7 @@ Item {
         anchors.fill: parent
         source: "qrc:/ARDIX/images/skins/dash_nuvo/DCCD/" + (dccd.picture === 0 ? "DCCD_V0_AUTO.svg"
                                                                                 : "DCCD_V0_MODE0_" + dccd.picture + ".svg")
-        sourceSize: Qt.size(width * 2, height * 2)
+        sourceSize: Qt.size(width, height)
     }
     Text {
         anchors { right: parent.right; rightMargin: 8 * dccd.s; top: parent.top; topMargin: 4 * dccd.s }

@@ -16,7 +16,7 @@ BasicSensorItem {
         x: 0; y: 70 * fuel.s
         width: 56 * fuel.s; height: width
         source: "qrc:/ARDIX/images/skins/dash_nuvo/main/fuel.svg"
-        sourceSize: Qt.size(width * 2, height * 2)
+        sourceSize: Qt.size(width, height)
     }
     Text {
         anchors { left: pump.right; leftMargin: 12 * fuel.s; verticalCenter: pump.verticalCenter }
@@ -30,7 +30,7 @@ BasicSensorItem {
         x: 250 * fuel.s; y: 70 * fuel.s
         width: 56 * fuel.s; height: width
         source: "qrc:/ARDIX/images/icons/warning.svg"
-        sourceSize: Qt.size(width * 2, height * 2)
+        sourceSize: Qt.size(width, height)
         opacity: 0
         SequentialAnimation on opacity {
             running: fuel.warningActive

@@ -66,32 +66,39 @@ BasicSensorItem {
             PathMultiline { paths: tach.ticks() }
         }
     }
-    Repeater { // an arrow and a number every 1000 rpm
-        model: tach.maximum > 0 ? Math.floor(tach.maximum / 1000) : 0
-        Item {
-            readonly property point at: tach.curve(tach.lower, (index + 1) * 1000 / tach.maximum)
-            Shape {
-                x: at.x - 9 * tach.s
-                y: at.y + 2 * tach.s
-                width: 18 * tach.s; height: 14 * tach.s
-                ShapePath {
-                    fillColor: "white"
-                    strokeColor: "transparent"
-                    startX: 9 * tach.s; startY: 0
-                    PathLine { x: 18 * tach.s; y: 14 * tach.s }
-                    PathLine { x: 0; y: 14 * tach.s }
-                    PathLine { x: 9 * tach.s; y: 0 }
-                }
-            }
-            Text {
-                x: at.x - width / 2
-                y: at.y - 64 * tach.s
-                text: index + 1
-                color: "white"
-                style: Text.Outline
-                styleColor: "#0a0a0a"
-                font.pixelSize: 34 * tach.s
-            }
+    readonly property int thousands: maximum > 0 && maximum <= 20000 ? Math.floor(maximum / 1000) : 0
+    function thousandAt(i) {
+        return curve(lower, (i + 1) * 1000 / maximum)
+    }
+    // An arrow under each thousand, all in one path.
+    function arrowsPath() {
+        let path = ""
+        for (let i = 0; i < thousands; ++i) {
+            const p = thousandAt(i)
+            const top = p.y + 2 * s, bottom = top + 14 * s
+            path += "M " + p.x + " " + top + " L " + (p.x + 9 * s) + " " + bottom + " L " + (p.x - 9 * s) + " " + bottom + " Z "
+        }
+        return path
+    }
+    Shape {
+        anchors.fill: parent
+        ShapePath {
+            fillColor: "white"
+            strokeColor: "transparent"
+            PathSvg { path: tach.arrowsPath() }
+        }
+    }
+    Repeater { // a number every 1000 rpm
+        model: tach.thousands
+        Text {
+            readonly property point at: tach.thousandAt(index)
+            x: at.x - width / 2
+            y: at.y - 64 * tach.s
+            text: index + 1
+            color: "white"
+            style: Text.Outline
+            styleColor: "#0a0a0a"
+            font.pixelSize: 34 * tach.s
         }
     }
     BlinkLayer {

@@ -195,10 +195,11 @@ BasicSensorItem {
         color: "white"
         font.pixelSize: 280 * gauge.u
     }
-    AwdPicture {
-        visible: gauge.isAwd
+    Loader {
+        active: gauge.isAwd
         anchors.centerIn: parent
         height: parent.height * 0.7
         width: height * 0.75
+        sourceComponent: AwdPicture {}
     }
 }

@@ -9,6 +9,7 @@ BasicSensorItem {
     readonly property bool isSpeed: sensID === ArdixEnums.Speed_index || sensID === ArdixEnums.GPS_Speed_index
     width: 357 * s
     height: 268 * s
+    Behavior on sensorValueFloat { NumberAnimation { duration: 2000 } }
 
     Text {
         objectName: "speedValue"
@@ -44,7 +45,7 @@ BasicSensorItem {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 30 * place.s; height: width
                 source: "qrc:/ARDIX/images/skins/dash_nuvo/main/needle_gps.svg"
-                sourceSize: Qt.size(width * 2, height * 2)
+                sourceSize: Qt.size(width, height)
             }
             Text { text: place.isRu ? "МАКС " : "MAX"; color: "white"; font.pixelSize: 30 * place.s }
             Text { text: " 148"; color: "#ffe843"; font.pixelSize: 30 * place.s }

@@ -61,19 +61,23 @@ BasicSensorItem {
         color: "#84868F"
         font.pixelSize: 22 * box.s * box.textScale
     }
-    AwdPicture {
-        visible: box.isAwd
+    // The pictures are built only for the sensors that show them.
+    Loader {
+        active: box.isAwd
         anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 10 * box.s }
         height: parent.height * 0.68
         width: height * 0.75
+        sourceComponent: AwdPicture {}
     }
-    FuelTank {
-        visible: box.isTank
+    Loader {
+        active: box.isTank
         anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom; bottomMargin: 10 * box.s }
         height: parent.height * 0.66
         width: parent.width * 0.7
-        s: box.s
-        level: box.sensID === 0 ? -1 : box.sensorValue
+        sourceComponent: FuelTank {
+            s: box.s
+            level: box.sensID === 0 ? -1 : box.sensorValue
+        }
     }
     BlinkLayer {
         anchors.fill: parent
