@@ -8,7 +8,7 @@ import "skins/dashNuvo"
 Rectangle {
     id: skin
     objectName: "dashNuvoSkin"
-    color: "black"
+    color: SkinPalette.background
     property var kernel: ardixKernel
     property var window: ardix
     readonly property real s: width / 1280

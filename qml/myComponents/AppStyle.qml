@@ -51,8 +51,6 @@ QtObject {
     readonly property color subtleTextColor: "#5a5d63"
     readonly property color darkGreyColor: "#3c3b40"
     readonly property color midGreyColor: "#6b6f76"
-    // The dash replica's sensor pictures, drawn dark in their files
-    readonly property color skinIconColor: "#84868F"
     readonly property color primaryDarkColor: "#1f6f99"
     readonly property color selectionColor: "#d5e8f2"
     readonly property color hoverColor: "#eef1f4"

@@ -1,4 +1,5 @@
 import QtQuick
+import ARDIX 1.0
 import QtQuick.Shapes
 
 // The drive train as the dash draws it: four wheels, two axles, three differentials; the rear
@@ -6,9 +7,9 @@ import QtQuick.Shapes
 Item {
     id: awd
     objectName: "driveTrain"
-    property color onColor: "#67B43F"
-    property color offColor: "#3B3C41"
-    property color activeColor: "#EF7F1A"
+    property color onColor: SkinPalette.driveOn
+    property color offColor: SkinPalette.driveOff
+    property color activeColor: SkinPalette.driveActive
     readonly property real u: Math.min(width / 48, height / 64)
     Item {
         width: 48 * awd.u; height: 64 * awd.u

@@ -1,11 +1,12 @@
 import QtQuick
+import ARDIX 1.0
 
 // The red pulse of a cell whose dialog is open: up in 500 ms, down in 300 ms, again while active.
 Rectangle {
     id: blink
     property bool active: false
     property real peak: 1
-    color: "#ff4747"
+    color: SkinPalette.warningRed
     opacity: 0
     visible: active || opacity > 0
     SequentialAnimation on opacity {

@@ -17,7 +17,7 @@ BasicSensorItem {
         visible: corner.sensID === ArdixEnums.Gear_index
         anchors.centerIn: parent
         text: SkinGeometry.gearText(corner.sensorValue)
-        color: "white"
+        color: SkinPalette.value
         font.pixelSize: 130 * corner.s
     }
     Loader {
@@ -31,7 +31,7 @@ BasicSensorItem {
         visible: corner.sensID !== ArdixEnums.Gear_index && corner.sensID !== ArdixEnums.AWD_Indicator_index
         anchors.centerIn: parent
         text: "+"
-        color: "#84868F"
+        color: SkinPalette.label
         font.pixelSize: 110 * corner.s
     }
     BlinkLayer { anchors.fill: parent; radius: 12 * corner.s; active: corner.warningActive }

@@ -1,4 +1,5 @@
 import QtQuick
+import ARDIX 1.0
 
 // The strip across the top of every mode: the warning lamps as the dash lays them out, the logo,
 // and the settings icon that opens the mode's settings.
@@ -72,7 +73,7 @@ Item {
         id: logo
         anchors { horizontalCenter: parent.horizontalCenter; verticalCenter: parent.verticalCenter }
         text: "ARDIX"
-        color: "white"
+        color: SkinPalette.value
         font.pixelSize: 36.3 * header.s
         font.italic: true
         font.letterSpacing: 2 * header.s

@@ -1,4 +1,5 @@
 import QtQuick
+import ARDIX 1.0
 
 // The centre differential lamp: one of seven lock pictures and the automatic mode's letter.
 Item {
@@ -16,7 +17,7 @@ Item {
     Text {
         anchors { right: parent.right; rightMargin: 8 * dccd.s; top: parent.top; topMargin: 4 * dccd.s }
         text: "A"
-        color: "#3C3B40"
+        color: SkinPalette.frame
         font.pixelSize: 20 * dccd.s
         font.bold: true
     }

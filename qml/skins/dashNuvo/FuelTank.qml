@@ -1,4 +1,5 @@
 import QtQuick
+import ARDIX 1.0
 
 // The round mode's fuel level: an upright tank filled to the level, with the number and "%".
 Item {
@@ -11,19 +12,19 @@ Item {
         height: parent.height
         radius: 8 * tank.s
         color: "transparent"
-        border.color: "#84868F"
+        border.color: SkinPalette.label
         border.width: 3 * tank.s
         Rectangle {
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 6 * tank.s }
             height: Math.max(0, Math.min(100, tank.level)) / 100 * (parent.height - 12 * tank.s)
             radius: 4 * tank.s
-            color: tank.level >= 0 && tank.level < 20 ? "#e9454a" : "#ffe943"
+            color: tank.level >= 0 && tank.level < 20 ? SkinPalette.cellRed : SkinPalette.barYellow
         }
     }
     Text {
         anchors { left: body.right; leftMargin: 12 * tank.s; verticalCenter: parent.verticalCenter }
         text: tank.level < 0 ? "?" : tank.level + "%"
-        color: "white"
+        color: SkinPalette.value
         font.pixelSize: 54 * tank.s
         font.bold: true
     }

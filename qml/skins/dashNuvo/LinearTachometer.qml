@@ -49,18 +49,18 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         ShapePath {
-            fillColor: "#1b1c20"
-            strokeColor: "#2c2d33"
+            fillColor: SkinPalette.track
+            strokeColor: SkinPalette.tachEdge
             strokeWidth: 2 * tach.s
             PathPolyline { path: tach.band(0, 1) }
         }
         ShapePath {
-            fillColor: "#6ec419"
+            fillColor: SkinPalette.tachGreen
             strokeColor: "transparent"
             PathPolyline { path: tach.band(0, tach.fill) }
         }
         ShapePath {
-            strokeColor: "#0a0a0a"
+            strokeColor: SkinPalette.tachOutline
             strokeWidth: 2 * tach.s
             fillColor: "transparent"
             PathMultiline { paths: tach.ticks() }
@@ -83,7 +83,7 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         ShapePath {
-            fillColor: "white"
+            fillColor: SkinPalette.value
             strokeColor: "transparent"
             PathSvg { path: tach.arrowsPath() }
         }
@@ -95,9 +95,9 @@ BasicSensorItem {
             x: at.x - width / 2
             y: at.y - 64 * tach.s
             text: index + 1
-            color: "white"
+            color: SkinPalette.value
             style: Text.Outline
-            styleColor: "#0a0a0a"
+            styleColor: SkinPalette.tachOutline
             font.pixelSize: 34 * tach.s
         }
     }

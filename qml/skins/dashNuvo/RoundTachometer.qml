@@ -48,67 +48,71 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         Arc { // background
-            strokeColor: "#101010"
+            strokeColor: SkinPalette.roundTachOutline
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth + 24 * tach.s
             from: tach.startDeg - 2; sweep: tach.sweepDeg + 4
         }
         Arc {
-            strokeColor: "#5c5b60"
+            strokeColor: SkinPalette.roundTachBand
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth
             from: tach.startDeg; sweep: tach.sweepDeg
         }
         Arc {
-            strokeColor: "#6ec419"
+            strokeColor: SkinPalette.tachGreen
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth
             from: tach.startDeg; sweep: tach.sweepDeg * tach.ratio(tach.sensorMaxValue)
         }
         ShapePath {
-            strokeColor: Qt.rgba(0x4a / 255, 0x49 / 255, 0x4e / 255, 0.7)
+            strokeColor: SkinPalette.roundTachTicks
             strokeWidth: 2 * tach.s
             fillColor: "transparent"
             PathMultiline { paths: tach.tickPaths() }
         }
         Arc { // lamp bands inside the ring
-            strokeColor: "#feca41"
+            strokeColor: SkinPalette.lampYellow
             r: tach.radius - tach.ringWidth - 7 * tach.s; widthPx: 11 * tach.s
             from: tach.angle(tach.sensorMinValue)
             sweep: tach.angle(tach.sensorMaxValue) - tach.angle(tach.sensorMinValue)
         }
         Arc {
-            strokeColor: "#dd2c1c"
+            strokeColor: SkinPalette.lampRed
             r: tach.radius - tach.ringWidth - 7 * tach.s; widthPx: 11 * tach.s
             from: tach.angle(tach.sensorMaxValue)
             sweep: tach.startDeg + tach.sweepDeg - tach.angle(tach.sensorMaxValue)
         }
     }
-    Repeater { // a dark triangle and a number every 1000 rpm
-        model: tach.maximum > 0 ? Math.floor(tach.maximum / 1000) : 0
-        Item {
-            readonly property real deg: tach.angle((index + 1) * 1000)
-            readonly property point mid: tach.pointAt(tach.radius - tach.ringWidth / 2, deg)
-            Shape {
-                id: tri
-                readonly property point tip: tach.pointAt(tach.radius - tach.ringWidth + 4 * tach.s, deg)
-                readonly property point b1: tach.pointAt(tach.radius - tach.ringWidth - 16 * tach.s, deg - 2.2)
-                readonly property point b2: tach.pointAt(tach.radius - tach.ringWidth - 16 * tach.s, deg + 2.2)
-                ShapePath {
-                    fillColor: "#121313"
-                    strokeColor: "transparent"
-                    startX: tri.tip.x; startY: tri.tip.y
-                    PathLine { x: tri.b1.x; y: tri.b1.y }
-                    PathLine { x: tri.b2.x; y: tri.b2.y }
-                    PathLine { x: tri.tip.x; y: tri.tip.y }
-                }
-            }
-            Text {
-                x: mid.x - width / 2
-                y: mid.y - height / 2
-                text: index + 1
-                color: "white"
-                style: Text.Outline
-                styleColor: "#101010"
-                font.pixelSize: 40 * tach.s
-            }
+    readonly property int thousands: maximum > 0 && maximum <= 20000 ? Math.floor(maximum / 1000) : 0
+    // A dark triangle at each thousand, all in one path.
+    function arrowsPath() {
+        let path = ""
+        for (let i = 1; i <= thousands; ++i) {
+            const deg = angle(i * 1000)
+            const tip = pointAt(radius - ringWidth + 4 * s, deg)
+            const b1 = pointAt(radius - ringWidth - 16 * s, deg - 2.2)
+            const b2 = pointAt(radius - ringWidth - 16 * s, deg + 2.2)
+            path += "M " + tip.x + " " + tip.y + " L " + b1.x + " " + b1.y + " L " + b2.x + " " + b2.y + " Z "
+        }
+        return path
+    }
+    Shape {
+        anchors.fill: parent
+        ShapePath {
+            fillColor: SkinPalette.roundTachArrow
+            strokeColor: "transparent"
+            PathSvg { path: tach.arrowsPath() }
+        }
+    }
+    Repeater { // a number every 1000 rpm
+        model: tach.thousands
+        Text {
+            readonly property point mid: tach.pointAt(tach.radius - tach.ringWidth / 2, tach.angle((index + 1) * 1000))
+            x: mid.x - width / 2
+            y: mid.y - height / 2
+            text: index + 1
+            color: SkinPalette.value
+            style: Text.Outline
+            styleColor: SkinPalette.roundTachOutline
+            font.pixelSize: 40 * tach.s
         }
     }
     BlinkLayer {

@@ -44,7 +44,7 @@ Item {
             y: table.gridTop + index * table.cellHeight
             width: table.gridWidth
             height: 2 * table.s
-            color: "#84868F"
+            color: SkinPalette.label
             opacity: 0.4
         }
     }
