@@ -53,7 +53,7 @@ ApplicationWindow {
     minimumHeight: isMobile ? 0 : desktopMinimumHeight
     maximumHeight: isMobile ? 16777215 : Screen.height
     visible: true
-    color: "black"
+    color: AppStyle.blackColor
     title: ardixKernel.ardixStatus === MyDefines.ardixOnline ? qsTr("Подключен %1").arg(wifi_device_name) : qsTr("Оффлайн ")
 
     onWidthChanged: AppStyle.appWindowWidth = width
@@ -569,7 +569,7 @@ ApplicationWindow {
         anchors.centerIn: parent
         z: 100
         text: "DEBUG"
-        color: "red"
+        color: AppStyle.errorColor
         rotation: 25
         opacity: 0.05
         font.pixelSize: 300 * ardix.scaleX

@@ -6,7 +6,7 @@ import "myComponents"
 // connected, and the device status labels.
 Rectangle {
     id: screen
-    color: "black"
+    color: AppStyle.blackColor
     readonly property real s: ardix.scaleX
     readonly property bool isPdmLink: ardixKernel.deviceId === ArdixEnums.Device_Pmx
     readonly property bool isOnline: ardixKernel.ardixStatus === MyDefines.ardixOnline
@@ -16,7 +16,7 @@ Rectangle {
         visible: screen.isPdmLink
         anchors { horizontalCenter: parent.horizontalCenter; bottom: logo.top; bottomMargin: 12 * screen.s }
         text: (screen.isOnline ? qsTr("Подключен") : qsTr("Нет связи")).toUpperCase()
-        color: screen.isOnline ? "#b8a870" : "#ff8c90"
+        color: screen.isOnline ? AppStyle.khakiColor : AppStyle.errorLightColor
         font.pixelSize: 30 * screen.s
     }
 

@@ -104,7 +104,7 @@ BasicDialog {
                     anchors.centerIn: parent
                     visible: inputRow.lamp !== null && inputRow.lamp.icon === ""
                     text: inputRow.lamp ? Rules.lampLabel(inputRow.lamp.lampIndex, inputRow.lamp.icon) : ""
-                    color: "white"
+                    color: AppStyle.whiteColor
                     font.pixelSize: AppStyle.basicTitleSize
                 }
             }

@@ -105,7 +105,7 @@ BasicDialog {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 42 * root.ps
                 text: "#" + (entry.index + 1)
-                color: entry.selected ? "white" : AppStyle.subtleTextColor
+                color: entry.selected ? AppStyle.whiteColor : AppStyle.subtleTextColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             Column {
@@ -116,7 +116,7 @@ BasicDialog {
                 Text {
                     width: parent.width
                     text: Custom.analogName(entry.table, entry.index)
-                    color: entry.selected ? "white" : entry.table && entry.table.name !== "" ? AppStyle.textColor : AppStyle.mutedTextColor
+                    color: entry.selected ? AppStyle.whiteColor : entry.table && entry.table.name !== "" ? AppStyle.textColor : AppStyle.mutedTextColor
                     elide: Text.ElideRight
                     font.pixelSize: AppStyle.basicFontSize
                 }
@@ -138,12 +138,12 @@ BasicDialog {
                 width: Math.max(height, usedText.implicitWidth + 12 * root.ps)
                 height: 28 * root.ps
                 radius: height / 2
-                color: entry.selected ? "white" : AppStyle.primaryColor
+                color: entry.selected ? AppStyle.whiteColor : AppStyle.primaryColor
                 Text {
                     id: usedText
                     anchors.centerIn: parent
                     text: entry.usedBy
-                    color: entry.selected ? AppStyle.primaryColor : "white"
+                    color: entry.selected ? AppStyle.primaryColor : AppStyle.whiteColor
                     font.pixelSize: AppStyle.basicFontSize * 0.8
                 }
             }

@@ -68,7 +68,7 @@ BasicDialog {
     component Lamp: Row {
         id: lamp
         property string name: ""
-        property color tint: "white"
+        property color tint: AppStyle.whiteColor
         property bool hasCheck: true
         property bool checked: false
         property alias box: box

@@ -66,7 +66,7 @@ BasicDialog {
         width: parent.width * 0.8
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
-        color: "white"
+        color: AppStyle.whiteColor
         font.pixelSize: AppStyle.basicFontSize
         text: qsTr("Сохранённых версий настроек этого устройства пока нет.\nОни появляются, когда настройки читаются с устройства, записываются в него или загружаются из файла.")
     }

@@ -207,7 +207,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "black"
+        color: AppStyle.blackColor
         opacity: 0.95
     }
 
@@ -241,7 +241,7 @@ Item {
             wrapMode: Text.WordWrap
             fontSizeMode: Text.Fit
             minimumPixelSize: 8
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: root.contentWidth / 15 / 2.5
             text: (root.extra ? root.passwordText : root.syncText).toUpperCase()
 
@@ -308,7 +308,7 @@ Item {
                     enabled: !root.busy
                     text: root.extra ? qsTr("Сбросить настройки \nк стандартным") : qsTr("СТЕРЕТЬ НАСТРОЙКИ \nи применить новые")
                     fill: root.extra ? AppStyle.orangeColor : AppStyle.destructiveColor
-                    ink: root.extra ? "black" : "white"
+                    ink: root.extra ? AppStyle.blackColor : AppStyle.whiteColor
                     onClicked: root.askToOverwrite()
                 }
             }
@@ -348,7 +348,7 @@ Item {
                         enabled: !root.busy
                         text: qsTr("скачать с устройства")
                         fill: AppStyle.confirmColor
-                        ink: "white"
+                        ink: AppStyle.whiteColor
                         onClicked: root.downloadFromDevice()
                     }
                 }
@@ -441,7 +441,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: 30 * AppStyle.pixelScale
             text: side.caption
         }

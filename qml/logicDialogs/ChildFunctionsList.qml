@@ -106,7 +106,7 @@ Column {
                 Text {
                     anchors.centerIn: parent
                     text: parent.isOr ? qsTr("ИЛИ") : qsTr("И")
-                    color: "white"
+                    color: AppStyle.whiteColor
                     font.pixelSize: AppStyle.basicFontSize
                 }
                 MouseArea { anchors.fill: parent; onClicked: root.toggleOperator(entry.index - 1) }
@@ -115,7 +115,7 @@ Column {
             Rectangle {
                 width: parent.width
                 height: Math.max(AppStyle.basicRowHeight * 0.8, descr.implicitHeight + 16 * root.ps)
-                color: "white"
+                color: AppStyle.whiteColor
                 border.color: AppStyle.lineColor
                 radius: 4
                 Text {

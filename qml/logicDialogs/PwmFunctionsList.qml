@@ -71,7 +71,7 @@ Column {
             readonly property int slot: modelData
             width: root.width
             height: Math.max(AppStyle.basicRowHeight * 0.8, descr.implicitHeight + 16 * root.ps)
-            color: "white"
+            color: AppStyle.whiteColor
             border.color: AppStyle.lineColor
             radius: 4
             CheckBoxNuvo {

@@ -46,6 +46,7 @@ QtObject {
     readonly property color surfaceColor: "#2a2a2a"
     readonly property color deepColor: "#111214"
     readonly property color blackColor: "#000000"
+    readonly property color whiteColor: "white"
     readonly property color rowAltColor: "#e2e4e8"
     readonly property color lineColor: "#cfd2d6"
     readonly property color subtleTextColor: "#5a5d63"

@@ -205,7 +205,7 @@ Item {
     Rectangle {
         id: overlay
         anchors.fill: parent
-        color: "black"
+        color: AppStyle.blackColor
         opacity: 0.95
         MouseArea {
             anchors.fill: parent
@@ -256,7 +256,7 @@ Item {
             anchors.rightMargin: 10 * root.pixelScale
             anchors.verticalCenter: parent.verticalCenter
             text: root.title.toUpperCase()
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: AppStyle.basicTitleSize
             elide: Text.ElideRight
             Accessible.role: Accessible.TitleBar
@@ -327,7 +327,7 @@ Item {
             anchors.centerIn: parent
             width: parent.width * 0.9
             text: root.messageText
-            color: root.isLoading ? "white" : AppStyle.textColor
+            color: root.isLoading ? AppStyle.whiteColor : AppStyle.textColor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             font.pixelSize: AppStyle.basicTitleSize
@@ -387,7 +387,7 @@ Item {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: root.loadingProgressValue + " %"
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: AppStyle.basicFontSize
         }
     }

@@ -39,7 +39,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "black"
+        color: AppStyle.blackColor
         opacity: 0.7
         MouseArea {
             anchors.fill: parent

@@ -42,14 +42,14 @@ CheckBox {
         x: root.leftPadding
         y: (root.height - height) / 2
         radius: 4
-        color: root.checked ? AppStyle.primaryColor : "white"
+        color: root.checked ? AppStyle.primaryColor : AppStyle.whiteColor
         border.color: root.visualFocus ? AppStyle.primaryColor : AppStyle.disabledTextColor
         border.width: root.visualFocus ? 2 : 1
         Text {
             anchors.centerIn: parent
             visible: root.checked
             text: "✓"
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: parent.height * 0.8
         }
     }

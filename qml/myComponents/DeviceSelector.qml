@@ -69,7 +69,7 @@ Item {
             Label {
                 anchors.verticalCenter: parent.verticalCenter
                 text: qsTr("Устройство:").toUpperCase()
-                color: "white"
+                color: AppStyle.whiteColor
                 font.pixelSize: AppStyle.basicFontSize
             }
             ComboBox {

@@ -18,21 +18,21 @@ Row {
     Text {
         objectName: "clientVersionLabel"
         text: qsTr("версия клиента: v%1").arg(labels.clientVersion)
-        color: "white"
+        color: AppStyle.whiteColor
         font.pixelSize: 17 * labels.scaleX
     }
     Text {
         objectName: "serialLabel"
         visible: labels.serialVisible
         text: labels.serialLabel + labels.serialText
-        color: "white"
+        color: AppStyle.whiteColor
         font.pixelSize: 17 * labels.scaleX
     }
     Text {
         objectName: "wifiLabel"
         visible: labels.wifiName.length > 0
         text: "WIFI SSID: " + labels.wifiName
-        color: "white"
+        color: AppStyle.whiteColor
         font.pixelSize: 17 * labels.scaleX
     }
 }

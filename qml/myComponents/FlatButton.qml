@@ -44,14 +44,14 @@ Rectangle {
     Rectangle {
         anchors.fill: parent
         radius: root.radius
-        color: "black"
+        color: AppStyle.blackColor
         opacity: mouse.pressed ? 0.25 : 0
     }
     Rectangle {
         anchors.fill: parent
         radius: root.radius
         color: "transparent"
-        border.color: "white"
+        border.color: AppStyle.whiteColor
         border.width: 2
         visible: root.activeFocus
     }

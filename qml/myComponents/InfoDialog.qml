@@ -92,7 +92,7 @@ BasicDialog {
             anchors.horizontalCenter: parent.horizontalCenter
             width: parent.width * 0.9
             text: KernelTexts.shown(root.infoMessageText)
-            color: "white"
+            color: AppStyle.whiteColor
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             font.pixelSize: root.width / 15 / (root.infoMessageText.length > 500 ? 3.3 : 2.5)
@@ -104,7 +104,7 @@ BasicDialog {
             width: root.width / 5
             height: root.width / 22
             color: root.downloadUrl !== "" ? AppStyle.acceptColor : AppStyle.secondaryColor
-            textColor: root.downloadUrl !== "" ? "white" : AppStyle.deepColor
+            textColor: root.downloadUrl !== "" ? AppStyle.whiteColor : AppStyle.deepColor
             text: root.downloadUrl !== "" ? qsTr("Скачать") : "Ok"
             onClicked: {
                 if (root.downloadUrl !== "")

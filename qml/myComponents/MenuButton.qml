@@ -33,7 +33,7 @@ AbstractButton {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignBottom
             text: control.text.toUpperCase()
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: Math.max(8, control.width / 7)
             lineHeight: 0.9
             fontSizeMode: Text.HorizontalFit

@@ -15,14 +15,14 @@ CheckBox {
         x: root.leftPadding
         y: (root.height - height) / 2
         radius: 4
-        color: root.checked ? AppStyle.primaryColor : "white"
+        color: root.checked ? AppStyle.primaryColor : AppStyle.whiteColor
         border.color: root.activeFocus ? AppStyle.primaryColor : AppStyle.disabledTextColor
         border.width: root.activeFocus ? 3 : 2
         Text {
             anchors.centerIn: parent
             visible: root.checked
             text: "\u2713"
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: parent.height * 0.8
         }
     }

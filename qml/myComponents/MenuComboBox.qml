@@ -6,7 +6,7 @@ import ARDIX 1.0
 ComboBox {
     id: root
     property string accessibleName: ""
-    property color fieldColor: "white"
+    property color fieldColor: AppStyle.whiteColor
 
     implicitHeight: AppStyle.comboHeight
     implicitContentWidthPolicy: ComboBox.WidestText
@@ -55,7 +55,7 @@ ComboBox {
             elide: Text.ElideRight
         }
         background: Rectangle {
-            color: highlighted ? AppStyle.selectionColor : (index === root.currentIndex ? AppStyle.hoverColor : "white")
+            color: highlighted ? AppStyle.selectionColor : (index === root.currentIndex ? AppStyle.hoverColor : AppStyle.whiteColor)
         }
     }
     popup: Popup {
@@ -71,7 +71,7 @@ ComboBox {
             ScrollIndicator.vertical: ScrollIndicator {}
         }
         background: Rectangle {
-            color: "white"
+            color: AppStyle.whiteColor
             border.color: AppStyle.disabledTextColor
         }
     }

@@ -134,7 +134,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "black"
+        color: AppStyle.blackColor
         opacity: 0.6
     }
 
@@ -173,7 +173,7 @@ Item {
                 rightPadding: leftPadding
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                color: "white"
+                color: AppStyle.whiteColor
                 font.pixelSize: AppStyle.basicTitleSize
                 text: root.dialogTitle.toUpperCase()
                 visible: text.length > 0
@@ -209,9 +209,9 @@ Item {
                     objectName: "messageDialogInput"
                     width: root.isTextInput ? content.width : 180 * root.ps
                     height: AppStyle.textInputHeight * 1.2
-                    color: "white"
+                    color: AppStyle.whiteColor
                     selectionColor: AppStyle.primaryColor
-                    selectedTextColor: "white"
+                    selectedTextColor: AppStyle.whiteColor
                     font.pixelSize: AppStyle.basicFontSize * 1.2
                     horizontalAlignment: root.isTextInput ? Text.AlignLeft : Text.AlignHCenter
                     inputMethodHints: root.isIntInput ? Qt.ImhFormattedNumbersOnly
@@ -322,7 +322,7 @@ Item {
             radius: 8 * AppStyle.pixelScale
             color: !button.enabled ? AppStyle.darkGreyColor : button.down ? Qt.darker(button.fill, 1.3) : button.fill
             border.width: button.visualFocus ? Math.max(1, 2 * AppStyle.pixelScale) : 0
-            border.color: "white"
+            border.color: AppStyle.whiteColor
         }
     }
 }

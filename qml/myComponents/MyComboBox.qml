@@ -88,7 +88,7 @@ MenuComboBox {
             elide: Text.ElideRight
         }
         background: Rectangle {
-            color: highlighted ? AppStyle.selectionColor : (index === root.currentIndex ? AppStyle.hoverColor : "white")
+            color: highlighted ? AppStyle.selectionColor : (index === root.currentIndex ? AppStyle.hoverColor : AppStyle.whiteColor)
         }
     }
 

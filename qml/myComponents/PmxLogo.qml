@@ -12,7 +12,7 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 0
         text: "PMX"
-        color: "white"
+        color: AppStyle.whiteColor
         font.pixelSize: logo.width * 0.30
         font.letterSpacing: logo.width * 0.02
         font.bold: true

@@ -77,7 +77,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "black"
+        color: AppStyle.blackColor
         opacity: 0.7
         radius: parent.width * 0.05
     }
@@ -85,7 +85,7 @@ Item {
     Rectangle {
         anchors.fill: parent
         color: "transparent"
-        border.color: "white"
+        border.color: AppStyle.whiteColor
         border.width: Math.max(1, root.ps)
         radius: parent.width * 0.05
     }
@@ -108,7 +108,7 @@ Item {
         }
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        color: "white"
+        color: AppStyle.whiteColor
         text: KernelTexts.shown(root.text).toUpperCase()
         fontSizeMode: Text.Fit
         minimumPixelSize: 8

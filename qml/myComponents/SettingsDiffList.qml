@@ -15,7 +15,7 @@ ListView {
     property bool light: true
     property real fontSize: AppStyle.basicFontSize * 0.95
     readonly property real ps: AppStyle.pixelScale
-    readonly property color ink: light ? AppStyle.textColor : "white"
+    readonly property color ink: light ? AppStyle.textColor : AppStyle.whiteColor
     readonly property color dim: light ? AppStyle.subtleTextColor : AppStyle.borderColor
     readonly property real nameWidth: width * 0.4
     readonly property real valueWidth: (width - nameWidth - 3 * gap) / 2

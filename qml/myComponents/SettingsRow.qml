@@ -19,7 +19,7 @@ Rectangle {
     width: parent ? parent.width : 0
     // Whole pixels, so that the separators of all rows look alike.
     height: Math.round(AppStyle.basicRowHeight * 0.9)
-    color: mouse.pressed && clickable ? "white" : AppStyle.pageColor
+    color: mouse.pressed && clickable ? AppStyle.whiteColor : AppStyle.pageColor
     activeFocusOnTab: clickable
 
     Accessible.role: clickable ? Accessible.Button : Accessible.StaticText
@@ -87,7 +87,7 @@ Rectangle {
             id: badgeText
             anchors.centerIn: parent
             text: "new"
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: AppStyle.basicFontSize * 0.8
             font.capitalization: Font.AllUppercase
         }

@@ -203,7 +203,7 @@ BasicDialog {
         default property alias body: col.data
         width: parent ? parent.width : 0
         height: col.implicitHeight + 20 * root.ps
-        color: "white"
+        color: AppStyle.whiteColor
         border.color: AppStyle.lineColor
         radius: 6
         Column {
@@ -225,7 +225,7 @@ BasicDialog {
         font.pixelSize: AppStyle.basicTitleSize * 1.2
         font.capitalization: Font.AllUppercase
         style: Text.Outline
-        styleColor: "white"
+        styleColor: AppStyle.whiteColor
     }
 
     Flickable {

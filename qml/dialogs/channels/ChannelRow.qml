@@ -144,7 +144,7 @@ Rectangle {
             anchors.centerIn: parent
             visible: row.iconSource === ""
             text: row.iconText
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: AppStyle.basicTitleSize
         }
     }

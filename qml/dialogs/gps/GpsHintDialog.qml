@@ -29,7 +29,7 @@ BasicSimpleDialog {
         anchors.horizontalCenter: parent.horizontalCenter
         y: root.gap
         text: qsTr("Как установить модуль GPS")
-        color: "white"
+        color: AppStyle.whiteColor
         font.pixelSize: AppStyle.basicTitleSize
         font.capitalization: Font.AllUppercase
     }

@@ -14,7 +14,7 @@ Rectangle {
     signal download()
 
     height: AppStyle.basicRowHeight
-    color: busy ? AppStyle.selectionColor : "white"
+    color: busy ? AppStyle.selectionColor : AppStyle.whiteColor
     border.color: AppStyle.borderColor
     opacity: enabled || busy ? 1 : 0.6
 

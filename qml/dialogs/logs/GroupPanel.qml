@@ -7,7 +7,7 @@ Rectangle {
     property string title: ""
     default property alias content: body.data
     readonly property real ps: AppStyle.pixelScale
-    color: "white"
+    color: AppStyle.whiteColor
     border.color: AppStyle.borderColor
 
     Text {

@@ -16,7 +16,7 @@ Rectangle {
     signal chosen()
 
     height: isLap ? AppStyle.basicRowHeight : AppStyle.basicRowHeight / 2
-    color: selected ? AppStyle.selectionColor : (isLap ? "white" : AppStyle.rowAltColor)
+    color: selected ? AppStyle.selectionColor : (isLap ? AppStyle.whiteColor : AppStyle.rowAltColor)
     border.color: selected ? AppStyle.primaryColor : AppStyle.borderColor
     border.width: selected ? 2 : 1
     activeFocusOnTab: isLap

@@ -16,7 +16,7 @@ Rectangle {
     signal remove()
 
     height: AppStyle.basicRowHeight
-    color: mouse.pressed ? AppStyle.selectionColor : "white"
+    color: mouse.pressed ? AppStyle.selectionColor : AppStyle.whiteColor
     border.color: activeFocus ? AppStyle.primaryColor : AppStyle.borderColor
     activeFocusOnTab: true
     Accessible.role: Accessible.Button

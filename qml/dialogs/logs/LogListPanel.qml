@@ -39,7 +39,7 @@ Item {
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
             text: root.title.toUpperCase()
-            color: "white"
+            color: AppStyle.whiteColor
             font.pixelSize: AppStyle.basicTitleSize
             elide: Text.ElideRight
         }

@@ -14,7 +14,7 @@ Rectangle {
     signal toggled()
 
     height: (compareValue !== "" ? 50 : 40) * ps
-    color: shown ? AppStyle.selectionColor : (mouse.containsMouse ? AppStyle.hoverColor : "white")
+    color: shown ? AppStyle.selectionColor : (mouse.containsMouse ? AppStyle.hoverColor : AppStyle.whiteColor)
     border.color: activeFocus ? AppStyle.primaryColor : AppStyle.lineColor
     activeFocusOnTab: true
     Accessible.role: Accessible.CheckBox
@@ -37,7 +37,7 @@ Rectangle {
         width: 16 * root.ps
         height: width
         radius: 3 * root.ps
-        color: root.shown ? AppStyle.primaryColor : "white"
+        color: root.shown ? AppStyle.primaryColor : AppStyle.whiteColor
         border.color: AppStyle.borderColor
     }
     Text {

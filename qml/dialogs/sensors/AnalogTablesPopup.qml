@@ -83,7 +83,7 @@ BasicDialog {
             objectName: "table_" + index
             width: list.width
             height: AppStyle.basicRowHeight * 0.75
-            color: mouse.pressed ? "white" : current ? AppStyle.selectionColor : AppStyle.rowAltColor
+            color: mouse.pressed ? AppStyle.whiteColor : current ? AppStyle.selectionColor : AppStyle.rowAltColor
             radius: 4
             Accessible.role: Accessible.Button
             Accessible.name: modelData.text
