@@ -5,8 +5,7 @@ set(ARDIX_QML_SINGLETONS
   qml/myComponents/AppStyle.qml
   qml/myComponents/AppSettings.qml
   qml/myComponents/DevSettings.qml
-  qml/myComponents/MyDefines.qml
-  qml/skins/dashNuvo/SkinPalette.qml)
+  qml/myComponents/MyDefines.qml)
 set_source_files_properties(${ARDIX_QML_SINGLETONS} PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
 
 file(GLOB_RECURSE ARDIX_QML_RESOURCES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS

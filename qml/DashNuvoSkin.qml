@@ -8,7 +8,7 @@ import "skins/dashNuvo"
 Rectangle {
     id: skin
     objectName: "dashNuvoSkin"
-    color: SkinPalette.background
+    color: AppStyle.blackColor
     property var kernel: ardixKernel
     property var window: ardix
     readonly property real s: width / 1280

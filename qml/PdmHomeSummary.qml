@@ -163,8 +163,7 @@ Column {
                  summary.overcurrentNames.length ? qsTr("Перегрузка по току: %1").arg(summary.overcurrentNames.join(", ")) : ""]
                 .filter(t => t.length).join("\n")
         color: !summary.hasData ? AppStyle.borderColor
-               : summary.faultNames.length ? Live.red
-               : summary.overcurrentNames.length ? "orange" : Live.green
+               : AppStyle.liveColor(summary.faultNames.length ? "fault" : summary.overcurrentNames.length ? "overcurrent" : "on")
         font.pixelSize: 18 * summary.s
     }
 }

@@ -180,7 +180,7 @@ BasicDialog {
 
     component Lamp: Rectangle {
         property bool on: false
-        property color onColor: Live.green
+        property color onColor: AppStyle.liveOnColor
         width: 22 * root.ps
         height: width
         radius: width / 2
@@ -282,7 +282,7 @@ BasicDialog {
                                 objectName: "outputLamp_" + outRow.i
                                 anchors.verticalCenter: parent.verticalCenter
                                 on: Live.bit(root.live.outputsState | root.live.overcurrent | root.live.fault, outRow.i)
-                                onColor: Live.outputLampColor(outRow.i, root.live.outputsState, root.live.overcurrent, root.live.fault)
+                                onColor: AppStyle.liveColor(Live.outputLampLevel(outRow.i, root.live.outputsState, root.live.overcurrent, root.live.fault))
                             }
                         }
                         Item {
@@ -296,7 +296,7 @@ BasicDialog {
                                 Rectangle {
                                     width: parent.width * outRow.load.percent / 100
                                     height: parent.height
-                                    color: outRow.load.color
+                                    color: AppStyle.liveColor(outRow.load.level)
                                 }
                                 Text {
                                     anchors.centerIn: parent

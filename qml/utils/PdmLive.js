@@ -1,11 +1,7 @@
 .pragma library
 
-// Texts and colours of the PDM live view, kept out of the bindings so that they can be tested.
-
-const green = "#60d451"
-const yellow = "#d2d451"
-const red = "#d45151"
-const grey = "#8a8d91"
+// Texts and levels of the PDM live view, kept out of the bindings so that they can be tested; the
+// view colours the levels with AppStyle.liveColor.
 
 function oneDecimal(raw, divider) {
     return (raw / divider).toFixed(1)
@@ -22,29 +18,29 @@ function namedFirst(names, count) {
     return named.concat(unnamed)
 }
 
-// An active output (state, overcurrent or fault) is red for a fault, orange for overcurrent, else
-// green; an inactive one grey.
-function outputLampColor(i, state, overcurrent, fault) {
+// An active output (state, overcurrent or fault) is "fault", "overcurrent" or "on"; an inactive
+// one "off".
+function outputLampLevel(i, state, overcurrent, fault) {
     const bit = 1 << i
     if (((state | overcurrent | fault) & bit) === 0)
-        return grey
+        return "off"
     if (fault & bit)
-        return red
+        return "fault"
     if (overcurrent & bit)
-        return "orange"
-    return green
+        return "overcurrent"
+    return "on"
 }
 
-// { percent 0..100, color }: the PWM duty in PWM mode, else the current as a share of the
-// output's recommended current.
+// { percent 0..100, level }: the PWM duty in PWM mode, else the current as a share of the
+// output's recommended current; "on" below 60 %, "high" below 85 % (a duty stays "high"), "fault" above.
 function outputLoad(isPwm, duty, current, recommendedAmps) {
     if (isPwm) {
         const p = Math.max(0, Math.min(100, duty))
-        return { percent: p, color: p < 60 ? green : yellow }
+        return { percent: p, level: p < 60 ? "on" : "high" }
     }
     const full = recommendedAmps * 100
     const p = full > 0 ? Math.max(0, Math.min(100, Math.round(current * 100 / full))) : 0
-    return { percent: p, color: p < 60 ? green : p < 85 ? yellow : red }
+    return { percent: p, level: p < 60 ? "on" : p < 85 ? "high" : "fault" }
 }
 
 function bit(value, i) {

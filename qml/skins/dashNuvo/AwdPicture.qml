@@ -7,9 +7,9 @@ import QtQuick.Shapes
 Item {
     id: awd
     objectName: "driveTrain"
-    property color onColor: SkinPalette.driveOn
-    property color offColor: SkinPalette.driveOff
-    property color activeColor: SkinPalette.driveActive
+    property color onColor: AppStyle.skinDriveOnColor
+    property color offColor: AppStyle.skinDriveOffColor
+    property color activeColor: AppStyle.skinDriveActiveColor
     readonly property real u: Math.min(width / 48, height / 64)
     Item {
         width: 48 * awd.u; height: 64 * awd.u

@@ -6,7 +6,7 @@ Rectangle {
     id: blink
     property bool active: false
     property real peak: 1
-    color: SkinPalette.warningRed
+    color: AppStyle.skinWarningRedColor
     opacity: 0
     visible: active || opacity > 0
     SequentialAnimation on opacity {

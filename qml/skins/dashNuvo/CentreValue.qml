@@ -14,13 +14,13 @@ BasicSensorItem {
         objectName: "centreValue"
         anchors { horizontalCenter: parent.horizontalCenter; top: parent.top }
         text: centre.sensID === 0 ? "+" : Math.round(centre.sensorValueFloat)
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 190 * centre.s
     }
     Text {
         anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom }
         text: (centre.sensorName + (centre.sensorUnits.length > 0 ? " / " + centre.sensorUnits : "")).toUpperCase()
-        color: SkinPalette.label
+        color: AppStyle.skinLabelColor
         font.pixelSize: 30 * centre.s
     }
     BlinkLayer { anchors.fill: parent; radius: 20 * centre.s; peak: 0.6; active: centre.warningActive }

@@ -17,7 +17,7 @@ BasicSensorItem {
         visible: corner.sensID === ArdixEnums.Gear_index
         anchors.centerIn: parent
         text: SkinGeometry.gearText(corner.sensorValue)
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 130 * corner.s
     }
     Loader {
@@ -31,7 +31,7 @@ BasicSensorItem {
         visible: corner.sensID !== ArdixEnums.Gear_index && corner.sensID !== ArdixEnums.AWD_Indicator_index
         anchors.centerIn: parent
         text: "+"
-        color: SkinPalette.label
+        color: AppStyle.skinLabelColor
         font.pixelSize: 110 * corner.s
     }
     BlinkLayer { anchors.fill: parent; radius: 12 * corner.s; active: corner.warningActive }

@@ -73,7 +73,7 @@ Item {
         id: logo
         anchors { horizontalCenter: parent.horizontalCenter; verticalCenter: parent.verticalCenter }
         text: "ARDIX"
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 36.3 * header.s
         font.italic: true
         font.letterSpacing: 2 * header.s

@@ -40,7 +40,7 @@ SkinPage {
     Column { // GPS speed
         x: 860 * page.s; y: 125 * page.s
         width: 380 * page.s
-        Text { text: page.isRu ? "СКОРОСТЬ GPS" : "GPS Speed"; color: SkinPalette.label; font.pixelSize: 26 * page.s }
+        Text { text: page.isRu ? "СКОРОСТЬ GPS" : "GPS Speed"; color: AppStyle.skinLabelColor; font.pixelSize: 26 * page.s }
         Row {
             spacing: 14 * page.s
             Image {
@@ -49,16 +49,16 @@ SkinPage {
                 source: "qrc:/ARDIX/images/skins/dash_nuvo/main/needle_gps.svg"
                 sourceSize: Qt.size(width, height)
             }
-            Text { anchors.verticalCenter: parent.verticalCenter; text: "12"; color: SkinPalette.value; font.pixelSize: 30 * page.s }
+            Text { anchors.verticalCenter: parent.verticalCenter; text: "12"; color: AppStyle.whiteColor; font.pixelSize: 30 * page.s }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: page.isRu ? "МАКС" : "max"
-                color: SkinPalette.label
+                color: AppStyle.skinLabelColor
                 font.pixelSize: 26 * page.s
             }
             Text {
                 text: Math.round(page.sampleSpeed)
-                color: SkinPalette.gpsSpeed
+                color: AppStyle.skinGpsSpeedColor
                 font.pixelSize: 84 * page.s
             }
         }
@@ -67,7 +67,7 @@ SkinPage {
     component Block: Column {
         property string title: ""
         spacing: 3 * page.s
-        Text { text: parent.title; color: SkinPalette.label; font.pixelSize: 22 * page.s; bottomPadding: 2 * page.s }
+        Text { text: parent.title; color: AppStyle.skinLabelColor; font.pixelSize: 22 * page.s; bottomPadding: 2 * page.s }
     }
     // One measured run: its label, a bar and the result.
     component RunRow: Row {
@@ -79,19 +79,19 @@ SkinPage {
         property string extra: ""
         spacing: 10 * page.s
         height: 25 * page.s
-        Text { width: 120 * page.s; text: run.label; color: SkinPalette.value; font.pixelSize: 21 * page.s }
+        Text { width: 120 * page.s; text: run.label; color: AppStyle.whiteColor; font.pixelSize: 21 * page.s }
         Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             width: run.barWidth * page.s; height: 14 * page.s
-            color: SkinPalette.track
+            color: AppStyle.skinTrackColor
             Rectangle {
                 width: parent.width * Math.max(0, Math.min(1, run.fill))
                 height: parent.height
-                color: run.fill >= 1 ? SkinPalette.runDone : SkinPalette.runPartial
+                color: run.fill >= 1 ? AppStyle.skinRunDoneColor : AppStyle.orangeColor
             }
         }
-        Text { width: 80 * page.s; text: run.result; color: SkinPalette.value; font.pixelSize: 21 * page.s; horizontalAlignment: Text.AlignRight }
-        Text { text: run.extra; color: SkinPalette.label; font.pixelSize: 21 * page.s }
+        Text { width: 80 * page.s; text: run.result; color: AppStyle.whiteColor; font.pixelSize: 21 * page.s; horizontalAlignment: Text.AlignRight }
+        Text { text: run.extra; color: AppStyle.skinLabelColor; font.pixelSize: 21 * page.s }
     }
     function speedFill(lower, upper) {
         return sampleSpeed <= lower ? 0 : sampleSpeed >= upper ? 1 : (sampleSpeed - lower) / (upper - lower)
@@ -155,8 +155,8 @@ SkinPage {
                         [page.isRu ? "ПИКОВОЕ \nТОРМОЖЕНИЕ" : "MAX \nbraking", 12]]
                 Row {
                     spacing: 10 * page.s
-                    Text { text: modelData[0]; color: SkinPalette.label; font.pixelSize: 20 * page.s }
-                    Text { text: (modelData[1] / 10).toFixed(1) + " G"; color: SkinPalette.gForce; font.pixelSize: 34 * page.s }
+                    Text { text: modelData[0]; color: AppStyle.skinLabelColor; font.pixelSize: 20 * page.s }
+                    Text { text: (modelData[1] / 10).toFixed(1) + " G"; color: AppStyle.limeColor; font.pixelSize: 34 * page.s }
                 }
             }
         }

@@ -17,7 +17,7 @@ Item {
     Text {
         anchors { right: parent.right; rightMargin: 8 * dccd.s; top: parent.top; topMargin: 4 * dccd.s }
         text: "A"
-        color: SkinPalette.frame
+        color: AppStyle.darkGreyColor
         font.pixelSize: 20 * dccd.s
         font.bold: true
     }

@@ -21,7 +21,7 @@ BasicSensorItem {
     Text {
         anchors { left: pump.right; leftMargin: 12 * fuel.s; verticalCenter: pump.verticalCenter }
         text: fuel.isRu ? "уровень\nтоплива" : "fuel\nlevel"
-        color: SkinPalette.label
+        color: AppStyle.skinLabelColor
         font.pixelSize: 22 * fuel.s
         lineHeight: 0.9
     }
@@ -44,23 +44,23 @@ BasicSensorItem {
         id: bar
         x: 0; y: 150 * fuel.s
         width: 300 * fuel.s; height: 46 * fuel.s
-        Rectangle { anchors.fill: parent; color: SkinPalette.track; radius: 6 * fuel.s }
+        Rectangle { anchors.fill: parent; color: AppStyle.skinTrackColor; radius: 6 * fuel.s }
         Rectangle {
             width: parent.width * fuel.level / 100
             height: parent.height
             radius: 6 * fuel.s
-            color: fuel.level < 20 ? SkinPalette.cellRed : SkinPalette.barYellow
+            color: fuel.level < 20 ? AppStyle.skinCellRedColor : AppStyle.warningColor
             Behavior on width { NumberAnimation { duration: 2000 } }
         }
         Repeater { // segment gaps
             model: 9
-            Rectangle { x: (index + 1) * bar.width / 10 - width / 2; width: 4 * fuel.s; height: bar.height; color: SkinPalette.background }
+            Rectangle { x: (index + 1) * bar.width / 10 - width / 2; width: 4 * fuel.s; height: bar.height; color: AppStyle.blackColor }
         }
     }
     Text {
         anchors { right: bar.right; bottom: bar.top; bottomMargin: 4 * fuel.s }
         text: fuel.sensorValue + "%"
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 34 * fuel.s
     }
 }

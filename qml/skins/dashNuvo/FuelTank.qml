@@ -12,19 +12,19 @@ Item {
         height: parent.height
         radius: 8 * tank.s
         color: "transparent"
-        border.color: SkinPalette.label
+        border.color: AppStyle.skinLabelColor
         border.width: 3 * tank.s
         Rectangle {
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 6 * tank.s }
             height: Math.max(0, Math.min(100, tank.level)) / 100 * (parent.height - 12 * tank.s)
             radius: 4 * tank.s
-            color: tank.level >= 0 && tank.level < 20 ? SkinPalette.cellRed : SkinPalette.barYellow
+            color: tank.level >= 0 && tank.level < 20 ? AppStyle.skinCellRedColor : AppStyle.warningColor
         }
     }
     Text {
         anchors { left: body.right; leftMargin: 12 * tank.s; verticalCenter: parent.verticalCenter }
         text: tank.level < 0 ? "?" : tank.level + "%"
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 54 * tank.s
         font.bold: true
     }

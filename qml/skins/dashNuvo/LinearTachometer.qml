@@ -49,18 +49,18 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         ShapePath {
-            fillColor: SkinPalette.track
-            strokeColor: SkinPalette.tachEdge
+            fillColor: AppStyle.skinTrackColor
+            strokeColor: AppStyle.skinTachEdgeColor
             strokeWidth: 2 * tach.s
             PathPolyline { path: tach.band(0, 1) }
         }
         ShapePath {
-            fillColor: SkinPalette.tachGreen
+            fillColor: AppStyle.skinTachGreenColor
             strokeColor: "transparent"
             PathPolyline { path: tach.band(0, tach.fill) }
         }
         ShapePath {
-            strokeColor: SkinPalette.tachOutline
+            strokeColor: AppStyle.skinTachOutlineColor
             strokeWidth: 2 * tach.s
             fillColor: "transparent"
             PathMultiline { paths: tach.ticks() }
@@ -83,7 +83,7 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         ShapePath {
-            fillColor: SkinPalette.value
+            fillColor: AppStyle.whiteColor
             strokeColor: "transparent"
             PathSvg { path: tach.arrowsPath() }
         }
@@ -95,9 +95,9 @@ BasicSensorItem {
             x: at.x - width / 2
             y: at.y - 64 * tach.s
             text: index + 1
-            color: SkinPalette.value
+            color: AppStyle.whiteColor
             style: Text.Outline
-            styleColor: SkinPalette.tachOutline
+            styleColor: AppStyle.skinTachOutlineColor
             font.pixelSize: 34 * tach.s
         }
     }

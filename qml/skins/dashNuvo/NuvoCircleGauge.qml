@@ -53,7 +53,7 @@ BasicSensorItem {
         visible: gauge.isDial
         x: gauge.c - gauge.inner; y: x
         width: 2 * gauge.inner; height: width; radius: width / 2
-        color: gauge.barForm ? SkinPalette.barDisc : SkinPalette.dialDisc
+        color: gauge.barForm ? AppStyle.skinBarDiscColor : AppStyle.blackColor
     }
     BlinkLayer {
         x: gauge.barForm ? innerDisc.x : gauge.c - gauge.outer
@@ -69,7 +69,7 @@ BasicSensorItem {
         visible: gauge.isDial
         anchors.fill: parent
         ShapePath { // the ring
-            strokeColor: gauge.barForm ? SkinPalette.barRing : SkinPalette.dialRing
+            strokeColor: gauge.barForm ? AppStyle.skinBarRingColor : AppStyle.skinDialRingColor
             strokeWidth: 16 * gauge.u
             fillColor: "transparent"
             capStyle: ShapePath.FlatCap
@@ -81,13 +81,13 @@ BasicSensorItem {
             }
         }
         ShapePath { // ticks
-            strokeColor: SkinPalette.dialTicks
+            strokeColor: AppStyle.skinDialTicksColor
             strokeWidth: 2 * gauge.u
             fillColor: "transparent"
             PathMultiline { paths: gauge.tickPaths() }
         }
         ShapePath { // the value bar of the bar form
-            strokeColor: gauge.barForm && gauge.sensorValue !== 0 ? SkinPalette.gaugeYellow : "transparent"
+            strokeColor: gauge.barForm && gauge.sensorValue !== 0 ? AppStyle.skinGaugeYellowColor : "transparent"
             strokeWidth: 16 * gauge.u
             fillColor: "transparent"
             capStyle: ShapePath.FlatCap
@@ -99,7 +99,7 @@ BasicSensorItem {
             }
         }
         ShapePath { // the warning mark, a thin wedge ending at the threshold
-            strokeColor: gauge.limits.mark !== 0 ? SkinPalette.warningRed : "transparent"
+            strokeColor: gauge.limits.mark !== 0 ? AppStyle.skinWarningRedColor : "transparent"
             strokeWidth: 16 * gauge.u
             fillColor: "transparent"
             capStyle: ShapePath.FlatCap
@@ -121,7 +121,7 @@ BasicSensorItem {
             text: SkinGeometry.gaugeLabel(gauge.scaleInfo, index)
             x: at.x - width / 2
             y: at.y - height / 2
-            color: SkinPalette.value
+            color: AppStyle.whiteColor
             font.pixelSize: (text.indexOf(".") >= 0 ? 25 : gauge.isBoost ? 45 : 35) * gauge.u
         }
     }
@@ -137,7 +137,7 @@ BasicSensorItem {
         rotation: -180 + 270 * gauge.ratio
         Behavior on rotation { NumberAnimation { duration: 2000; easing.type: Easing.OutCubic } }
         ShapePath {
-            fillColor: SkinPalette.needle
+            fillColor: AppStyle.skinNeedleColor
             strokeColor: "transparent"
             startX: 0; startY: 132 * gauge.u
             PathLine { x: 10.5 * gauge.u; y: 0 }
@@ -149,8 +149,8 @@ BasicSensorItem {
         visible: gauge.isDial && !gauge.barForm
         width: 34 * gauge.u; height: width; radius: width / 2
         x: gauge.c - width / 2; y: x
-        color: SkinPalette.needleCap
-        border.color: SkinPalette.dialRing
+        color: AppStyle.skinNeedleCapColor
+        border.color: AppStyle.skinDialRingColor
         border.width: 2 * gauge.u
     }
     Text {
@@ -159,14 +159,14 @@ BasicSensorItem {
         visible: gauge.isDial && !gauge.barForm
         anchors { right: parent.right; rightMargin: 10 * gauge.u; bottom: parent.bottom; bottomMargin: 24 * gauge.u }
         text: gauge.valueText
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 50 * gauge.u
     }
     Text {
         visible: gauge.isDial && !gauge.barForm
         anchors { right: needleValue.right; bottom: needleValue.top }
         text: gauge.sensorName.toUpperCase()
-        color: SkinPalette.gaugeName
+        color: AppStyle.skinGaugeNameColor
         font.pixelSize: 20 * gauge.u
     }
 
@@ -177,13 +177,13 @@ BasicSensorItem {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: gauge.valueText
-            color: SkinPalette.gaugeYellow
+            color: AppStyle.skinGaugeYellowColor
             font.pixelSize: (gauge.sensorValue < 1300 ? 70 : 50) * gauge.u
         }
         Text { // the name under the value
             anchors.horizontalCenter: parent.horizontalCenter
             text: gauge.sensorName.toUpperCase()
-            color: SkinPalette.gaugeName
+            color: AppStyle.skinGaugeNameColor
             font.pixelSize: 22 * gauge.u
         }
     }
@@ -192,7 +192,7 @@ BasicSensorItem {
         visible: gauge.isGear
         anchors.centerIn: parent
         text: SkinGeometry.gearText(gauge.sensorValue)
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 280 * gauge.u
     }
     Loader {

@@ -14,7 +14,7 @@ BasicSensorItem {
         id: name
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 8 * pc.s }
         text: pc.sensorName.toUpperCase() + (pc.sensorUnits.length > 0 ? " / " + pc.sensorUnits : "")
-        color: SkinPalette.label
+        color: AppStyle.skinLabelColor
         font.pixelSize: pc.namePx
         elide: Text.ElideRight
     }
@@ -29,14 +29,14 @@ BasicSensorItem {
                     visible: modelData[0] !== ""
                     anchors.verticalCenter: parent.verticalCenter
                     text: modelData[0]
-                    color: SkinPalette.label
+                    color: AppStyle.skinLabelColor
                     font.pixelSize: pc.namePx
                 }
                 Text {
                     objectName: "peakValue"
                     anchors.verticalCenter: parent.verticalCenter
                     text: pc.fmt(modelData[1])
-                    color: SkinPalette.value
+                    color: AppStyle.whiteColor
                     font.pixelSize: Math.min(parent.height * 0.8, pc.width * (pc.both ? 0.2 : 0.3))
                 }
             }

@@ -48,34 +48,34 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         Arc { // background
-            strokeColor: SkinPalette.roundTachOutline
+            strokeColor: AppStyle.skinRoundTachOutlineColor
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth + 24 * tach.s
             from: tach.startDeg - 2; sweep: tach.sweepDeg + 4
         }
         Arc {
-            strokeColor: SkinPalette.roundTachBand
+            strokeColor: AppStyle.skinRoundTachBandColor
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth
             from: tach.startDeg; sweep: tach.sweepDeg
         }
         Arc {
-            strokeColor: SkinPalette.tachGreen
+            strokeColor: AppStyle.skinTachGreenColor
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth
             from: tach.startDeg; sweep: tach.sweepDeg * tach.ratio(tach.sensorMaxValue)
         }
         ShapePath {
-            strokeColor: SkinPalette.roundTachTicks
+            strokeColor: AppStyle.skinRoundTachTicksColor
             strokeWidth: 2 * tach.s
             fillColor: "transparent"
             PathMultiline { paths: tach.tickPaths() }
         }
         Arc { // lamp bands inside the ring
-            strokeColor: SkinPalette.lampYellow
+            strokeColor: AppStyle.skinLampYellowColor
             r: tach.radius - tach.ringWidth - 7 * tach.s; widthPx: 11 * tach.s
             from: tach.angle(tach.sensorMinValue)
             sweep: tach.angle(tach.sensorMaxValue) - tach.angle(tach.sensorMinValue)
         }
         Arc {
-            strokeColor: SkinPalette.lampRed
+            strokeColor: AppStyle.skinLampRedColor
             r: tach.radius - tach.ringWidth - 7 * tach.s; widthPx: 11 * tach.s
             from: tach.angle(tach.sensorMaxValue)
             sweep: tach.startDeg + tach.sweepDeg - tach.angle(tach.sensorMaxValue)
@@ -97,7 +97,7 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         ShapePath {
-            fillColor: SkinPalette.roundTachArrow
+            fillColor: AppStyle.skinRoundTachArrowColor
             strokeColor: "transparent"
             PathSvg { path: tach.arrowsPath() }
         }
@@ -109,9 +109,9 @@ BasicSensorItem {
             x: mid.x - width / 2
             y: mid.y - height / 2
             text: index + 1
-            color: SkinPalette.value
+            color: AppStyle.whiteColor
             style: Text.Outline
-            styleColor: SkinPalette.roundTachOutline
+            styleColor: AppStyle.skinRoundTachOutlineColor
             font.pixelSize: 40 * tach.s
         }
     }

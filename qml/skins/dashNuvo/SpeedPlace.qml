@@ -16,7 +16,7 @@ BasicSensorItem {
         visible: place.isSpeed
         anchors { right: parent.right; rightMargin: 20 * place.s; top: parent.top; topMargin: -40 * place.s }
         text: Math.round(place.sensorValueFloat)
-        color: SkinPalette.value
+        color: AppStyle.whiteColor
         font.pixelSize: 214 * place.s
     }
     Item {
@@ -27,7 +27,7 @@ BasicSensorItem {
         Shape { // the slanted frame
             anchors.fill: parent
             ShapePath {
-                strokeColor: SkinPalette.value
+                strokeColor: AppStyle.whiteColor
                 strokeWidth: 2 * place.s
                 fillColor: "transparent"
                 startX: 18 * place.s; startY: 0
@@ -47,9 +47,9 @@ BasicSensorItem {
                 source: "qrc:/ARDIX/images/skins/dash_nuvo/main/needle_gps.svg"
                 sourceSize: Qt.size(width, height)
             }
-            Text { text: place.isRu ? "МАКС " : "MAX"; color: SkinPalette.value; font.pixelSize: 30 * place.s }
-            Text { text: " 148"; color: SkinPalette.peakYellow; font.pixelSize: 30 * place.s }
-            Text { text: place.isRu ? "КМ/Ч" : "kmph"; color: SkinPalette.label; font.pixelSize: 30 * place.s }
+            Text { text: place.isRu ? "МАКС " : "MAX"; color: AppStyle.whiteColor; font.pixelSize: 30 * place.s }
+            Text { text: " 148"; color: AppStyle.skinPeakYellowColor; font.pixelSize: 30 * place.s }
+            Text { text: place.isRu ? "КМ/Ч" : "kmph"; color: AppStyle.skinLabelColor; font.pixelSize: 30 * place.s }
         }
     }
     WarningButtonRedRect {

@@ -113,13 +113,9 @@ void registerArdixTypes()
     qRegisterMetaType<QList<TheCustomAnalogSensor *>>("QList<TheCustomAnalogSensor*>");
     qRegisterMetaType<QList<TheSensorConfig *>>("QList<TheSensorConfig*>");
 
-    // Registered by their files as well, so that files beside them see them as singletons too.
-    const struct { const char *name; const char *folder; } singletons[] = {
-        {"AppStyle", "myComponents"}, {"AppSettings", "myComponents"}, {"DevSettings", "myComponents"},
-        {"MyDefines", "myComponents"}, {"SkinPalette", "skins/dashNuvo"}};
-    for (const auto &singleton : singletons) {
-        const QUrl url(QStringLiteral("qrc:/ARDIX/qml/%1/%2.qml").arg(QLatin1String(singleton.folder), QLatin1String(singleton.name)));
-        qmlRegisterSingletonType(url, kUri, 1, 0, singleton.name);
+    for (const char *singleton : {"AppStyle", "AppSettings", "DevSettings", "MyDefines"}) {
+        const QUrl url(QStringLiteral("qrc:/ARDIX/qml/myComponents/%1.qml").arg(QLatin1String(singleton)));
+        qmlRegisterSingletonType(url, kUri, 1, 0, singleton);
     }
 }
 
