@@ -1,7 +1,9 @@
+#include "SysvIpc.h"
 #include "app/RunGuard.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -58,7 +60,7 @@ struct RawBlock
 class Instance
 {
 public:
-    Instance(const char *mode, const QString &key) : key(key)
+    Instance(const char *mode, const QString &key) : key(key), semaphoresBefore(sysvipc::allSemaphores())
     {
         process.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(mode), key});
     }
@@ -67,9 +69,13 @@ public:
         process.kill();
         process.waitForFinished(5000);
         // A block the killed child left and no test start took over: the last detach removes it.
-        RawBlock left(key);
-        if (left.attach())
-            left.mem.detach();
+        {
+            RawBlock left(key);
+            if (left.attach())
+                left.mem.detach();
+        }
+        // So do the semaphores it made (this test's temp folder is its own).
+        sysvipc::removeSemaphoresMadeSince(QDir::tempPath(), semaphoresBefore);
     }
     bool waitReady() { return QTest::qWaitFor([this] { return output().contains(QLatin1String("ready\n")); }, 10000); }
     QString output()
@@ -78,6 +84,7 @@ public:
         return text;
     }
     QString key;
+    QSet<int> semaphoresBefore;
     QProcess process;
     QString text;
 };

@@ -1,4 +1,5 @@
 // Start-up as a user sees it: two real client processes, and the process locale.
+#include "SysvIpc.h"
 #include "app/ProcessLocale.h"
 
 #include <QDir>
@@ -9,10 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
-#include <sys/ipc.h>
-#include <sys/sem.h>
+#include <memory>
+#include <vector>
 #include <sys/shm.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,13 +58,6 @@ public:
     QProcess process;
     QString output;
 };
-
-// The System V key of the first key file in dir whose name starts with prefix; -1 if none.
-key_t sysvKeyIn(const QString &dir, const QString &prefix)
-{
-    const QStringList files = QDir(dir).entryList({prefix + QLatin1Char('*')}, QDir::Files);
-    return files.isEmpty() ? key_t(-1) : ::ftok(QFile::encodeName(QDir(dir).filePath(files.first())).constData(), 'Q');
-}
 
 } // namespace
 
@@ -119,34 +115,58 @@ private slots:
     void terminationSignalsEndTheClientCleanly()
     {
         QFETCH(int, signalNumber);
-        QTemporaryDir tmp; // the single-instance keys live here, apart from any other client
-        QProcessEnvironment env = clientEnvironment();
-        env.insert(QStringLiteral("TMPDIR"), tmp.path());
-        QProcess client;
-        client.setProcessEnvironment(env);
-        client.start(QStringLiteral(ARDIX_EXE), QStringList());
-        QString log;
-        QVERIFY(QTest::qWaitFor([&] {
-            log += QString::fromUtf8(client.readAllStandardError());
-            return log.contains(QLatin1String("device link to"));
-        }, 15000));
+        // The single-instance keys live in a temp folder of this start, apart from any other client.
+        std::vector<std::unique_ptr<QTemporaryDir>> folders;
+        std::unique_ptr<QProcess> client;
+        QString tmp;
+        QList<int> ownSemaphores;
+        for (int attempt = 0; attempt < 5 && !client; ++attempt) {
+            tmp = folders.emplace_back(std::make_unique<QTemporaryDir>())->path();
+            const QSet<int> before = sysvipc::allSemaphores();
+            QProcessEnvironment env = clientEnvironment();
+            env.insert(QStringLiteral("TMPDIR"), tmp);
+            client = std::make_unique<QProcess>();
+            client->setProcessEnvironment(env);
+            client->start(QStringLiteral(ARDIX_EXE), QStringList());
+            QString log;
+            QVERIFY(QTest::qWaitFor([&] {
+                log += QString::fromUtf8(client->readAllStandardError());
+                return log.contains(QLatin1String("device link to"));
+            }, 15000));
+            ownSemaphores = sysvipc::semaphoresIn(tmp);
+            QVERIFY(!ownSemaphores.isEmpty());
+            const bool made = std::none_of(ownSemaphores.cbegin(), ownSemaphores.cend(),
+                                           [&](int id) { return before.contains(id); });
+            if (!made) {
+                // Its keys named semaphores that were there before it. Try again with new keys: the
+                // key files keep their inodes through a second name until the test ends.
+                for (const QString &file : QDir(tmp).entryList({QStringLiteral("qipc_*")}, QDir::Files)) {
+                    const QByteArray path = QFile::encodeName(QDir(tmp).filePath(file));
+                    QCOMPARE(::link(path.constData(), (path + ".held").constData()), 0);
+                }
+                qInfo("start %d opened semaphores made by others; starting again with new keys", attempt + 1);
+                client->terminate();
+                QVERIFY(client->waitForFinished(15000));
+                client.reset();
+            }
+        }
+        QVERIFY2(client, "every start opened semaphores left by others");
 
-        const key_t blockKey = sysvKeyIn(tmp.path(), QStringLiteral("qipc_sharedmemory_"));
-        const key_t lockKey = sysvKeyIn(tmp.path(), QStringLiteral("qipc_systemsem_"));
-        QVERIFY(blockKey != -1 && lockKey != -1);
+        const key_t blockKey = sysvipc::keyIn(tmp, QStringLiteral("qipc_sharedmemory_"));
+        QVERIFY(blockKey != -1);
         const int blockId = ::shmget(blockKey, 0, 0);
         QVERIFY(blockId != -1);
-        QVERIFY(::semget(lockKey, 0, 0) != -1);
 
-        ::kill(pid_t(client.processId()), signalNumber);
-        QVERIFY(client.waitForFinished(15000));
-        QCOMPARE(client.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(client.exitCode(), 0);
+        ::kill(pid_t(client->processId()), signalNumber);
+        QVERIFY(client->waitForFinished(15000));
+        QCOMPARE(client->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(client->exitCode(), 0);
 
         shmid_ds ds{};
         QCOMPARE(::shmctl(blockId, IPC_STAT, &ds), -1); // the segment is gone, not just detached
         QCOMPARE(::shmget(blockKey, 0, 0), -1);
-        QCOMPARE(::semget(lockKey, 0, 0), -1);
+        for (int id : std::as_const(ownSemaphores))
+            QVERIFY2(!sysvipc::semaphoreExists(id), qPrintable(QStringLiteral("semaphore %1 left behind").arg(id)));
     }
 
     // kill -9, then a temp cleaner: the next key file may get the dead client's inode, hence the
@@ -157,20 +177,25 @@ private slots:
         const QString tmp = root.filePath(QStringLiteral("tmp"));
         QProcessEnvironment env = clientEnvironment();
         env.insert(QStringLiteral("TMPDIR"), tmp);
-        // Killed clients leave their blocks behind; whatever the next starts did not reuse goes here.
+        // Killed clients leave their blocks and the semaphores they made behind; whatever the next
+        // starts did not reuse goes here.
         struct Leftovers
         {
-            QList<int> ids;
+            QList<int> blocks;
+            QSet<int> semaphores;
             ~Leftovers()
             {
-                for (int id : std::as_const(ids))
+                for (int id : std::as_const(blocks))
                     ::shmctl(id, IPC_RMID, nullptr);
+                for (int id : std::as_const(semaphores))
+                    ::semctl(id, 0, IPC_RMID);
             }
         } leftovers;
 
         constexpr int kRounds = 4;
         for (int round = 0; round < kRounds; ++round) {
             QVERIFY(QDir().mkpath(tmp));
+            const QSet<int> before = sysvipc::allSemaphores();
             QProcess client;
             client.setProcessEnvironment(env);
             client.start(QStringLiteral(ARDIX_EXE), QStringList());
@@ -182,9 +207,13 @@ private slots:
             QVERIFY2(up && client.state() == QProcess::Running,
                      qPrintable(QStringLiteral("start %1 did not come up").arg(round + 1)));
 
-            const int blockId = ::shmget(sysvKeyIn(tmp, QStringLiteral("qipc_sharedmemory_")), 0, 0);
+            const int blockId = ::shmget(sysvipc::keyIn(tmp, QStringLiteral("qipc_sharedmemory_")), 0, 0);
             QVERIFY(blockId != -1);
-            leftovers.ids.append(blockId);
+            leftovers.blocks.append(blockId);
+            for (int id : sysvipc::semaphoresIn(tmp)) {
+                if (!before.contains(id))
+                    leftovers.semaphores.insert(id);
+            }
             client.kill();
             QVERIFY(client.waitForFinished(5000));
             QVERIFY(QDir(tmp).removeRecursively());
