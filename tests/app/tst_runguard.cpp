@@ -203,6 +203,29 @@ private slots:
         QVERIFY(next.tryStartAsPrimary());
     }
 
+    // Another program's live block under our key (its key file shares our key's inode bits): the
+    // client starts on its own and writes nothing into it.
+    void foreignBlockOfAnotherSizeIsLeftAlone()
+    {
+        const QString key = freshKey();
+        RawBlock foreign(key);
+        QVERIFY(foreign.mem.create(16));
+        foreign.mem.lock();
+        std::memset(foreign.mem.data(), 0xAB, 16);
+        foreign.mem.unlock();
+
+        RunGuard next(key);
+        next.setIncomingFilePath(QStringLiteral("/run.ardix7"));
+        QVERIFY(next.tryStartAsPrimary());
+        QVERIFY(next.isPrimary());
+        next.forwardToPrimary();
+
+        foreign.mem.lock();
+        const QByteArray bytes(static_cast<const char *>(foreign.mem.constData()), 16);
+        foreign.mem.unlock();
+        QCOMPARE(bytes, QByteArray(16, char(0xAB)));
+    }
+
     void secondStartLeavesOnceThePrimaryTookItsRequest()
     {
         const QString key = freshKey();

@@ -101,6 +101,12 @@ RunGuard::Holder RunGuard::attachToHolder()
 {
     if (!sharedMem.attach())
         return sharedMem.error() == QSharedMemory::NotFound ? Holder::None : Holder::Unreachable;
+    if (sharedMem.size() < kBlockSize) {
+        // Not a block of ours (another program's, whose key file shares our key's inode bits):
+        // never write into it.
+        sharedMem.detach();
+        return Holder::Unreachable;
+    }
     if (attachCount(sharedMem) == 1) {
         // Nobody else holds it: a dead instance's block. The last detach removes it.
         sharedMem.detach();
@@ -184,6 +190,11 @@ bool RunGuard::writeRequest()
 {
     memLock.acquire();
     if (!sharedMem.attach()) {
+        memLock.release();
+        return false;
+    }
+    if (sharedMem.size() < kBlockSize) {
+        sharedMem.detach();
         memLock.release();
         return false;
     }
