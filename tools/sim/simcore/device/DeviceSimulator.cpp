@@ -35,6 +35,8 @@ DeviceSimulator::DeviceSimulator(const SimOptions &options, QObject *parent)
     m_flashFaults = options.flashFaults;
     m_clock.start();
     m_flushTimer.setSingleShot(true);
+    // Written bytes keep the order of their due times, also against the simulator's other timers.
+    m_flushTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_flushTimer, &QTimer::timeout, this, &DeviceSimulator::flushOut);
     m_realtime.setInterval(std::max(10, m_opt.realtimeIntervalMs));
     connect(&m_realtime, &QTimer::timeout, this, &DeviceSimulator::sendRealtime);

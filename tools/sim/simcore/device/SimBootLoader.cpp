@@ -407,7 +407,8 @@ void SimBootLoader::finish()
         m_dev.m_client->flush();
     const qint64 pending = m_dev.m_out.isEmpty() ? 0 : m_dev.m_out.back().due - m_dev.m_clock.elapsed();
     if (pending > 0)
-        QTimer::singleShot(int(pending) + 1, &m_dev, [dev = &m_dev] {
+        QTimer::singleShot(int(pending) + 1, Qt::PreciseTimer, &m_dev, [dev = &m_dev] {
+            dev->flushOut(); // all of it is due by now, whichever timer came first
             if (dev->m_client)
                 dev->m_client->flush();
             dev->restartIntoApplication();
