@@ -405,7 +405,7 @@ BasicDialog {
                     objectName: "logoInfoButton"
                     width: AppStyle.basicRowHeight * 0.65
                     height: width
-                    color: "transparent"
+                    color: AppStyle.clearColor
                     iconSource: "qrc:/ARDIX/images/icons/info.svg"
                     iconScale: 0.9
                     accessibleName: qsTr("О заставке")

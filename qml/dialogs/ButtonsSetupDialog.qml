@@ -90,7 +90,7 @@ BasicDialog {
                 width: 100 * root.ps
                 height: parent.height
                 radius: 4
-                color: inputRow.lamp !== null ? AppStyle.textColor : "transparent"
+                color: inputRow.lamp !== null ? AppStyle.textColor : AppStyle.clearColor
                 Image {
                     anchors.centerIn: parent
                     visible: inputRow.lamp !== null && inputRow.lamp.icon !== ""

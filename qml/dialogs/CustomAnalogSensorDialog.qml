@@ -150,7 +150,7 @@ BasicDialog {
             Rectangle {
                 anchors.fill: parent
                 radius: parent.radius
-                color: "transparent"
+                color: AppStyle.clearColor
                 border.color: AppStyle.textColor
                 border.width: 2
                 visible: entry.activeFocus

@@ -151,14 +151,14 @@ BasicDialog {
         width: 40 * AppStyle.pixelScale
         visible: !list.atXBeginning
         gradient: Gradient { orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: AppStyle.pageColor } GradientStop { position: 1; color: "transparent" } }
+            GradientStop { position: 0; color: AppStyle.pageColor } GradientStop { position: 1; color: AppStyle.clearColor } }
     }
     Rectangle {
         anchors { right: list.right; top: list.top; bottom: list.bottom }
         width: 40 * AppStyle.pixelScale
         visible: !list.atXEnd
         gradient: Gradient { orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: "transparent" } GradientStop { position: 1; color: AppStyle.pageColor } }
+            GradientStop { position: 0; color: AppStyle.clearColor } GradientStop { position: 1; color: AppStyle.pageColor } }
     }
 
     Row {

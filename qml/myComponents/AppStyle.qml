@@ -20,12 +20,12 @@ QtObject {
     readonly property color headerColor: "#1A1A1A"
     readonly property color textColor: "#1A1A1A"
     readonly property color mutedTextColor: "#5f6670"
-    readonly property color lightTextColor: "white"
+    readonly property color lightTextColor: whiteColor
     readonly property color placeholderColor: "#8a9097"
     readonly property color disabledTextColor: "#9a9da3"
 
     // Fields: the same three states on every number, text and spin box
-    readonly property color fieldColor: "white"
+    readonly property color fieldColor: whiteColor
     readonly property color fieldEmptyColor: "#ff7f7f"
     readonly property color fieldInvalidColor: "#fde7e7"
     readonly property color fieldInvalidTextColor: "#c62020"
@@ -69,55 +69,18 @@ QtObject {
     readonly property color orangeColor: "#ff9a00"
     readonly property color bronzeColor: "#b26b23"
     readonly property color khakiColor: "#b8a870"
-    readonly property color transparentColor: "#002385b2"
-
-    // The dash replica draws in the dash's own colours (the rest of its palette is shared above:
-    // white, black, darkGrey, warning, lime, orange).
-    readonly property color skinLabelColor: "#84868F"
-    readonly property color skinGaugeNameColor: "#868686"
-    readonly property color skinCellFillColor: "#121316"
-    readonly property color skinCellRedColor: "#e9454a"
-    readonly property color skinWarningRedColor: "#ff4747"
-    readonly property color skinPreWarningYellowColor: "#fff157"
-    readonly property color skinPeakYellowColor: "#ffe843"
-    readonly property color skinTrackColor: "#1b1c20"
-    readonly property color skinTableBarEmptyColor: "#2a2f37"
-    readonly property color skinTachGreenColor: "#6ec419"
-    readonly property color skinTachEdgeColor: "#2c2d33"
-    readonly property color skinTachOutlineColor: "#0a0a0a"
-    readonly property color skinRoundTachOutlineColor: "#101010"
-    readonly property color skinRoundTachBandColor: "#5c5b60"
-    readonly property color skinRoundTachTicksColor: Qt.rgba(0x4a / 255, 0x49 / 255, 0x4e / 255, 0.7)
-    readonly property color skinRoundTachArrowColor: "#121313"
-    readonly property color skinLampYellowColor: "#feca41"
-    readonly property color skinLampRedColor: "#dd2c1c"
-    readonly property color skinDialRingColor: "#ddd"
-    readonly property color skinDialTicksColor: "#505256"
-    readonly property color skinNeedleColor: "#ff5a36"
-    readonly property color skinNeedleCapColor: "#222"
-    readonly property color skinBarDiscColor: "#151515"
-    readonly property color skinBarRingColor: "#2a2b30"
-    readonly property color skinGaugeYellowColor: "#fec939"
-    readonly property color skinDriveOnColor: "#67B43F"
-    readonly property color skinDriveOffColor: "#3B3C41"
-    readonly property color skinDriveActiveColor: "#EF7F1A"
-    readonly property color skinGpsSpeedColor: "#FFE640"
-    readonly property color skinRunDoneColor: "#94e001"
+    readonly property color transparentColor: "#002385b2" // the primary colour, faded out
+    readonly property color clearColor: "transparent"
 
     // PDM live values: an output on or a light load, a heavier load, a fault or an overload, an
     // output off, an overcurrent.
-    readonly property color liveOnColor: "#60d451"
-    readonly property color liveHighColor: "#d2d451"
-    readonly property color liveFaultColor: "#d45151"
-    readonly property color liveOffColor: "#8a8d91"
-    readonly property color liveOvercurrentColor: "orange"
     function liveColor(level) {
         switch (level) {
-        case "high": return liveHighColor
-        case "fault": return liveFaultColor
-        case "off": return liveOffColor
-        case "overcurrent": return liveOvercurrentColor
-        default: return liveOnColor
+        case "high": return amberColor
+        case "fault": return errorColor
+        case "off": return placeholderColor
+        case "overcurrent": return orangeColor
+        default: return liveGreenColor
         }
     }
 

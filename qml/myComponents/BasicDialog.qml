@@ -309,7 +309,7 @@ Item {
                                : (root.backgroundItemWidth > 0 ? Math.min(root.backgroundItemWidth, fitWidth) : fitWidth)
         height: root.fullScreen ? root.height - header.height
                                 : (root.backgroundItemHeight > 0 ? Math.min(root.backgroundItemHeight, fitHeight) : fitHeight)
-        color: root.isLoading ? "transparent" : AppStyle.pageColor
+        color: root.isLoading ? AppStyle.clearColor : AppStyle.pageColor
         clip: root.fullScreen
 
         // Clicks inside the content never reach the overlay.

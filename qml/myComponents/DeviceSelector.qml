@@ -132,7 +132,7 @@ Item {
         Rectangle {
             anchors.fill: parent
             visible: pullTab.activeFocus
-            color: "transparent"
+            color: AppStyle.clearColor
             border.color: AppStyle.primaryColor
             border.width: 2
             radius: 3
@@ -142,7 +142,7 @@ Item {
             anchors.fill: parent
             ShapePath {
                 fillColor: AppStyle.textColor
-                strokeColor: "transparent"
+                strokeColor: AppStyle.clearColor
                 startX: 0; startY: 0
                 PathLine { x: pullTab.width; y: 0 }
                 PathLine { x: pullTab.width * 0.8; y: pullTab.height }

@@ -50,7 +50,7 @@ Rectangle {
     Rectangle {
         anchors.fill: parent
         radius: root.radius
-        color: "transparent"
+        color: AppStyle.clearColor
         border.color: AppStyle.whiteColor
         border.width: 2
         visible: root.activeFocus

@@ -29,7 +29,7 @@ BasicDialog {
     // A message read and gone: the next one may show.
     signal dismissed()
     isLoading: isBusy
-    backgroundItem.color: "transparent"
+    backgroundItem.color: AppStyle.clearColor
 
     function hideBusyReceived() {
         if (ignoreHideBusy)

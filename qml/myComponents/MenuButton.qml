@@ -13,7 +13,7 @@ AbstractButton {
     Accessible.name: text.replace(/\n/g, " ")
 
     background: Rectangle {
-        color: control.pressed ? AppStyle.primaryColor : control.visualFocus ? AppStyle.surfaceColor : "transparent"
+        color: control.pressed ? AppStyle.primaryColor : control.visualFocus ? AppStyle.surfaceColor : AppStyle.clearColor
         radius: 4
     }
     contentItem: Item {

@@ -95,7 +95,7 @@ MenuComboBox {
     Rectangle {
         anchors.fill: parent
         visible: root.focusHighlight
-        color: "transparent"
+        color: AppStyle.clearColor
         radius: 4
         border.color: AppStyle.errorColor
         border.width: 3

@@ -84,7 +84,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "transparent"
+        color: AppStyle.clearColor
         border.color: AppStyle.whiteColor
         border.width: Math.max(1, root.ps)
         radius: parent.width * 0.05

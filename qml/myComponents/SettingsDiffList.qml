@@ -86,7 +86,7 @@ ListView {
         readonly property bool isHeader: !!modelData.header
         width: root.width
         height: isHeader ? root.rowHeight * 1.1 : Math.max(root.rowHeight, cells.implicitHeight + 8 * root.ps)
-        color: isHeader ? (root.light ? AppStyle.rowColor : AppStyle.textColor) : "transparent"
+        color: isHeader ? (root.light ? AppStyle.rowColor : AppStyle.textColor) : AppStyle.clearColor
         Accessible.role: Accessible.ListItem
         Accessible.name: isHeader ? modelData.title
                                   : (modelData.label || modelData.field) + ": " + modelData.before + " → " + modelData.after

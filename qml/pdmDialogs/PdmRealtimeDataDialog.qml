@@ -180,7 +180,7 @@ BasicDialog {
 
     component Lamp: Rectangle {
         property bool on: false
-        property color onColor: AppStyle.liveOnColor
+        property color onColor: AppStyle.liveGreenColor
         width: 22 * root.ps
         height: width
         radius: width / 2

@@ -105,7 +105,7 @@ Rectangle {
                 ShapePath {
                     strokeColor: AppStyle.mutedTextColor
                     strokeWidth: 1.5
-                    fillColor: "transparent"
+                    fillColor: AppStyle.clearColor
                     PathPolyline { path: root.plot.deltaPath(index, area.width, area.height) }
                 }
             }
@@ -115,7 +115,7 @@ Rectangle {
             ShapePath {
                 strokeColor: AppStyle.amberColor
                 strokeWidth: 2.5
-                fillColor: "transparent"
+                fillColor: AppStyle.clearColor
                 joinStyle: ShapePath.RoundJoin
                 PathPolyline { path: root.ready ? root.plot.deltaPath(root.lap, area.width, area.height) : [] }
             }

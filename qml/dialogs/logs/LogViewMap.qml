@@ -27,7 +27,7 @@ Rectangle {
         ShapePath {
             strokeColor: AppStyle.subtleTextColor
             strokeWidth: 2
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             joinStyle: ShapePath.RoundJoin
             PathPolyline { path: root.ready ? root.model.trackPath(root.width, root.height, root.margin) : [] }
         }

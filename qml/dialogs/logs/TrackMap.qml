@@ -26,21 +26,21 @@ Rectangle {
         ShapePath {
             strokeColor: AppStyle.subtleTextColor
             strokeWidth: 2
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             joinStyle: ShapePath.RoundJoin
             PathPolyline { path: root.ready ? root.plot.trackPath(root.width, root.height, root.margin) : [] }
         }
         ShapePath {
             strokeColor: AppStyle.amberColor
             strokeWidth: 3
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             joinStyle: ShapePath.RoundJoin
             PathPolyline { path: root.ready ? root.plot.lapPath(root.lap, root.width, root.height, root.margin) : [] }
         }
         ShapePath {
             strokeColor: AppStyle.errorColor
             strokeWidth: 5
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             capStyle: ShapePath.RoundCap
             PathPolyline { path: root.ready ? root.plot.startLinePath(root.width, root.height, root.margin) : [] }
         }

@@ -7,9 +7,9 @@ import QtQuick.Shapes
 Item {
     id: awd
     objectName: "driveTrain"
-    property color onColor: AppStyle.skinDriveOnColor
-    property color offColor: AppStyle.skinDriveOffColor
-    property color activeColor: AppStyle.skinDriveActiveColor
+    property color onColor: AppStyle.acceptColor
+    property color offColor: AppStyle.darkGreyColor
+    property color activeColor: AppStyle.orangeColor
     readonly property real u: Math.min(width / 48, height / 64)
     Item {
         width: 48 * awd.u; height: 64 * awd.u

@@ -6,7 +6,7 @@ Rectangle {
     id: blink
     property bool active: false
     property real peak: 1
-    color: AppStyle.skinWarningRedColor
+    color: AppStyle.errorColor
     opacity: 0
     visible: active || opacity > 0
     SequentialAnimation on opacity {

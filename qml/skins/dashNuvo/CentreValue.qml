@@ -20,7 +20,7 @@ BasicSensorItem {
     Text {
         anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom }
         text: (centre.sensorName + (centre.sensorUnits.length > 0 ? " / " + centre.sensorUnits : "")).toUpperCase()
-        color: AppStyle.skinLabelColor
+        color: AppStyle.placeholderColor
         font.pixelSize: 30 * centre.s
     }
     BlinkLayer { anchors.fill: parent; radius: 20 * centre.s; peak: 0.6; active: centre.warningActive }

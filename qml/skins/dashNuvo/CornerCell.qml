@@ -31,7 +31,7 @@ BasicSensorItem {
         visible: corner.sensID !== ArdixEnums.Gear_index && corner.sensID !== ArdixEnums.AWD_Indicator_index
         anchors.centerIn: parent
         text: "+"
-        color: AppStyle.skinLabelColor
+        color: AppStyle.placeholderColor
         font.pixelSize: 110 * corner.s
     }
     BlinkLayer { anchors.fill: parent; radius: 12 * corner.s; active: corner.warningActive }

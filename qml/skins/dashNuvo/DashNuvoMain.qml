@@ -29,13 +29,13 @@ SkinPage {
         width: 442 * page.s; height: 70 * page.s
         Text {
             text: page.throttle ? page.throttle.shortSensorName.toUpperCase() : ""
-            color: AppStyle.skinLabelColor
+            color: AppStyle.placeholderColor
             font.pixelSize: 22 * page.s
         }
         Rectangle {
             y: 32 * page.s
             width: parent.width; height: 22 * page.s; radius: 4 * page.s
-            color: AppStyle.skinTrackColor
+            color: AppStyle.surfaceColor
             Rectangle {
                 width: parent.width * Math.min(100, page.throttle ? page.throttle.maxPossibleValue : 0) / 100
                 height: parent.height; radius: parent.radius
@@ -52,7 +52,7 @@ SkinPage {
         x: 884 * page.s; y: 320 * page.s
         text: (page.isRu ? "одометр " : "trip ").toUpperCase()
               + (DevSettings.dash && DevSettings.dash.commonSettings ? DevSettings.dash.commonSettings.tripA : 0)
-        color: AppStyle.skinLabelColor
+        color: AppStyle.placeholderColor
         font.pixelSize: 24 * page.s
         MouseArea {
             anchors.fill: parent
@@ -65,13 +65,13 @@ SkinPage {
         x: 372 * page.s; y: 300 * page.s
         width: 85 * page.s; height: 48 * page.s
         radius: 6 * page.s
-        color: "transparent"
+        color: AppStyle.clearColor
         border.color: AppStyle.darkGreyColor
         border.width: 2 * page.s
         Text {
             anchors.centerIn: parent
             text: (page.isRu ? "Карта" : "Map") + " 1"
-            color: AppStyle.skinLabelColor
+            color: AppStyle.placeholderColor
             font.pixelSize: 20 * page.s
         }
     }

@@ -40,7 +40,7 @@ SkinPage {
     Column { // GPS speed
         x: 860 * page.s; y: 125 * page.s
         width: 380 * page.s
-        Text { text: page.isRu ? "СКОРОСТЬ GPS" : "GPS Speed"; color: AppStyle.skinLabelColor; font.pixelSize: 26 * page.s }
+        Text { text: page.isRu ? "СКОРОСТЬ GPS" : "GPS Speed"; color: AppStyle.placeholderColor; font.pixelSize: 26 * page.s }
         Row {
             spacing: 14 * page.s
             Image {
@@ -53,12 +53,12 @@ SkinPage {
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: page.isRu ? "МАКС" : "max"
-                color: AppStyle.skinLabelColor
+                color: AppStyle.placeholderColor
                 font.pixelSize: 26 * page.s
             }
             Text {
                 text: Math.round(page.sampleSpeed)
-                color: AppStyle.skinGpsSpeedColor
+                color: AppStyle.warningColor
                 font.pixelSize: 84 * page.s
             }
         }
@@ -67,7 +67,7 @@ SkinPage {
     component Block: Column {
         property string title: ""
         spacing: 3 * page.s
-        Text { text: parent.title; color: AppStyle.skinLabelColor; font.pixelSize: 22 * page.s; bottomPadding: 2 * page.s }
+        Text { text: parent.title; color: AppStyle.placeholderColor; font.pixelSize: 22 * page.s; bottomPadding: 2 * page.s }
     }
     // One measured run: its label, a bar and the result.
     component RunRow: Row {
@@ -83,15 +83,15 @@ SkinPage {
         Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             width: run.barWidth * page.s; height: 14 * page.s
-            color: AppStyle.skinTrackColor
+            color: AppStyle.surfaceColor
             Rectangle {
                 width: parent.width * Math.max(0, Math.min(1, run.fill))
                 height: parent.height
-                color: run.fill >= 1 ? AppStyle.skinRunDoneColor : AppStyle.orangeColor
+                color: run.fill >= 1 ? AppStyle.limeColor : AppStyle.orangeColor
             }
         }
         Text { width: 80 * page.s; text: run.result; color: AppStyle.whiteColor; font.pixelSize: 21 * page.s; horizontalAlignment: Text.AlignRight }
-        Text { text: run.extra; color: AppStyle.skinLabelColor; font.pixelSize: 21 * page.s }
+        Text { text: run.extra; color: AppStyle.placeholderColor; font.pixelSize: 21 * page.s }
     }
     function speedFill(lower, upper) {
         return sampleSpeed <= lower ? 0 : sampleSpeed >= upper ? 1 : (sampleSpeed - lower) / (upper - lower)
@@ -155,7 +155,7 @@ SkinPage {
                         [page.isRu ? "ПИКОВОЕ \nТОРМОЖЕНИЕ" : "MAX \nbraking", 12]]
                 Row {
                     spacing: 10 * page.s
-                    Text { text: modelData[0]; color: AppStyle.skinLabelColor; font.pixelSize: 20 * page.s }
+                    Text { text: modelData[0]; color: AppStyle.placeholderColor; font.pixelSize: 20 * page.s }
                     Text { text: (modelData[1] / 10).toFixed(1) + " G"; color: AppStyle.limeColor; font.pixelSize: 34 * page.s }
                 }
             }

@@ -21,7 +21,7 @@ BasicSensorItem {
     Text {
         anchors { left: pump.right; leftMargin: 12 * fuel.s; verticalCenter: pump.verticalCenter }
         text: fuel.isRu ? "уровень\nтоплива" : "fuel\nlevel"
-        color: AppStyle.skinLabelColor
+        color: AppStyle.placeholderColor
         font.pixelSize: 22 * fuel.s
         lineHeight: 0.9
     }
@@ -44,12 +44,12 @@ BasicSensorItem {
         id: bar
         x: 0; y: 150 * fuel.s
         width: 300 * fuel.s; height: 46 * fuel.s
-        Rectangle { anchors.fill: parent; color: AppStyle.skinTrackColor; radius: 6 * fuel.s }
+        Rectangle { anchors.fill: parent; color: AppStyle.surfaceColor; radius: 6 * fuel.s }
         Rectangle {
             width: parent.width * fuel.level / 100
             height: parent.height
             radius: 6 * fuel.s
-            color: fuel.level < 20 ? AppStyle.skinCellRedColor : AppStyle.warningColor
+            color: fuel.level < 20 ? AppStyle.errorColor : AppStyle.warningColor
             Behavior on width { NumberAnimation { duration: 2000 } }
         }
         Repeater { // segment gaps

@@ -11,14 +11,14 @@ Item {
         width: parent.height * 0.55
         height: parent.height
         radius: 8 * tank.s
-        color: "transparent"
-        border.color: AppStyle.skinLabelColor
+        color: AppStyle.clearColor
+        border.color: AppStyle.placeholderColor
         border.width: 3 * tank.s
         Rectangle {
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 6 * tank.s }
             height: Math.max(0, Math.min(100, tank.level)) / 100 * (parent.height - 12 * tank.s)
             radius: 4 * tank.s
-            color: tank.level >= 0 && tank.level < 20 ? AppStyle.skinCellRedColor : AppStyle.warningColor
+            color: tank.level >= 0 && tank.level < 20 ? AppStyle.errorColor : AppStyle.warningColor
         }
     }
     Text {

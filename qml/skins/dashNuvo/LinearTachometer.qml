@@ -49,20 +49,20 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         ShapePath {
-            fillColor: AppStyle.skinTrackColor
-            strokeColor: AppStyle.skinTachEdgeColor
+            fillColor: AppStyle.surfaceColor
+            strokeColor: AppStyle.surfaceColor
             strokeWidth: 2 * tach.s
             PathPolyline { path: tach.band(0, 1) }
         }
         ShapePath {
-            fillColor: AppStyle.skinTachGreenColor
-            strokeColor: "transparent"
+            fillColor: AppStyle.limeColor
+            strokeColor: AppStyle.clearColor
             PathPolyline { path: tach.band(0, tach.fill) }
         }
         ShapePath {
-            strokeColor: AppStyle.skinTachOutlineColor
+            strokeColor: AppStyle.deepColor
             strokeWidth: 2 * tach.s
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             PathMultiline { paths: tach.ticks() }
         }
     }
@@ -84,7 +84,7 @@ BasicSensorItem {
         anchors.fill: parent
         ShapePath {
             fillColor: AppStyle.whiteColor
-            strokeColor: "transparent"
+            strokeColor: AppStyle.clearColor
             PathSvg { path: tach.arrowsPath() }
         }
     }
@@ -97,7 +97,7 @@ BasicSensorItem {
             text: index + 1
             color: AppStyle.whiteColor
             style: Text.Outline
-            styleColor: AppStyle.skinTachOutlineColor
+            styleColor: AppStyle.deepColor
             font.pixelSize: 34 * tach.s
         }
     }

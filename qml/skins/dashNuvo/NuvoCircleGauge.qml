@@ -53,7 +53,7 @@ BasicSensorItem {
         visible: gauge.isDial
         x: gauge.c - gauge.inner; y: x
         width: 2 * gauge.inner; height: width; radius: width / 2
-        color: gauge.barForm ? AppStyle.skinBarDiscColor : AppStyle.blackColor
+        color: gauge.barForm ? AppStyle.deepColor : AppStyle.blackColor
     }
     BlinkLayer {
         x: gauge.barForm ? innerDisc.x : gauge.c - gauge.outer
@@ -69,9 +69,9 @@ BasicSensorItem {
         visible: gauge.isDial
         anchors.fill: parent
         ShapePath { // the ring
-            strokeColor: gauge.barForm ? AppStyle.skinBarRingColor : AppStyle.skinDialRingColor
+            strokeColor: gauge.barForm ? AppStyle.surfaceColor : AppStyle.lineColor
             strokeWidth: 16 * gauge.u
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             capStyle: ShapePath.FlatCap
             PathAngleArc {
                 centerX: gauge.c; centerY: gauge.c
@@ -81,15 +81,15 @@ BasicSensorItem {
             }
         }
         ShapePath { // ticks
-            strokeColor: AppStyle.skinDialTicksColor
+            strokeColor: AppStyle.midGreyColor
             strokeWidth: 2 * gauge.u
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             PathMultiline { paths: gauge.tickPaths() }
         }
         ShapePath { // the value bar of the bar form
-            strokeColor: gauge.barForm && gauge.sensorValue !== 0 ? AppStyle.skinGaugeYellowColor : "transparent"
+            strokeColor: gauge.barForm && gauge.sensorValue !== 0 ? AppStyle.amberColor : AppStyle.clearColor
             strokeWidth: 16 * gauge.u
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             capStyle: ShapePath.FlatCap
             PathAngleArc {
                 centerX: gauge.c; centerY: gauge.c
@@ -99,9 +99,9 @@ BasicSensorItem {
             }
         }
         ShapePath { // the warning mark, a thin wedge ending at the threshold
-            strokeColor: gauge.limits.mark !== 0 ? AppStyle.skinWarningRedColor : "transparent"
+            strokeColor: gauge.limits.mark !== 0 ? AppStyle.errorColor : AppStyle.clearColor
             strokeWidth: 16 * gauge.u
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             capStyle: ShapePath.FlatCap
             PathAngleArc {
                 centerX: gauge.c; centerY: gauge.c
@@ -137,8 +137,8 @@ BasicSensorItem {
         rotation: -180 + 270 * gauge.ratio
         Behavior on rotation { NumberAnimation { duration: 2000; easing.type: Easing.OutCubic } }
         ShapePath {
-            fillColor: AppStyle.skinNeedleColor
-            strokeColor: "transparent"
+            fillColor: AppStyle.errorColor
+            strokeColor: AppStyle.clearColor
             startX: 0; startY: 132 * gauge.u
             PathLine { x: 10.5 * gauge.u; y: 0 }
             PathLine { x: 21 * gauge.u; y: 132 * gauge.u }
@@ -149,8 +149,8 @@ BasicSensorItem {
         visible: gauge.isDial && !gauge.barForm
         width: 34 * gauge.u; height: width; radius: width / 2
         x: gauge.c - width / 2; y: x
-        color: AppStyle.skinNeedleCapColor
-        border.color: AppStyle.skinDialRingColor
+        color: AppStyle.surfaceColor
+        border.color: AppStyle.lineColor
         border.width: 2 * gauge.u
     }
     Text {
@@ -166,7 +166,7 @@ BasicSensorItem {
         visible: gauge.isDial && !gauge.barForm
         anchors { right: needleValue.right; bottom: needleValue.top }
         text: gauge.sensorName.toUpperCase()
-        color: AppStyle.skinGaugeNameColor
+        color: AppStyle.placeholderColor
         font.pixelSize: 20 * gauge.u
     }
 
@@ -177,13 +177,13 @@ BasicSensorItem {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: gauge.valueText
-            color: AppStyle.skinGaugeYellowColor
+            color: AppStyle.amberColor
             font.pixelSize: (gauge.sensorValue < 1300 ? 70 : 50) * gauge.u
         }
         Text { // the name under the value
             anchors.horizontalCenter: parent.horizontalCenter
             text: gauge.sensorName.toUpperCase()
-            color: AppStyle.skinGaugeNameColor
+            color: AppStyle.placeholderColor
             font.pixelSize: 22 * gauge.u
         }
     }

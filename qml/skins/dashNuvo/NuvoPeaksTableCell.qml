@@ -14,7 +14,7 @@ BasicSensorItem {
         id: name
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 8 * pc.s }
         text: pc.sensorName.toUpperCase() + (pc.sensorUnits.length > 0 ? " / " + pc.sensorUnits : "")
-        color: AppStyle.skinLabelColor
+        color: AppStyle.placeholderColor
         font.pixelSize: pc.namePx
         elide: Text.ElideRight
     }
@@ -29,7 +29,7 @@ BasicSensorItem {
                     visible: modelData[0] !== ""
                     anchors.verticalCenter: parent.verticalCenter
                     text: modelData[0]
-                    color: AppStyle.skinLabelColor
+                    color: AppStyle.placeholderColor
                     font.pixelSize: pc.namePx
                 }
                 Text {

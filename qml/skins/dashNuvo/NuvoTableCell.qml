@@ -16,11 +16,11 @@ BasicSensorItem {
         y: 10 * tc.s
         width: tc.width * 0.08
         height: tc.height - 20 * tc.s
-        color: tc.warningActive ? AppStyle.skinCellRedColor : AppStyle.warningColor
+        color: tc.warningActive ? AppStyle.errorColor : AppStyle.warningColor
         Rectangle {
             width: parent.width
             height: parent.height * (100 - tc.valueLevel) / 100
-            color: AppStyle.skinTableBarEmptyColor
+            color: AppStyle.surfaceColor
         }
     }
     Text {
@@ -41,7 +41,7 @@ BasicSensorItem {
         fontSizeMode: Text.Fit
         minimumPixelSize: 10
         text: tc.valueText
-        color: tc.preWarningActive && !tc.warningActive ? AppStyle.skinPreWarningYellowColor : AppStyle.whiteColor
+        color: tc.preWarningActive && !tc.warningActive ? AppStyle.warningColor : AppStyle.whiteColor
         font.pixelSize: Math.min(0.3 * tc.width, tc.height * 0.62)
     }
     Rectangle {
@@ -49,7 +49,7 @@ BasicSensorItem {
         // Under the name, at the right: the name and its unit keep the whole line.
         anchors { right: parent.right; rightMargin: 8 * tc.s; top: name.bottom; topMargin: 4 * tc.s }
         width: peakText.width + 12 * tc.s; height: peakText.height + 4 * tc.s
-        color: AppStyle.skinPeakYellowColor
+        color: AppStyle.warningColor
         Text {
             id: peakText
             anchors.centerIn: parent

@@ -40,7 +40,7 @@ BasicSensorItem {
         property real sweep: 0
         property real widthPx: 0
         strokeWidth: widthPx
-        fillColor: "transparent"
+        fillColor: AppStyle.clearColor
         capStyle: ShapePath.FlatCap
         PathAngleArc { centerX: tach.cx; centerY: tach.cy; radiusX: r; radiusY: r; startAngle: from; sweepAngle: sweep }
     }
@@ -48,34 +48,34 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         Arc { // background
-            strokeColor: AppStyle.skinRoundTachOutlineColor
+            strokeColor: AppStyle.deepColor
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth + 24 * tach.s
             from: tach.startDeg - 2; sweep: tach.sweepDeg + 4
         }
         Arc {
-            strokeColor: AppStyle.skinRoundTachBandColor
+            strokeColor: AppStyle.midGreyColor
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth
             from: tach.startDeg; sweep: tach.sweepDeg
         }
         Arc {
-            strokeColor: AppStyle.skinTachGreenColor
+            strokeColor: AppStyle.limeColor
             r: tach.radius - tach.ringWidth / 2; widthPx: tach.ringWidth
             from: tach.startDeg; sweep: tach.sweepDeg * tach.ratio(tach.sensorMaxValue)
         }
         ShapePath {
-            strokeColor: AppStyle.skinRoundTachTicksColor
+            strokeColor: AppStyle.darkGreyColor
             strokeWidth: 2 * tach.s
-            fillColor: "transparent"
+            fillColor: AppStyle.clearColor
             PathMultiline { paths: tach.tickPaths() }
         }
         Arc { // lamp bands inside the ring
-            strokeColor: AppStyle.skinLampYellowColor
+            strokeColor: AppStyle.amberColor
             r: tach.radius - tach.ringWidth - 7 * tach.s; widthPx: 11 * tach.s
             from: tach.angle(tach.sensorMinValue)
             sweep: tach.angle(tach.sensorMaxValue) - tach.angle(tach.sensorMinValue)
         }
         Arc {
-            strokeColor: AppStyle.skinLampRedColor
+            strokeColor: AppStyle.errorColor
             r: tach.radius - tach.ringWidth - 7 * tach.s; widthPx: 11 * tach.s
             from: tach.angle(tach.sensorMaxValue)
             sweep: tach.startDeg + tach.sweepDeg - tach.angle(tach.sensorMaxValue)
@@ -97,8 +97,8 @@ BasicSensorItem {
     Shape {
         anchors.fill: parent
         ShapePath {
-            fillColor: AppStyle.skinRoundTachArrowColor
-            strokeColor: "transparent"
+            fillColor: AppStyle.deepColor
+            strokeColor: AppStyle.clearColor
             PathSvg { path: tach.arrowsPath() }
         }
     }
@@ -111,7 +111,7 @@ BasicSensorItem {
             text: index + 1
             color: AppStyle.whiteColor
             style: Text.Outline
-            styleColor: AppStyle.skinRoundTachOutlineColor
+            styleColor: AppStyle.deepColor
             font.pixelSize: 40 * tach.s
         }
     }

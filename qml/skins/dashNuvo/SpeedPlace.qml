@@ -29,7 +29,7 @@ BasicSensorItem {
             ShapePath {
                 strokeColor: AppStyle.whiteColor
                 strokeWidth: 2 * place.s
-                fillColor: "transparent"
+                fillColor: AppStyle.clearColor
                 startX: 18 * place.s; startY: 0
                 PathLine { x: 330 * place.s; y: 0 }
                 PathLine { x: 312 * place.s; y: 58 * place.s }
@@ -48,8 +48,8 @@ BasicSensorItem {
                 sourceSize: Qt.size(width, height)
             }
             Text { text: place.isRu ? "МАКС " : "MAX"; color: AppStyle.whiteColor; font.pixelSize: 30 * place.s }
-            Text { text: " 148"; color: AppStyle.skinPeakYellowColor; font.pixelSize: 30 * place.s }
-            Text { text: place.isRu ? "КМ/Ч" : "kmph"; color: AppStyle.skinLabelColor; font.pixelSize: 30 * place.s }
+            Text { text: " 148"; color: AppStyle.warningColor; font.pixelSize: 30 * place.s }
+            Text { text: place.isRu ? "КМ/Ч" : "kmph"; color: AppStyle.placeholderColor; font.pixelSize: 30 * place.s }
         }
     }
     WarningButtonRedRect {

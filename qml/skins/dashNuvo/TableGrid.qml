@@ -44,7 +44,7 @@ Item {
             y: table.gridTop + index * table.cellHeight
             width: table.gridWidth
             height: 2 * table.s
-            color: AppStyle.skinLabelColor
+            color: AppStyle.placeholderColor
             opacity: 0.4
         }
     }

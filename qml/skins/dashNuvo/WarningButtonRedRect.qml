@@ -17,8 +17,8 @@ BasicSensorItem {
     Rectangle {
         anchors.fill: parent
         radius: 12 * box.s
-        color: AppStyle.skinCellFillColor
-        border.color: AppStyle.skinCellRedColor
+        color: AppStyle.deepColor
+        border.color: AppStyle.errorColor
         border.width: 3 * box.s
     }
     Rectangle { // the red strip that gives the cell its name
@@ -26,7 +26,7 @@ BasicSensorItem {
         width: parent.width - 6 * box.s
         height: 8 * box.s
         radius: 4 * box.s
-        color: AppStyle.skinCellRedColor
+        color: AppStyle.errorColor
     }
     SensorIcon {
         id: icon
@@ -39,7 +39,7 @@ BasicSensorItem {
         anchors { left: icon.visible ? icon.right : parent.left; leftMargin: icon.visible ? 8 * box.s : 14 * box.s
                   right: parent.right; rightMargin: 10 * box.s; verticalCenter: icon.verticalCenter }
         text: box.sensorName.toUpperCase()
-        color: AppStyle.skinLabelColor
+        color: AppStyle.placeholderColor
         font.pixelSize: 24 * box.s * box.textScale
         elide: Text.ElideRight
     }
@@ -58,7 +58,7 @@ BasicSensorItem {
         visible: !box.isAwd && !box.isTank && !box.isGearBig
         anchors { right: parent.right; rightMargin: 12 * box.s; bottom: parent.bottom; bottomMargin: 10 * box.s }
         text: box.sensorUnits
-        color: AppStyle.skinLabelColor
+        color: AppStyle.placeholderColor
         font.pixelSize: 22 * box.s * box.textScale
     }
     // The pictures are built only for the sensors that show them.
