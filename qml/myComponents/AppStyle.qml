@@ -69,7 +69,7 @@ QtObject {
     readonly property color orangeColor: "#ff9a00"
     readonly property color bronzeColor: "#b26b23"
     readonly property color khakiColor: "#b8a870"
-    readonly property color transparentColor: "#002385b2" // the primary colour, faded out
+    readonly property color transparentColor: "#002385b2"
     readonly property color clearColor: "transparent"
 
     // PDM live values: an output on or a light load, a heavier load, a fault or an overload, an
